@@ -1,0 +1,121 @@
+#include "CommonDialog.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QStringList>
+
+namespace {
+
+class RealDialogs : public DialogPicker
+{
+public:
+    std::optional<QString> saveFileName(QWidget *owner, const QString &filter, const QString &current) override
+    {
+        const QString name = QFileDialog::getSaveFileName(owner, QString(), current, filter, nullptr,
+                                                          QFileDialog::DontConfirmOverwrite);
+        return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
+    }
+    std::optional<QString> openFileName(QWidget *owner, const QString &filter, const QString &current) override
+    {
+        const QString name = QFileDialog::getOpenFileName(owner, QString(), current, filter);
+        return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
+    }
+    std::optional<QColor> color(QWidget *owner, const QColor &current) override
+    {
+        const QColor c = QColorDialog::getColor(current, owner);
+        return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
+    }
+    std::optional<QFont> font(QWidget *owner, const QFont &current) override
+    {
+        bool ok = false;
+        const QFont f = QFontDialog::getFont(&ok, current, owner);
+        return ok ? std::optional<QFont>(f) : std::nullopt;
+    }
+};
+
+DialogPicker *installedPicker = nullptr;
+
+} // namespace
+
+DialogPicker &DialogPicker::current()
+{
+    static RealDialogs real;
+    return installedPicker ? *installedPicker : real;
+}
+
+void DialogPicker::install(DialogPicker *replacement)
+{
+    installedPicker = replacement;
+}
+
+CommonDialog::CommonDialog(const QString &name, QWidget *owner) : QObject(owner), m_owner(owner)
+{
+    setObjectName(name);
+}
+
+QString CommonDialog::toQtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        entries << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+int CommonDialog::toVbColor(const QColor &color)
+{
+    return color.red() | (color.green() << 8) | (color.blue() << 16);
+}
+
+QColor CommonDialog::fromVbColor(int color)
+{
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+bool CommonDialog::ShowSave()
+{
+    const std::optional<QString> name = DialogPicker::current().saveFileName(m_owner, toQtFilter(Filter), FileName);
+    if (!name)
+        return false;
+    FileName = *name;
+    return true;
+}
+
+bool CommonDialog::ShowOpen()
+{
+    const std::optional<QString> name = DialogPicker::current().openFileName(m_owner, toQtFilter(Filter), FileName);
+    if (!name)
+        return false;
+    FileName = *name;
+    return true;
+}
+
+bool CommonDialog::ShowColor()
+{
+    const std::optional<QColor> c = DialogPicker::current().color(m_owner, fromVbColor(Color));
+    if (!c)
+        return false;
+    Color = toVbColor(*c);
+    return true;
+}
+
+bool CommonDialog::ShowFont()
+{
+    QFont currentFont(FontName);
+    if (FontSize > 0)
+        currentFont.setPointSizeF(FontSize);
+    currentFont.setBold(FontBold);
+    currentFont.setItalic(FontItalic);
+    const std::optional<QFont> f = DialogPicker::current().font(m_owner, currentFont);
+    if (!f)
+        return false;
+    FontName = f->family();
+    FontSize = f->pointSizeF();
+    FontBold = f->bold();
+    FontItalic = f->italic();
+    return true;
+}

@@ -1,0 +1,524 @@
+#include "DhtmlEdit.h"
+
+#include "EditorPage.h"
+#include "FileChannel.h"
+#include "PageEncoding.h"
+#include "PageScheme.h"
+#include "SurfaceBridge.h"
+#include "SurfaceView.h"
+#include "SurfaceWait.h"
+#include "SurfaceWorlds.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonValue>
+#include <QMenu>
+#include <QMimeData>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWebChannel>
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+
+namespace {
+
+const QString BlankPage = QStringLiteral("<html><head></head><body></body></html>");
+constexpr int ScriptTimeoutMs = 30000;
+constexpr int CommandPaste = 5032;
+
+// Editing commands are off in run mode; the others (copy, select all) are not.
+bool isEditingCommand(int command)
+{
+    return command != 5002 && command != 5035;
+}
+
+QString jsString(const QString &text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+
+QString jsValue(const QVariant &value)
+{
+    if (!value.isValid() || value.isNull())
+        return QStringLiteral("null");
+    const QByteArray array = QJsonDocument(QJsonArray{QJsonValue::fromVariant(value)}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+
+QString resourceText(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing resource %s", qPrintable(path));
+    return QString::fromUtf8(file.readAll());
+}
+
+QWebEngineScript makeScript(const QString &name, const QString &source, QWebEngineScript::InjectionPoint point)
+{
+    QWebEngineScript script;
+    script.setName(name);
+    script.setSourceCode(source);
+    script.setInjectionPoint(point);
+    script.setWorldId(EditorWorld);
+    script.setRunsOnSubFrames(false);
+    return script;
+}
+
+int loadTimeoutMs(const QString &text)
+{
+    return 20000 + int(text.size() / (256 * 1024)) * 1000;
+}
+
+} // namespace
+
+DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
+{
+    PageScheme::instance();
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_view = new SurfaceView(this);
+    m_page = new EditorPage(m_view);
+    m_view->setPage(m_page);
+    layout->addWidget(m_view);
+    setFocusProxy(m_view);
+
+    QWebEngineSettings *settings = m_page->settings();
+    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, true);
+    settings->setAttribute(QWebEngineSettings::JavascriptCanPaste, true);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, true);
+
+    m_bridge = new SurfaceBridge(this);
+    m_channel = new QWebChannel(this);
+    m_channel->registerObject(QStringLiteral("surfaceBridge"), m_bridge);
+    m_page->setWebChannel(m_channel, EditorWorld);
+    installScripts();
+
+    connect(m_bridge, &SurfaceBridge::displayReported, this, [this](const QVariantMap &states) {
+        m_states.clear();
+        for (auto it = states.cbegin(); it != states.cend(); ++it)
+            m_states.insert(it.key().toInt(), it.value().toInt());
+        emit DisplayChanged();
+    });
+    connect(m_bridge, &SurfaceBridge::edited, this, [this] { m_pristine = false; });
+    connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
+        if (ok)
+            QMetaObject::invokeMethod(this, &DhtmlEdit::DocumentComplete, Qt::QueuedConnection);
+    });
+    connect(m_page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
+        if (info.url() == m_pendingUrl && info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
+            m_pendingUrl.clear();
+    });
+    connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status, int) { onRenderProcessTerminated(status); });
+    connect(m_view, &SurfaceView::contextMenuRequested, this,
+            [this](const QPoint &globalPos, const QPoint &) { onContextMenuRequested(globalPos); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && (now == m_view || m_view->isAncestorOf(now)))
+            emit GotFocus();
+    });
+
+    // The blank page loads in the background; the first call that needs it waits.
+    m_shownText = BlankPage;
+    m_shownPath = basePathForNewText();
+    m_shownUrl = PageScheme::instance()->publish(m_shownText, m_shownPath);
+    m_pendingUrl = m_shownUrl;
+    m_page->expectLoad(m_shownUrl);
+    m_page->load(m_shownUrl);
+}
+
+DhtmlEdit::~DhtmlEdit()
+{
+    PageScheme::instance()->withdraw(m_shownUrl);
+}
+
+QWebEngineView *DhtmlEdit::view() const
+{
+    return m_view;
+}
+
+void DhtmlEdit::installScripts()
+{
+    QWebEngineScriptCollection &scripts = m_page->scripts();
+    updateOptionsScript();
+    const auto creation = QWebEngineScript::DocumentCreation;
+    scripts.insert(makeScript(QStringLiteral("tvl-webchannel"), resourceText(QStringLiteral(":/qtwebchannel/qwebchannel.js")), creation));
+    for (const char *name : {"serializer", "style-keeper", "selection", "commands", "display", "bridge"})
+        scripts.insert(makeScript(QStringLiteral("tvl-%1").arg(QLatin1String(name)),
+                                  resourceText(QStringLiteral(":/platform/js/%1.js").arg(QLatin1String(name))), creation));
+    scripts.insert(makeScript(QStringLiteral("tvl-editor-ready"), resourceText(QStringLiteral(":/platform/js/editor-ready.js")),
+                              QWebEngineScript::DocumentReady));
+}
+
+static QString optionsLiteral(bool editMode, bool keep, bool borders, bool details)
+{
+    auto b = [](bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); };
+    return QStringLiteral("{editMode:%1,keepForeignStyles:%2,showBorders:%3,showDetails:%4}")
+        .arg(b(editMode), b(keep), b(borders), b(details));
+}
+
+void DhtmlEdit::updateOptionsScript()
+{
+    QWebEngineScriptCollection &scripts = m_page->scripts();
+    for (const QWebEngineScript &old : scripts.find(QStringLiteral("tvl-options")))
+        scripts.remove(old);
+    const QString source = QStringLiteral("window.__tvl = window.__tvl || {}; window.__tvl.options = %1;")
+                               .arg(optionsLiteral(!m_browseMode, m_keepForeignStyles, m_showBorders, m_showDetails));
+    QWebEngineScript script = makeScript(QStringLiteral("tvl-options"), source, QWebEngineScript::DocumentCreation);
+    // The options come first: the other scripts read them.
+    const QList<QWebEngineScript> rest = scripts.toList();
+    scripts.clear();
+    scripts.insert(script);
+    scripts.insert(rest);
+}
+
+void DhtmlEdit::applyOptionsNow()
+{
+    updateOptionsScript();
+    m_page->runJavaScript(QStringLiteral("if (window.__tvl && __tvl.applyDisplay) { __tvl.options = %1; __tvl.applyDisplay(); }")
+                              .arg(optionsLiteral(!m_browseMode, m_keepForeignStyles, m_showBorders, m_showDetails)),
+                          EditorWorld);
+}
+
+QString DhtmlEdit::basePathForNewText() const
+{
+    if (!m_shownPath.isEmpty())
+        return QFileInfo(m_shownPath).absolutePath() + QStringLiteral("/untitled.htm");
+    return QDir::currentPath() + QStringLiteral("/untitled.htm");
+}
+
+bool DhtmlEdit::fail(const QString &message)
+{
+    m_lastError = message;
+    return false;
+}
+
+bool DhtmlEdit::ensureShown()
+{
+    if (m_pendingUrl.isEmpty())
+        return true;
+    bool ok = false;
+    const QUrl url = m_pendingUrl;
+    const SurfaceWait::Outcome outcome = SurfaceWait(m_page).load([] {}, url, loadTimeoutMs(m_shownText), &ok);
+    m_pendingUrl.clear();
+    if (outcome != SurfaceWait::Outcome::Done || !ok)
+        return fail(QStringLiteral("ページを表示できませんでした。"));
+    return true;
+}
+
+bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine)
+{
+    const QUrl url = PageScheme::instance()->publish(text, basePath);
+    m_page->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, m_browseMode);
+    m_page->setEditMode(!m_browseMode);
+    updateOptionsScript();
+    m_page->expectLoad(url);
+    m_pendingUrl = url;
+    bool ok = false;
+    const SurfaceWait::Outcome outcome = SurfaceWait(m_page).load([&] { m_page->load(url); }, url, loadTimeoutMs(text), &ok);
+    m_pendingUrl.clear();
+    if (outcome != SurfaceWait::Outcome::Done || !ok) {
+        PageScheme::instance()->withdraw(url);
+        // Back to what was shown before, so the surface never stays half loaded.
+        m_pendingUrl = m_shownUrl;
+        m_page->expectLoad(m_shownUrl);
+        m_page->load(m_shownUrl);
+        if (outcome == SurfaceWait::Outcome::TimedOut)
+            return fail(QStringLiteral("ページの読み込みが時間内に終わりませんでした。"));
+        if (outcome == SurfaceWait::Outcome::RendererDied)
+            return fail(QStringLiteral("ページの表示処理が異常終了しました。"));
+        return fail(QStringLiteral("ページを読み込めませんでした。"));
+    }
+    if (m_shownUrl != url)
+        PageScheme::instance()->withdraw(m_shownUrl);
+    m_shownUrl = url;
+    m_shownText = text;
+    m_shownPath = basePath;
+    m_pristine = pristine;
+    m_states.clear();
+    return true;
+}
+
+bool DhtmlEdit::LoadDocument(const QString &path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return fail(QStringLiteral("ファイルが見つかりません: %1").arg(path));
+    if (info.isDir())
+        return fail(QStringLiteral("フォルダは開けません: %1").arg(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("ファイルを読み込めません: %1: %2").arg(path, file.errorString()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return fail(QStringLiteral("ファイルを読み込めません: %1: %2").arg(path, file.errorString()));
+    if (PageEncoding::looksBinary(bytes))
+        return fail(QStringLiteral("テキストのページではないため開けません: %1").arg(path));
+    return show(PageEncoding::decodeDetected(bytes), info.absoluteFilePath(), false);
+}
+
+bool DhtmlEdit::setDocumentHTML(const QString &html)
+{
+    return show(html, m_shownPath.isEmpty() ? basePathForNewText() : m_shownPath, false);
+}
+
+bool DhtmlEdit::NewDocument()
+{
+    m_runText.clear();
+    return show(BlankPage, basePathForNewText(), true);
+}
+
+std::optional<QVariant> DhtmlEdit::evaluate(const QString &script)
+{
+    if (!ensureShown())
+        return std::nullopt;
+    SurfaceWait::Outcome outcome = SurfaceWait::Outcome::Done;
+    std::optional<QVariant> value = SurfaceWait(m_page).runScript(script, ScriptTimeoutMs, &outcome);
+    if (outcome == SurfaceWait::Outcome::TimedOut)
+        fail(QStringLiteral("ページが応答しません。"));
+    else if (outcome == SurfaceWait::Outcome::RendererDied)
+        fail(QStringLiteral("ページの表示処理が異常終了しました。"));
+    return value;
+}
+
+QString DhtmlEdit::DocumentHTML()
+{
+    const std::optional<QVariant> value = evaluate(
+        QStringLiteral("(typeof __tvl === 'undefined') ? null : ((%1 || __tvl.edited) ? __tvl.serializeDocument(document) : '')")
+            .arg(m_pristine ? QStringLiteral("false") : QStringLiteral("true")));
+    if (!value)
+        return m_pristine ? QString() : m_shownText;
+    if (value->isNull() || !value->isValid())
+        return m_pristine ? QString() : m_shownText;
+    return value->toString();
+}
+
+bool DhtmlEdit::setBrowseMode(bool browse)
+{
+    if (browse == m_browseMode)
+        return true;
+    if (!ensureShown())
+        return false;
+    QString text;
+    if (browse) {
+        // Edited since it was loaded: run what the user sees; else the text as loaded.
+        const std::optional<QVariant> current =
+            evaluate(QStringLiteral("(window.__tvl && __tvl.edited) ? __tvl.serializeDocument(document) : null"));
+        text = (current && current->isValid() && !current->isNull()) ? current->toString() : m_shownText;
+        m_runText = text;
+    } else {
+        text = m_runText.isNull() ? m_shownText : m_runText;
+    }
+    const bool pristine = m_pristine;
+    m_browseMode = browse;
+    if (!show(text, m_shownPath, pristine)) {
+        m_browseMode = !browse;
+        m_page->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, m_browseMode);
+        m_page->setEditMode(!m_browseMode);
+        updateOptionsScript();
+        return false;
+    }
+    return true;
+}
+
+bool DhtmlEdit::ExecCommand(int command, int option, const QVariant &value)
+{
+    if (m_browseMode && isEditingCommand(command))
+        return fail(QStringLiteral("実行モードでは編集できません。"));
+    const std::optional<QVariant> result =
+        evaluate(QStringLiteral("__tvl.exec(%1, %2, %3)").arg(command).arg(option).arg(jsValue(value)));
+    if (!result)
+        return false;
+    const QString why = result->toString();
+    if (why.isEmpty())
+        return true;
+    if (why == QLatin1String("unknown"))
+        return fail(QStringLiteral("このコマンドには対応していません: %1").arg(command));
+    if (why == QLatin1String("disabled"))
+        return fail(QStringLiteral("今はこのコマンドを実行できません: %1").arg(command));
+    return fail(QStringLiteral("コマンドを実行できませんでした: %1").arg(command));
+}
+
+int DhtmlEdit::QueryStatus(int command) const
+{
+    auto it = m_states.constFind(command);
+    if (it == m_states.constEnd())
+        return 0;
+    int status = *it;
+    if (command == CommandPaste && status == StatusEnabled) {
+        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+        if (!data || (!data->hasText() && !data->hasHtml()))
+            status = StatusSupported;
+    }
+    return status;
+}
+
+void DhtmlEdit::refreshCommandStates()
+{
+    const std::optional<QVariant> states = evaluate(QStringLiteral("__tvl.commandStates()"));
+    if (!states)
+        return;
+    const QVariantMap map = states->toMap();
+    m_states.clear();
+    for (auto it = map.cbegin(); it != map.cend(); ++it)
+        m_states.insert(it.key().toInt(), it.value().toInt());
+}
+
+bool DhtmlEdit::SaveDocument(const QString &path)
+{
+    QString error;
+    if (!FileChannel::writeText(path, DocumentHTML(), &error))
+        return fail(QStringLiteral("保存できませんでした: %1: %2").arg(path, error));
+    return true;
+}
+
+void DhtmlEdit::SetContextMenu(const QStringList &texts, const QList<int> &states)
+{
+    m_menuTexts = texts;
+    m_menuStates = states;
+    m_menuSet = true;
+}
+
+void DhtmlEdit::onContextMenuRequested(const QPoint &globalPos)
+{
+    m_menuSet = false;
+    const QPoint local = m_view->mapFromGlobal(globalPos);
+    emit ShowContextMenu(local.x(), local.y());
+    if (!m_menuSet)
+        return;
+    int chosen = -1;
+    if (m_menuPresenter) {
+        chosen = m_menuPresenter(m_menuTexts, m_menuStates, globalPos);
+    } else {
+        QMenu menu(this);
+        for (int i = 0; i < m_menuTexts.size(); ++i) {
+            if (m_menuTexts[i].isEmpty()) {
+                if (i < m_menuTexts.size() - 1)
+                    menu.addSeparator();
+                continue;
+            }
+            QAction *action = menu.addAction(m_menuTexts[i]);
+            action->setEnabled(m_menuStates.value(i, 0) != 2);
+            action->setData(i);
+        }
+        if (QAction *picked = menu.exec(globalPos))
+            chosen = picked->data().toInt();
+    }
+    if (chosen >= 0)
+        emit ContextMenuAction(chosen);
+}
+
+void DhtmlEdit::onRenderProcessTerminated(int status)
+{
+    if (status == QWebEnginePage::NormalTerminationStatus)
+        return;
+    emit RendererFailed(QStringLiteral("ページの表示処理が異常終了しました。最後に読み込んだ内容を表示し直します。"));
+    QTimer::singleShot(0, this, [this] { show(m_shownText, m_shownPath, m_pristine); });
+}
+
+void DhtmlEdit::setKeepForeignStyles(bool on)
+{
+    if (m_keepForeignStyles != on) {
+        m_keepForeignStyles = on;
+        applyOptionsNow();
+    }
+}
+
+void DhtmlEdit::setShowBorders(bool on)
+{
+    if (m_showBorders != on) {
+        m_showBorders = on;
+        applyOptionsNow();
+    }
+}
+
+void DhtmlEdit::setShowDetails(bool on)
+{
+    if (m_showDetails != on) {
+        m_showDetails = on;
+        applyOptionsNow();
+    }
+}
+
+void DhtmlEdit::Refresh()
+{
+    applyOptionsNow();
+}
+
+int DhtmlEdit::Width() const
+{
+    return Twips::fromPixelsX(width(), this);
+}
+
+int DhtmlEdit::Height() const
+{
+    return Twips::fromPixelsY(height(), this);
+}
+
+void DhtmlEdit::setWidth(int twips)
+{
+    resize(Twips::toPixelsX(twips, this), height());
+}
+
+void DhtmlEdit::setHeight(int twips)
+{
+    resize(width(), Twips::toPixelsY(twips, this));
+}
+
+int DhtmlEdit::createRange()
+{
+    const std::optional<QVariant> id = evaluate(QStringLiteral("__tvl.createRange()"));
+    if (!id || id->toInt() <= 0) {
+        fail(QStringLiteral("ページに本文（BODY）がないため、挿入する位置がありません。"));
+        return 0;
+    }
+    return id->toInt();
+}
+
+bool DhtmlEdit::pasteIntoRange(int rangeId, const QString &html)
+{
+    const std::optional<QVariant> why =
+        evaluate(QStringLiteral("__tvl.pasteHTML(%1, %2)").arg(rangeId).arg(jsString(html)));
+    if (!why)
+        return false;
+    if (!why->isValid() || !why->toString().isEmpty())
+        return fail(QStringLiteral("選択範囲に貼り付けられませんでした。"));
+    m_pristine = false;
+    return true;
+}
+
+bool DhtmlEdit::rollbackLastPaste()
+{
+    const std::optional<QVariant> done = evaluate(QStringLiteral("__tvl.rollbackPaste()"));
+    return done && done->toBool();
+}
+
+QString DhtmlEdit::rangeText(int rangeId)
+{
+    const std::optional<QVariant> text = evaluate(QStringLiteral("__tvl.rangeText(%1)").arg(rangeId));
+    return text ? text->toString() : QString();
+}
+
+QString DhtmlEdit::bgColor()
+{
+    const std::optional<QVariant> color = evaluate(QStringLiteral("__tvl.bgColor()"));
+    return color ? color->toString() : QString();
+}
+
+bool DhtmlEdit::setBgColor(const QString &color)
+{
+    if (!evaluate(QStringLiteral("__tvl.setBgColor(%1)").arg(jsString(color))))
+        return false;
+    m_pristine = false;
+    return true;
+}

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "HtmlDocument.h"
+
+#include <QHash>
+#include <QStringList>
+#include <QUrl>
+#include <QVariant>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class EditorPage;
+class SurfaceBridge;
+class SurfaceView;
+class QWebChannel;
+class QWebEngineView;
+
+// The editing surface: a page that the user edits in place (edit mode) or
+// runs with its scripts (run mode), with the members the program calls on it.
+class DhtmlEdit : public QWidget
+{
+    Q_OBJECT
+public:
+    enum : int { StatusSupported = 1, StatusEnabled = 3 };
+    // Shows the context menu items and returns the chosen index, or -1.
+    using MenuPresenter = std::function<int(const QStringList &texts, const QList<int> &states, const QPoint &globalPos)>;
+
+    explicit DhtmlEdit(QWidget *parent = nullptr);
+    ~DhtmlEdit() override;
+
+    bool LoadDocument(const QString &path);
+    bool ExecCommand(int command, int option = 0, const QVariant &value = {});
+    int QueryStatus(int command) const;
+    // Takes the command states from the page now rather than at its next report.
+    void refreshCommandStates();
+    bool SaveDocument(const QString &path);
+    void SetContextMenu(const QStringList &texts, const QList<int> &states);
+    HtmlDocument DOM() { return HtmlDocument(this); }
+
+    QString DocumentHTML();
+    bool setDocumentHTML(const QString &html);
+
+    bool BrowseMode() const { return m_browseMode; }
+    bool setBrowseMode(bool browse);
+    bool NewDocument();
+
+    // switch 9: keep browser-specific CSS that editing commands would drop.
+    void setKeepForeignStyles(bool on);
+    // switch 18: faint cell lines for tables without borders.
+    void setShowBorders(bool on);
+    // switch 30: elements the page hides are shown, marked, so they can be edited.
+    void setShowDetails(bool on);
+    // member 32: re-applies the display options to the page just loaded.
+    void Refresh();
+
+    int Width() const;
+    int Height() const;
+    void setWidth(int twips);
+    void setHeight(int twips);
+
+    // Why the last member that returned false failed, in Japanese.
+    QString lastError() const { return m_lastError; }
+    // The text the page was last loaded from.
+    QString loadedText() const { return m_shownText; }
+    QUrl documentUrl() const { return m_shownUrl; }
+
+    void setMenuPresenter(MenuPresenter presenter) { m_menuPresenter = std::move(presenter); }
+    QWebEngineView *view() const;
+
+    // Used through HtmlDocument.
+    int createRange();
+    bool pasteIntoRange(int rangeId, const QString &html);
+    bool rollbackLastPaste();
+    QString rangeText(int rangeId);
+    QString bgColor();
+    bool setBgColor(const QString &color);
+
+    // Runs a script in the editor's world and waits for its value.
+    std::optional<QVariant> evaluate(const QString &script);
+
+signals:
+    void DocumentComplete();
+    void DisplayChanged();
+    void ShowContextMenu(int xPos, int yPos);
+    void ContextMenuAction(int itemIndex);
+    void GotFocus();
+    // The renderer died; the page is shown again from the text it was loaded from.
+    void RendererFailed(const QString &message);
+
+private:
+    void installScripts();
+    void updateOptionsScript();
+    void applyOptionsNow();
+    bool show(const QString &text, const QString &basePath, bool pristine);
+    void onContextMenuRequested(const QPoint &globalPos);
+    void onRenderProcessTerminated(int status);
+    bool fail(const QString &message);
+    bool ensureShown();
+    QString basePathForNewText() const;
+
+    SurfaceView *m_view = nullptr;
+    EditorPage *m_page = nullptr;
+    SurfaceBridge *m_bridge = nullptr;
+    QWebChannel *m_channel = nullptr;
+
+    bool m_browseMode = false;
+    bool m_pristine = true;
+    bool m_keepForeignStyles = true;
+    bool m_showBorders = false;
+    bool m_showDetails = false;
+    QString m_shownText;
+    QString m_shownPath;
+    QUrl m_shownUrl;
+    QUrl m_pendingUrl;
+    QString m_runText;
+    QHash<int, int> m_states;
+    QStringList m_menuTexts;
+    QList<int> m_menuStates;
+    bool m_menuSet = false;
+    MenuPresenter m_menuPresenter;
+    QString m_lastError;
+};

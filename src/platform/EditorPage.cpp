@@ -1,0 +1,38 @@
+#include "EditorPage.h"
+
+#include "MessageBoxes.h"
+
+#include <cstdio>
+
+EditorPage::EditorPage(QObject *parent) : QWebEnginePage(parent) {}
+
+bool EditorPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
+{
+    if (!isMainFrame)
+        return true;
+    if (url == m_expected) {
+        m_expected.clear();
+        return true;
+    }
+    if (m_editMode)
+        return false;
+    return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+}
+
+void EditorPage::javaScriptAlert(const QUrl &, const QString &msg)
+{
+    MessageBoxes::say(msg);
+}
+
+bool EditorPage::javaScriptConfirm(const QUrl &, const QString &msg)
+{
+    return MessageBoxes::question(msg, MessageBoxes::Buttons::OkCancel) == MessageBoxes::Answer::Ok;
+}
+
+void EditorPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &message, int lineNumber,
+                                          const QString &sourceID)
+{
+    static const bool echo = qEnvironmentVariableIsSet("TOVALEAF_CONSOLE");
+    if (echo)
+        std::fprintf(stderr, "js: %s:%d: %s\n", qPrintable(sourceID), lineNumber, qPrintable(message));
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QUrl>
+#include <QWebEnginePage>
+
+// Page policy of the editing surface: in edit mode nothing but the program's
+// own loads may replace the page (a clicked link never navigates).
+class EditorPage : public QWebEnginePage
+{
+    Q_OBJECT
+public:
+    explicit EditorPage(QObject *parent = nullptr);
+
+    void setEditMode(bool editMode) { m_editMode = editMode; }
+    // The next main-frame navigation to url is the program's own.
+    void expectLoad(const QUrl &url) { m_expected = url; }
+
+protected:
+    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override;
+    void javaScriptAlert(const QUrl &securityOrigin, const QString &msg) override;
+    bool javaScriptConfirm(const QUrl &securityOrigin, const QString &msg) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message, int lineNumber,
+                                  const QString &sourceID) override;
+
+private:
+    bool m_editMode = true;
+    QUrl m_expected;
+};

@@ -1,0 +1,30 @@
+#include "HtmlDocument.h"
+
+#include "DhtmlEdit.h"
+
+bool TextRange::pasteHTML(const QString &html)
+{
+    return isValid() && m_surface->pasteIntoRange(m_id, html);
+}
+
+QString TextRange::text() const
+{
+    return isValid() ? m_surface->rangeText(m_id) : QString();
+}
+
+TextRange HtmlSelection::createRange()
+{
+    if (!m_surface)
+        return {};
+    return TextRange(m_surface, m_surface->createRange());
+}
+
+QString HtmlDocument::bgColor() const
+{
+    return m_surface ? m_surface->bgColor() : QString();
+}
+
+bool HtmlDocument::setBgColor(const QString &color)
+{
+    return m_surface && m_surface->setBgColor(color);
+}

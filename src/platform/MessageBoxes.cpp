@@ -1,0 +1,86 @@
+#include "MessageBoxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+const QString MessageBoxes::DefaultTitle = QStringLiteral("Tovaleaf");
+
+namespace {
+
+MessageBoxes *installed = nullptr;
+
+QMessageBox::Icon toQt(MessageBoxes::Icon icon)
+{
+    switch (icon) {
+    case MessageBoxes::Icon::Question:
+        return QMessageBox::Question;
+    case MessageBoxes::Icon::Information:
+        return QMessageBox::Information;
+    case MessageBoxes::Icon::Warning:
+        return QMessageBox::Warning;
+    case MessageBoxes::Icon::Critical:
+        return QMessageBox::Critical;
+    case MessageBoxes::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+MessageBoxes &MessageBoxes::current()
+{
+    static DialogMessageBoxes real;
+    return installed ? *installed : real;
+}
+
+void MessageBoxes::install(MessageBoxes *replacement)
+{
+    installed = replacement;
+}
+
+void MessageBoxes::say(const QString &text, const QString &title, Icon icon)
+{
+    current().notify(text, title, icon);
+}
+
+MessageBoxes::Answer MessageBoxes::question(const QString &text, Buttons buttons, const QString &title, Icon icon)
+{
+    return current().ask(text, buttons, title, icon);
+}
+
+void DialogMessageBoxes::notify(const QString &text, const QString &title, Icon icon)
+{
+    QMessageBox box(toQt(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+MessageBoxes::Answer DialogMessageBoxes::ask(const QString &text, Buttons buttons, const QString &title, Icon icon)
+{
+    QMessageBox::StandardButtons qtButtons;
+    switch (buttons) {
+    case Buttons::Ok:
+        qtButtons = QMessageBox::Ok;
+        break;
+    case Buttons::OkCancel:
+        qtButtons = QMessageBox::Ok | QMessageBox::Cancel;
+        break;
+    case Buttons::YesNoCancel:
+        qtButtons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        break;
+    case Buttons::YesNo:
+        qtButtons = QMessageBox::Yes | QMessageBox::No;
+        break;
+    }
+    QMessageBox box(toQt(icon), title, text, qtButtons, QApplication::activeWindow());
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The user's side of every message box. The program shows them through this
+// seam; tests install scripted answers.
+class MessageBoxes
+{
+public:
+    enum class Buttons { Ok, OkCancel, YesNoCancel, YesNo };
+    enum class Answer { Ok, Cancel, Yes, No };
+    enum class Icon { None, Question, Information, Warning, Critical };
+
+    static const QString DefaultTitle;
+
+    virtual ~MessageBoxes() = default;
+    virtual void notify(const QString &text, const QString &title, Icon icon) = 0;
+    virtual Answer ask(const QString &text, Buttons buttons, const QString &title, Icon icon) = 0;
+
+    // Shortcuts on the installed implementation.
+    static void say(const QString &text, const QString &title = DefaultTitle, Icon icon = Icon::None);
+    static Answer question(const QString &text, Buttons buttons, const QString &title = DefaultTitle,
+                           Icon icon = Icon::None);
+
+    static MessageBoxes &current();
+    // Installs replacement (not owned); nullptr restores the real boxes.
+    static void install(MessageBoxes *replacement);
+};
+
+// QMessageBox on the active window.
+class DialogMessageBoxes : public MessageBoxes
+{
+public:
+    void notify(const QString &text, const QString &title, Icon icon) override;
+    Answer ask(const QString &text, Buttons buttons, const QString &title, Icon icon) override;
+};

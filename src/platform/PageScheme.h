@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QMutex>
+#include <QString>
+#include <QUrl>
+#include <QWebEngineUrlSchemeHandler>
+
+// Documents reach the editing surface through our own URL scheme rather than
+// data: URLs (which fail above 2 MB). A document URL is tvl://<token><file path>:
+// the token names the in-memory text of one load, the path gives relative
+// pictures and links their folder. Other paths are served from disk.
+class PageScheme : public QWebEngineUrlSchemeHandler
+{
+    Q_OBJECT
+public:
+    static const QByteArray Name;
+
+    // Must run before the QApplication is made.
+    static void registerScheme();
+    // The handler installed on the default profile.
+    static PageScheme *instance();
+
+    // Serves text under a fresh URL whose path is basePath; returns the URL.
+    QUrl publish(const QString &text, const QString &basePath);
+    void withdraw(const QUrl &url);
+
+    void requestStarted(QWebEngineUrlRequestJob *job) override;
+
+private:
+    explicit PageScheme(QObject *parent);
+    void serveFile(QWebEngineUrlRequestJob *job, const QString &path);
+
+    QMutex m_mutex;
+    struct Document
+    {
+        QString path;
+        QByteArray utf8;
+    };
+    QHash<QString, Document> m_documents; // by token
+    quint64 m_nextToken = 1;
+};

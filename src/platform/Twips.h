@@ -1,0 +1,14 @@
+#pragma once
+
+class QWidget;
+
+// Measures of the design are in twips (1/1440 inch); the screen's logical DPI
+// turns them into pixels.
+class Twips
+{
+public:
+    static int toPixelsX(int twips, const QWidget *widget = nullptr);
+    static int toPixelsY(int twips, const QWidget *widget = nullptr);
+    static int fromPixelsX(int pixels, const QWidget *widget = nullptr);
+    static int fromPixelsY(int pixels, const QWidget *widget = nullptr);
+};

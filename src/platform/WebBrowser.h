@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QWebEngineView;
+
+// A plain page viewer: the palette of the colour dialogs and the home-page viewer.
+class WebBrowser : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit WebBrowser(const QString &name, QWidget *parent = nullptr);
+
+    // A file path or an address; a bare host name gets http://.
+    void Navigate(const QString &target);
+    QWebEngineView *view() const { return m_view; }
+
+    int Width() const;
+    int Height() const;
+    void setWidth(int twips);
+    void setHeight(int twips);
+
+    static QUrl urlFor(const QString &target);
+
+private:
+    QWebEngineView *m_view;
+};

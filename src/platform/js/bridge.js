@@ -1,0 +1,37 @@
+// Tells the program what happens in the page: selection changes with the
+// command states that go with them, and the first change of the page.
+'use strict';
+(() => {
+    const T = (window.__tvl = window.__tvl || {});
+    let bridge = null;
+    let pendingDisplay = false;
+    let pendingEdited = false;
+    let scheduled = false;
+    T.edited = false;
+
+    function flush() {
+        scheduled = false;
+        if (!bridge) return;
+        if (pendingEdited) { pendingEdited = false; bridge.reportEdited(); }
+        if (pendingDisplay) { pendingDisplay = false; bridge.reportDisplay(T.commandStates()); }
+    }
+
+    function schedule() {
+        if (scheduled) return;
+        scheduled = true;
+        setTimeout(flush, 0);
+    }
+
+    T.reportDisplaySoon = () => { pendingDisplay = true; schedule(); };
+    T.markEdited = () => {
+        if (T.edited) return;
+        T.edited = true;
+        pendingEdited = true;
+        schedule();
+    };
+
+    new QWebChannel(qt.webChannelTransport, (channel) => {
+        bridge = channel.objects.surfaceBridge;
+        schedule();
+    });
+})();

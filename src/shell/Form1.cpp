@@ -1,0 +1,238 @@
+#include "Form1.h"
+
+#include "Module1.h"
+#include "ProgramFolder.h"
+#include "TextBuffer.h"
+#include "elements/SnippetInserter.h"
+#include "platform/CommonDialog.h"
+#include "platform/DhtmlEdit.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Twips.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+
+const QString Form1::Caption = QStringLiteral("Tovaleaf for IE5.0 Ver1.20");
+const QString Form1::ControlPrompt = QStringLiteral("Control");
+const QString Form1::EffectsPrompt = QStringLiteral("DynamicHtml");
+const QString Form1::EditModeText = QStringLiteral("編集モード");
+const QString Form1::RunModeText = QStringLiteral("実行モード");
+
+namespace {
+
+const QStringList ControlEntries = {
+    QStringLiteral("ボタン"), QStringLiteral("テキストボックス"), QStringLiteral("テキストエリア"),
+    QStringLiteral("選択ボックス"), QStringLiteral("フローティングフレーム"), QStringLiteral("チェックボタン"),
+    QStringLiteral("オプションボタン"), QStringLiteral("水平罫線"), QStringLiteral("マーキー"),
+};
+
+const QStringList EffectEntries = {
+    QStringLiteral("初めにお読み下さい。"), QStringLiteral("RevealTransition(Text)"),
+    QStringLiteral("RevealTransition(Image)"), QStringLiteral("BlendFilter"), QStringLiteral("移動する画像"),
+    QStringLiteral("時刻表示"), QStringLiteral("ﾀｲﾌﾟﾗｲﾀ風な文字"), QStringLiteral("影付き文字"),
+    QStringLiteral("波文字"), QStringLiteral("燃える文字"), QStringLiteral("消える文字"),
+    QStringLiteral("ﾏｳｽで色が変わる文字"), QStringLiteral("Dialog Box"), QStringLiteral("全画面表示"),
+};
+
+const QString BrowseTempName = QStringLiteral("\\BrowseTemp.htm");
+
+QFont listFont()
+{
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPointSizeF(11.25);
+    font.setBold(true);
+    return font;
+}
+
+QComboBox *makeList(const QString &name, QWidget *parent)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setFont(listFont());
+    return combo;
+}
+
+QPushButton *hiddenButton(const QString &name, QWidget *parent)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(name);
+    button->hide();
+    return button;
+}
+
+QLineEdit *hiddenText(const QString &name, QWidget *parent)
+{
+    auto *text = new QLineEdit(parent);
+    text->setObjectName(name);
+    text->hide();
+    return text;
+}
+
+} // namespace
+
+Form1::Form1(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(Caption);
+    buildControls();
+    m_snippets = std::make_unique<SnippetInserter>(m_DHTMLEdit1, m_RichTextBox2);
+    onLoad();
+}
+
+Form1::~Form1() = default;
+
+void Form1::placeTwips(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(Twips::toPixelsX(left, this), Twips::toPixelsY(top, this), Twips::toPixelsX(width, this),
+                        Twips::toPixelsY(height, this));
+}
+
+void Form1::buildControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    m_Combo2 = makeList(QStringLiteral("Combo2"), client);
+    m_Combo2->setToolTip(QStringLiteral("同一文書には現時点では一つのScriptのみの対応です。複数使用の場合はソースの編集を行ってください。"));
+    placeTwips(m_Combo2, 120, 120, 2895, 345);
+
+    m_Combo1 = makeList(QStringLiteral("Combo1"), client);
+    placeTwips(m_Combo1, 3120, 120, 2535, 345);
+
+    m_Text4 = new QLineEdit(client);
+    m_Text4->setObjectName(QStringLiteral("Text4"));
+    m_Text4->setReadOnly(true);
+    m_Text4->setToolTip(QStringLiteral("ブラウザ表示ど同じ表示の場合は「実行モード」に変わります。"));
+    placeTwips(m_Text4, 5760, 120, 1215, 300);
+
+    m_Command1 = new QPushButton(QStringLiteral("XMLｻﾝﾌﾟﾙ"), client);
+    m_Command1->setObjectName(QStringLiteral("Command1"));
+    m_Command1->setToolTip(QStringLiteral("XMLを使ったサンプルを見ることが出来ます。"));
+    m_Command1->setStyleSheet(QStringLiteral("QPushButton { background-color: red; }"));
+    placeTwips(m_Command1, 7080, 120, 1215, 255);
+
+    m_Label1 = new QLabel(QStringLiteral("マウスの右クリックでもメニューが表示されます。"), client);
+    m_Label1->setObjectName(QStringLiteral("Label1"));
+    placeTwips(m_Label1, 8400, 120, 3690, 180);
+
+    m_DHTMLEdit1 = new DhtmlEdit(client);
+    m_DHTMLEdit1->setObjectName(QStringLiteral("DHTMLEdit1"));
+    placeTwips(m_DHTMLEdit1, 120, 480, 12015, 8295);
+
+    m_Command3 = hiddenButton(QStringLiteral("Command3"), client);
+    m_Command4 = hiddenButton(QStringLiteral("Command4"), client);
+    m_Command5 = hiddenButton(QStringLiteral("Command5"), client);
+    connect(m_Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(m_Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    m_Text1 = hiddenText(QStringLiteral("Text1"), client);
+    m_Text5 = hiddenText(QStringLiteral("Text5"), client);
+    m_Text6 = hiddenText(QStringLiteral("Text6"), client);
+
+    m_RichTextBox1 = new TextBuffer(QStringLiteral("RichTextBox1"), this);
+    m_RichTextBox2 = new TextBuffer(QStringLiteral("RichTextBox2"), this);
+    m_RichTextBox3 = new TextBuffer(QStringLiteral("RichTextBox3"), this);
+    m_RichTextBox3->setBackColor(m_Text4->palette().color(QPalette::Base));
+    m_CommonDialog1 = new CommonDialog(QStringLiteral("CommonDialog1"), this);
+
+    resize(Twips::toPixelsX(DesignClientWidth, this), Twips::toPixelsY(DesignClientHeight, this));
+}
+
+void Form1::onLoad()
+{
+    Module1::shared().EffectKind = Effect::Nothing;
+    QGuiApplication::clipboard()->clear();
+    m_DHTMLEdit1->setShowBorders(true);
+    m_DHTMLEdit1->setShowDetails(true);
+    fillLists();
+    showMode();
+
+    connect(m_DHTMLEdit1, &DhtmlEdit::DocumentComplete, this,
+            [this] { m_RichTextBox1->setText(m_DHTMLEdit1->DocumentHTML()); });
+    connect(m_DHTMLEdit1, &DhtmlEdit::GotFocus, this, [this] { m_DHTMLEdit1->setShowDetails(true); });
+    connect(m_DHTMLEdit1, &DhtmlEdit::RendererFailed, this, [](const QString &message) { MessageBoxes::say(message); });
+}
+
+void Form1::fillLists()
+{
+    m_Combo1->clear();
+    m_Combo1->addItems(ControlEntries);
+    m_Combo2->clear();
+    m_Combo2->addItems(EffectEntries);
+    // The prompts are texts of the edit part, not entries of the lists.
+    m_Combo1->setCurrentIndex(-1);
+    m_Combo1->setEditText(ControlPrompt);
+    m_Combo2->setCurrentIndex(-1);
+    m_Combo2->setEditText(EffectsPrompt);
+}
+
+void Form1::showMode()
+{
+    const bool run = m_DHTMLEdit1->BrowseMode();
+    m_Text4->setText(run ? RunModeText : EditModeText);
+    QPalette palette = m_Text4->palette();
+    palette.setColor(QPalette::Base, run ? QColor(255, 0, 0) : m_RichTextBox3->backColor());
+    m_Text4->setPalette(palette);
+}
+
+void Form1::mivo_go()
+{
+    m_snippets->insert(Module1::shared().SnippetHtml);
+}
+
+void Form1::Command3_Click()
+{
+    if (!m_snippets->reloadViaTempPage(ProgramFolder::file(BrowseTempName)))
+        return;
+    MessageBoxes::say(QStringLiteral("現在編集中のファイルをブラウズモードで確認します！"));
+    if (!m_DHTMLEdit1->setBrowseMode(true)) {
+        MessageBoxes::say(QStringLiteral("実行モードに切り替えられませんでした: %1").arg(m_DHTMLEdit1->lastError()));
+        return;
+    }
+    showMode();
+    m_Combo1->setEnabled(false);
+    m_Combo2->setEnabled(false);
+}
+
+void Form1::Command4_Click()
+{
+    if (!m_DHTMLEdit1->setBrowseMode(false))
+        MessageBoxes::say(QStringLiteral("編集モードに切り替えられませんでした: %1").arg(m_DHTMLEdit1->lastError()));
+    showMode();
+    m_Combo1->setEnabled(true);
+    m_Combo2->setEnabled(true);
+}
+
+void Form1::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    applyResizeRule();
+}
+
+void Form1::applyResizeRule()
+{
+    if (isMinimized() || m_resizing)
+        return;
+    m_resizing = true;
+    const QRect outer = frameGeometry();
+    const int frameExtraW = outer.width() - width();
+    const int frameExtraH = outer.height() - height();
+    const int minW = Twips::toPixelsX(MinimumWidth, this);
+    const int minH = Twips::toPixelsY(MinimumHeight, this);
+    if (outer.width() < minW)
+        resize(minW - frameExtraW, height());
+    if (frameGeometry().height() < minH)
+        resize(width(), minH - frameExtraH);
+    const int outerTwipsW = Twips::fromPixelsX(frameGeometry().width(), this);
+    const int outerTwipsH = Twips::fromPixelsY(frameGeometry().height(), this);
+    m_DHTMLEdit1->setWidth(qMax(0, outerTwipsW - 300));
+    m_DHTMLEdit1->setHeight(qMax(0, outerTwipsH - 1600));
+    m_resizing = false;
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class CommonDialog;
+class DhtmlEdit;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class SnippetInserter;
+class TextBuffer;
+
+// The main window: the editing surface under the two drop-down lists, the mode
+// indicator and the XML sample button. Dialogs reach the page only through its
+// public operations.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    static const QString Caption;
+    static const QString ControlPrompt;
+    static const QString EffectsPrompt;
+    static const QString EditModeText;
+    static const QString RunModeText;
+    // Design measures, in twips.
+    static constexpr int DesignClientWidth = 12195;
+    static constexpr int DesignClientHeight = 8985;
+    static constexpr int MinimumWidth = 12000;
+    static constexpr int MinimumHeight = 1600;
+
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Inserts Module1's SnippetHtml at the caret and rewrites the page.
+    void mivo_go();
+
+    // Run mode and back (the hidden buttons Command3 and Command4).
+    void Command3_Click();
+    void Command4_Click();
+
+    DhtmlEdit *surface() const { return m_DHTMLEdit1; }
+    SnippetInserter &snippets() { return *m_snippets; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildControls();
+    void placeTwips(QWidget *widget, int left, int top, int width, int height);
+    void onLoad();
+    void fillLists();
+    void showMode();
+    void applyResizeRule();
+
+    QComboBox *m_Combo1 = nullptr;
+    QComboBox *m_Combo2 = nullptr;
+    QLineEdit *m_Text4 = nullptr;
+    QPushButton *m_Command1 = nullptr;
+    QLabel *m_Label1 = nullptr;
+    DhtmlEdit *m_DHTMLEdit1 = nullptr;
+    QPushButton *m_Command3 = nullptr;
+    QPushButton *m_Command4 = nullptr;
+    QPushButton *m_Command5 = nullptr;
+    QLineEdit *m_Text1 = nullptr;
+    QLineEdit *m_Text5 = nullptr;
+    QLineEdit *m_Text6 = nullptr;
+    TextBuffer *m_RichTextBox1 = nullptr;
+    TextBuffer *m_RichTextBox2 = nullptr;
+    TextBuffer *m_RichTextBox3 = nullptr;
+    CommonDialog *m_CommonDialog1 = nullptr;
+    std::unique_ptr<SnippetInserter> m_snippets;
+    bool m_resizing = false;
+};

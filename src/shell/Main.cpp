@@ -1,0 +1,53 @@
+#include "Main.h"
+
+#include "Form1.h"
+#include "ProgramFolder.h"
+#include "platform/PageScheme.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <unistd.h>
+
+namespace Main {
+
+void prepareProcess()
+{
+    // Chromium refuses its sandbox when run as root (containers, CI).
+    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    PageScheme::registerScheme();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QCoreApplication::setApplicationName(QStringLiteral("Tovaleaf"));
+}
+
+void prepareApplication()
+{
+    // The design names Windows' Japanese fonts; these stand in for them here.
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), {QStringLiteral("IPAGothic")});
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"), {QStringLiteral("IPAMincho")});
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐ明朝"), {QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho")});
+
+    // Qt's own texts (dialog buttons) in Japanese.
+    auto *translator = new QTranslator(qApp);
+    if (translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
+
+int run(int argc, char **argv)
+{
+    prepareProcess();
+    QApplication app(argc, argv);
+    prepareApplication();
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    Form1 form;
+    form.show();
+    return app.exec();
+}
+
+} // namespace Main

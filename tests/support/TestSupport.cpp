@@ -1,0 +1,152 @@
+#include "TestSupport.h"
+
+#include "platform/DhtmlEdit.h"
+#include "shell/Main.h"
+#include "shell/Module1.h"
+#include "shell/ProgramFolder.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace TestSupport {
+
+void prepareProcess()
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu --disable-logging");
+    Main::prepareProcess();
+}
+
+void prepareApplication()
+{
+    Main::prepareApplication();
+}
+
+QString testFile(const QString &name)
+{
+    return QStringLiteral(TOVALEAF_TEST_FILES "/") + name;
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write(bytes);
+}
+
+static QString jsString(const QString &s)
+{
+    const QByteArray a = QJsonDocument(QJsonArray{s}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(a.mid(1, a.size() - 2));
+}
+
+void selectText(DhtmlEdit *surface, const QString &needle, int start, int end)
+{
+    const QString script = QStringLiteral(R"((() => {
+        const w = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+        let n = %1 === '' ? document.body : null;
+        if (!n) while ((n = w.nextNode())) if (n.data.indexOf(%1) >= 0) break;
+        if (!n) return false;
+        const r = document.createRange();
+        r.setStart(n, %2);
+        if (%3 >= 0) r.setEnd(n, %3); else r.collapse(true);
+        const s = getSelection();
+        s.removeAllRanges();
+        s.addRange(r);
+        return true;
+    })())")
+                               .arg(jsString(needle))
+                               .arg(start)
+                               .arg(end);
+    const auto ok = surface->evaluate(script);
+    QVERIFY2(ok && ok->toBool(), qPrintable(QStringLiteral("text not found: ") + needle));
+}
+
+QString js(DhtmlEdit *surface, const QString &expression)
+{
+    const auto v = surface->evaluate(expression);
+    return v ? v->toString() : QStringLiteral("<no value>");
+}
+
+} // namespace TestSupport
+
+ProgramFolderFixture::ProgramFolderFixture()
+{
+    QDirIterator it(QStringLiteral(TOVALEAF_DATA_DIR), QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    const QDir source(QStringLiteral(TOVALEAF_DATA_DIR));
+    while (it.hasNext()) {
+        const QString from = it.next();
+        const QString to = m_dir.path() + QLatin1Char('/') + source.relativeFilePath(from);
+        QDir().mkpath(QFileInfo(to).absolutePath());
+        QFile::copy(from, to);
+    }
+    ProgramFolder::setPath(m_dir.path());
+    QDir::setCurrent(m_dir.path());
+    Module1::reset();
+}
+
+ProgramFolderFixture::~ProgramFolderFixture()
+{
+    QDir::setCurrent(QDir::tempPath());
+    ProgramFolder::setPath(QString());
+}
+
+void ScriptedMessageBoxes::notify(const QString &text, const QString &title, Icon icon)
+{
+    shown.append({text, title, Buttons::Ok, icon});
+}
+
+MessageBoxes::Answer ScriptedMessageBoxes::ask(const QString &text, Buttons buttons, const QString &title, Icon icon)
+{
+    shown.append({text, title, buttons, icon});
+    if (answers.isEmpty()) {
+        qWarning("unscripted question: %s", qPrintable(text));
+        return Answer::Cancel;
+    }
+    return answers.dequeue();
+}
+
+QStringList ScriptedMessageBoxes::texts() const
+{
+    QStringList out;
+    for (const Shown &s : shown)
+        out << s.text;
+    return out;
+}
+
+std::optional<QString> ScriptedDialogs::saveFileName(QWidget *, const QString &filter, const QString &current)
+{
+    filtersSeen << filter;
+    currentNamesSeen << current;
+    return fileNames.isEmpty() ? std::nullopt : fileNames.dequeue();
+}
+
+std::optional<QString> ScriptedDialogs::openFileName(QWidget *, const QString &filter, const QString &current)
+{
+    filtersSeen << filter;
+    currentNamesSeen << current;
+    return fileNames.isEmpty() ? std::nullopt : fileNames.dequeue();
+}
+
+std::optional<QColor> ScriptedDialogs::color(QWidget *, const QColor &)
+{
+    return colors.isEmpty() ? std::nullopt : colors.dequeue();
+}
+
+std::optional<QFont> ScriptedDialogs::font(QWidget *, const QFont &)
+{
+    return fonts.isEmpty() ? std::nullopt : fonts.dequeue();
+}
