@@ -3,6 +3,7 @@
 #include "Module1.h"
 #include "ProgramFolder.h"
 #include "TextBuffer.h"
+#include "commands/MenuBar.h"
 #include "elements/SnippetInserter.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
 
@@ -82,6 +84,10 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Caption);
     buildControls();
+    m_menus = std::make_unique<MenuBar>(this);
+    // The design size is the client area, below the menu bar.
+    resize(Twips::toPixelsX(DesignClientWidth, this),
+           Twips::toPixelsY(DesignClientHeight, this) + menuBar()->sizeHint().height());
     m_snippets = std::make_unique<SnippetInserter>(m_DHTMLEdit1, m_RichTextBox2);
     onLoad();
 }
@@ -141,8 +147,20 @@ void Form1::buildControls()
     m_RichTextBox3 = new TextBuffer(QStringLiteral("RichTextBox3"), this);
     m_RichTextBox3->setBackColor(m_Text4->palette().color(QPalette::Base));
     m_CommonDialog1 = new CommonDialog(QStringLiteral("CommonDialog1"), this);
+}
 
-    resize(Twips::toPixelsX(DesignClientWidth, this), Twips::toPixelsY(DesignClientHeight, this));
+TextBuffer *Form1::richTextBox(int n) const
+{
+    switch (n) {
+    case 1:
+        return m_RichTextBox1;
+    case 2:
+        return m_RichTextBox2;
+    case 3:
+        return m_RichTextBox3;
+    default:
+        return nullptr;
+    }
 }
 
 void Form1::onLoad()

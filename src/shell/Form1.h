@@ -5,6 +5,7 @@
 #include <memory>
 
 class CommonDialog;
+class MenuBar;
 class DhtmlEdit;
 class QComboBox;
 class QLabel;
@@ -42,6 +43,9 @@ public:
     void Command4_Click();
 
     DhtmlEdit *surface() const { return m_DHTMLEdit1; }
+    MenuBar &menus() { return *m_menus; }
+    CommonDialog *commonDialog() const { return m_CommonDialog1; }
+    TextBuffer *richTextBox(int n) const;
     SnippetInserter &snippets() { return *m_snippets; }
 
 protected:
@@ -72,5 +76,6 @@ private:
     TextBuffer *m_RichTextBox3 = nullptr;
     CommonDialog *m_CommonDialog1 = nullptr;
     std::unique_ptr<SnippetInserter> m_snippets;
+    std::unique_ptr<MenuBar> m_menus;
     bool m_resizing = false;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/CommonDialog.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ShellOpen.h"
 
 #include <QApplication>
 #include <QList>
@@ -88,4 +89,19 @@ public:
     QQueue<std::optional<QFont>> fonts;
     QStringList filtersSeen;
     QStringList currentNamesSeen;
+};
+
+// Records what the program hands to the desktop's "open".
+class RecordingShellOpen : public ShellOpen
+{
+public:
+    RecordingShellOpen() { ShellOpen::install(this); }
+    ~RecordingShellOpen() override { ShellOpen::install(nullptr); }
+    bool open(const QString &path) override
+    {
+        opened << path;
+        return result;
+    }
+    QStringList opened;
+    bool result = true;
 };
