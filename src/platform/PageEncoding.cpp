@@ -194,7 +194,8 @@ QByteArray PageEncoding::detect(const QByteArray &bytes)
     const QByteArray declared = declaredCharset(bytes);
     if (!declared.isEmpty())
         return declared;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A stateless decoder keeps no error record; this one must.
+    QStringDecoder utf8(QStringDecoder::Utf8);
     (void)utf8.decode(bytes);
     return utf8.hasError() ? Cp932 : Utf8;
 }
