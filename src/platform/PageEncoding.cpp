@@ -45,6 +45,45 @@ int utf8SequenceLength(unsigned char b)
     return 1;
 }
 
+// Strict UTF-8: no overlong forms, no surrogates; a sequence cut at the end counts as broken.
+bool isValidUtf8(const QByteArray &bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const auto *end = p + bytes.size();
+    while (p < end) {
+        const unsigned char b = *p;
+        if (b < 0x80) {
+            ++p;
+            continue;
+        }
+        int len = 0;
+        unsigned int cp = 0;
+        if (b >= 0xC2 && b <= 0xDF) {
+            len = 2;
+            cp = b & 0x1F;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            len = 3;
+            cp = b & 0x0F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            len = 4;
+            cp = b & 0x07;
+        } else {
+            return false;
+        }
+        if (end - p < len)
+            return false;
+        for (int i = 1; i < len; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (p[i] & 0x3F);
+        }
+        if ((len == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
+            return false;
+        p += len;
+    }
+    return true;
+}
+
 bool isShiftJisName(const QByteArray &lower)
 {
     static const QByteArray names[] = {"shift_jis", "shift-jis", "sjis", "x-sjis", "windows-31j", "ms_kanji",
@@ -194,10 +233,7 @@ QByteArray PageEncoding::detect(const QByteArray &bytes)
     const QByteArray declared = declaredCharset(bytes);
     if (!declared.isEmpty())
         return declared;
-    // A stateless decoder keeps no error record; this one must.
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    (void)utf8.decode(bytes);
-    return utf8.hasError() ? Cp932 : Utf8;
+    return isValidUtf8(bytes) ? Utf8 : Cp932;
 }
 
 QString PageEncoding::decodeDetected(const QByteArray &bytes)
