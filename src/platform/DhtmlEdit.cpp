@@ -20,6 +20,7 @@
 #include <QJsonValue>
 #include <QMenu>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebChannel>
@@ -33,6 +34,7 @@ namespace {
 const QString BlankPage = QStringLiteral("<html><head></head><body></body></html>");
 constexpr int ScriptTimeoutMs = 30000;
 constexpr int CommandPaste = 5032;
+constexpr qint64 MaxPageBytes = 16 * 1024 * 1024;
 
 // Editing commands are off in run mode; the others (copy, select all) are not.
 bool isEditingCommand(int command)
@@ -92,7 +94,8 @@ DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
     setFocusProxy(m_view);
 
     QWebEngineSettings *settings = m_page->settings();
-    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    // Scripts stay on for the engine; edit mode keeps the page's own off by its policy (see show()).
+    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
     settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, true);
     settings->setAttribute(QWebEngineSettings::JavascriptCanPaste, true);
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
@@ -216,10 +219,22 @@ bool DhtmlEdit::ensureShown()
     return true;
 }
 
+// Edit mode serves the page with a policy that lets none of its scripts run: the
+// engine's own switch for scripts reaches the renderer too late for the load it precedes.
+static QString withoutPageScripts(const QString &text)
+{
+    static const QRegularExpression prologue(
+        QStringLiteral("^\\s*(?:(?:<!--.*?-->|<!DOCTYPE[^>]*>|<\\?[^>]*>)\\s*)*"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    const qsizetype at = prologue.match(text).capturedLength();
+    return text.left(at)
+        + QStringLiteral("<meta http-equiv=\"Content-Security-Policy\" content=\"script-src 'none'; object-src 'none'\" data-tvl-editor>")
+        + text.mid(at);
+}
+
 bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine)
 {
-    const QUrl url = PageScheme::instance()->publish(text, basePath);
-    m_page->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, m_browseMode);
+    const QUrl url = PageScheme::instance()->publish(m_browseMode ? text : withoutPageScripts(text), basePath);
     m_page->setEditMode(!m_browseMode);
     updateOptionsScript();
     m_page->expectLoad(url);
@@ -262,6 +277,9 @@ bool DhtmlEdit::LoadDocument(const QString &path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return fail(QStringLiteral("ファイルを読み込めません: %1: %2").arg(path, file.errorString()));
+    // The engine's renderer does not survive editing pages much larger than this.
+    if (bytes.size() > MaxPageBytes)
+        return fail(QStringLiteral("ページが大きすぎるため開けません（%1MBまで）: %2").arg(MaxPageBytes / (1024 * 1024)).arg(path));
     if (PageEncoding::looksBinary(bytes))
         return fail(QStringLiteral("テキストのページではないため開けません: %1").arg(path));
     return show(PageEncoding::decodeDetected(bytes), info.absoluteFilePath(), false);
@@ -323,7 +341,6 @@ bool DhtmlEdit::setBrowseMode(bool browse)
     m_browseMode = browse;
     if (!show(text, m_shownPath, pristine)) {
         m_browseMode = !browse;
-        m_page->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, m_browseMode);
         m_page->setEditMode(!m_browseMode);
         updateOptionsScript();
         return false;
@@ -335,8 +352,16 @@ bool DhtmlEdit::ExecCommand(int command, int option, const QVariant &value)
 {
     if (m_browseMode && isEditingCommand(command))
         return fail(QStringLiteral("実行モードでは編集できません。"));
+    QVariant argument = value;
+    if (command == CommandPaste) {
+        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+        QVariantMap clip;
+        clip.insert(QStringLiteral("html"), data && data->hasHtml() ? data->html() : QString());
+        clip.insert(QStringLiteral("text"), data && data->hasText() ? data->text() : QString());
+        argument = clip;
+    }
     const std::optional<QVariant> result =
-        evaluate(QStringLiteral("__tvl.exec(%1, %2, %3)").arg(command).arg(option).arg(jsValue(value)));
+        evaluate(QStringLiteral("__tvl.exec(%1, %2, %3)").arg(command).arg(option).arg(jsValue(argument)));
     if (!result)
         return false;
     const QString why = result->toString();

@@ -17,8 +17,7 @@ void PageScheme::registerScheme()
     QWebEngineUrlScheme scheme(Name);
     scheme.setSyntax(QWebEngineUrlScheme::Syntax::Host);
     scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalAccessAllowed
-                    | QWebEngineUrlScheme::CorsEnabled
-                    | QWebEngineUrlScheme::ContentSecurityPolicyIgnored);
+                    | QWebEngineUrlScheme::CorsEnabled);
     QWebEngineUrlScheme::registerScheme(scheme);
 }
 

@@ -3,7 +3,9 @@
 #include "platform/DhtmlEdit.h"
 #include "platform/PageEncoding.h"
 
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QSignalSpy>
 
 using namespace TestSupport;
@@ -56,6 +58,195 @@ private slots:
                                 "<HR noShade><MARQUEE scrollAmount=3 scrollDelay=90>m</MARQUEE>"
                                 "<IFRAME frameBorder=0 src=x.htm></IFRAME><IMG src=p.gif alt=\"\">"
                                 "<!-- note --></BODY></HTML>"));
+    }
+
+    void browserSpecificCssSurvives()
+    {
+        ProgramFolderFixture folder;
+        DhtmlEdit surface;
+        const QString path = writePage(folder, QStringLiteral("css.htm"),
+            "<html><body><div id=a style=\"filter:revealtrans(transition=3,duration=3); color: red\">one</div>"
+            "<p id=b style=\"Filter:Shadow(Color=red,Direction=10)\">two</p></body></html>");
+        QVERIFY(surface.LoadDocument(path));
+        const QString loaded = surface.DocumentHTML();
+        QVERIFY2(loaded.contains(QStringLiteral("style=\"filter:revealtrans(transition=3,duration=3); color: red\"")), qPrintable(loaded));
+        QVERIFY(loaded.contains(QStringLiteral("style=\"Filter:Shadow(Color=red,Direction=10)\"")));
+
+        // An editing command that rewrites the style keeps the foreign part.
+        selectText(&surface, QStringLiteral("two"), 0, 3);
+        QVERIFY(surface.evaluate(QStringLiteral("document.execCommand('justifyCenter')")));
+        QVERIFY(surface.evaluate(QStringLiteral("document.getElementById('a').style.color = 'blue'")));
+        QTRY_VERIFY(surface.DocumentHTML().contains(QStringLiteral("Filter:Shadow(Color=red,Direction=10)")));
+        const QString edited = surface.DocumentHTML();
+        QVERIFY2(edited.contains(QStringLiteral("color: blue; filter:revealtrans(transition=3,duration=3)")), qPrintable(edited));
+
+        // Pasted markup keeps it, through pasteHTML and through the clipboard.
+        selectText(&surface, QStringLiteral("one"), 3);
+        TextRange range = surface.DOM().selection().createRange();
+        QVERIFY(range.pasteHTML(QStringLiteral("<SPAN style=\"filter:alpha(opacity=50)\">p</SPAN>")));
+        QVERIFY(surface.DocumentHTML().contains(QStringLiteral("<SPAN style=\"filter:alpha(opacity=50)\">p</SPAN>")));
+
+        QVERIFY(surface.evaluate(QStringLiteral("getSelection().selectAllChildren(document.querySelector('span').parentNode)")));
+        QVERIFY(surface.ExecCommand(5002, 1));
+        selectText(&surface, QStringLiteral("two"), 3);
+        surface.refreshCommandStates();
+        QCOMPARE(surface.QueryStatus(5032), int(DhtmlEdit::StatusEnabled));
+        QVERIFY(surface.ExecCommand(5032, 1));
+        QTRY_COMPARE(surface.DocumentHTML().count(QStringLiteral("filter:alpha(opacity=50)")), 2);
+        QCOMPARE(surface.DocumentHTML().count(QStringLiteral("filter:revealtrans(transition=3,duration=3)")), 1);
+    }
+
+    void encodingsOfOpenedPages()
+    {
+        ProgramFolderFixture folder;
+        DhtmlEdit surface;
+        const QString text = QStringLiteral("日本語のページ①");
+        const auto bodyText = [&] { return js(&surface, QStringLiteral("document.body.innerText.trim()")); };
+
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("sjis.htm"),
+                                               "<html><body>" + PageEncoding::encode(text, PageEncoding::Cp932) + "</body></html>")));
+        QCOMPARE(bodyText(), text);
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("utf8.htm"), "<html><body>" + text.toUtf8() + "</body></html>")));
+        QCOMPARE(bodyText(), text);
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("bom.htm"), "\xEF\xBB\xBF<html><body>" + text.toUtf8() + "</body></html>")));
+        QCOMPARE(bodyText(), text);
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("euc.htm"),
+            "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=EUC-JP\"></head><body>"
+            + PageEncoding::encode(QStringLiteral("日本語のページ"), "EUC-JP") + "</body></html>")));
+        QCOMPARE(bodyText(), QStringLiteral("日本語のページ"));
+        // A declaration of Shift_JIS on a file that is in fact Shift_JIS.
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("decl.htm"),
+            "<html><head><meta charset=\"shift_jis\"></head><body>" + PageEncoding::encode(text, PageEncoding::Cp932) + "</body></html>")));
+        QCOMPARE(bodyText(), text);
+    }
+
+    void relativeResourcesResolveAgainstThePageFolder()
+    {
+        ProgramFolderFixture folder;
+        QDir(folder.path()).mkpath(QStringLiteral("pages/img"));
+        QImage picture(7, 5, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(folder.file(QStringLiteral("pages/img/p.png"))));
+        DhtmlEdit surface;
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("pages/pic.htm"),
+                                               "<html><body><img id=i src=\"img/p.png\"><a href=\"other.htm\">x</a></body></html>")));
+        QTRY_COMPARE(js(&surface, QStringLiteral("String(document.getElementById('i').naturalWidth)")), QStringLiteral("7"));
+        QCOMPARE(js(&surface, QStringLiteral("new URL(document.links[0].href).pathname")), folder.file(QStringLiteral("pages/other.htm")));
+        // The page's own text keeps the relative address.
+        QVERIFY(surface.DocumentHTML().contains(QStringLiteral("<IMG id=i src=img/p.png>")));
+    }
+
+    void pageScriptsRunOnlyInRunMode()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        DhtmlEdit surface;
+        const QByteArray page = "<html><body onload=\"document.body.setAttribute('data-loaded','1')\">"
+                                "<p id=p>before</p><script>document.getElementById('p').textContent = 'after';</script></body></html>";
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("run.htm"), page)));
+        QCOMPARE(js(&surface, QStringLiteral("document.getElementById('p').textContent")), QStringLiteral("before"));
+        QCOMPARE(js(&surface, QStringLiteral("document.designMode")), QStringLiteral("on"));
+        QVERIFY(!surface.BrowseMode());
+
+        QVERIFY(surface.setBrowseMode(true));
+        QVERIFY(surface.BrowseMode());
+        QCOMPARE(js(&surface, QStringLiteral("document.getElementById('p').textContent")), QStringLiteral("after"));
+        QCOMPARE(js(&surface, QStringLiteral("document.designMode")), QStringLiteral("off"));
+        QTRY_COMPARE(js(&surface, QStringLiteral("document.body.getAttribute('data-loaded')")), QStringLiteral("1"));
+        surface.refreshCommandStates();
+        QCOMPARE(surface.QueryStatus(5049), int(DhtmlEdit::StatusSupported));
+        QVERIFY(!surface.ExecCommand(5032, 1));
+
+        // Back in edit mode: the page as it was loaded for running, not as its scripts changed it.
+        QVERIFY(surface.setBrowseMode(false));
+        QCOMPARE(js(&surface, QStringLiteral("document.getElementById('p').textContent")), QStringLiteral("before"));
+        QVERIFY(!surface.DocumentHTML().contains(QStringLiteral("data-loaded=1")));
+
+        // Edits made before running are what runs.
+        selectText(&surface, QStringLiteral("before"), 0, 6);
+        QVERIFY(surface.evaluate(QStringLiteral("document.execCommand('insertText', false, 'typed')")));
+        QVERIFY(surface.setBrowseMode(true));
+        QVERIFY(surface.setBrowseMode(false));
+        QVERIFY(surface.DocumentHTML().contains(QStringLiteral("<P id=p>typed</P>")));
+        QVERIFY(boxes.shown.isEmpty());
+    }
+
+    void editModeDisplayNeverReachesTheText()
+    {
+        ProgramFolderFixture folder;
+        DhtmlEdit surface;
+        surface.setShowBorders(true);
+        surface.setShowDetails(true);
+        const QByteArray page = "<html><body><div id=h style=\"visibility:hidden\">secret</div>"
+                                "<table id=t><tr><td id=c>x</td></tr></table></body></html>";
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("hidden.htm"), page)));
+        QCOMPARE(js(&surface, QStringLiteral("getComputedStyle(document.getElementById('h')).visibility")), QStringLiteral("visible"));
+        QVERIFY(js(&surface, QStringLiteral("getComputedStyle(document.getElementById('c')).outlineStyle")) != QStringLiteral("none"));
+        QCOMPARE(surface.DocumentHTML(),
+                 QStringLiteral("<HTML><HEAD></HEAD><BODY><DIV id=h style=visibility:hidden>secret</DIV>"
+                                "<TABLE id=t><TBODY><TR><TD id=c>x</TD></TR></TBODY></TABLE></BODY></HTML>"));
+        surface.setShowDetails(false);
+        QTRY_COMPARE(js(&surface, QStringLiteral("getComputedStyle(document.getElementById('h')).visibility")), QStringLiteral("hidden"));
+        // Run mode shows the page as a browser would.
+        surface.setShowDetails(true);
+        QVERIFY(surface.setBrowseMode(true));
+        QCOMPARE(js(&surface, QStringLiteral("getComputedStyle(document.getElementById('h')).visibility")), QStringLiteral("hidden"));
+    }
+
+    void badInputKeepsThePage()
+    {
+        ProgramFolderFixture folder;
+        DhtmlEdit surface;
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("good.htm"), "<html><body><p>kept</p></body></html>")));
+        const QString before = surface.DocumentHTML();
+        QVERIFY(!surface.LoadDocument(folder.file(QStringLiteral("missing.htm"))));
+        QVERIFY(surface.lastError().contains(QStringLiteral("missing.htm")));
+        QVERIFY(!surface.LoadDocument(folder.path()));
+        QVERIFY(!surface.LoadDocument(writePage(folder, QStringLiteral("pic.gif"), QByteArray("GIF89a\x01\0\x01\0\0\0\0", 13))));
+        QVERIFY(surface.lastError().contains(QStringLiteral("pic.gif")));
+        QCOMPARE(surface.DocumentHTML(), before);
+
+        // A page too large for the engine is refused plainly and the page stays; a large one opens.
+        QByteArray huge = "<html><body>";
+        while (huge.size() < 30 * 1024 * 1024)
+            huge += "<p>row row row row row row row row row row row row</p>\n";
+        QVERIFY(!surface.LoadDocument(writePage(folder, QStringLiteral("huge.htm"), huge + "</body></html>")));
+        QVERIFY(surface.lastError().contains(QStringLiteral("huge.htm")));
+        QCOMPARE(surface.DocumentHTML(), before);
+        QByteArray big = "<html><body>";
+        const QByteArray row = "<p>" + PageEncoding::encode(QStringLiteral("大きなページの行です。"), PageEncoding::Cp932) + "</p>\n";
+        while (big.size() < 8 * 1024 * 1024)
+            big += row;
+        big += "<p id=last>end</p></body></html>";
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("big.htm"), big)));
+        QCOMPARE(js(&surface, QStringLiteral("document.getElementById('last').textContent")), QStringLiteral("end"));
+    }
+
+    void undoRedoAndClipboardStates()
+    {
+        ProgramFolderFixture folder;
+        DhtmlEdit surface;
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("u.htm"), "<html><body><p>abc</p></body></html>")));
+        selectText(&surface, QStringLiteral("abc"), 1, 2);
+        surface.refreshCommandStates();
+        QCOMPARE(surface.QueryStatus(5002), int(DhtmlEdit::StatusEnabled));
+        QCOMPARE(surface.QueryStatus(5003), int(DhtmlEdit::StatusEnabled));
+        QCOMPARE(surface.QueryStatus(5049), int(DhtmlEdit::StatusSupported));
+        QVERIFY(surface.ExecCommand(5003, 1));
+        QCOMPARE(surface.DocumentHTML(), QStringLiteral("<HTML><HEAD></HEAD><BODY><P>ac</P></BODY></HTML>"));
+        QTRY_COMPARE(surface.QueryStatus(5049), int(DhtmlEdit::StatusEnabled));
+        QVERIFY(surface.ExecCommand(5049, 1));
+        QCOMPARE(surface.DocumentHTML(), QStringLiteral("<HTML><HEAD></HEAD><BODY><P>abc</P></BODY></HTML>"));
+        surface.refreshCommandStates();
+        QCOMPARE(surface.QueryStatus(5033), int(DhtmlEdit::StatusEnabled));
+        QVERIFY(surface.ExecCommand(5033, 1));
+        QCOMPARE(surface.DocumentHTML(), QStringLiteral("<HTML><HEAD></HEAD><BODY><P>ac</P></BODY></HTML>"));
+        selectText(&surface, QStringLiteral("ac"), 2);
+        QVERIFY(surface.ExecCommand(5032, 1));
+        QCOMPARE(surface.DocumentHTML(), QStringLiteral("<HTML><HEAD></HEAD><BODY><P>acb</P></BODY></HTML>"));
+        QVERIFY(surface.ExecCommand(5035, 1));
+        QCOMPARE(js(&surface, QStringLiteral("getSelection().toString()")), QStringLiteral("acb"));
+        QVERIFY(!surface.ExecCommand(4999, 0));
     }
 };
 

@@ -27,11 +27,25 @@
     Object.assign(T.commands, {
         [Cmd.Copy]: { enabled: (s) => !s.collapsed, run: () => document.execCommand('copy') },
         [Cmd.Cut]: { enabled: (s) => editing() && !s.collapsed, run: () => document.execCommand('cut') },
-        [Cmd.Paste]: { enabled: () => editing(), run: () => document.execCommand('paste') },
+        // The program hands over the clipboard's contents: a page may not read it itself.
+        [Cmd.Paste]: { enabled: () => editing(), run: (option, clip) => T.pasteMarkup(clip && clip.html, clip && clip.text) },
         [Cmd.SelectAll]: { enabled: () => !!document.body, run: () => document.execCommand('selectAll') },
         [Cmd.Undo]: { enabled: () => editing() && query('undo'), run: () => document.execCommand('undo') },
         [Cmd.Redo]: { enabled: () => editing() && query('redo'), run: () => document.execCommand('redo') },
     });
+
+    // Markup goes in through the engine's insertion, so it is one undo step;
+    // the foreign CSS rides along (style-keeper.js).
+    T.pasteMarkup = (html, text) => {
+        if (html) {
+            const start = html.indexOf('<!--StartFragment-->');
+            const end = html.indexOf('<!--EndFragment-->');
+            if (start >= 0 && end > start) html = html.slice(start + 20, end);
+            return document.execCommand('insertHTML', false, T.stashForeignStyles(html));
+        }
+        if (text) return document.execCommand('insertText', false, text);
+        return false;
+    };
 
     T.commandStates = () => {
         const s = selectionState();

@@ -32,17 +32,15 @@
         e.clipboardData.setData('text/html', html);
         e.clipboardData.setData('text/plain', document.getSelection().toString());
         e.preventDefault();
-        document.execCommand('delete');
+        // The engine refuses a command inside another; the deletion follows the cut at once.
+        queueMicrotask(() => document.execCommand('delete'));
     }, true);
     document.addEventListener('paste', (e) => {
         if (!editingClipboard(e)) return;
-        let html = e.clipboardData.getData('text/html');
+        const html = e.clipboardData.getData('text/html');
         if (!html) return;
-        const start = html.indexOf('<!--StartFragment-->');
-        const end = html.indexOf('<!--EndFragment-->');
-        if (start >= 0 && end > start) html = html.slice(start + 20, end);
         e.preventDefault();
-        document.execCommand('insertHTML', false, T.stashForeignStyles(html));
+        T.pasteMarkup(html, '');
     }, true);
 
     T.reportDisplaySoon();

@@ -85,6 +85,7 @@
     function writeNode(node, out) {
         switch (node.nodeType) {
         case Node.ELEMENT_NODE: {
+            if (node.hasAttribute('data-tvl-editor')) return;
             const name = tagName(node);
             out.push('<', name);
             writeAttributes(node, out);
