@@ -80,6 +80,19 @@ int loadTimeoutMs(const QString &text)
     return 20000 + int(text.size() / (256 * 1024)) * 1000;
 }
 
+// Edit mode serves the page with a policy that lets none of its scripts run: the
+// engine's own switch for scripts reaches the renderer too late for the load it precedes.
+QString withoutPageScripts(const QString &text)
+{
+    static const QRegularExpression prologue(
+        QStringLiteral("^\\s*(?:(?:<!--.*?-->|<!DOCTYPE[^>]*>|<\\?[^>]*>)\\s*)*"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    const qsizetype at = prologue.match(text).capturedLength();
+    return text.left(at)
+        + QStringLiteral("<meta http-equiv=\"Content-Security-Policy\" content=\"script-src 'none'; object-src 'none'\" data-tvl-editor>")
+        + text.mid(at);
+}
+
 } // namespace
 
 DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
@@ -115,8 +128,10 @@ DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
     });
     connect(m_bridge, &SurfaceBridge::edited, this, [this] { m_pristine = false; });
     connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
-        if (ok)
-            QMetaObject::invokeMethod(this, &DhtmlEdit::DocumentComplete, Qt::QueuedConnection);
+        if (ok) {
+            m_completePending = true;
+            QMetaObject::invokeMethod(this, &DhtmlEdit::deliverDocumentComplete, Qt::QueuedConnection);
+        }
     });
     connect(m_page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
         if (info.url() == m_pendingUrl && info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
@@ -134,10 +149,29 @@ DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
     // The blank page loads in the background; the first call that needs it waits.
     m_shownText = BlankPage;
     m_shownPath = basePathForNewText();
-    m_shownUrl = PageScheme::instance()->publish(m_shownText, m_shownPath);
+    m_shownUrl = PageScheme::instance()->publish(withoutPageScripts(m_shownText), m_shownPath, optionFlags());
     m_pendingUrl = m_shownUrl;
     m_page->expectLoad(m_shownUrl);
     m_page->load(m_shownUrl);
+}
+
+struct DhtmlEdit::Busy
+{
+    explicit Busy(DhtmlEdit *surface) : m_surface(surface) { ++m_surface->m_busy; }
+    ~Busy()
+    {
+        if (--m_surface->m_busy == 0 && m_surface->m_completePending)
+            QMetaObject::invokeMethod(m_surface, &DhtmlEdit::deliverDocumentComplete, Qt::QueuedConnection);
+    }
+    DhtmlEdit *m_surface;
+};
+
+void DhtmlEdit::deliverDocumentComplete()
+{
+    if (m_busy > 0 || !m_completePending)
+        return;
+    m_completePending = false;
+    emit DocumentComplete();
 }
 
 DhtmlEdit::~DhtmlEdit()
@@ -153,10 +187,9 @@ QWebEngineView *DhtmlEdit::view() const
 void DhtmlEdit::installScripts()
 {
     QWebEngineScriptCollection &scripts = m_page->scripts();
-    updateOptionsScript();
     const auto creation = QWebEngineScript::DocumentCreation;
     scripts.insert(makeScript(QStringLiteral("tvl-webchannel"), resourceText(QStringLiteral(":/qtwebchannel/qwebchannel.js")), creation));
-    for (const char *name : {"serializer", "style-keeper", "selection", "commands", "display", "bridge"})
+    for (const char *name : {"options", "serializer", "style-keeper", "selection", "commands", "display", "bridge"})
         scripts.insert(makeScript(QStringLiteral("tvl-%1").arg(QLatin1String(name)),
                                   resourceText(QStringLiteral(":/platform/js/%1.js").arg(QLatin1String(name))), creation));
     scripts.insert(makeScript(QStringLiteral("tvl-editor-ready"), resourceText(QStringLiteral(":/platform/js/editor-ready.js")),
@@ -170,24 +203,23 @@ static QString optionsLiteral(bool editMode, bool keep, bool borders, bool detai
         .arg(b(editMode), b(keep), b(borders), b(details));
 }
 
-void DhtmlEdit::updateOptionsScript()
+// The options of the next load, as options.js reads them from the address.
+QString DhtmlEdit::optionFlags() const
 {
-    QWebEngineScriptCollection &scripts = m_page->scripts();
-    for (const QWebEngineScript &old : scripts.find(QStringLiteral("tvl-options")))
-        scripts.remove(old);
-    const QString source = QStringLiteral("window.__tvl = window.__tvl || {}; window.__tvl.options = %1;")
-                               .arg(optionsLiteral(!m_browseMode, m_keepForeignStyles, m_showBorders, m_showDetails));
-    QWebEngineScript script = makeScript(QStringLiteral("tvl-options"), source, QWebEngineScript::DocumentCreation);
-    // The options come first: the other scripts read them.
-    const QList<QWebEngineScript> rest = scripts.toList();
-    scripts.clear();
-    scripts.insert(script);
-    scripts.insert(rest);
+    QString flags;
+    if (!m_browseMode)
+        flags += QLatin1Char('e');
+    if (m_keepForeignStyles)
+        flags += QLatin1Char('k');
+    if (m_showBorders)
+        flags += QLatin1Char('b');
+    if (m_showDetails)
+        flags += QLatin1Char('d');
+    return flags;
 }
 
 void DhtmlEdit::applyOptionsNow()
 {
-    updateOptionsScript();
     m_page->runJavaScript(QStringLiteral("if (window.__tvl && __tvl.applyDisplay) { __tvl.options = %1; __tvl.applyDisplay(); }")
                               .arg(optionsLiteral(!m_browseMode, m_keepForeignStyles, m_showBorders, m_showDetails)),
                           EditorWorld);
@@ -210,6 +242,7 @@ bool DhtmlEdit::ensureShown()
 {
     if (m_pendingUrl.isEmpty())
         return true;
+    Busy busy(this);
     bool ok = false;
     const QUrl url = m_pendingUrl;
     const SurfaceWait::Outcome outcome = SurfaceWait(m_page).load([] {}, url, loadTimeoutMs(m_shownText), &ok);
@@ -219,26 +252,13 @@ bool DhtmlEdit::ensureShown()
     return true;
 }
 
-// Edit mode serves the page with a policy that lets none of its scripts run: the
-// engine's own switch for scripts reaches the renderer too late for the load it precedes.
-static QString withoutPageScripts(const QString &text)
-{
-    static const QRegularExpression prologue(
-        QStringLiteral("^\\s*(?:(?:<!--.*?-->|<!DOCTYPE[^>]*>|<\\?[^>]*>)\\s*)*"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    const qsizetype at = prologue.match(text).capturedLength();
-    return text.left(at)
-        + QStringLiteral("<meta http-equiv=\"Content-Security-Policy\" content=\"script-src 'none'; object-src 'none'\" data-tvl-editor>")
-        + text.mid(at);
-}
-
 bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine)
 {
-    const QUrl url = PageScheme::instance()->publish(m_browseMode ? text : withoutPageScripts(text), basePath);
+    const QUrl url = PageScheme::instance()->publish(m_browseMode ? text : withoutPageScripts(text), basePath, optionFlags());
     m_page->setEditMode(!m_browseMode);
-    updateOptionsScript();
     m_page->expectLoad(url);
     m_pendingUrl = url;
+    Busy busy(this);
     bool ok = false;
     const SurfaceWait::Outcome outcome = SurfaceWait(m_page).load([&] { m_page->load(url); }, url, loadTimeoutMs(text), &ok);
     m_pendingUrl.clear();
@@ -300,6 +320,7 @@ std::optional<QVariant> DhtmlEdit::evaluate(const QString &script)
 {
     if (!ensureShown())
         return std::nullopt;
+    Busy busy(this);
     SurfaceWait::Outcome outcome = SurfaceWait::Outcome::Done;
     std::optional<QVariant> value = SurfaceWait(m_page).runScript(script, ScriptTimeoutMs, &outcome);
     if (outcome == SurfaceWait::Outcome::TimedOut)
@@ -342,7 +363,6 @@ bool DhtmlEdit::setBrowseMode(bool browse)
     if (!show(text, m_shownPath, pristine)) {
         m_browseMode = !browse;
         m_page->setEditMode(!m_browseMode);
-        updateOptionsScript();
         return false;
     }
     return true;

@@ -91,7 +91,7 @@ signals:
 
 private:
     void installScripts();
-    void updateOptionsScript();
+    QString optionFlags() const;
     void applyOptionsNow();
     bool show(const QString &text, const QString &basePath, bool pristine);
     void onContextMenuRequested(const QPoint &globalPos);
@@ -99,6 +99,10 @@ private:
     bool fail(const QString &message);
     bool ensureShown();
     QString basePathForNewText() const;
+    // DocumentComplete waits until no call is waiting on the page, so that its
+    // handlers never run inside another call's wait.
+    void deliverDocumentComplete();
+    struct Busy;
 
     SurfaceView *m_view = nullptr;
     EditorPage *m_page = nullptr;
@@ -121,4 +125,6 @@ private:
     bool m_menuSet = false;
     MenuPresenter m_menuPresenter;
     QString m_lastError;
+    int m_busy = 0;
+    bool m_completePending = false;
 };

@@ -33,10 +33,12 @@ PageScheme *PageScheme::instance()
 
 PageScheme::PageScheme(QObject *parent) : QWebEngineUrlSchemeHandler(parent) {}
 
-QUrl PageScheme::publish(const QString &text, const QString &basePath)
+QUrl PageScheme::publish(const QString &text, const QString &basePath, const QString &flags)
 {
     QMutexLocker lock(&m_mutex);
-    const QString token = QStringLiteral("d%1").arg(m_nextToken++);
+    QString token = QStringLiteral("d%1").arg(m_nextToken++);
+    if (!flags.isEmpty())
+        token += QLatin1Char('-') + flags;
     QUrl url;
     url.setScheme(QString::fromLatin1(Name));
     url.setHost(token);

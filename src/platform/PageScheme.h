@@ -22,8 +22,9 @@ public:
     // The handler installed on the default profile.
     static PageScheme *instance();
 
-    // Serves text under a fresh URL whose path is basePath; returns the URL.
-    QUrl publish(const QString &text, const QString &basePath);
+    // Serves text under a fresh URL whose path is basePath; flags (lower-case
+    // letters) ride in the host name for the page's own scripts to read.
+    QUrl publish(const QString &text, const QString &basePath, const QString &flags = QString());
     void withdraw(const QUrl &url);
 
     void requestStarted(QWebEngineUrlRequestJob *job) override;

@@ -55,6 +55,8 @@ std::optional<QVariant> SurfaceWait::runScript(const QString &script, int timeou
         }
     });
     const Outcome result = runLoop(m_page, *state, timeoutMs);
+    if (result == Outcome::TimedOut)
+        qWarning("page script timed out: %s", qPrintable(script.left(120)));
     if (outcome)
         *outcome = result;
     if (result != Outcome::Done)
@@ -75,6 +77,8 @@ SurfaceWait::Outcome SurfaceWait::load(const std::function<void()> &start, const
                      });
     start();
     const Outcome result = runLoop(m_page, *state, timeoutMs);
+    if (result == Outcome::TimedOut)
+        qWarning("page load timed out: %s", qPrintable(url.toString()));
     if (ok)
         *ok = state->ok;
     return result;

@@ -16,9 +16,13 @@
             const r = sel.getRangeAt(0);
             if (body.contains(r.startContainer) && body.contains(r.endContainer)) return r.cloneRange();
         }
+        // Before the line breaks that trail the body, so that they stay last.
+        let after = body.lastChild;
+        while (after && after.nodeType === Node.TEXT_NODE && /^[ \t\r\n]*$/.test(after.data) && after.previousSibling) after = after.previousSibling;
         const r = document.createRange();
-        r.selectNodeContents(body);
-        r.collapse(false);
+        if (after && !(after.nodeType === Node.TEXT_NODE && /^[ \t\r\n]*$/.test(after.data))) r.setStartAfter(after);
+        else r.setStart(body, 0);
+        r.collapse(true);
         return r;
     }
 

@@ -7,6 +7,9 @@
     const HTML_NS = 'http://www.w3.org/1999/xhtml';
     const VOID = new Set(['AREA', 'BASE', 'BASEFONT', 'BGSOUND', 'BR', 'COL', 'EMBED', 'FRAME', 'HR', 'IMG',
         'INPUT', 'ISINDEX', 'KEYGEN', 'LINK', 'META', 'PARAM', 'SOURCE', 'TRACK', 'WBR']);
+    // Text of these is written as typed, so that a "<HTML>" in it reads as such; only
+    // what would end the element early or start a reference is escaped.
+    const RCDATA = new Set(['TEXTAREA', 'TITLE']);
     const RAW_TEXT = new Set(['SCRIPT', 'STYLE', 'XMP', 'IFRAME', 'NOEMBED', 'NOFRAMES', 'PLAINTEXT']);
     const BOOLEAN = new Set(['checked', 'selected', 'disabled', 'readonly', 'noshade', 'nowrap', 'multiple',
         'compact', 'defer', 'ismap', 'noresize', 'declare', 'nohref', 'async', 'autofocus', 'required',
@@ -77,6 +80,11 @@
         return s;
     }
 
+    function rcdataText(text, name) {
+        const end = new RegExp('<(/' + name + ')', 'gi');
+        return text.replace(/&/g, '&amp;').replace(/\u00a0/g, '&nbsp;').replace(end, '&lt;$1');
+    }
+
     function isTextOnly(el) {
         for (let n = el.firstChild; n; n = n.nextSibling) if (n.nodeType !== Node.TEXT_NODE) return false;
         return true;
@@ -92,6 +100,7 @@
             out.push('>');
             if (node.namespaceURI === HTML_NS && VOID.has(name)) return;
             if (RAW_TEXT.has(name) || (name === 'NOSCRIPT' && isTextOnly(node))) out.push(rawText(node));
+            else if (RCDATA.has(name)) out.push(rcdataText(rawText(node), name));
             else if (name === 'TEMPLATE' && node.content) writeChildren(node.content, out, false);
             else writeChildren(node, out, name === 'BODY');
             out.push('</', name, '>');
