@@ -32,9 +32,14 @@ void ColorField::dropEvent(QDropEvent *event)
         QLineEdit::dropEvent(event);
         return;
     }
-    if (!hasSelectedText())
-        setCursorPosition(cursorPositionAt(event->position().toPoint()));
-    // A palette name usually comes with the page's line breaks around it.
-    insert(event->mimeData()->text().trimmed());
+    dropText(event->mimeData()->text(), event->position().toPoint());
     event->acceptProposedAction();
+}
+
+void ColorField::dropText(const QString &text, const QPoint &position)
+{
+    if (!hasSelectedText())
+        setCursorPosition(cursorPositionAt(position));
+    // A palette name usually comes with the page's line breaks around it.
+    insert(text.trimmed());
 }

@@ -11,6 +11,9 @@ class ColorField : public QLineEdit
 public:
     explicit ColorField(const QString &name, QWidget *parent = nullptr);
 
+    // What a drop of text at position does: it replaces the selection, else goes in at position.
+    void dropText(const QString &text, const QPoint &position);
+
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
