@@ -92,8 +92,8 @@ private slots:
 
         form.resize(minW + 700, minH + 400);
         // Measured on the outer window, frame included.
-        QTRY_COMPARE(surface->Width(), Twips::fromPixelsX(form.frameGeometry().width(), &form) - 300);
-        QCOMPARE(surface->Height(), Twips::fromPixelsY(form.frameGeometry().height(), &form) - 1600);
+        QTRY_COMPARE(surface->width(), Twips::toPixelsX(Twips::fromPixelsX(form.frameGeometry().width(), &form) - 300, &form));
+        QCOMPARE(surface->height(), Twips::toPixelsY(Twips::fromPixelsY(form.frameGeometry().height(), &form) - 1600, &form));
         QVERIFY(form.frameGeometry().width() >= minW + 700);
         QCOMPARE(surface->geometry().topLeft(), QPoint(Twips::toPixelsX(120, &form), Twips::toPixelsY(480, &form)));
 
