@@ -1,0 +1,128 @@
+// Start-up, DocumentHTML and mivo_go on a 1 MB page, each beside a bare
+// QWebEngineView doing the nearest equivalent on the same file.
+#include "platform/DhtmlEdit.h"
+#include "platform/PageEncoding.h"
+#include "shell/Form1.h"
+#include "shell/Main.h"
+#include "shell/Module1.h"
+#include "shell/ProgramFolder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+double medianMs(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        work();
+        times.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void waitFor(QObject *sender, const char *signal)
+{
+    QEventLoop loop;
+    QObject::connect(sender, signal, &loop, SLOT(quit()));
+    loop.exec();
+}
+
+QVariant bareScript(QWebEnginePage *page, const QString &script)
+{
+    QEventLoop loop;
+    QVariant result;
+    page->runJavaScript(script, [&](const QVariant &v) {
+        result = v;
+        loop.quit();
+    });
+    loop.exec();
+    return result;
+}
+
+QString makePage(const QString &folder)
+{
+    QByteArray page = "<html><head><title>bench</title></head><body>\n";
+    const QByteArray row = "<p class=row>" + PageEncoding::encode(QStringLiteral("一メガバイトのページの段落です。"), PageEncoding::Cp932)
+                           + " <b>bold</b> <a href=\"x.htm\">link</a></p>\n";
+    while (page.size() < 1024 * 1024)
+        page += row;
+    page += "</body></html>";
+    const QString path = folder + QStringLiteral("/big.htm");
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(page);
+    return path;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    Main::prepareProcess();
+    QApplication app(argc, argv);
+    Main::prepareApplication();
+    QTemporaryDir folder;
+    QFile::copy(QStringLiteral(TOVALEAF_DATA_DIR "/color.htm"), folder.filePath(QStringLiteral("color.htm")));
+    ProgramFolder::setPath(folder.path());
+    QDir::setCurrent(folder.path());
+    const QString page = makePage(folder.path());
+
+    QElapsedTimer start;
+    start.start();
+    Form1 form;
+    form.show();
+    waitFor(form.surface(), SIGNAL(DocumentComplete()));
+    const double startUp = start.nsecsElapsed() / 1e6;
+
+    QElapsedTimer bareStart;
+    bareStart.start();
+    QWebEngineView bare;
+    bare.show();
+    bare.load(QUrl::fromLocalFile(page));
+    waitFor(&bare, SIGNAL(loadFinished(bool)));
+    const double bareLoad = bareStart.nsecsElapsed() / 1e6;
+
+    DhtmlEdit *surface = form.surface();
+    const double load = medianMs(5, [&] { surface->LoadDocument(page); });
+    const double bareLoads = medianMs(5, [&] {
+        bare.load(QUrl::fromLocalFile(page));
+        waitFor(&bare, SIGNAL(loadFinished(bool)));
+    });
+    surface->LoadDocument(page);
+    const double html = medianMs(9, [&] { surface->DocumentHTML(); });
+    const double bareHtml = medianMs(9, [&] { bareScript(bare.page(), QStringLiteral("document.documentElement.outerHTML")); });
+    Module1::shared().SnippetHtml = QStringLiteral("<INPUT type=button value=ボタン>");
+    const double mivo = medianMs(5, [&] { form.mivo_go(); });
+    const double bareRewrite = medianMs(5, [&] {
+        const QString text = bareScript(bare.page(), QStringLiteral("document.documentElement.outerHTML")).toString();
+        QFile f(folder.filePath(QStringLiteral("bare.htm")));
+        f.open(QIODevice::WriteOnly);
+        f.write(text.toUtf8());
+        f.close();
+        bare.load(QUrl::fromLocalFile(f.fileName()));
+        waitFor(&bare, SIGNAL(loadFinished(bool)));
+    });
+
+    std::printf("%-44s %10s %14s\n", "measure (median ms)", "tovaleaf", "bare view");
+    std::printf("%-44s %10.1f %14.1f\n", "start to first DocumentComplete / first load", startUp, bareLoad);
+    std::printf("%-44s %10.1f %14.1f\n", "LoadDocument of the 1 MB page", load, bareLoads);
+    std::printf("%-44s %10.1f %14.1f\n", "DocumentHTML of the 1 MB page / outerHTML", html, bareHtml);
+    std::printf("%-44s %10.1f %14.1f\n", "mivo_go on the 1 MB page / outerHTML+write+load", mivo, bareRewrite);
+    return 0;
+}
