@@ -40,8 +40,13 @@
         return v;
     }
 
+    const upperNames = new Map();
     function tagName(el) {
-        return el.namespaceURI === HTML_NS ? el.localName.toUpperCase() : el.tagName;
+        if (el.namespaceURI !== HTML_NS) return el.tagName;
+        const local = el.localName;
+        let name = upperNames.get(local);
+        if (name === undefined) { name = local.toUpperCase(); upperNames.set(local, name); }
+        return name;
     }
 
     function writeAttributes(el, out) {
@@ -49,7 +54,7 @@
         for (let i = 0; i < attrs.length; i++) {
             const a = attrs[i];
             const name = a.name;
-            if (T.privateAttributes.has(name)) continue;
+            if (name.charCodeAt(0) === 100 /* d */ && T.privateAttributes.has(name)) continue;
             const shown = MIXED_CASE[name] || name;
             if (a.value === '' && BOOLEAN.has(name)) out.push(' ', shown);
             else out.push(' ', shown, '=', attributeValue(a.value));
@@ -93,8 +98,8 @@
     function writeNode(node, out) {
         switch (node.nodeType) {
         case Node.ELEMENT_NODE: {
-            if (node.hasAttribute('data-tvl-editor')) return;
             const name = tagName(node);
+            if (name === 'META' && node.hasAttribute('data-tvl-editor')) return;
             out.push('<', name);
             writeAttributes(node, out);
             out.push('>');
