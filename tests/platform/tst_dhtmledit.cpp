@@ -58,6 +58,17 @@ private slots:
                                 "<HR noShade><MARQUEE scrollAmount=3 scrollDelay=90>m</MARQUEE>"
                                 "<IFRAME frameBorder=0 src=x.htm></IFRAME><IMG src=p.gif alt=\"\">"
                                 "<!-- note --></BODY></HTML>"));
+
+        // Text fields keep what was typed; the breaks a rewrite leaves after the body do not pile up.
+        const QString second = writePage(folder, QStringLiteral("form2.htm"),
+            "<!DOCTYPE html><html><head><title>a &lt;HTML&gt; b</title></head><body>"
+            "<textarea name=t>&lt;HTML&gt; &amp; &lt;/textarea&gt;</textarea><p title=\"a>b\" class=\"\">x</p>"
+            "<svg viewBox=\"0 0 1 1\"><rect width=\"1\"/></svg>\r\n\r\n</body></html>\r\n");
+        QVERIFY(surface.LoadDocument(second));
+        QCOMPARE(surface.DocumentHTML(),
+                 QStringLiteral("<!DOCTYPE HTML><HTML><HEAD><TITLE>a <HTML> b</TITLE></HEAD><BODY>"
+                                "<TEXTAREA name=t><HTML> &amp; &lt;/textarea></TEXTAREA><P title=\"a>b\" class=\"\">x</P>"
+                                "<SVG viewBox=\"0 0 1 1\"><RECT width=1></RECT></SVG></BODY></HTML>"));
     }
 
     void browserSpecificCssSurvives()
