@@ -5,7 +5,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-webengine-dev qt6-webchannel-dev qt6-tools-dev qt6-translations-l10n
   libgl-dev libbenchmark-dev
-  fonts-ipafont-gothic fonts-ipafont-mincho xdg-utils
+  fonts-ipafont-gothic fonts-ipafont-mincho xdg-utils nodejs
 )
 missing=()
 for p in "${packages[@]}"; do

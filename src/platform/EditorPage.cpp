@@ -1,6 +1,7 @@
 #include "EditorPage.h"
 
 #include "MessageBoxes.h"
+#include "PageDialogs.h"
 
 #include <cstdio>
 
@@ -27,6 +28,17 @@ void EditorPage::javaScriptAlert(const QUrl &, const QString &msg)
 bool EditorPage::javaScriptConfirm(const QUrl &, const QString &msg)
 {
     return MessageBoxes::question(msg, MessageBoxes::Buttons::OkCancel) == MessageBoxes::Answer::Ok;
+}
+
+bool EditorPage::javaScriptPrompt(const QUrl &, const QString &msg, const QString &defaultValue, QString *result)
+{
+    if (PageDialogs::answer(msg, result))
+        return true;
+    const std::optional<QString> line = MessageBoxes::inputLine(msg, MessageBoxes::DefaultTitle, defaultValue);
+    if (!line)
+        return false;
+    *result = *line;
+    return true;
 }
 
 void EditorPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &message, int lineNumber,

@@ -1,6 +1,8 @@
 #include "MessageBoxes.h"
 
 #include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 const QString MessageBoxes::DefaultTitle = QStringLiteral("Tovaleaf");
@@ -49,6 +51,25 @@ MessageBoxes::Answer MessageBoxes::question(const QString &text, Buttons buttons
     return current().ask(text, buttons, title, icon);
 }
 
+std::optional<QString> MessageBoxes::input(const QString &, const QString &, const QString &)
+{
+    return std::nullopt;
+}
+
+std::optional<QString> MessageBoxes::inputLine(const QString &text, const QString &title, const QString &value)
+{
+    return current().input(text, title, value);
+}
+
+std::optional<QString> DialogMessageBoxes::input(const QString &text, const QString &title, const QString &value)
+{
+    bool ok = false;
+    const QString line = QInputDialog::getText(QApplication::activeWindow(), title, text, QLineEdit::Normal, value, &ok);
+    if (!ok)
+        return std::nullopt;
+    return line;
+}
+
 void DialogMessageBoxes::notify(const QString &text, const QString &title, Icon icon)
 {
     QMessageBox box(toQt(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
@@ -71,6 +92,12 @@ MessageBoxes::Answer DialogMessageBoxes::ask(const QString &text, Buttons button
     case Buttons::YesNo:
         qtButtons = QMessageBox::Yes | QMessageBox::No;
         break;
+    case Buttons::AbortRetryIgnore:
+        qtButtons = QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+        break;
+    case Buttons::RetryCancel:
+        qtButtons = QMessageBox::Retry | QMessageBox::Cancel;
+        break;
     }
     QMessageBox box(toQt(icon), title, text, qtButtons, QApplication::activeWindow());
     switch (box.exec()) {
@@ -80,6 +107,12 @@ MessageBoxes::Answer DialogMessageBoxes::ask(const QString &text, Buttons button
         return Answer::Yes;
     case QMessageBox::No:
         return Answer::No;
+    case QMessageBox::Abort:
+        return Answer::Abort;
+    case QMessageBox::Retry:
+        return Answer::Retry;
+    case QMessageBox::Ignore:
+        return Answer::Ignore;
     default:
         return Answer::Cancel;
     }

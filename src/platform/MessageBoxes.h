@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 // The user's side of every message box. The program shows them through this
@@ -9,8 +11,8 @@ class QWidget;
 class MessageBoxes
 {
 public:
-    enum class Buttons { Ok, OkCancel, YesNoCancel, YesNo };
-    enum class Answer { Ok, Cancel, Yes, No };
+    enum class Buttons { Ok, OkCancel, YesNoCancel, YesNo, AbortRetryIgnore, RetryCancel };
+    enum class Answer { Ok, Cancel, Yes, No, Abort, Retry, Ignore };
     enum class Icon { None, Question, Information, Warning, Critical };
 
     static const QString DefaultTitle;
@@ -18,12 +20,15 @@ public:
     virtual ~MessageBoxes() = default;
     virtual void notify(const QString &text, const QString &title, Icon icon) = 0;
     virtual Answer ask(const QString &text, Buttons buttons, const QString &title, Icon icon) = 0;
+    // A line of text from the user; nullopt when cancelled.
+    virtual std::optional<QString> input(const QString &text, const QString &title, const QString &value);
 
     // Shortcuts on the installed implementation.
     static void say(const QString &text, const QString &title = DefaultTitle, Icon icon = Icon::None);
     static Answer question(const QString &text, Buttons buttons, const QString &title = DefaultTitle,
                            Icon icon = Icon::None);
 
+    static std::optional<QString> inputLine(const QString &text, const QString &title, const QString &value);
     static MessageBoxes &current();
     // Installs replacement (not owned); nullptr restores the real boxes.
     static void install(MessageBoxes *replacement);
@@ -35,4 +40,5 @@ class DialogMessageBoxes : public MessageBoxes
 public:
     void notify(const QString &text, const QString &title, Icon icon) override;
     Answer ask(const QString &text, Buttons buttons, const QString &title, Icon icon) override;
+    std::optional<QString> input(const QString &text, const QString &title, const QString &value) override;
 };

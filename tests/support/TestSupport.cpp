@@ -119,6 +119,16 @@ MessageBoxes::Answer ScriptedMessageBoxes::ask(const QString &text, Buttons butt
     return answers.dequeue();
 }
 
+std::optional<QString> ScriptedMessageBoxes::input(const QString &text, const QString &title, const QString &)
+{
+    shown.append({text, title, Buttons::OkCancel, Icon::None});
+    if (inputs.isEmpty()) {
+        qWarning("unscripted input: %s", qPrintable(text));
+        return std::nullopt;
+    }
+    return inputs.dequeue();
+}
+
 QStringList ScriptedMessageBoxes::texts() const
 {
     QStringList out;

@@ -67,8 +67,10 @@ public:
     ~ScriptedMessageBoxes() override { MessageBoxes::install(nullptr); }
     void notify(const QString &text, const QString &title, Icon icon) override;
     Answer ask(const QString &text, Buttons buttons, const QString &title, Icon icon) override;
+    std::optional<QString> input(const QString &text, const QString &title, const QString &value) override;
 
     QQueue<Answer> answers;
+    QQueue<std::optional<QString>> inputs; // nullopt: cancelled
     QList<Shown> shown;
     QStringList texts() const;
 };

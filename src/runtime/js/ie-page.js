@@ -1,0 +1,244 @@
+// Run mode only: runs the page's VBScript and gives it the page model its
+// target browser had (event Subs, handlers in VBScript, case-insensitive
+// names, pixel positions, code strings in timers, MsgBox as the program's own).
+'use strict';
+(function () {
+    if (location.protocol === 'tvl:' && /-[a-z]*e[a-z]*$/.test(location.hostname)) return; // edit mode
+    const VB = window.__tvlvb;
+    if (!VB || VB.pageReady) return;
+    VB.pageReady = true;
+    const $ = VB.rt;
+    const host = VB.host;
+    const nativePrompt = window.prompt.bind(window);
+    const nativeSetTimeout = window.setTimeout.bind(window);
+    const nativeSetInterval = window.setInterval.bind(window);
+    const CHANNEL = '\u0001tvl:';
+
+    function ask(kind, payload) {
+        const answer = nativePrompt(CHANNEL + kind + '\u0001' + JSON.stringify(payload), '');
+        // The user's time at a message does not count towards a runaway loop.
+        $.started = Date.now();
+        return answer;
+    }
+    host.msgBox = (text, buttons, title) => Number(ask('msgbox', { text, buttons, title: title || 'VBScript' })) || 1;
+    host.inputBox = (text, title, def) => ask('inputbox', { text, title: title || 'VBScript', value: def });
+
+    // ---- errors: each one once, with its line and what went wrong
+    const sources = [];
+    const reported = new Set();
+    function report(e, blockSource) {
+        if (!e) return;
+        const block = e.vbBlock !== undefined ? sources[e.vbBlock] : blockSource;
+        const line = e.vbLine || 0;
+        const number = e.vbNumber || 0;
+        const keyText = (e.vbBlock === undefined ? '?' : e.vbBlock) + ':' + line + ':' + number;
+        if (reported.has(keyText)) return;
+        reported.add(keyText);
+        const code = block && line ? (block.split(/\r\n|\r|\n/)[line - 1] || '').trim() : '';
+        const what = e.vbDescription || e.message || String(e);
+        let text = 'スクリプト エラーが発生しました。\n\n';
+        if (line) text += '行: ' + line + '\n';
+        if (code) text += 'コード: ' + code + '\n';
+        text += 'エラー: ' + what + (number ? ' (' + number + ')' : '');
+        ask('error', { text });
+    }
+    VB.report = report;
+
+    function guarded(f, blockSource) {
+        return function (...args) {
+            try {
+                return f.apply(this, args);
+            } catch (e) {
+                report($.at(e), blockSource);
+                return undefined;
+            }
+        };
+    }
+
+    // ---- names
+    let elementsByName = null;
+    function elementNamed(lc) {
+        if (!elementsByName || !(lc in elementsByName) || !elementsByName[lc].isConnected) {
+            elementsByName = Object.create(null);
+            for (const el of document.querySelectorAll('[id],[name]')) {
+                const id = (el.id || el.getAttribute('name') || '').toLowerCase();
+                if (id && !(id in elementsByName)) elementsByName[id] = el;
+            }
+        }
+        return elementsByName[lc] || null;
+    }
+    host.lookup = (lc) => {
+        const el = elementNamed(lc);
+        if (el) return { v: el, where: 'e' };
+        const k = $.key(window, lc);
+        if (k in window) {
+            const v = window[k];
+            return { v, self: window, where: 'w' };
+        }
+        return null;
+    };
+    host.assign = (lc, v) => {
+        const k = $.key(window, lc);
+        if (k in window && !(lc in VB.globals)) { window[k] = v; return true; }
+        return false;
+    };
+
+    // ---- the browser's own members
+    const pixel = (prop, unitless) => ({
+        get() { return parseFloat(this[prop]) || 0; },
+        set(v) { this[prop] = unitless ? String(v) : (Number(v) || 0) + 'px'; },
+        enumerable: true,
+        configurable: true,
+    });
+    const style = CSSStyleDeclaration.prototype;
+    for (const [name, prop] of [['Left', 'left'], ['Top', 'top'], ['Width', 'width'], ['Height', 'height']]) {
+        Object.defineProperty(style, 'pixel' + name, pixel(prop, false));
+        Object.defineProperty(style, 'pos' + name, {
+            get() { return parseFloat(this[prop]) || 0; },
+            set(v) {
+                const unit = /[a-z%]+$/i.exec(this[prop] || '');
+                this[prop] = (Number(v) || 0) + (unit ? unit[0] : 'px');
+            },
+            enumerable: true,
+            configurable: true,
+        });
+    }
+    if (typeof HTMLAllCollection !== 'undefined' && !HTMLAllCollection.prototype.tags) {
+        Object.defineProperty(HTMLAllCollection.prototype, 'tags', {
+            value(tag) { return document.getElementsByTagName(String(tag)); },
+            enumerable: true,
+            configurable: true,
+        });
+    }
+
+    // Code strings in timers may be VBScript, by their language argument or by their text.
+    function timerCode(code, language) {
+        if (typeof code !== 'string') return code;
+        let vb = language !== undefined && /vbs/i.test(String(language));
+        if (!vb && language === undefined) {
+            try {
+                // eslint-disable-next-line no-new-func
+                new Function(code);
+            } catch (e) {
+                vb = true;
+            }
+        }
+        if (!vb) return code;
+        return handlerFor(code);
+    }
+    window.setTimeout = function (code, ms, language, ...rest) { return nativeSetTimeout(timerCode(code, language), ms, ...rest); };
+    window.setInterval = function (code, ms, language, ...rest) { return nativeSetInterval(timerCode(code, language), ms, ...rest); };
+
+    // ---- VBScript blocks
+    function isVbScript(el) {
+        const type = (el.getAttribute('type') || '') + ' ' + (el.getAttribute('language') || '');
+        return /vbs/i.test(type);
+    }
+    function isUntyped(el) {
+        return !el.hasAttribute('type') && !el.hasAttribute('language') && !el.hasAttribute('src');
+    }
+    function parsesAsJavaScript(code) {
+        try {
+            // eslint-disable-next-line no-new-func
+            new Function(code);
+            return true;
+        } catch (e) {
+            return false;
+        }
+    }
+    const done = new WeakSet();
+    let lastWasVb = false;
+    function runBlock(el) {
+        if (done.has(el)) return;
+        done.add(el);
+        // An untyped block after a VBScript one is VBScript too, unless the engine
+        // already ran it as JavaScript.
+        const vb = isVbScript(el) || (isUntyped(el) && lastWasVb && !parsesAsJavaScript(el.text));
+        if (!vb) { lastWasVb = lastWasVb && isUntyped(el); if (!isUntyped(el)) lastWasVb = false; return; }
+        lastWasVb = true;
+        const id = sources.length;
+        const text = el.text;
+        sources.push(text);
+        VB.run(text, (e) => { if (e.vbBlock === undefined) e.vbBlock = id; report(e, text); }, id);
+        exportProcedures();
+        if (bound) bindEventSubs();
+    }
+    function runBlocksSoFar() {
+        for (const el of document.getElementsByTagName('script')) runBlock(el);
+    }
+
+    // VB procedures are visible to the page's JavaScript under their own names.
+    function exportProcedures() {
+        for (const lc of Object.keys(VB.globals)) {
+            const f = VB.globals[lc];
+            if (typeof f === 'function' && f.$vb && f.vbName && !(f.vbName in window)) window[f.vbName] = f;
+        }
+    }
+
+    // Sub id_event: the element's (or window's, document's) handler for that event.
+    const boundSubs = new Set();
+    let bound = false;
+    function bindEventSubs() {
+        bound = true;
+        for (const lc of Object.keys(VB.globals)) {
+            const f = VB.globals[lc];
+            if (typeof f !== 'function' || !f.$vb || boundSubs.has(lc)) continue;
+            const cut = lc.lastIndexOf('_on');
+            if (cut <= 0) continue;
+            const owner = lc.slice(0, cut);
+            const event = lc.slice(cut + 3);
+            let targets;
+            if (owner === 'window') targets = [window];
+            else if (owner === 'document') targets = [document];
+            else targets = [...document.querySelectorAll('[id],[name]')].filter((el) => (el.id || el.getAttribute('name') || '').toLowerCase() === owner);
+            if (!targets.length) continue;
+            boundSubs.add(lc);
+            const handler = guarded(() => f.$vb([]));
+            for (const t of targets) t.addEventListener(event, handler);
+        }
+    }
+
+    // A handler attribute in VBScript: by the element's LANGUAGE, or because it only parses as VBScript.
+    function handlerFor(code) {
+        let run = null;
+        return guarded(function () {
+            if (!run) {
+                const compiled = VB.compile(code, VB.known);
+                VB.known = { globals: compiled.globals, procs: compiled.procs };
+                // eslint-disable-next-line no-new-func
+                run = new Function('$', 'G', compiled.source)($, VB.globals);
+            }
+            $.started = Date.now();
+            $.ticks = 0;
+            return run();
+        }, code);
+    }
+    function convertHandlers() {
+        for (const el of document.querySelectorAll('*')) {
+            const language = el.getAttribute('language') || '';
+            for (const attr of [...el.attributes]) {
+                if (!attr.name.startsWith('on')) continue;
+                let vb = /vbs/i.test(language);
+                if (!vb && !/jscript|javascript/i.test(language)) {
+                    try {
+                        // eslint-disable-next-line no-new-func
+                        new Function('event', attr.value);
+                    } catch (e) {
+                        vb = true;
+                    }
+                }
+                if (vb) el[attr.name] = handlerFor(attr.value);
+            }
+        }
+    }
+
+    // Blocks run as the parser meets them, so that later page scripts find what they define.
+    const observer = new MutationObserver(runBlocksSoFar);
+    observer.observe(document, { childList: true, subtree: true });
+    document.addEventListener('DOMContentLoaded', () => {
+        observer.disconnect();
+        runBlocksSoFar();
+        convertHandlers();
+        bindEventSubs();
+    }, { once: true });
+})();

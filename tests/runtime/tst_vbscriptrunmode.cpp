@@ -1,0 +1,101 @@
+#include "support/TestSupport.h"
+
+#include "platform/DhtmlEdit.h"
+
+#include <QFile>
+
+using namespace TestSupport;
+
+// VBScript pages in run mode, on the real engine offscreen.
+class TestVbScriptRunMode : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QString writePage(const ProgramFolderFixture &folder, const QString &name, const QByteArray &bytes)
+    {
+        const QString path = folder.file(name);
+        writeBytes(path, bytes);
+        return path;
+    }
+    static QString text(DhtmlEdit *surface, const QString &id)
+    {
+        return js(surface, QStringLiteral("document.getElementById('%1').textContent").arg(id));
+    }
+
+private slots:
+    void eventSubsHandlersAndMessages()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        boxes.answers.enqueue(MessageBoxes::Answer::No);
+        DhtmlEdit surface;
+        const QByteArray page =
+            "<html><head><title>vb</title>\n"
+            "<script language=\"VBScript\">\n"
+            "Dim count, answer\n"
+            "Sub window_onload()\n"
+            "  answer = MsgBox(\"loaded \" & Len(\"abc\"), vbYesNo + vbQuestion, \"Title\")\n"
+            "  document.all(\"out\").innerText = \"answer \" & answer\n"
+            "End Sub\n"
+            "Sub Btn_OnClick()\n"
+            "  count = count + 1\n"
+            "  Out.innerText = \"clicked \" & count\n"
+            "End Sub\n"
+            "</script></head><body>\n"
+            "<input type=button id=btn value=go><div id=out></div>\n"
+            "<span id=s2 language=vbscript onclick=\"out.innerText = UCase(&quot;abc&quot;) & Space(1) & TypeName(1.5)\">x</span>\n"
+            "<span id=s3 onclick=\"Call Shout\">y</span>\n"
+            "<script>function fromJs() { document.getElementById('out').textContent = 'js:' + Twice(21); }</script>\n"
+            "<script type=\"text/vbscript\">\n"
+            "Function Twice(n)\n"
+            "  Twice = n * 2\n"
+            "End Function\n"
+            "Sub Shout\n"
+            "  out.innerText = \"shout\"\n"
+            "End Sub\n"
+            "Sub bad_onclick\n"
+            "  x = 1 / 0\n"
+            "End Sub\n"
+            "</script>\n"
+            "<button id=bad>bad</button><button id=jsb onclick=\"fromJs()\">js</button></body></html>";
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("vb.htm"), page)));
+        QVERIFY(boxes.shown.isEmpty()); // edit mode runs nothing
+
+        QVERIFY(surface.setBrowseMode(true));
+        QTRY_COMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("answer 7"));
+        QCOMPARE(boxes.texts().join("#"), QStringLiteral("loaded 3"));
+        QCOMPARE(boxes.shown[0].text, QStringLiteral("loaded 3"));
+        QCOMPARE(boxes.shown[0].title, QStringLiteral("Title"));
+        QCOMPARE(boxes.shown[0].buttons, MessageBoxes::Buttons::YesNo);
+        QCOMPARE(boxes.shown[0].icon, MessageBoxes::Icon::Question);
+
+        // A Sub named after an element and event handles it; names ignore letter case.
+        js(&surface, QStringLiteral("document.getElementById('btn').click(); document.getElementById('btn').click()"));
+        QCOMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("clicked 2"));
+        // Handler attributes in VBScript, by LANGUAGE and by their text.
+        js(&surface, QStringLiteral("document.getElementById('s2').click()"));
+        QCOMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("ABC Double"));
+        js(&surface, QStringLiteral("document.getElementById('s3').click()"));
+        QCOMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("shout"));
+        // The page's JavaScript calls a VBScript function.
+        js(&surface, QStringLiteral("document.getElementById('jsb').click()"));
+        QTRY_COMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("js:42"));
+
+        // A failing handler is reported once, with its line and the reason; the page goes on.
+        js(&surface, QStringLiteral("document.getElementById('bad').click(); document.getElementById('bad').click()"));
+        QTRY_COMPARE(boxes.shown.size(), 2);
+        QCOMPARE(boxes.shown[1].text, QStringLiteral("スクリプト エラーが発生しました。\n\n行: 9\nコード: x = 1 / 0\nエラー: 0 で除算しました。 (11)"));
+        js(&surface, QStringLiteral("document.getElementById('btn').click()"));
+        QCOMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("clicked 3"));
+        QCOMPARE(boxes.shown.size(), 2);
+
+        // Back in edit mode nothing of the runtime is in the page's text.
+        QVERIFY(surface.setBrowseMode(false));
+        QCOMPARE(text(&surface, QStringLiteral("out")), QString());
+        QVERIFY(!surface.DocumentHTML().contains(QStringLiteral("tvl")));
+    }
+};
+
+TOVALEAF_TEST_MAIN(TestVbScriptRunMode)
+#include "tst_vbscriptrunmode.moc"

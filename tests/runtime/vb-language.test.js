@@ -1,0 +1,202 @@
+// The VBScript language, without a browser.
+'use strict';
+const test = require('node:test');
+const assert = require('node:assert/strict');
+const { VB, run, value } = require('./vb-harness.js');
+
+test('procedures and arguments', () => {
+    assert.deepEqual(run(`
+Sub Bump(ByRef a, ByVal b)
+  a = a + 1 : b = b + 1
+End Sub
+Sub Implicit(x)
+  x = x * 10
+End Sub
+Function Fact(n)
+  If n <= 1 Then Fact = 1 Else Fact = n * Fact(n - 1)
+End Function
+Function Early(n)
+  Early = "start"
+  If n > 0 Then Exit Function
+  Early = "end"
+End Function
+Dim p, q : p = 1 : q = 1
+Bump p, q
+MsgBox p & "," & q
+Implicit p
+MsgBox p
+Call Bump(p, q)
+MsgBox p
+MsgBox Fact(10) & " " & Early(1) & " " & Early(0)
+MsgBox NotYetDefined(2)
+Function NotYetDefined(v)
+  Dim local
+  local = v * 3
+  NotYetDefined = local
+End Function
+`), ['2,1', '20', '21', '3628800 start end', '6']);
+    // A local of one procedure is not the global of the same name.
+    assert.deepEqual(run(`
+Dim g : g = "global"
+Sub Shadow
+  Dim g : g = "local"
+End Sub
+Shadow
+MsgBox g
+`), ['global']);
+});
+
+test('control flow', () => {
+    assert.deepEqual(run(`
+For i = 10 To 1 Step -4 : s = s & i & " " : Next
+MsgBox s
+For Each v In Array(1, "two", 3) : t = t & v : Next
+MsgBox t
+Do Until k >= 3 : k = k + 1 : Loop
+MsgBox k
+Do : k = k + 1 : If k = 7 Then Exit Do
+Loop
+MsgBox k
+While w < 4 : w = w + 2 : Wend
+MsgBox w
+For i = 1 To 3
+  For j = 1 To 3
+    If j = 2 Then Exit For
+    c = c + 1
+  Next
+Next
+MsgBox c
+Select Case "b"
+Case "a", "b" : MsgBox "ab"
+Case Else : MsgBox "else"
+End Select
+Select Case 42
+Case Is < 10 : MsgBox "small"
+Case 10 To 50 : MsgBox "middle"
+End Select
+If False Then
+  MsgBox "no"
+ElseIf 1 Then
+  MsgBox "elseif"
+Else
+  MsgBox "no"
+End If
+Dim o : Set o = New RegExp
+With o
+  .Pattern = "b+"
+  .Global = True
+  MsgBox .Replace("abbcb", "-")
+End With
+`), ['10 6 2 ', '1two3', '3', '7', '4', '3', 'ab', 'middle', 'elseif', 'a-c-']);
+});
+
+test('coercions and operators', () => {
+    assert.equal(value('1 + "2"'), 3);
+    assert.equal(value('"1" + "2"'), '12');
+    assert.equal(value('1 & 2'), '12');
+    assert.equal(value('-2 ^ 2'), -4);
+    assert.equal(value('2 + 3 * 4 ^ 2 / 8'), 8);
+    assert.equal(value('7 \\ 2 + 7 Mod 3'), 4);
+    assert.equal(value('2.5 \\ 1'), 2); // banker's rounding of the operands
+    assert.equal(value('True + 1'), 0);
+    assert.equal(value('Not 0'), -1);
+    assert.equal(value('6 And 3'), 2);
+    assert.equal(value('True And Not False'), true);
+    assert.equal(value('Empty + 1'), 1);
+    assert.equal(value('Empty & "x"'), 'x');
+    assert.equal(value('IsNull(Null + 1)'), true);
+    assert.equal(value('Null & "x"'), 'x');
+    assert.equal(value('CStr(0.1 + 0.2)'), '0.3');
+    assert.equal(value('CStr(1E+21)'), '1E+21');
+    assert.equal(value('"10" = 10'), true);
+    assert.equal(value('"abc" < "abd"'), true);
+    assert.equal(value('CInt(2.5) + CInt(3.5)'), 6);
+    assert.equal(value('TypeName(1) & TypeName(40000) & TypeName(1.5) & TypeName("") & TypeName(Empty) & TypeName(Null) & TypeName(Nothing) & TypeName(True)'),
+        'IntegerLongDoubleStringEmptyNullNothingBoolean');
+    assert.equal(value('VarType("x") + VarType(Array())'), 8 + 8204);
+    assert.equal(value('&HFF + &H10'), 271);
+    assert.equal(value('&HFFFF'), -1);
+    assert.throws(() => value('1 / 0'), (e) => e.vbNumber === 11 && e.vbDescription === '0 で除算しました。');
+    assert.throws(() => value('"abc" * 2'), (e) => e.vbNumber === 13);
+    assert.throws(() => value('CInt(40000)'), (e) => e.vbNumber === 6);
+    // Names do not care about letter case; line continuation joins lines.
+    assert.deepEqual(run('Dim Abc\nabc = 1 + _\n  2\nMSGBOX ABC'), ['3']);
+});
+
+test('arrays', () => {
+    assert.deepEqual(run(`
+Dim a(2), m(1, 2)
+a(0) = "x" : a(2) = "z"
+m(1, 2) = 5
+MsgBox UBound(a) & UBound(m, 2) & m(1, 2) & Join(a, "-")
+ReDim Preserve a(3)
+a(3) = "w"
+MsgBox Join(a, "")
+Dim d()
+ReDim d(1)
+MsgBox UBound(d) & IsArray(d) & UBound(Split(""))
+`), ['225x--z', 'xzw', '1True-1']);
+    assert.throws(() => run('Dim a(1)\na(2) = 1'), (e) => e.vbNumber === 9 && e.vbLine === 2);
+});
+
+test('string and date functions', () => {
+    assert.equal(value('Len("あいう") & Left("abc", 2) & Right("abc", 2) & Mid("abcdef", 2, 3) & Mid("abc", 2)'), '3abbcbcdbc');
+    assert.equal(value('InStr("abcabc", "c") & InStr(4, "abcabc", "c") & InStr(1, "ABC", "b", 1) & InStrRev("abcabc", "b")'), '3625');
+    assert.equal(value('Replace("aXbxc", "x", "-", 1, -1, vbTextCompare)'), 'a-b-c');
+    assert.equal(value('Replace("aaa", "a", "aa")'), 'aaaaaa'); // one pass
+    assert.equal(value('Join(Split("a,b,,c", ","), "|") & UBound(Split("a b c"))'), 'a|b||c2');
+    assert.equal(value('"[" & Trim("  x  ") & "][" & LTrim(" x ") & "][" & RTrim(" x ") & "]"'), '[x][x ][ x]');
+    assert.equal(value('UCase("abc") & LCase("DEF") & Space(2) & String(3, "*") & Chr(65) & Asc("a")'), 'ABCdef  ***A97');
+    assert.equal(value('Hex(255) & Hex(-1) & RGB(255, 0, 0) & Abs(-3) & Sgn(-2) & Sqr(16) & Int(-1.5) & Fix(-1.5)'), 'FFFFFF2553-14-2-1');
+    assert.equal(value('Round(2.5) & Round(3.5) & Round(1.2345, 2)'), '241.23');
+    assert.equal(value('IsNumeric("12.5") & IsNumeric("x") & IsEmpty(Empty) & IsObject(Nothing) & IsDate("2026/12/06")'), 'TrueFalseTrueTrueTrue');
+    assert.equal(value('Year(#2026/12/06#) & Month(#2026/12/06#) & Day(#2026/12/06#) & Weekday(#2026/12/06#)'), '20261261');
+    assert.equal(value('CStr(DateAdd("m", 1, #2026/01/31#))'), '2026/02/28');
+    assert.equal(value('DateDiff("d", #2026/12/01#, #2026/12/06#) & DateDiff("yyyy", #2025/12/31#, #2026/01/01#)'), '51');
+    assert.equal(value('Hour(#10:30:15#) & Minute(#10:30:15#) & Second(#10:30:15#) & CStr(#10:30:15#)'), '10301510:30:15');
+    assert.equal(value('CStr(CDate("2026/12/06 9:05:03"))'), '2026/12/06 9:05:03');
+    assert.equal(typeof value('Timer'), 'number');
+    assert.ok(value('Now') instanceof Date);
+});
+
+test('error handling', () => {
+    assert.deepEqual(run(`
+On Error Resume Next
+x = 1 / 0
+MsgBox Err.Number & " " & Err.Description
+Err.Clear
+MsgBox Err.Number
+Err.Raise 1234, "mine", "my own"
+MsgBox Err.Number & " " & Err.Description
+On Error GoTo 0
+MsgBox "after"
+`), ['11 0 で除算しました。', '0', '1234 my own', 'after']);
+    // Resume Next belongs to the procedure that says it.
+    assert.throws(() => run(`
+Sub Careless
+  y = 1 / 0
+End Sub
+Sub Careful
+  On Error Resume Next
+  Careless
+  MsgBox "continued " & Err.Number
+End Sub
+Careful
+Careless
+`), (e) => e.vbNumber === 11 && e.vbLine === 3);
+    assert.throws(() => run('If x Then\nMsgBox 1\n'), (e) => e instanceof VB.VbSyntaxError && e.message === '"End If" がありません。');
+    // A runaway loop is stopped.
+    VB.rt.timeLimitMs = 200;
+    try {
+        assert.throws(() => run('Do\n  n = n + 1\nLoop'), (e) => e.vbNumber === 1031);
+    } finally {
+        VB.rt.timeLimitMs = 10000;
+    }
+});
+
+test('MsgBox and InputBox reach the host', () => {
+    const calls = [];
+    VB.host.inputBox = (text, title, def) => { calls.push([text, title, def]); return 'typed'; };
+    assert.deepEqual(run('r = MsgBox("q", vbYesNo, "t")\nMsgBox r & InputBox("name", "who", "me")', [6]), ['q', '6typed']);
+    assert.deepEqual(calls, [['name', 'who', 'me']]);
+});
