@@ -9,3 +9,5 @@ for b in build/bench/*_bench; do
   echo "== $(basename "$b")"
   "$b"
 done
+echo "== vbscript-loop"
+node bench/vbscript-loop.js

@@ -95,6 +95,44 @@ private slots:
         QCOMPARE(text(&surface, QStringLiteral("out")), QString());
         QVERIFY(!surface.DocumentHTML().contains(QStringLiteral("tvl")));
     }
+
+    void browserModelFromVbScript()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        boxes.inputs.enqueue(QStringLiteral("Hanako"));
+        DhtmlEdit surface;
+        const QByteArray page =
+            "<html><head><script type=text/vbscript>\n"
+            "Dim ticks\n"
+            "Sub window_onload\n"
+            "  Set box = document.all(\"mover\")\n"
+            "  box.style.pixelLeft = 40\n"
+            "  box.style.posTop = box.style.pixelLeft + 2\n"
+            "  name = InputBox(\"お名前は?\", \"入力\", \"default\")\n"
+            "  document.all.item(\"out\").innerText = \"hello \" & name & \" \" & document.all.tags(\"P\").length\n"
+            "  window.setTimeout \"Tick 3\", 10, \"VBScript\"\n"
+            "End Sub\n"
+            "Sub Tick(n)\n"
+            "  ticks = ticks + n\n"
+            "  Document.GetElementById(\"t\").innerText = ticks & \" \" & (InStr(Window.Location.Href, \"model.htm\") > 0)\n"
+            "End Sub\n"
+            "</script></head><body><div id=mover style=\"position:absolute\">m</div>\n"
+            "<p id=out></p><p id=t></p><p id=meTest language=vbscript onclick=\"me.innerText = me.id\">x</p></body></html>";
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("model.htm"), page)));
+        QVERIFY(surface.setBrowseMode(true));
+        QTRY_COMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("hello Hanako 3"));
+        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(boxes.shown[0].text, QStringLiteral("お名前は?"));
+        QCOMPARE(boxes.shown[0].title, QStringLiteral("入力"));
+        QCOMPARE(js(&surface, QStringLiteral("document.getElementById('mover').style.left + ' ' + document.getElementById('mover').style.top")),
+                 QStringLiteral("40px 42px"));
+        js(&surface, QStringLiteral("document.getElementById('meTest').click()"));
+        QCOMPARE(text(&surface, QStringLiteral("meTest")), QStringLiteral("meTest"));
+        // A code string with the VBScript language argument runs as VBScript.
+        QTRY_COMPARE(text(&surface, QStringLiteral("t")), QStringLiteral("3 True"));
+        QCOMPARE(boxes.shown.size(), 1);
+    }
 };
 
 TOVALEAF_TEST_MAIN(TestVbScriptRunMode)

@@ -7,6 +7,16 @@
     const VB = window.__tvlvb;
     if (!VB || VB.pageReady) return;
     VB.pageReady = true;
+    const began = performance.now();
+    VB.setupMs = 0; // what the runtime adds to the page's load, for the benchmark
+    const timed = (f) => (...args) => {
+        const t = performance.now();
+        try {
+            return f(...args);
+        } finally {
+            VB.setupMs += performance.now() - t;
+        }
+    };
     const $ = VB.rt;
     const host = VB.host;
     const nativePrompt = window.prompt.bind(window);
@@ -67,7 +77,9 @@
         }
         return elementsByName[lc] || null;
     }
+    let me = null; // the element whose handler attribute is running
     host.lookup = (lc) => {
+        if (lc === 'me' && me) return { v: me, where: 'e' };
         const el = elementNamed(lc);
         if (el) return { v: el, where: 'e' };
         const k = $.key(window, lc);
@@ -210,7 +222,13 @@
             }
             $.started = Date.now();
             $.ticks = 0;
-            return run();
+            const outer = me;
+            me = this;
+            try {
+                return run();
+            } finally {
+                me = outer;
+            }
         }, code);
     }
     function convertHandlers() {
@@ -233,12 +251,13 @@
     }
 
     // Blocks run as the parser meets them, so that later page scripts find what they define.
-    const observer = new MutationObserver(runBlocksSoFar);
+    const observer = new MutationObserver(timed(runBlocksSoFar));
     observer.observe(document, { childList: true, subtree: true });
-    document.addEventListener('DOMContentLoaded', () => {
+    document.addEventListener('DOMContentLoaded', timed(() => {
         observer.disconnect();
         runBlocksSoFar();
         convertHandlers();
         bindEventSubs();
-    }, { once: true });
+    }), { once: true });
+    VB.setupMs += performance.now() - began;
 })();

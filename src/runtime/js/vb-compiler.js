@@ -681,7 +681,16 @@
             this.expectKw('next');
             if (this.peek().t === 'id') this.pos++;
             this.endStatementOrEof();
-            return '$l=' + line + ';{const $to' + n + '=$.n(' + to + '),$st' + n + '=$.n(' + step + ');\n' + label + ':for(' + p + '=$.n(' + from + ');$st' + n + '>=0?' + p + '<=$to' + n + ':' + p + '>=$to' + n + ';' + p + '+=$st' + n + '){if(++$.ticks>65535)$.tick();\n' + body + '}}\n';
+            // A literal step decides the direction here rather than on every turn.
+            const literal = /^-?\d+(\.\d+)?$/.test(step) ? Number(step) : null;
+            const test = literal === null
+                ? '$st' + n + '>=0?' + p + '<=$to' + n + ':' + p + '>=$to' + n
+                : p + (literal >= 0 ? '<=' : '>=') + '$to' + n;
+            return '$l=' + line + ';{let $k' + n + '=0;const $to' + n + '=$.n(' + to + '),$st' + n + '=$.n(' + step + ');\n' + label + ':for(' + p + '=$.n(' + from + ');' + test + ';' + p + '+=$st' + n + '){' + this.tickJs('$k' + n) + '\n' + body + '}}\n';
+        }
+        // Every so many turns a loop asks whether it has run too long.
+        tickJs(counter) {
+            return 'if(++' + counter + '>65535){' + counter + '=0;$.tick()}';
         }
         endStatementOrEof() {
             if (this.singleLine) return;

@@ -195,12 +195,14 @@
     }
     $.bankers = bankers;
     $.idiv = (a, c) => {
+        if (Number.isInteger(a) && Number.isInteger(c) && c !== 0) return Math.trunc(a / c);
         if (a === NULL || c === NULL) return NULL;
         const d = bankers(numeric(c));
         if (d === 0) raise(11);
         return Math.trunc(bankers(numeric(a)) / d);
     };
     $.mod = (a, c) => {
+        if (Number.isInteger(a) && Number.isInteger(c) && c !== 0) { const r = a % c; return r === 0 ? 0 : r; }
         if (a === NULL || c === NULL) return NULL;
         const d = bankers(numeric(c));
         if (d === 0) raise(11);
@@ -246,17 +248,18 @@
         return p < q ? -1 : p > q ? 1 : 0;
     }
     $.compare = compare;
-    const cmp = (test) => (a, c) => {
-        if (typeof a === 'number' && typeof c === 'number') return test(a < c ? -1 : a > c ? 1 : 0);
+    // Numbers and texts of the same kind compare directly; the rest go through compare().
+    const slow = (a, c, test) => {
         const r = compare(a, c);
         return r === NULL ? NULL : test(r);
     };
-    $.eq = cmp((r) => r === 0);
-    $.ne = cmp((r) => r !== 0);
-    $.lt = cmp((r) => r < 0);
-    $.gt = cmp((r) => r > 0);
-    $.le = cmp((r) => r <= 0);
-    $.ge = cmp((r) => r >= 0);
+    const same = (a, c) => (typeof a === 'number' && typeof c === 'number') || (typeof a === 'string' && typeof c === 'string');
+    $.eq = (a, c) => (same(a, c) ? a === c : slow(a, c, (r) => r === 0));
+    $.ne = (a, c) => (same(a, c) ? a !== c : slow(a, c, (r) => r !== 0));
+    $.lt = (a, c) => (same(a, c) ? a < c : slow(a, c, (r) => r < 0));
+    $.gt = (a, c) => (same(a, c) ? a > c : slow(a, c, (r) => r > 0));
+    $.le = (a, c) => (same(a, c) ? a <= c : slow(a, c, (r) => r <= 0));
+    $.ge = (a, c) => (same(a, c) ? a >= c : slow(a, c, (r) => r >= 0));
     $.is = (a, c) => a === c || (a == null && c == null);
 
     function logical(op, bits) {
@@ -282,22 +285,26 @@
 
     // ---- names, members, calls
     const keyCache = new Map();
+    // Where two spellings differ only in case (window.Location, the interface,
+    // beside window.location), the member rather than the interface is meant.
+    const better = (k, old) => old === undefined || (/^[A-Z]/.test(old) && /^[a-z]/.test(k));
     function learnKeys(o) {
         for (let p = o; p && p !== Object.prototype; p = Object.getPrototypeOf(p)) {
             for (const k of Object.getOwnPropertyNames(p)) {
                 const lc = k.toLowerCase();
-                if (!keyCache.has(lc)) keyCache.set(lc, k);
+                if (better(k, keyCache.get(lc))) keyCache.set(lc, k);
             }
         }
         // eslint-disable-next-line guard-for-in
         for (const k in o) {
             const lc = k.toLowerCase();
-            if (!keyCache.has(lc)) keyCache.set(lc, k);
+            if (better(k, keyCache.get(lc))) keyCache.set(lc, k);
         }
     }
+    const isInterface = (o, name) => typeof o[name] === 'function' && /^[A-Z]/.test(name) && o[name].prototype !== undefined && !o[name].$vb;
     // The member's name as the object spells it.
     function key(o, name) {
-        if (name in o) return name;
+        if (name in o && !(isInterface(o, name) && o === root)) return name;
         const lc = name.toLowerCase();
         let k = keyCache.get(lc);
         if (k !== undefined && k in o) return k;
@@ -306,10 +313,11 @@
         k = keyCache.get(lc);
         if (k !== undefined && k in o) return k;
         // A second object may spell it differently from the first one learnt.
+        let found;
         for (let p = o; p; p = Object.getPrototypeOf(p)) {
-            for (const own of Object.getOwnPropertyNames(p)) if (own.toLowerCase() === lc) return own;
+            for (const own of Object.getOwnPropertyNames(p)) if (own.toLowerCase() === lc && better(own, found)) found = own;
         }
-        return name;
+        return found !== undefined ? found : name;
     }
     $.key = key;
     const extensions = ($.extensions = new Map()); // lower-case member -> (object) => value, for members the page model adds
