@@ -206,7 +206,7 @@ void DhtmlEdit::setRunTimeInstalled(bool installed)
         return;
     static const QString source = [] {
         QString text;
-        for (const char *name : {"vb-lexer", "vb-compiler", "vb-runtime", "vb-builtins", "ie-page"})
+        for (const char *name : {"vb-lexer", "vb-compiler", "vb-runtime", "vb-builtins", "ie-filters", "ie-page"})
             text += resourceText(QStringLiteral(":/runtime/js/%1.js").arg(QLatin1String(name))) + QLatin1Char('\n');
         return text;
     }();

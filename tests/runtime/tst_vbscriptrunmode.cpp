@@ -2,7 +2,10 @@
 
 #include "platform/DhtmlEdit.h"
 
+#include <QColor>
 #include <QFile>
+#include <QImage>
+#include <QWebEngineView>
 
 using namespace TestSupport;
 
@@ -132,6 +135,46 @@ private slots:
         // A code string with the VBScript language argument runs as VBScript.
         QTRY_COMPARE(text(&surface, QStringLiteral("t")), QStringLiteral("3 True"));
         QCOMPARE(boxes.shown.size(), 1);
+    }
+
+    void filtersAndTransitions()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        DhtmlEdit surface;
+        surface.resize(400, 300);
+        surface.QWidget::show();
+        const QByteArray page =
+            "<html><head><style>body{margin:0;background:#fff}</style><script language=VBScript>\n"
+            "Sub window_onload\n"
+            "  reveal.filters.revealTrans.Apply\n"
+            "  reveal.style.visibility = \"visible\"\n"
+            "  reveal.filters(0).Play\n"
+            "End Sub\n"
+            "Sub reveal_onfilterchange\n"
+            "  done.innerText = \"done \" & reveal.filters.item(0).status\n"
+            "End Sub\n"
+            "</script></head><body>\n"
+            "<div id=reveal style=\"position:absolute;left:0;top:0;width:200px;height:100px;background:#ff0000;visibility:hidden;"
+            "filter:revealTrans(transition=6,duration=2)\"></div>\n"
+            "<div id=shadow style=\"position:absolute;left:0;top:150px;width:100px;filter:Shadow(Color=red,Direction=90)\">s</div>\n"
+            "<div id=alpha style=\"position:absolute;left:200px;top:150px;width:100px;filter:alpha(opacity=50)\">a</div>\n"
+            "<p id=done style=\"position:absolute;top:250px\"></p></body></html>";
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("filters.htm"), page)));
+        QVERIFY(surface.setBrowseMode(true));
+
+        // Static filters are drawn from the style attribute's text.
+        QTRY_COMPARE(js(&surface, QStringLiteral("document.getElementById('shadow').style.filter")), QStringLiteral("drop-shadow(red 5px 0px 2.5px)"));
+        QCOMPARE(js(&surface, QStringLiteral("getComputedStyle(document.getElementById('alpha')).opacity")), QStringLiteral("0.5"));
+
+        // The wipe to the right: the right half is still white while the left shows red, then all is red.
+        const auto pixel = [&](int x, int y) { return surface.view()->grab().toImage().pixelColor(x, y); };
+        QTRY_COMPARE(pixel(20, 50), QColor(Qt::red));
+        QCOMPARE(pixel(180, 50), QColor(Qt::white));
+        QCOMPARE(text(&surface, QStringLiteral("done")), QString());
+        QTRY_COMPARE_WITH_TIMEOUT(text(&surface, QStringLiteral("done")), QStringLiteral("done 0"), 10000);
+        QTRY_COMPARE(pixel(180, 50), QColor(Qt::red));
+        QVERIFY(boxes.shown.isEmpty());
     }
 };
 
