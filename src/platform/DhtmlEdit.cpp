@@ -1,6 +1,7 @@
 #include "DhtmlEdit.h"
 
 #include "EditorPage.h"
+#include "RunTimeScripts.h"
 #include "FileChannel.h"
 #include "PageEncoding.h"
 #include "PageScheme.h"
@@ -196,26 +197,6 @@ void DhtmlEdit::installScripts()
                               QWebEngineScript::DocumentReady));
 }
 
-// The browser model the pages were written for, in the page's own world; run mode only.
-void DhtmlEdit::setRunTimeInstalled(bool installed)
-{
-    QWebEngineScriptCollection &scripts = m_page->scripts();
-    for (const QWebEngineScript &old : scripts.find(QStringLiteral("tvl-runtime")))
-        scripts.remove(old);
-    if (!installed)
-        return;
-    static const QString source = [] {
-        QString text;
-        for (const char *name : {"vb-lexer", "vb-compiler", "vb-runtime", "vb-builtins", "ie-filters", "ie-page"})
-            text += resourceText(QStringLiteral(":/runtime/js/%1.js").arg(QLatin1String(name))) + QLatin1Char('\n');
-        return text;
-    }();
-    QWebEngineScript script = makeScript(QStringLiteral("tvl-runtime"), source, QWebEngineScript::DocumentCreation);
-    script.setWorldId(PageWorld);
-    script.setRunsOnSubFrames(true);
-    scripts.insert(script);
-}
-
 static QString optionsLiteral(bool editMode, bool keep, bool borders, bool details)
 {
     auto b = [](bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); };
@@ -380,10 +361,10 @@ bool DhtmlEdit::setBrowseMode(bool browse)
     }
     const bool pristine = m_pristine;
     m_browseMode = browse;
-    setRunTimeInstalled(browse);
+    RunTimeScripts::install(m_page->scripts(), browse);
     if (!show(text, m_shownPath, pristine)) {
         m_browseMode = !browse;
-        setRunTimeInstalled(!browse);
+        RunTimeScripts::install(m_page->scripts(), !browse);
         m_page->setEditMode(!m_browseMode);
         return false;
     }

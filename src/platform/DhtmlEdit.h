@@ -91,7 +91,6 @@ signals:
 
 private:
     void installScripts();
-    void setRunTimeInstalled(bool installed);
     QString optionFlags() const;
     void applyOptionsNow();
     bool show(const QString &text, const QString &basePath, bool pristine);

@@ -32,7 +32,7 @@ bool EditorPage::javaScriptConfirm(const QUrl &, const QString &msg)
 
 bool EditorPage::javaScriptPrompt(const QUrl &, const QString &msg, const QString &defaultValue, QString *result)
 {
-    if (PageDialogs::answer(msg, result))
+    if (PageDialogs::answer(msg, result, this))
         return true;
     const std::optional<QString> line = MessageBoxes::inputLine(msg, MessageBoxes::DefaultTitle, defaultValue);
     if (!line)

@@ -1,9 +1,13 @@
 #include "PageDialogs.h"
 
 #include "MessageBoxes.h"
+#include "PageWindow.h"
 
 #include <QJsonDocument>
+#include <QJsonArray>
 #include <QJsonObject>
+#include <QUrl>
+#include <QWebEnginePage>
 
 namespace {
 
@@ -72,7 +76,7 @@ int msgBox(const QJsonObject &request)
 
 } // namespace
 
-bool PageDialogs::answer(const QString &message, QString *reply)
+bool PageDialogs::answer(const QString &message, QString *reply, QWebEnginePage *page)
 {
     if (!message.startsWith(Channel))
         return false;
@@ -91,6 +95,29 @@ bool PageDialogs::answer(const QString &message, QString *reply)
     } else if (kind == QLatin1String("error")) {
         MessageBoxes::say(request.value(QStringLiteral("text")).toString(), MessageBoxes::DefaultTitle,
                           MessageBoxes::Icon::Warning);
+        reply->clear();
+    } else if (kind == QLatin1String("modeless") || kind == QLatin1String("fullscreen")) {
+        const QUrl url(request.value(QStringLiteral("url")).toString());
+        const QUrl from = page ? page->url() : QUrl();
+        // Only pages of this program's own scheme, never another site or a local file outside it.
+        if (!url.isValid() || url.scheme() != from.scheme()) {
+            reply->clear();
+            return true;
+        }
+        QUrl shown = url;
+        shown.setHost(PageWindow::freshHost());
+        const QJsonValue arguments = request.value(QStringLiteral("arguments"));
+        const QString features = request.value(QStringLiteral("features")).toString();
+        if (kind == QLatin1String("modeless")) {
+            PageWindow::showModeless(shown, arguments, features);
+            reply->clear();
+        } else {
+            PageWindow::showFullScreen(shown);
+            reply->clear();
+        }
+    } else if (kind == QLatin1String("dialog-return")) {
+        if (PageWindow *window = PageWindow::owning(page))
+            window->closeWithReturn(request.value(QStringLiteral("value")));
         reply->clear();
     } else {
         return false;

@@ -2,11 +2,14 @@
 
 #include <QString>
 
+class QWebEnginePage;
+
 // What a running page asks of the user through the prompt channel: its
-// MsgBox and InputBox, and its script errors, shown as the program's own.
+// MsgBox and InputBox, its script errors, shown as the program's own, and the
+// dialogs and full-screen windows it opens.
 class PageDialogs
 {
 public:
     // True when message was a request on the channel; *reply goes back to the page.
-    static bool answer(const QString &message, QString *reply);
+    static bool answer(const QString &message, QString *reply, QWebEnginePage *page);
 };

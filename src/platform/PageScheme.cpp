@@ -1,5 +1,7 @@
 #include "PageScheme.h"
 
+#include "PageWindow.h"
+
 #include "PageEncoding.h"
 
 #include <QBuffer>
@@ -56,6 +58,11 @@ void PageScheme::withdraw(const QUrl &url)
 void PageScheme::requestStarted(QWebEngineUrlRequestJob *job)
 {
     const QUrl url = job->requestUrl();
+    // A running page waiting for a modal dialog: answered when the dialog closes.
+    if (url.path() == QLatin1String("/__tvl-modal")) {
+        PageWindow::showModal(job);
+        return;
+    }
     QByteArray document;
     bool isDocument = false;
     {

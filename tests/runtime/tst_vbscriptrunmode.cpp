@@ -2,7 +2,9 @@
 
 #include "platform/DhtmlEdit.h"
 
+#include <QApplication>
 #include <QColor>
+#include <QLabel>
 #include <QFile>
 #include <QImage>
 #include <QWebEngineView>
@@ -175,6 +177,50 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(text(&surface, QStringLiteral("done")), QStringLiteral("done 0"), 10000);
         QTRY_COMPARE(pixel(180, 50), QColor(Qt::red));
         QVERIFY(boxes.shown.isEmpty());
+    }
+
+    void dialogsThePageOpens()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        DhtmlEdit surface;
+        writePage(folder, QStringLiteral("dialog.htm"),
+                  "<html><head><title>dialog</title><script language=VBScript>\n"
+                  "Sub window_onload\n"
+                  "  window.returnValue = \"back \" & dialogArguments(1)\n"
+                  "  window.close\n"
+                  "End Sub\n"
+                  "</script></head><body>d</body></html>");
+        const QByteArray page =
+            "<html><head><script language=VBScript>\n"
+            "Sub open_onclick\n"
+            "  out.innerText = showModalDialog(\"dialog.htm\", Array(\"a\", \"hello\"), \"dialogWidth:300px;dialogHeight:200px\")\n"
+            "End Sub\n"
+            "Sub full_onclick\n"
+            "  window.open \"dialog.htm\", \"\", \"fullscreen=yes\"\n"
+            "End Sub\n"
+            "</script></head><body><button id=open>open</button><button id=full>full</button><p id=out></p></body></html>";
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("opener.htm"), page)));
+        QVERIFY(surface.setBrowseMode(true));
+        // The dialog blocks the click until its page closes it, then hands back its returnValue.
+        js(&surface, QStringLiteral("document.getElementById('open').click()"));
+        QTRY_COMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("back hello"));
+        QVERIFY(boxes.shown.isEmpty());
+
+        // Full screen, with the way back said and Esc taking it.
+        const auto fullScreenWindow = [] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("PageWindow") && w->isVisible() && w->isFullScreen())
+                    return w;
+            return static_cast<QWidget *>(nullptr);
+        };
+        js(&surface, QStringLiteral("document.getElementById('full').click()"));
+        QTRY_VERIFY(fullScreenWindow() != nullptr);
+        auto *hint = fullScreenWindow()->findChild<QLabel *>(QStringLiteral("FullScreenHint"));
+        QVERIFY(hint);
+        QCOMPARE(hint->text(), QStringLiteral("Esc キーで元の画面に戻ります"));
+        QTest::keyClick(fullScreenWindow(), Qt::Key_Escape);
+        QTRY_VERIFY(fullScreenWindow() == nullptr);
     }
 };
 

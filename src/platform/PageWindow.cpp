@@ -1,0 +1,162 @@
+#include "PageWindow.h"
+
+#include "EditorPage.h"
+#include "RunTimeScripts.h"
+#include "SurfaceWorlds.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QUrlQuery>
+#include <QWebEngineUrlRequestJob>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineView>
+
+namespace {
+
+QString argumentsLiteral(const QJsonValue &value)
+{
+    // Wrapped in an array so that plain values serialise too.
+    const QByteArray json = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(json);
+}
+
+// "dialogWidth:300px; dialogHeight:20em" -> pixels.
+int featureSize(const QString &features, const QString &name, int fallback)
+{
+    const QRegularExpression re(name + QStringLiteral("\\s*[:=]\\s*([0-9.]+)\\s*(px|em|pt)?"),
+                                QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = re.match(features);
+    if (!m.hasMatch())
+        return fallback;
+    const double v = m.captured(1).toDouble();
+    const QString unit = m.captured(2).toLower();
+    if (unit == QLatin1String("em"))
+        return int(v * 16);
+    if (unit == QLatin1String("pt"))
+        return int(v * 4 / 3);
+    return int(v);
+}
+
+} // namespace
+
+PageWindow::PageWindow(Kind kind, const QUrl &url, const QJsonValue &arguments, QWidget *owner)
+    : QDialog(owner), m_kind(kind), m_view(new QWebEngineView(this)), m_page(new EditorPage(m_view))
+{
+    setObjectName(QStringLiteral("PageWindow"));
+    setAttribute(Qt::WA_DeleteOnClose, kind != Kind::Modal);
+    m_page->setEditMode(false);
+    m_view->setPage(m_page);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+
+    QWebEngineScript args;
+    args.setName(QStringLiteral("tvl-dialog-arguments"));
+    args.setSourceCode(QStringLiteral("window.__tvlDialog = true; window.dialogArguments = %1[0];").arg(argumentsLiteral(arguments)));
+    args.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    args.setWorldId(PageWorld);
+    args.setRunsOnSubFrames(false);
+    if (kind != Kind::FullScreen)
+        m_page->scripts().insert(args);
+    RunTimeScripts::install(m_page->scripts(), true);
+
+    connect(m_page, &QWebEnginePage::titleChanged, this, [this](const QString &title) { setWindowTitle(title); });
+    connect(m_page, &QWebEnginePage::windowCloseRequested, this, [this] { closeWithReturn(m_returnValue); });
+    // The page has the keys; Esc still closes the window.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] { done(QDialog::Rejected); });
+    resize(400, 300);
+    m_page->expectLoad(url);
+    m_view->load(url);
+}
+
+PageWindow *PageWindow::owning(const QWebEnginePage *page)
+{
+    for (QObject *o = page ? page->parent() : nullptr; o; o = o->parent())
+        if (auto *w = qobject_cast<PageWindow *>(o))
+            return w;
+    return nullptr;
+}
+
+void PageWindow::applyFeatures(const QString &features)
+{
+    resize(featureSize(features, QStringLiteral("dialogWidth"), 400), featureSize(features, QStringLiteral("dialogHeight"), 300));
+    if (QWidget *owner = parentWidget())
+        move(owner->frameGeometry().center() - rect().center());
+}
+
+void PageWindow::showModal(QWebEngineUrlRequestJob *job)
+{
+    const QUrl request = job->requestUrl();
+    const QJsonObject asked = QJsonDocument::fromJson(QUrlQuery(request).queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded).toUtf8()).object();
+    QUrl url(asked.value(QStringLiteral("url")).toString());
+    QPointer<QWebEngineUrlRequestJob> waiting(job);
+    auto answer = [waiting](const QJsonValue &value) {
+        if (!waiting)
+            return; // the page went away meanwhile
+        auto *buffer = new QBuffer(waiting);
+        buffer->setData(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact));
+        waiting->reply("application/json", buffer);
+    };
+    // Only pages of this program's own scheme.
+    if (!url.isValid() || url.scheme() != request.scheme()) {
+        answer(QJsonValue());
+        return;
+    }
+    url.setHost(freshHost());
+    auto *window = new PageWindow(Kind::Modal, url, asked.value(QStringLiteral("arguments")), QApplication::activeWindow());
+    window->setAttribute(Qt::WA_DeleteOnClose, true);
+    window->setWindowModality(Qt::ApplicationModal);
+    window->applyFeatures(asked.value(QStringLiteral("features")).toString());
+    connect(window, &QDialog::finished, window, [window, answer] { answer(window->returnValue()); });
+    window->show();
+}
+
+// A host of its own makes each window a site of its own, with a renderer of its own.
+QString PageWindow::freshHost()
+{
+    static int windows = 0;
+    return QStringLiteral("w%1").arg(++windows);
+}
+
+void PageWindow::showModeless(const QUrl &url, const QJsonValue &arguments, const QString &features)
+{
+    auto *window = new PageWindow(Kind::Modeless, url, arguments, QApplication::activeWindow());
+    window->applyFeatures(features);
+    window->show();
+}
+
+void PageWindow::showFullScreen(const QUrl &url)
+{
+    auto *window = new PageWindow(Kind::FullScreen, url, QJsonValue(), QApplication::activeWindow());
+    window->setWindowFlag(Qt::FramelessWindowHint);
+    // The way back, said once at the top.
+    auto *hint = new QLabel(QStringLiteral("Esc キーで元の画面に戻ります"), window);
+    hint->setObjectName(QStringLiteral("FullScreenHint"));
+    hint->setStyleSheet(QStringLiteral("background:#333;color:#fff;padding:6px 12px;border-radius:4px"));
+    hint->adjustSize();
+    window->QDialog::showFullScreen();
+    hint->move((window->width() - hint->width()) / 2, 12);
+    hint->raise();
+    hint->show();
+    QTimer::singleShot(4000, hint, &QWidget::hide);
+}
+
+void PageWindow::closeWithReturn(const QJsonValue &value)
+{
+    m_returnValue = value;
+    // After the page's prompt returns: closing under it would pull the page away mid-call.
+    QTimer::singleShot(0, this, [this] { done(QDialog::Accepted); });
+}
+

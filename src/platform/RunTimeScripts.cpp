@@ -1,0 +1,43 @@
+#include "RunTimeScripts.h"
+
+#include "SurfaceWorlds.h"
+
+#include <QFile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+
+namespace {
+
+const QString Name = QStringLiteral("tvl-runtime");
+
+QString source()
+{
+    static const QString text = [] {
+        QString all;
+        for (const char *name : {"vb-lexer", "vb-compiler", "vb-runtime", "vb-builtins", "ie-filters", "ie-page"}) {
+            QFile file(QStringLiteral(":/runtime/js/%1.js").arg(QLatin1String(name)));
+            if (!file.open(QIODevice::ReadOnly))
+                qFatal("missing resource %s", qPrintable(file.fileName()));
+            all += QString::fromUtf8(file.readAll()) + QLatin1Char('\n');
+        }
+        return all;
+    }();
+    return text;
+}
+
+} // namespace
+
+void RunTimeScripts::install(QWebEngineScriptCollection &scripts, bool installed)
+{
+    for (const QWebEngineScript &old : scripts.find(Name))
+        scripts.remove(old);
+    if (!installed)
+        return;
+    QWebEngineScript script;
+    script.setName(Name);
+    script.setSourceCode(source());
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(PageWorld);
+    script.setRunsOnSubFrames(true);
+    scripts.insert(script);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+class QWebEngineScriptCollection;
+
+// The browser model the pages were written for (VBScript, filters, the
+// browser's own members), given to a page's own world for run mode only.
+namespace RunTimeScripts {
+void install(QWebEngineScriptCollection &scripts, bool installed);
+}
