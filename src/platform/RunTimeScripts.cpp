@@ -14,7 +14,7 @@ QString source()
 {
     static const QString text = [] {
         QString all;
-        for (const char *name : {"vb-lexer", "vb-compiler", "vb-runtime", "vb-builtins", "ie-filters", "ie-page"}) {
+        for (const char *name : {"vb-lexer", "vb-compiler", "vb-runtime", "vb-builtins", "ie-filters", "ie-animation", "ie-page"}) {
             QFile file(QStringLiteral(":/runtime/js/%1.js").arg(QLatin1String(name)));
             if (!file.open(QIODevice::ReadOnly))
                 qFatal("missing resource %s", qPrintable(file.fileName()));

@@ -179,6 +179,34 @@ private slots:
         QVERIFY(boxes.shown.isEmpty());
     }
 
+    void redirectedBlockTurns()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        DhtmlEdit surface;
+        const QByteArray page =
+            "<html><head><script language=VBScript>\n"
+            "Sub window_onload\n"
+            "  Set lib = DA_mivo.PixelLibrary\n"
+            "  Set img = mivo_text.filters.item(0).elementImage()\n"
+            "  DA_mivo.Image = img.Transform(lib.Rotate2RateDegrees(90))\n"
+            "  DA_mivo.Start\n"
+            "End Sub\n"
+            "</script></head><body>"
+            "<OBJECT ID='DA_mivo' Style =\"position:absolute; left:200; top:50; width:500; height:500;z-index: -1\" "
+            "CLASSID='CLSID:B6FFC24C-7E13-11D0-9B47-00C04FC2F51D'></OBJECT>"
+            "<DIV ID='mivo_text' STYLE='WIDTH:250; FILTER:redirect'>comment<IMG SRC='p.gif'></DIV></body></html>";
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("redirect.htm"), page)));
+        QVERIFY(surface.setBrowseMode(true));
+        const QString turn = QStringLiteral("(document.getElementById('DA_mivo').querySelector('div > div') || {style:{}}).style.transform || ''");
+        QTRY_VERIFY(js(&surface, turn).startsWith(QStringLiteral("rotate(")));
+        QCOMPARE(js(&surface, QStringLiteral("document.getElementById('mivo_text').style.visibility")), QStringLiteral("hidden"));
+        QCOMPARE(js(&surface, QStringLiteral("document.getElementById('DA_mivo').querySelector('div > div').textContent")), QStringLiteral("comment"));
+        const QString first = js(&surface, turn);
+        QTRY_VERIFY(js(&surface, turn) != first); // it keeps turning
+        QVERIFY(boxes.shown.isEmpty());
+    }
+
     void dialogsThePageOpens()
     {
         ProgramFolderFixture folder;

@@ -33,13 +33,13 @@
     }
     function parseFilters(text) {
         const out = [];
-        const re = /(?:progid\s*:\s*DXImageTransform\.Microsoft\.)?([A-Za-z]+)\s*\(([^)]*)\)/g;
+        const re = /(?:progid\s*:\s*DXImageTransform\.Microsoft\.)?([A-Za-z]+)\s*(?:\(([^)]*)\))?/g;
         let m;
         while ((m = re.exec(text)) !== null) {
             const kind = KINDS[m[1].toLowerCase()];
             if (!kind) continue;
             const params = {};
-            for (const part of m[2].split(',')) {
+            for (const part of (m[2] || '').split(',')) {
                 const eq = part.indexOf('=');
                 if (eq < 0) continue;
                 params[part.slice(0, eq).trim().toLowerCase()] = part.slice(eq + 1).trim().replace(/^['"]|['"]$/g, '');
@@ -359,6 +359,10 @@
                 if (name.toLowerCase() !== name) Object.defineProperty(f, name.toLowerCase(), property);
             }
             if (kind === 'revealTrans' || kind === 'blendTrans') transitionObject(el, s, f);
+            if (kind === 'redirect') {
+                f.elementImage = () => (VB.redirectImage ? VB.redirectImage(el) : null);
+                f.ElementImage = f.elementImage;
+            }
             s.list.push(f);
         }
         const coll = {};
