@@ -123,7 +123,9 @@ private slots:
             "  Document.GetElementById(\"t\").innerText = ticks & \" \" & (InStr(Window.Location.Href, \"model.htm\") > 0)\n"
             "End Sub\n"
             "</script></head><body><div id=mover style=\"position:absolute\">m</div>\n"
-            "<p id=out></p><p id=t></p><p id=meTest language=vbscript onclick=\"me.innerText = me.id\">x</p></body></html>";
+            "<p id=out></p><p id=t></p><p id=meTest language=vbscript onclick=\"me.innerText = me.id\">x</p>"
+            "<INPUT id=check TYPE='button' VALUE='確認'LANGUAGE='VBScript' onclick=alert('実行中！')>"
+            "<BUTTON id=message TITLE=Button LANGUAGE=VBSCRIPT onclick='MsgBox\"ようこそ\"'>m</BUTTON></body></html>";
         QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("model.htm"), page)));
         QVERIFY(surface.setBrowseMode(true));
         QTRY_COMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("hello Hanako 3"));
@@ -137,6 +139,10 @@ private slots:
         // A code string with the VBScript language argument runs as VBScript.
         QTRY_COMPARE(text(&surface, QStringLiteral("t")), QStringLiteral("3 True"));
         QCOMPARE(boxes.shown.size(), 1);
+        // A handler marked VBScript that is JavaScript still runs; MsgBox without a space.
+        js(&surface, QStringLiteral("document.getElementById('check').click(); document.getElementById('message').click()"));
+        QTRY_COMPARE(boxes.texts(), (QStringList{QStringLiteral("お名前は?"), QStringLiteral("実行中！"), QStringLiteral("ようこそ")}));
+        QCOMPARE(boxes.shown[2].title, QStringLiteral("VBScript"));
     }
 
     void filtersAndTransitions()

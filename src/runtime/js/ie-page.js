@@ -272,6 +272,14 @@
             }
         }, code);
     }
+    function compilesAsVbScript(code) {
+        try {
+            VB.compile(code, VB.known);
+            return true;
+        } catch (e) {
+            return false;
+        }
+    }
     function convertHandlers() {
         for (const el of document.querySelectorAll('*')) {
             const language = el.getAttribute('language') || '';
@@ -286,6 +294,9 @@
                         vb = true;
                     }
                 }
+                // Handler text marked VBScript that is not VBScript but is JavaScript
+                // (alert('...'), where VBScript reads a comment) stays JavaScript.
+                if (vb && /vbs/i.test(language) && !compilesAsVbScript(attr.value) && parsesAsJavaScript(attr.value)) vb = false;
                 if (vb) el[attr.name] = handlerFor(attr.value);
             }
         }
