@@ -1,6 +1,6 @@
 #include "support/TestSupport.h"
+#include "support/ModalDriver.h"
 
-#include "ModalDriver.h"
 #include "effects/Form10.h"
 #include "effects/Form17.h"
 #include "platform/DhtmlEdit.h"

@@ -1,6 +1,6 @@
 #include "support/TestSupport.h"
+#include "support/ModalDriver.h"
 
-#include "ModalDriver.h"
 #include "effects/EffectCatalogue.h"
 #include "platform/DhtmlEdit.h"
 #include "shell/Form1.h"

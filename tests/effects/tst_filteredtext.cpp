@@ -1,6 +1,6 @@
 #include "support/TestSupport.h"
+#include "support/ModalDriver.h"
 
-#include "ModalDriver.h"
 #include "effects/FilteredTextMarkup.h"
 #include "effects/Form13.h"
 #include "effects/Form14.h"
