@@ -127,6 +127,43 @@ private slots:
             QCOMPARE(EffectTemplate::fileName(none), QString());
     }
 
+    void installedTemplatesProvideWhatTheControlsCall()
+    {
+        ProgramFolderFixture folder;
+        QStringList notCp932Lines;
+        const auto read = [&](const char *name) {
+            const QByteArray bytes = readBytes(folder.file(QLatin1String(name)));
+            const QString text = PageEncoding::decode(bytes, PageEncoding::Cp932);
+            // Plain CP932, each line ended by CR LF.
+            if (PageEncoding::encode(text, PageEncoding::Cp932) != bytes || !bytes.endsWith("\r\n")
+                || bytes.count("\n") != bytes.count("\r\n"))
+                notCp932Lines << QLatin1String(name);
+            return text;
+        };
+        for (const char *name : {"shadow.vs", "wave.vs", "glow.vs", "alpha.vs"}) {
+            const QString text = read(name);
+            QVERIFY2(text.contains(QStringLiteral("Sub window_onload()")), name);
+            QVERIFY2(text.contains(QStringLiteral("document.all(\"[MIVO ID]\")")), name);
+            QVERIFY2(!text.contains(QStringLiteral("</SCRIPT>"), Qt::CaseInsensitive), name);
+        }
+        QVERIFY(read("shadow.vs").contains(QStringLiteral(".filters.item(\"Shadow\").direction")));
+        QVERIFY(read("wave.vs").contains(QStringLiteral(".filters.item(\"Wave\")")));
+        QVERIFY(read("glow.vs").contains(QStringLiteral(".filters.item(\"Glow\")")));
+        QVERIFY(read("alpha.vs").contains(QStringLiteral(".filters.item(\"Alpha\")")));
+        const QString clock = read("time.vs");
+        QVERIFY(clock.contains(QStringLiteral("Sub gostop()")));
+        QVERIFY(clock.contains(QStringLiteral("document.all(\"TimeArea\")")));
+        const QString buttons = read("moji_colorChange.vs");
+        for (const char *needed : {"Sub go_in(n)", "Sub go_out(n)", "Sub go_link(n)", "\"[color1]\"", "\"[color2]\"", "\"MIVO\" & n"})
+            QVERIFY2(buttons.contains(QLatin1String(needed)), needed);
+        for (int i = 0; i <= 9; ++i)
+            QVERIFY(buttons.contains(QStringLiteral("\"[LINK%1]\"").arg(i)));
+        QCOMPARE(notCp932Lines, QStringList());
+        const QString notes = QString::fromUtf8(readBytes(folder.file(QStringLiteral("attension.txt"))));
+        for (const char *topic : {"一つだけ", "ソースの表示", "実行モード", "「既にVbscriptコードが記述されています。」"})
+            QVERIFY2(notes.contains(QString::fromUtf8(topic)), topic);
+    }
+
     void controlMarkupTexts()
     {
         const QString reload = QStringLiteral("<INPUT TYPE='button' VALUE='Reload'LANGUAGE='VBScript' onclick='window_onload()'>");
