@@ -4,6 +4,11 @@
 #include "ProgramFolder.h"
 #include "TextBuffer.h"
 #include "commands/MenuBar.h"
+#include "effects/EffectDialogs.h"
+#include "effects/EffectDispatcher.h"
+#include "effects/ScriptStep.h"
+#include "elements/ControlList.h"
+#include "elements/FocusLossWatcher.h"
 #include "elements/SnippetInserter.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
@@ -89,6 +94,10 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     resize(Twips::toPixelsX(DesignClientWidth, this),
            Twips::toPixelsY(DesignClientHeight, this) + menuBar()->sizeHint().height());
     m_snippets = std::make_unique<SnippetInserter>(m_DHTMLEdit1, m_RichTextBox2);
+    m_scriptStep = std::make_unique<ScriptStep>(this);
+    m_effects = std::make_unique<EffectDispatcher>(this);
+    EffectDialogs::registerAll(*m_effects);
+    m_controls = std::make_unique<ControlList>(this);
     onLoad();
 }
 
@@ -138,6 +147,11 @@ void Form1::buildControls()
     m_Command5 = hiddenButton(QStringLiteral("Command5"), client);
     connect(m_Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(m_Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(m_Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(m_Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(m_Combo2, &QComboBox::activated, this, &Form1::Combo2_Click);
+    new FocusLossWatcher(m_Combo1, [this] { Combo1_LostFocus(); });
+    new FocusLossWatcher(m_Combo2, [this] { Combo2_LostFocus(); });
     m_Text1 = hiddenText(QStringLiteral("Text1"), client);
     m_Text5 = hiddenText(QStringLiteral("Text5"), client);
     m_Text6 = hiddenText(QStringLiteral("Text6"), client);
@@ -203,6 +217,41 @@ void Form1::showMode()
 void Form1::mivo_go()
 {
     m_snippets->insert(Module1::shared().SnippetHtml);
+}
+
+void Form1::goscript()
+{
+    m_scriptStep->goscript();
+}
+
+void Form1::harituke()
+{
+    m_scriptStep->harituke();
+}
+
+void Form1::Command5_Click()
+{
+    m_scriptStep->Command5_Click();
+}
+
+void Form1::Combo1_Click()
+{
+    m_controls->Combo1_Click(m_Combo1->currentText());
+}
+
+void Form1::Combo1_LostFocus()
+{
+    m_Combo1->setEditText(ControlPrompt);
+}
+
+void Form1::Combo2_Click()
+{
+    m_effects->Combo2_Click(m_Combo2->currentText());
+}
+
+void Form1::Combo2_LostFocus()
+{
+    m_Combo2->setEditText(EffectsPrompt);
 }
 
 void Form1::Command3_Click()

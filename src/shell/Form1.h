@@ -5,6 +5,9 @@
 #include <memory>
 
 class CommonDialog;
+class ControlList;
+class EffectDispatcher;
+class ScriptStep;
 class MenuBar;
 class DhtmlEdit;
 class QComboBox;
@@ -38,9 +41,25 @@ public:
     // Inserts Module1's SnippetHtml at the caret and rewrites the page.
     void mivo_go();
 
+    // Pastes SnippetHtml, then adds the current effect's script and shows the page running.
+    void goscript();
+    // Only the script step (the hidden button Command5).
+    void harituke();
+    void Command5_Click();
+
     // Run mode and back (the hidden buttons Command3 and Command4).
     void Command3_Click();
     void Command4_Click();
+
+    // The form-control list and the effects list.
+    void Combo1_Click();
+    void Combo1_LostFocus();
+    void Combo2_Click();
+    void Combo2_LostFocus();
+    EffectDispatcher &effects() { return *m_effects; }
+
+    // Text4 after BrowseMode: the mode's text and background.
+    void showMode();
 
     DhtmlEdit *surface() const { return m_DHTMLEdit1; }
     MenuBar &menus() { return *m_menus; }
@@ -56,7 +75,6 @@ private:
     void placeTwips(QWidget *widget, int left, int top, int width, int height);
     void onLoad();
     void fillLists();
-    void showMode();
     void applyResizeRule();
 
     QComboBox *m_Combo1 = nullptr;
@@ -77,5 +95,8 @@ private:
     CommonDialog *m_CommonDialog1 = nullptr;
     std::unique_ptr<SnippetInserter> m_snippets;
     std::unique_ptr<MenuBar> m_menus;
+    std::unique_ptr<ScriptStep> m_scriptStep;
+    std::unique_ptr<EffectDispatcher> m_effects;
+    std::unique_ptr<ControlList> m_controls;
     bool m_resizing = false;
 };

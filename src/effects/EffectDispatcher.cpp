@@ -1,0 +1,80 @@
+#include "EffectDispatcher.h"
+
+#include "EffectCatalogue.h"
+#include "platform/DhtmlEdit.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ShellOpen.h"
+#include "shell/Form1.h"
+#include "shell/Module1.h"
+#include "shell/ProgramFolder.h"
+
+#include <QFileInfo>
+
+const QString EffectDispatcher::SecondScriptRefusal = QStringLiteral("既にVbscriptコードが記述されています。");
+const QString EffectDispatcher::NotesFileName = QStringLiteral("\\attension.txt");
+
+EffectDispatcher::EffectDispatcher(Form1 *form) : m_form(form) {}
+
+void EffectDispatcher::registerDialog(qint16 code, DialogOpener opener)
+{
+    m_dialogs.insert(code, std::move(opener));
+}
+
+void EffectDispatcher::Combo2_Click(const QString &chosenText)
+{
+    Module1 &shared = Module1::shared();
+    shared.EffectKind = Effect::Nothing;
+    m_Text1 = m_form->surface()->DocumentHTML();
+    if (EffectCatalogue::holdsScript(m_Text1)) {
+        MessageBoxes::say(SecondScriptRefusal);
+        return;
+    }
+    const std::optional<EffectCatalogue::Entry> entry = EffectCatalogue::find(chosenText);
+    if (!entry)
+        return;
+    shared.EffectKind = entry->code;
+    switch (entry->action) {
+    case EffectCatalogue::Action::ShowNotes:
+        ShowEffectNotes();
+        break;
+    case EffectCatalogue::Action::ApplyClock:
+        shared.SnippetHtml.clear();
+        m_form->goscript();
+        break;
+    case EffectCatalogue::Action::OpenDialog:
+        if (entry->code == Effect::RevealText || entry->code == Effect::RevealImage)
+            CheckScriptThenOpen(entry->code);
+        else
+            openDialog(entry->code);
+        break;
+    }
+}
+
+void EffectDispatcher::CheckScriptThenOpen(qint16 code)
+{
+    m_Text6 = m_form->surface()->DocumentHTML();
+    if (EffectCatalogue::holdsScript(m_Text6)) {
+        Module1::shared().EffectKind = Effect::Nothing;
+        MessageBoxes::say(SecondScriptRefusal);
+        return;
+    }
+    openDialog(code);
+}
+
+void EffectDispatcher::openDialog(qint16 code)
+{
+    const auto opener = m_dialogs.constFind(code);
+    if (opener != m_dialogs.constEnd())
+        (*opener)(m_form);
+}
+
+void EffectDispatcher::ShowEffectNotes()
+{
+    const QString path = ProgramFolder::file(NotesFileName);
+    // The shell would fail without a word; the user is told which file is missing.
+    if (!QFileInfo(path).isFile()) {
+        MessageBoxes::say(QStringLiteral("説明のファイルが見つかりません: %1").arg(path));
+        return;
+    }
+    ShellOpen::file(path);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+#include <functional>
+
+class Form1;
+
+// What a choice in the effects list does: refuse a page that carries a script
+// already, else record the effect in EffectKind and open its settings dialog
+// (or show the notes, or apply the clock at once).
+class EffectDispatcher
+{
+public:
+    using DialogOpener = std::function<void(Form1 *owner)>;
+
+    static const QString SecondScriptRefusal; // "既にVbscriptコードが記述されています。"
+    static const QString NotesFileName;       // "\attension.txt"
+
+    explicit EffectDispatcher(Form1 *form);
+
+    // The dialog an effect code opens, shown modally with the main window as owner.
+    void registerDialog(qint16 code, DialogOpener opener);
+    bool hasDialog(qint16 code) const { return m_dialogs.contains(code); }
+
+    void Combo2_Click(const QString &chosenText);
+    void ShowEffectNotes();
+
+private:
+    void CheckScriptThenOpen(qint16 code);
+    void openDialog(qint16 code);
+
+    Form1 *m_form;
+    QHash<qint16, DialogOpener> m_dialogs;
+    QString m_Text1; // the page text searched for the script marker
+    QString m_Text6; // the second copy, for the two reveal transitions
+};

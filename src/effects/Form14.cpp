@@ -1,0 +1,61 @@
+#include "Form14.h"
+
+#include "ElementNumber.h"
+#include "FilteredTextMarkup.h"
+#include "elements/DialogRows.h"
+#include "shell/Form1.h"
+#include "shell/Module1.h"
+
+#include <QHBoxLayout>
+
+Form14::Form14(Form1 *owner) : QDialog(owner), m_owner(owner)
+{
+    setObjectName(QStringLiteral("Form14"));
+    setWindowTitle(QStringLiteral("波付き文字設定"));
+    auto *grid = new QGridLayout;
+    m_Text1 = DialogRows::text(QStringLiteral("Text1"), QStringLiteral("5"), this);
+    m_Text2 = DialogRows::text(QStringLiteral("Text2"), QStringLiteral("10"), this);
+    m_Text3 = DialogRows::text(QStringLiteral("Text3"), QStringLiteral("20"), this);
+    m_Text4 = DialogRows::text(QStringLiteral("Text4"), ElementNumber::drawText(), this);
+    m_Text4->setReadOnly(true);
+    m_Combo1 = DialogRows::list(QStringLiteral("Combo1"), {QStringLiteral("なし"), QStringLiteral("あり")},
+                                QStringLiteral("なし"), this);
+    DialogRows::add(grid, QStringLiteral("波の強さ"), m_Text1, QStringLiteral("任意の整数"));
+    DialogRows::add(grid, QStringLiteral("波の個数"), m_Text2, QStringLiteral("0～100"));
+    DialogRows::add(grid, QStringLiteral("光の強さ"), m_Text3, QStringLiteral("任意の整数"));
+    DialogRows::add(grid, QStringLiteral("ID"), m_Text4);
+    DialogRows::add(grid, QStringLiteral("ｱｸｼｮﾝ"), m_Combo1);
+
+    m_Command1 = DialogRows::button(QStringLiteral("Command1"), QStringLiteral("OK"), this);
+    m_Command2 = DialogRows::button(QStringLiteral("Command2"), QStringLiteral("Cancel"), this);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_Command1);
+    buttons->addWidget(m_Command2);
+    auto *main = new QVBoxLayout(this);
+    main->addLayout(grid);
+    main->addLayout(buttons);
+
+    connect(m_Text1, &QLineEdit::textChanged, this, [this](const QString &t) { m_Command1->setEnabled(!t.isEmpty()); });
+    connect(m_Command1, &QPushButton::clicked, this, &Form14::Command1_Click);
+    connect(m_Command2, &QPushButton::clicked, this, &Form14::Command2_Click);
+}
+
+void Form14::Command1_Click()
+{
+    Module1 &shared = Module1::shared();
+    shared.EffectElementId = QStringLiteral("MIVO") + m_Text4->text();
+    const QString action = m_Combo1->currentText();
+    shared.SnippetHtml = FilteredTextMarkup::build(
+        m_Text4->text(), FilteredTextMarkup::wave(m_Text1->text(), m_Text2->text(), m_Text3->text()));
+    if (action == QStringLiteral("あり"))
+        m_owner->goscript();
+    else if (action == QStringLiteral("なし"))
+        m_owner->mivo_go();
+    accept();
+}
+
+void Form14::Command2_Click()
+{
+    reject();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+
+class ColorClearButton;
+class ColorField;
+class Form1;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class WebBrowser;
+
+// Glowing text: colour and strength of the glow filter.
+class Form15 : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit Form15(Form1 *owner);
+
+    void Command1_Click(); // OK
+    void Command2_Click(); // Cancel
+
+private:
+    Form1 *m_owner;
+    ColorField *m_Text1;
+    ColorClearButton *m_Command3;
+    QLineEdit *m_Text2;
+    QLineEdit *m_Text3;
+    QComboBox *m_Combo1;
+    QPushButton *m_Command1;
+    QPushButton *m_Command2;
+    WebBrowser *m_WebBrowser1;
+};

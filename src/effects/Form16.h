@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+
+class Form1;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+// Fading text: opacity and style of the alpha filter.
+class Form16 : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit Form16(Form1 *owner);
+
+    void Command1_Click(); // OK
+    void Command2_Click(); // Cancel
+
+private:
+    Form1 *m_owner;
+    QLineEdit *m_Text1;
+    QComboBox *m_Combo1;
+    QLineEdit *m_Text2;
+    QComboBox *m_Combo2;
+    QPushButton *m_Command1;
+    QPushButton *m_Command2;
+};

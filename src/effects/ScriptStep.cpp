@@ -1,0 +1,88 @@
+#include "ScriptStep.h"
+
+#include "EffectTemplate.h"
+#include "elements/SnippetInserter.h"
+#include "platform/DhtmlEdit.h"
+#include "platform/MessageBoxes.h"
+#include "shell/Form1.h"
+#include "shell/Module1.h"
+#include "shell/ProgramFolder.h"
+
+#include <QComboBox>
+
+const QString ScriptStep::RefusalText = QStringLiteral("スクリプトが記述されています。ｱｸｼｮﾝは追加できません！");
+const QString ScriptStep::RunModeNotice = QStringLiteral("ブラウズモードで確認します！");
+const QString ScriptStep::FullScreenNotice = QStringLiteral("「全画面実行」ボタンをクリックして下さい．");
+
+void ScriptStep::goscript()
+{
+    Module1 &shared = Module1::shared();
+    // The dialog box and full screen bring only their script, which goes in
+    // once, behind their button.
+    const bool scriptOnly = shared.EffectKind == Effect::DialogBox || shared.EffectKind == Effect::FullScreen;
+    if (!scriptOnly && !m_form->snippets().paste(shared.SnippetHtml))
+        return;
+    Command5_Click();
+}
+
+void ScriptStep::Command5_Click()
+{
+    Module1 &shared = Module1::shared();
+    const qint16 code = shared.EffectKind;
+    if (code == Effect::DialogBox || code == Effect::FullScreen || code == Effect::Marquee) {
+        AddEffectControls();
+        return;
+    }
+    const QString name = EffectTemplate::fileName(code);
+    if (name.isEmpty())
+        return;
+
+    const QString path = ProgramFolder::file(name);
+    QString text;
+    QString error;
+    if (!EffectTemplate::read(path, &text, &error)) {
+        MessageBoxes::say(QStringLiteral("スクリプトのテンプレートを読み込めません: %1: %2").arg(path, error));
+        return;
+    }
+    m_Text5 = text;
+
+    if (EffectTemplate::refusesPageWithLoadHandler(code)) {
+        m_Text1 = m_form->surface()->DocumentHTML();
+        if (m_Text1.contains(EffectTemplate::LoadHandlerCall)) {
+            MessageBoxes::say(RefusalText);
+            shared.EffectKind = Effect::Nothing;
+            m_Text1.clear();
+            return;
+        }
+    }
+
+    m_Text5 = EffectTemplate::substitute(code, m_Text5, shared);
+    shared.ScriptBlock = EffectTemplate::scriptBlock(m_Text5);
+    shared.SnippetHtml = shared.ScriptBlock;
+    AddEffectControls();
+}
+
+void ScriptStep::AddEffectControls()
+{
+    const Module1 &shared = Module1::shared();
+    if (!m_form->snippets().paste(EffectTemplate::controlMarkup(shared.EffectKind) + shared.SnippetHtml))
+        return;
+    EnterRunMode();
+}
+
+void ScriptStep::EnterRunMode()
+{
+    DhtmlEdit *surface = m_form->surface();
+    if (!m_form->snippets().reloadViaTempPage(ProgramFolder::file(SnippetInserter::TempPageName)))
+        return;
+    MessageBoxes::say(RunModeNotice);
+    if (!surface->setBrowseMode(true)) {
+        MessageBoxes::say(QStringLiteral("実行モードに切り替えられませんでした: %1").arg(surface->lastError()));
+        return;
+    }
+    m_form->showMode();
+    if (Module1::shared().EffectKind == Effect::FullScreen)
+        MessageBoxes::say(FullScreenNotice);
+    m_form->findChild<QComboBox *>(QStringLiteral("Combo1"))->setEnabled(false);
+    m_form->findChild<QComboBox *>(QStringLiteral("Combo2"))->setEnabled(false);
+}
