@@ -4,8 +4,12 @@
 
 #include <memory>
 
+class BrowserPreview;
 class CommonDialog;
 class MenuBar;
+class NewPageCommand;
+class PageSaver;
+class ProgramExit;
 class DhtmlEdit;
 class QComboBox;
 class QLabel;
@@ -13,6 +17,7 @@ class QLineEdit;
 class QPushButton;
 class SnippetInserter;
 class TextBuffer;
+class XmlSample;
 
 // The main window: the editing surface under the two drop-down lists, the mode
 // indicator and the XML sample button. Dialogs reach the page only through its
@@ -42,6 +47,14 @@ public:
     void Command3_Click();
     void Command4_Click();
 
+    // File menu and the XML sample button.
+    void SavePage();
+    void NewPage();
+    void openFileScreen();
+    void PreviewInBrowser();
+    void FinishProgram();
+    void Command1_Click();
+
     DhtmlEdit *surface() const { return m_DHTMLEdit1; }
     MenuBar &menus() { return *m_menus; }
     CommonDialog *commonDialog() const { return m_CommonDialog1; }
@@ -50,6 +63,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // The unload handler: it may keep the window open.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildControls();
@@ -58,6 +73,7 @@ private:
     void fillLists();
     void showMode();
     void applyResizeRule();
+    void connectDocumentCommands();
 
     QComboBox *m_Combo1 = nullptr;
     QComboBox *m_Combo2 = nullptr;
@@ -77,5 +93,10 @@ private:
     CommonDialog *m_CommonDialog1 = nullptr;
     std::unique_ptr<SnippetInserter> m_snippets;
     std::unique_ptr<MenuBar> m_menus;
+    std::unique_ptr<PageSaver> m_pageSaver;
+    std::unique_ptr<NewPageCommand> m_newPage;
+    std::unique_ptr<BrowserPreview> m_preview;
+    std::unique_ptr<XmlSample> m_xmlSample;
+    std::unique_ptr<ProgramExit> m_exit;
     bool m_resizing = false;
 };
