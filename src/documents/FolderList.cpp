@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 
 #include <cerrno>
 #include <cstring>
@@ -34,6 +35,14 @@ FolderList::FolderList(QWidget *parent) : QListWidget(parent)
         if (!setPath(item->data(PathRole).toString()))
             emit refused(m_lastError);
     });
+}
+
+void FolderList::keyPressEvent(QKeyEvent *event)
+{
+    QListWidget::keyPressEvent(event);
+    // Enter opens the folder; it must not go on to the screen's default button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        event->accept();
 }
 
 bool FolderList::setPath(const QString &path)

@@ -22,6 +22,9 @@ signals:
     // Opening an entry failed; why is in the text.
     void refused(const QString &message);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void fill(const QStringList &children);
 
