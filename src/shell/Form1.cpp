@@ -9,6 +9,12 @@
 #include "effects/ScriptStep.h"
 #include "elements/ControlList.h"
 #include "elements/FocusLossWatcher.h"
+#include "documents/BrowserPreview.h"
+#include "documents/Form25.h"
+#include "documents/NewPageCommand.h"
+#include "documents/PageSaver.h"
+#include "documents/ProgramExit.h"
+#include "documents/XmlSample.h"
 #include "elements/SnippetInserter.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
@@ -16,7 +22,9 @@
 #include "platform/Twips.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -99,6 +107,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     EffectDialogs::registerAll(*m_effects);
     m_controls = std::make_unique<ControlList>(this);
     onLoad();
+    connectDocumentCommands();
 }
 
 Form1::~Form1() = default;
@@ -302,4 +311,64 @@ void Form1::applyResizeRule()
     m_DHTMLEdit1->setWidth(qMax(0, outerTwipsW - 300));
     m_DHTMLEdit1->setHeight(qMax(0, outerTwipsH - 1600));
     m_resizing = false;
+}
+
+void Form1::connectDocumentCommands()
+{
+    m_pageSaver = std::make_unique<PageSaver>(m_DHTMLEdit1, m_RichTextBox1, m_CommonDialog1);
+    m_newPage = std::make_unique<NewPageCommand>(m_DHTMLEdit1, *m_pageSaver);
+    m_preview = std::make_unique<BrowserPreview>(m_DHTMLEdit1, m_RichTextBox1);
+    m_xmlSample = std::make_unique<XmlSample>(this, m_DHTMLEdit1, m_Text4, m_Command1);
+    m_exit = std::make_unique<ProgramExit>(this, *m_pageSaver);
+
+    connect(m_menus->item(QStringLiteral("file_save")), &QAction::triggered, this, &Form1::SavePage);
+    connect(m_menus->item(QStringLiteral("new_page")), &QAction::triggered, this, [this] {
+        // Enabled even when the question that follows is cancelled.
+        m_Command1->setEnabled(true);
+        NewPage();
+    });
+    connect(m_menus->item(QStringLiteral("mivofile_open")), &QAction::triggered, this, &Form1::openFileScreen);
+    connect(m_menus->item(QStringLiteral("go_ie40")), &QAction::triggered, this, &Form1::PreviewInBrowser);
+    connect(m_menus->item(QStringLiteral("finish")), &QAction::triggered, this, &Form1::FinishProgram);
+    connect(m_Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+}
+
+void Form1::SavePage()
+{
+    m_pageSaver->SavePage();
+}
+
+void Form1::NewPage()
+{
+    m_newPage->NewPage();
+}
+
+void Form1::openFileScreen()
+{
+    Module1::shared().EffectKind = Effect::FileScreenOpened;
+    Form25 screen(m_DHTMLEdit1, this);
+    screen.exec();
+}
+
+void Form1::PreviewInBrowser()
+{
+    m_preview->PreviewInBrowser();
+}
+
+void Form1::FinishProgram()
+{
+    m_exit->FinishProgram();
+}
+
+void Form1::Command1_Click()
+{
+    m_xmlSample->Command1_Click();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (m_exit->Form_Unload())
+        event->accept();
+    else
+        event->ignore();
 }

@@ -4,11 +4,15 @@
 
 #include <memory>
 
+class BrowserPreview;
 class CommonDialog;
 class ControlList;
 class EffectDispatcher;
 class ScriptStep;
 class MenuBar;
+class NewPageCommand;
+class PageSaver;
+class ProgramExit;
 class DhtmlEdit;
 class QComboBox;
 class QLabel;
@@ -16,6 +20,7 @@ class QLineEdit;
 class QPushButton;
 class SnippetInserter;
 class TextBuffer;
+class XmlSample;
 
 // The main window: the editing surface under the two drop-down lists, the mode
 // indicator and the XML sample button. Dialogs reach the page only through its
@@ -60,6 +65,13 @@ public:
 
     // Text4 after BrowseMode: the mode's text and background.
     void showMode();
+    // File menu and the XML sample button.
+    void SavePage();
+    void NewPage();
+    void openFileScreen();
+    void PreviewInBrowser();
+    void FinishProgram();
+    void Command1_Click();
 
     DhtmlEdit *surface() const { return m_DHTMLEdit1; }
     MenuBar &menus() { return *m_menus; }
@@ -69,6 +81,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // The unload handler: it may keep the window open.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildControls();
@@ -76,6 +90,7 @@ private:
     void onLoad();
     void fillLists();
     void applyResizeRule();
+    void connectDocumentCommands();
 
     QComboBox *m_Combo1 = nullptr;
     QComboBox *m_Combo2 = nullptr;
@@ -98,5 +113,10 @@ private:
     std::unique_ptr<ScriptStep> m_scriptStep;
     std::unique_ptr<EffectDispatcher> m_effects;
     std::unique_ptr<ControlList> m_controls;
+    std::unique_ptr<PageSaver> m_pageSaver;
+    std::unique_ptr<NewPageCommand> m_newPage;
+    std::unique_ptr<BrowserPreview> m_preview;
+    std::unique_ptr<XmlSample> m_xmlSample;
+    std::unique_ptr<ProgramExit> m_exit;
     bool m_resizing = false;
 };

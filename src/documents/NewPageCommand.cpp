@@ -1,0 +1,26 @@
+#include "NewPageCommand.h"
+
+#include "PageSaver.h"
+#include "platform/DhtmlEdit.h"
+#include "platform/MessageBoxes.h"
+#include "shell/Module1.h"
+
+void NewPageCommand::NewPage()
+{
+    if (!m_surface->DocumentHTML().isEmpty()) {
+        switch (MessageBoxes::question(QStringLiteral("新規作成を実行します。ファイルの保存をしますか？"),
+                                       MessageBoxes::Buttons::YesNoCancel, QStringLiteral("確認"))) {
+        case MessageBoxes::Answer::Yes:
+            // The page stays: saving is all that Yes does.
+            m_saver.SavePage();
+            return;
+        case MessageBoxes::Answer::No:
+            break;
+        default:
+            return;
+        }
+    }
+    Module1::shared().EffectKind = Effect::NewPage;
+    if (!m_surface->NewDocument())
+        MessageBoxes::say(QStringLiteral("新しいページを用意できませんでした: %1").arg(m_surface->lastError()));
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class CommonDialog;
+class DhtmlEdit;
+class TextBuffer;
+
+// Writes the page to a file chosen in the Save As dialog, asking before it
+// replaces a file of that name.
+class PageSaver
+{
+public:
+    enum class Outcome { Saved, NotSaved };
+
+    static const QString Filter;
+    static constexpr int Flags = 0x1804;
+
+    PageSaver(DhtmlEdit *surface, TextBuffer *pageCopy, CommonDialog *dialog)
+        : m_surface(surface), m_pageCopy(pageCopy), m_dialog(dialog)
+    {
+    }
+
+    // NotSaved when the dialog or the overwrite question was cancelled (no
+    // message) or the write failed (the user is told the file and the reason).
+    Outcome SavePage();
+
+private:
+    DhtmlEdit *m_surface;
+    TextBuffer *m_pageCopy;
+    CommonDialog *m_dialog;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+class PageSaver;
+class QWidget;
+
+// Ending the program: the exit question of the menu, and the main window's
+// unload, which offers to save and never ends with the page unsaved after Yes.
+class ProgramExit
+{
+public:
+    ProgramExit(QWidget *mainWindow, PageSaver &saver) : m_mainWindow(mainWindow), m_saver(saver) {}
+
+    // Menu "終了": asks, then closes the main window (which runs Form_Unload).
+    void FinishProgram();
+    // Returns false when the main window must stay open.
+    bool Form_Unload();
+
+    // Every other window of the program, hidden ones too.
+    void closeOtherWindows();
+
+private:
+    QWidget *m_mainWindow;
+    PageSaver &m_saver;
+};

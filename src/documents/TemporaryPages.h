@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's temporary pages that belong to the page being edited, and
+// where they are written.
+class TemporaryPages
+{
+public:
+    static const QString TvlTemp;  // "\tvlTemp.htm"
+    static const QString TvlTemp1; // "\tvlTemp1.htm"
+
+    // The opened page's folder while the page came through the file screen,
+    // else the program folder; never the root for an empty folder.
+    static QString folder();
+    static QString path(const QString &name);
+
+    // Removes both names from the program folder and the page's folder.
+    // A file that cannot be removed is left; returns those left.
+    static QStringList removeAll();
+};

@@ -1,0 +1,338 @@
+#include "support/TestSupport.h"
+
+#include "UnprivilegedFiles.h"
+#include "commands/MenuBar.h"
+#include "documents/DriveList.h"
+#include "documents/FileList.h"
+#include "documents/FolderList.h"
+#include "documents/Form25.h"
+#include "platform/DhtmlEdit.h"
+#include "shell/Form1.h"
+#include "shell/Module1.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace TestSupport;
+
+namespace {
+
+const QString KeptPage = QStringLiteral("<HTML><HEAD></HEAD><BODY><P>current page</P></BODY></HTML>");
+
+QStringList itemTexts(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+void clickItem(QListWidget *list, const QString &text)
+{
+    const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
+    QVERIFY2(found.size() == 1, qPrintable(text));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+}
+
+void chooseType(QComboBox *combo, const QString &text)
+{
+    combo->setEditText(text);
+    emit combo->textActivated(text);
+}
+
+// A folder of pages of every kind the file types name.
+struct PageFolder
+{
+    PageFolder()
+    {
+        for (const char *name : {"a.htm", "B.HTM", "c.html", "d.xml", "e.xsl", "f.txt", "noextension"})
+            writeBytes(dir.filePath(QLatin1String(name)), QByteArray("<html><body><p>") + name + "</p></body></html>");
+        QDir(dir.path()).mkdir(QStringLiteral("sub"));
+        writeBytes(dir.filePath(QStringLiteral("sub/inner.htm")), "<html><body><p>inner</p></body></html>");
+        QDir::setCurrent(dir.path());
+    }
+    QString path() const { return dir.path(); }
+    QString file(const QString &name) const { return dir.filePath(name); }
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+// The file processing screen: its lists, the folder it records, and pages
+// that cannot be opened.
+class TestForm25 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void screenAndFileTypes()
+    {
+        ProgramFolderFixture program;
+        PageFolder pages;
+        ScriptedMessageBoxes boxes;
+        Form1 form;
+        Form25 screen(form.surface(), &form);
+        QCOMPARE(screen.windowTitle(), QStringLiteral("ファイル処理画面"));
+        QCOMPARE(screen.findChild<QGroupBox *>(QStringLiteral("Frame1"))->title(), QStringLiteral("ファイル"));
+        QCOMPARE(screen.findChild<QPushButton *>(QStringLiteral("Command1"))->text(), QStringLiteral("OK"));
+        QCOMPARE(screen.findChild<QPushButton *>(QStringLiteral("Command2"))->text(), QStringLiteral("Cancel"));
+        QVERIFY(screen.isModal());
+        QCOMPARE(screen.parentWidget(), &form);
+
+        auto *combo = screen.findChild<QComboBox *>(QStringLiteral("Combo1"));
+        auto *files = screen.findChild<FileList *>(QStringLiteral("File1"));
+        auto *folders = screen.findChild<FolderList *>(QStringLiteral("Dir1"));
+        auto *drives = screen.findChild<DriveList *>(QStringLiteral("Drive1"));
+        QStringList entries;
+        for (int i = 0; i < combo->count(); ++i)
+            entries << combo->itemText(i);
+        QCOMPARE(entries, (QStringList{QStringLiteral("HTMLﾌｧｲﾙ"), QStringLiteral("HTMﾌｧｲﾙ"), QStringLiteral("XMLﾌｧｲﾙ"),
+                                       QStringLiteral("XSLﾌｧｲﾙ"), QStringLiteral("TXTﾌｧｲﾙ"), QStringLiteral("全てのﾌｧｲﾙ")}));
+        QCOMPARE(combo->currentText(), QStringLiteral("HTMﾌｧｲﾙ"));
+        QCOMPARE(screen.FilePattern(), QStringLiteral("*.htm"));
+        // The lists start at the process's current folder.
+        QCOMPARE(folders->Path(), pages.path());
+        QCOMPARE(files->Path(), pages.path());
+        QCOMPARE(itemTexts(files), (QStringList{QStringLiteral("a.htm"), QStringLiteral("B.HTM")}));
+
+        const QList<QPair<QString, QStringList>> expected = {
+            {QStringLiteral("HTMLﾌｧｲﾙ"), {QStringLiteral("c.html")}},
+            {QStringLiteral("XMLﾌｧｲﾙ"), {QStringLiteral("d.xml")}},
+            {QStringLiteral("XSLﾌｧｲﾙ"), {QStringLiteral("e.xsl")}},
+            {QStringLiteral("TXTﾌｧｲﾙ"), {QStringLiteral("f.txt")}},
+            {QStringLiteral("全てのﾌｧｲﾙ"),
+             {QStringLiteral("a.htm"), QStringLiteral("B.HTM"), QStringLiteral("c.html"), QStringLiteral("d.xml"),
+              QStringLiteral("e.xsl"), QStringLiteral("f.txt"), QStringLiteral("noextension")}},
+            {QStringLiteral("HTMﾌｧｲﾙ"), {QStringLiteral("a.htm"), QStringLiteral("B.HTM")}},
+        };
+        for (const auto &[entry, names] : expected) {
+            chooseType(combo, entry);
+            QCOMPARE(itemTexts(files), names);
+        }
+        // A text that is no entry changes nothing.
+        chooseType(combo, QStringLiteral("*.txt"));
+        QCOMPARE(screen.FilePattern(), QStringLiteral("*.htm"));
+        QCOMPARE(itemTexts(files), (QStringList{QStringLiteral("a.htm"), QStringLiteral("B.HTM")}));
+
+        // Drives: the mounted volumes, the root first; choosing one lists its root.
+        QCOMPARE(DriveList::volumeRoots().first(), QStringLiteral("/"));
+        QCOMPARE(drives->itemText(0), QStringLiteral("/"));
+        QVERIFY(pages.path().startsWith(drives->Drive()));
+        drives->setCurrentIndex(0);
+        emit drives->activated(0);
+        QCOMPARE(folders->Path(), QStringLiteral("/"));
+        QCOMPARE(files->Path(), QStringLiteral("/"));
+        QVERIFY(boxes.shown.isEmpty());
+    }
+
+    void folderRules()
+    {
+        ProgramFolderFixture program;
+        PageFolder pages;
+        ScriptedMessageBoxes boxes;
+        Form1 form;
+        Module1::shared().EffectKind = Effect::FileScreenOpened;
+        Form25 screen(form.surface(), &form);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        auto *files = screen.findChild<FileList *>(QStringLiteral("File1"));
+        auto *folders = screen.findChild<FolderList *>(QStringLiteral("Dir1"));
+        auto *path = screen.findChild<QLineEdit *>(QStringLiteral("Text1"));
+
+        clickItem(files, QStringLiteral("B.HTM"));
+        QCOMPARE(Module1::shared().DocumentFolder, pages.path());
+        QCOMPARE(path->text(), pages.path() + QStringLiteral("/B.HTM"));
+
+        // Into the subfolder through the folder list.
+        const QList<QListWidgetItem *> sub = folders->findItems(QStringLiteral("sub"), Qt::MatchEndsWith);
+        QCOMPARE(sub.size(), 1);
+        folders->setCurrentItem(sub.first());
+        QTest::keyClick(folders, Qt::Key_Return);
+        QCOMPARE(folders->Path(), pages.file(QStringLiteral("sub")));
+        QCOMPARE(itemTexts(files), QStringList{QStringLiteral("inner.htm")});
+        // Enter opened the folder only, not the page.
+        QVERIFY(screen.isVisible());
+        // The folder of the last click stands until the next click.
+        QCOMPARE(Module1::shared().DocumentFolder, pages.path());
+        clickItem(files, QStringLiteral("inner.htm"));
+        QCOMPARE(Module1::shared().DocumentFolder, pages.file(QStringLiteral("sub")));
+        QCOMPARE(path->text(), pages.file(QStringLiteral("sub/inner.htm")));
+
+        // The root is kept without its separator.
+        QVERIFY(folders->setPath(QStringLiteral("/")));
+        chooseType(screen.findChild<QComboBox *>(QStringLiteral("Combo1")), QStringLiteral("全てのﾌｧｲﾙ"));
+        if (files->count() > 0) {
+            const QString name = files->item(0)->text();
+            clickItem(files, name);
+            QCOMPARE(Module1::shared().DocumentFolder, QString());
+            QCOMPARE(path->text(), QStringLiteral("/") + name);
+        }
+
+        // Cancel empties the folder; the screen-opened code stays.
+        QVERIFY(folders->setPath(pages.path()));
+        clickItem(files, QStringLiteral("a.htm"));
+        QCOMPARE(Module1::shared().DocumentFolder, pages.path());
+        QTest::mouseClick(screen.findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+        QCOMPARE(screen.result(), int(QDialog::Rejected));
+        QVERIFY(!screen.isVisible());
+        QCOMPARE(Module1::shared().DocumentFolder, QString());
+        QCOMPARE(Module1::shared().EffectKind, Effect::FileScreenOpened);
+        QVERIFY(boxes.shown.isEmpty());
+    }
+
+    void okAndTypedPath()
+    {
+        ProgramFolderFixture program;
+        PageFolder pages;
+        ScriptedMessageBoxes boxes;
+        Form1 form;
+        QVERIFY(form.surface()->setDocumentHTML(KeptPage));
+        Form25 screen(form.surface(), &form);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        auto *path = screen.findChild<QLineEdit *>(QStringLiteral("Text1"));
+        auto *ok = screen.findChild<QPushButton *>(QStringLiteral("Command1"));
+
+        // Nothing chosen.
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ファイルが指定されていません。")});
+        QCOMPARE(boxes.shown[0].title, QStringLiteral("Tovaleaf"));
+        QTRY_COMPARE(screen.focusWidget(), path);
+        QVERIFY(screen.isVisible());
+
+        // A click, then another path typed: the typed one is loaded, the folder stays.
+        clickItem(screen.findChild<FileList *>(QStringLiteral("File1")), QStringLiteral("a.htm"));
+        path->setText(pages.file(QStringLiteral("sub/inner.htm")));
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(screen.result(), int(QDialog::Accepted));
+        QVERIFY(!screen.isVisible());
+        QCOMPARE(form.surface()->DocumentHTML(), QStringLiteral("<HTML><HEAD></HEAD><BODY><P>inner</P></BODY></HTML>"));
+        QCOMPARE(Module1::shared().DocumentFolder, pages.path());
+        QCOMPARE(boxes.shown.size(), 1);
+    }
+
+    void throughTheMenu()
+    {
+        ProgramFolderFixture program;
+        PageFolder pages;
+        ScriptedMessageBoxes boxes;
+        Form1 form;
+        Module1::shared().EffectKind = Effect::Clock;
+        Module1::shared().DocumentFolder = QStringLiteral("/somewhere");
+        bool seen = false;
+        QTimer::singleShot(0, &form, [&] {
+            auto *screen = qobject_cast<Form25 *>(QApplication::activeModalWidget());
+            QVERIFY(screen);
+            seen = true;
+            QCOMPARE(screen->parentWidget(), &form);
+            QCOMPARE(Module1::shared().EffectKind, Effect::FileScreenOpened);
+            clickItem(screen->findChild<FileList *>(QStringLiteral("File1")), QStringLiteral("a.htm"));
+            QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+        });
+        form.menus().item(QStringLiteral("mivofile_open"))->trigger();
+        QVERIFY(seen);
+        QCOMPARE(form.surface()->DocumentHTML(), QStringLiteral("<HTML><HEAD></HEAD><BODY><P>a.htm</P></BODY></HTML>"));
+        QCOMPARE(Module1::shared().DocumentFolder, pages.path());
+        QCOMPARE(Module1::shared().EffectKind, Effect::FileScreenOpened);
+
+        // Each opening is a fresh screen; Esc ends it as Cancel does.
+        Module1::shared().EffectKind = Effect::NewPage;
+        QPointer<Form25> first;
+        QTimer::singleShot(0, &form, [&] {
+            first = qobject_cast<Form25 *>(QApplication::activeModalWidget());
+            QVERIFY(first);
+            QCOMPARE(first->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), QString());
+            QTest::keyClick(first, Qt::Key_Escape);
+        });
+        form.menus().item(QStringLiteral("mivofile_open"))->trigger();
+        QVERIFY(!first);
+        QCOMPARE(Module1::shared().DocumentFolder, QString());
+        QCOMPARE(Module1::shared().EffectKind, Effect::FileScreenOpened);
+        QVERIFY(boxes.shown.isEmpty());
+    }
+
+    void pagesThatCannotBeOpened()
+    {
+        ProgramFolderFixture program;
+        PageFolder pages;
+        ScriptedMessageBoxes boxes;
+        Form1 form;
+        QVERIFY(form.surface()->setDocumentHTML(KeptPage));
+        Form25 screen(form.surface(), &form);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        auto *path = screen.findChild<QLineEdit *>(QStringLiteral("Text1"));
+        auto *files = screen.findChild<FileList *>(QStringLiteral("File1"));
+        auto *folders = screen.findChild<FolderList *>(QStringLiteral("Dir1"));
+        auto refused = [&](const QString &file, const QString &reason) {
+            boxes.shown.clear();
+            path->setText(file);
+            screen.Command1_Click();
+            QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ファイルを開けませんでした。\n") + reason});
+            QCOMPARE(boxes.shown[0].icon, MessageBoxes::Icon::Warning);
+            QVERIFY(screen.isVisible());
+            QCOMPARE(form.surface()->DocumentHTML(), KeptPage);
+        };
+
+        const QString binary = pages.file(QStringLiteral("picture.htm"));
+        writeBytes(binary, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+        refused(binary, QStringLiteral("テキストのページではないため開けません: ") + binary);
+
+        const QString large = pages.file(QStringLiteral("large.htm"));
+        writeBytes(large, "<html><body>" + QByteArray(30 * 1024 * 1024, 'x') + "</body></html>");
+        refused(large, QStringLiteral("ページが大きすぎるため開けません（16MBまで）: ") + large);
+
+        // Clicked, then gone before OK.
+        clickItem(files, QStringLiteral("a.htm"));
+        QVERIFY(QFile::remove(pages.file(QStringLiteral("a.htm"))));
+        refused(pages.file(QStringLiteral("a.htm")), QStringLiteral("ファイルが見つかりません: ") + pages.file(QStringLiteral("a.htm")));
+
+        refused(pages.file(QStringLiteral("sub")), QStringLiteral("フォルダは開けません: ") + pages.file(QStringLiteral("sub")));
+
+        // A folder without read rights is not entered.
+        UnprivilegedFiles::openToAll(pages.path());
+        const QString closed = pages.file(QStringLiteral("closed"));
+        QVERIFY(QDir().mkdir(closed));
+        writeBytes(closed + QStringLiteral("/page.htm"), "<html><body>hidden</body></html>");
+        QFile::setPermissions(closed, QFile::ExeOwner);
+        QVERIFY(folders->setPath(pages.path()));
+        boxes.shown.clear();
+        {
+            UnprivilegedFiles asUser;
+            const QList<QListWidgetItem *> item = folders->findItems(QStringLiteral("closed"), Qt::MatchEndsWith);
+            QCOMPARE(item.size(), 1);
+            folders->setCurrentItem(item.first());
+            QTest::keyClick(folders, Qt::Key_Return);
+        }
+        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("フォルダを開けません: ") + closed + QStringLiteral(": 読み取りの権限がありません")});
+        QCOMPARE(folders->Path(), pages.path());
+        QCOMPARE(files->Path(), pages.path());
+        QFile::setPermissions(closed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        // Broken bytes open, with their places marked and the user told.
+        const QString broken = pages.file(QStringLiteral("broken.htm"));
+        writeBytes(broken, "<html><body><p>a\x81\x20z</p></body></html>");
+        boxes.shown.clear();
+        path->setText(broken);
+        screen.Command1_Click();
+        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("文字として読めない部分があったため、「\uFFFD」に置き換えて開きました: ") + broken});
+        QCOMPARE(screen.result(), int(QDialog::Accepted));
+        QCOMPARE(form.surface()->DocumentHTML(), QStringLiteral("<HTML><HEAD></HEAD><BODY><P>a\uFFFD z</P></BODY></HTML>"));
+
+        // A page that holds the replacement character itself is no broken page.
+        const QString genuine = pages.file(QStringLiteral("genuine.htm"));
+        writeBytes(genuine, QStringLiteral("<html><body><p>\uFFFD</p></body></html>").toUtf8());
+        boxes.shown.clear();
+        path->setText(genuine);
+        screen.Command1_Click();
+        QVERIFY(boxes.shown.isEmpty());
+    }
+};
+
+TOVALEAF_TEST_MAIN(TestForm25)
+#include "tst_form25.moc"

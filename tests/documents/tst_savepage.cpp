@@ -1,0 +1,277 @@
+#include "support/TestSupport.h"
+
+#include "UnprivilegedFiles.h"
+#include "commands/MenuBar.h"
+#include "documents/PageSaver.h"
+#include "documents/PageText.h"
+#include "platform/CommonDialog.h"
+#include "platform/DhtmlEdit.h"
+#include "shell/Form1.h"
+#include "shell/Module1.h"
+#include "shell/TextBuffer.h"
+
+#include <QAction>
+#include <QDir>
+#include <QPushButton>
+
+using namespace TestSupport;
+
+namespace {
+
+const QByteArray JapaneseCp932 = "\x93\xFA\x96\x7B\x8C\xEA\x82\xCC\x83\x79\x81\x5B\x83\x57"; // 日本語のページ
+const QString OldFileText = QStringLiteral("old page, kept whole");
+
+QString pageWithTwoDeclarations()
+{
+    const QString tag = PageText::UnicodeMetaTag;
+    return QStringLiteral("<html><head>") + tag + tag
+        + QStringLiteral("<meta content=\"text/html; charset=Unicode\" http-equiv=Content-Type></head>"
+                         "<body><p>日本語のページ😀</p></body></html>");
+}
+
+} // namespace
+
+// Saving the page through the Save As dialog, the new-page question and the
+// browser preview file.
+class TestSavePage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void declarationRemoval()
+    {
+        const QString tag = PageText::UnicodeMetaTag;
+        QCOMPARE(tag, QStringLiteral("<META content=\"text/html; charset=unicode\" http-equiv=Content-Type>"));
+        QCOMPARE(PageText::withoutUnicodeMetaTag(QStringLiteral("a") + tag + QStringLiteral("b") + tag), QStringLiteral("ab"));
+        const QString others = QStringLiteral("<meta content=\"text/html; charset=unicode\" http-equiv=Content-Type>"
+                                              "<META content=\"text/html;  charset=unicode\" http-equiv=Content-Type>"
+                                              "<META content=\"text/html; charset=shift_jis\" http-equiv=Content-Type>");
+        QCOMPARE(PageText::withoutUnicodeMetaTag(others), others);
+    }
+
+    void savedBytes()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        ScriptedDialogs dialogs;
+        Form1 form;
+        QVERIFY(form.surface()->setDocumentHTML(pageWithTwoDeclarations()));
+        const QString target = folder.file(QStringLiteral("saved.htm"));
+        dialogs.fileNames << target;
+        form.menus().item(QStringLiteral("file_save"))->trigger();
+
+        const QString expected = QStringLiteral("<HTML><HEAD><META content=\"text/html; charset=Unicode\" http-equiv=Content-Type>"
+                                                "</HEAD><BODY><P>日本語のページ😀</P></BODY></HTML>");
+        QCOMPARE(form.richTextBox(1)->text(), expected);
+        QCOMPARE(readBytes(target), QByteArray("<HTML><HEAD><META content=\"text/html; charset=Unicode\" http-equiv=Content-Type>"
+                                               "</HEAD><BODY><P>")
+                                        + JapaneseCp932 + QByteArray("&#128512;</P></BODY></HTML>\r\n"));
+        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("保存しました。")});
+        QCOMPARE(boxes.shown.first().title, QStringLiteral("Tovaleaf"));
+        QCOMPARE(form.commonDialog()->Flags, 0x1804);
+        QCOMPARE(form.commonDialog()->Filter,
+                 QStringLiteral("HTMファイル(*.htm)|*.htm|HTMLファイル(*.html)|*.html|全てのファイル(*.*)|*.*"));
+        QCOMPARE(dialogs.filtersSeen,
+                 QStringList{QStringLiteral("HTMファイル(*.htm) (*.htm);;HTMLファイル(*.html) (*.html);;全てのファイル(*.*) (*.*)")});
+        // The name is used as chosen: no extension added.
+        const QString bare = folder.file(QStringLiteral("noextension"));
+        dialogs.fileNames << bare;
+        form.SavePage();
+        QVERIFY(QFileInfo(bare).isFile());
+        QVERIFY(!QFileInfo(bare + QStringLiteral(".htm")).exists());
+        QCOMPARE(dialogs.currentNamesSeen.last(), target);
+    }
+
+    void declaredCharsets()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        ScriptedDialogs dialogs;
+        Form1 form;
+        QVERIFY(form.surface()->setDocumentHTML(QStringLiteral("<html><head><meta charset=\"euc-jp\"></head><body><p>日本</p></body></html>")));
+        dialogs.fileNames << folder.file(QStringLiteral("euc.htm"));
+        form.SavePage();
+        QCOMPARE(readBytes(folder.file(QStringLiteral("euc.htm"))),
+                 QByteArray("<HTML><HEAD><META charset=euc-jp></HEAD><BODY><P>\xC6\xFC\xCB\xDC</P></BODY></HTML>\r\n"));
+
+        QVERIFY(form.surface()->setDocumentHTML(QStringLiteral("<html><head><meta http-equiv=Content-Type content=\"text/html; charset=utf-8\"></head><body><p>日本</p></body></html>")));
+        dialogs.fileNames << folder.file(QStringLiteral("utf8.htm"));
+        form.SavePage();
+        QCOMPARE(readBytes(folder.file(QStringLiteral("utf8.htm"))),
+                 QByteArray("<HTML><HEAD><META http-equiv=Content-Type content=\"text/html; charset=utf-8\"></HEAD><BODY><P>")
+                     + QStringLiteral("日本").toUtf8() + QByteArray("</P></BODY></HTML>\r\n"));
+
+        QVERIFY(form.surface()->setDocumentHTML(QStringLiteral("<html><head><meta charset=shift_jis></head><body><p>日本</p></body></html>")));
+        dialogs.fileNames << folder.file(QStringLiteral("sjis.htm"));
+        form.SavePage();
+        QCOMPARE(readBytes(folder.file(QStringLiteral("sjis.htm"))),
+                 QByteArray("<HTML><HEAD><META charset=shift_jis></HEAD><BODY><P>\x93\xFA\x96\x7B</P></BODY></HTML>\r\n"));
+        QCOMPARE(boxes.texts(), QStringList(3, QStringLiteral("保存しました。")));
+    }
+
+    void overwriteQuestion()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        ScriptedDialogs dialogs;
+        Form1 form;
+        QVERIFY(form.surface()->setDocumentHTML(QStringLiteral("<html><body><p>new</p></body></html>")));
+        const QString target = folder.file(QStringLiteral("page.htm"));
+        writeBytes(target, OldFileText.toUtf8());
+
+        dialogs.fileNames << target;
+        boxes.answers << MessageBoxes::Answer::Cancel;
+        form.SavePage();
+        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(boxes.shown[0].text, QStringLiteral("同名ファイルがあります、上書きしますか？"));
+        QCOMPARE(boxes.shown[0].title, QStringLiteral("確認"));
+        QCOMPARE(boxes.shown[0].buttons, MessageBoxes::Buttons::OkCancel);
+        QCOMPARE(readBytes(target), OldFileText.toUtf8());
+
+        dialogs.fileNames << target;
+        boxes.answers << MessageBoxes::Answer::Ok;
+        form.SavePage();
+        QCOMPARE(boxes.texts().mid(1), (QStringList{QStringLiteral("同名ファイルがあります、上書きしますか？"), QStringLiteral("上書き保存しました。")}));
+        QCOMPARE(readBytes(target), QByteArray("<HTML><HEAD></HEAD><BODY><P>new</P></BODY></HTML>\r\n"));
+    }
+
+    void cancelledDialogWritesNothing()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        ScriptedDialogs dialogs;
+        Form1 form;
+        QVERIFY(form.surface()->setDocumentHTML(QStringLiteral("<html><body><p>new</p></body></html>")));
+        // A name another dialog left in the shared dialog.
+        const QString leftOver = folder.file(QStringLiteral("picture.htm"));
+        writeBytes(leftOver, OldFileText.toUtf8());
+        form.commonDialog()->FileName = leftOver;
+        PageSaver saver(form.surface(), form.richTextBox(1), form.commonDialog());
+        QCOMPARE(saver.SavePage(), PageSaver::Outcome::NotSaved);
+        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(readBytes(leftOver), OldFileText.toUtf8());
+        QCOMPARE(dialogs.currentNamesSeen, QStringList{leftOver});
+    }
+
+    void failedSaveKeepsOldFile()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        ScriptedDialogs dialogs;
+        Form1 form;
+        QVERIFY(form.surface()->setDocumentHTML(QStringLiteral("<html><body><p>new</p></body></html>")));
+        UnprivilegedFiles::openToAll(folder.path());
+        const QString locked = folder.file(QStringLiteral("locked"));
+        QVERIFY(QDir().mkdir(locked));
+        const QString target = locked + QStringLiteral("/page.htm");
+        writeBytes(target, OldFileText.toUtf8());
+        UnprivilegedFiles::readOnly(locked);
+        PageSaver saver(form.surface(), form.richTextBox(1), form.commonDialog());
+        {
+            UnprivilegedFiles asUser;
+            dialogs.fileNames << target;
+            boxes.answers << MessageBoxes::Answer::Ok;
+            QCOMPARE(saver.SavePage(), PageSaver::Outcome::NotSaved);
+            dialogs.fileNames << locked + QStringLiteral("/other.htm");
+            QCOMPARE(saver.SavePage(), PageSaver::Outcome::NotSaved);
+        }
+        QCOMPARE(boxes.shown.size(), 3);
+        QCOMPARE(boxes.shown[0].text, QStringLiteral("同名ファイルがあります、上書きしますか？"));
+        for (int i : {1, 2}) {
+            const QString name = i == 1 ? target : locked + QStringLiteral("/other.htm");
+            QVERIFY2(boxes.shown[i].text.startsWith(QStringLiteral("ファイルを保存できませんでした。\n") + name + QStringLiteral(": ")),
+                     qPrintable(boxes.shown[i].text));
+            // A reason follows the name.
+            QVERIFY(boxes.shown[i].text.size() > (QStringLiteral("ファイルを保存できませんでした。\n") + name + QStringLiteral(": ")).size());
+            QCOMPARE(boxes.shown[i].icon, MessageBoxes::Icon::Warning);
+        }
+        QCOMPARE(readBytes(target), OldFileText.toUtf8());
+        QCOMPARE(QDir(locked).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("page.htm")});
+        UnprivilegedFiles::openToAll(locked);
+    }
+
+    void newPageQuestion()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        ScriptedDialogs dialogs;
+        Form1 form;
+        auto *sample = form.findChild<QPushButton *>(QStringLiteral("Command1"));
+        QAction *newPage = form.menus().item(QStringLiteral("new_page"));
+        const QString page = QStringLiteral("<html><body><p>keep me</p></body></html>");
+        const QString shown = QStringLiteral("<HTML><HEAD></HEAD><BODY><P>keep me</P></BODY></HTML>");
+        QVERIFY(form.surface()->setDocumentHTML(page));
+        Module1::shared().EffectKind = Effect::Clock;
+
+        // Cancel: nothing changes, yet the sample button is enabled again.
+        sample->setEnabled(false);
+        boxes.answers << MessageBoxes::Answer::Cancel;
+        newPage->trigger();
+        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(boxes.shown[0].text, QStringLiteral("新規作成を実行します。ファイルの保存をしますか？"));
+        QCOMPARE(boxes.shown[0].title, QStringLiteral("確認"));
+        QCOMPARE(boxes.shown[0].buttons, MessageBoxes::Buttons::YesNoCancel);
+        QVERIFY(sample->isEnabled());
+        QCOMPARE(form.surface()->DocumentHTML(), shown);
+        QCOMPARE(Module1::shared().EffectKind, Effect::Clock);
+
+        // Yes: saved, and the page stays.
+        const QString target = folder.file(QStringLiteral("before-new.htm"));
+        dialogs.fileNames << target;
+        boxes.answers << MessageBoxes::Answer::Yes;
+        newPage->trigger();
+        QCOMPARE(boxes.texts().mid(1), (QStringList{QStringLiteral("新規作成を実行します。ファイルの保存をしますか？"), QStringLiteral("保存しました。")}));
+        QCOMPARE(readBytes(target), (shown + QStringLiteral("\r\n")).toLatin1());
+        QCOMPARE(form.surface()->DocumentHTML(), shown);
+        QCOMPARE(Module1::shared().EffectKind, Effect::Clock);
+
+        // No: cleared without saving.
+        boxes.answers << MessageBoxes::Answer::No;
+        newPage->trigger();
+        QCOMPARE(boxes.shown.size(), 4);
+        QCOMPARE(dialogs.currentNamesSeen.size(), 1);
+        QCOMPARE(form.surface()->DocumentHTML(), QString());
+        QCOMPARE(Module1::shared().EffectKind, Effect::NewPage);
+
+        // An empty page is reset without a question.
+        Module1::shared().EffectKind = Effect::Clock;
+        newPage->trigger();
+        QCOMPARE(boxes.shown.size(), 4);
+        QCOMPARE(Module1::shared().EffectKind, Effect::NewPage);
+    }
+
+    void previewFile()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        RecordingShellOpen shell;
+        Form1 form;
+        QVERIFY(form.surface()->setDocumentHTML(pageWithTwoDeclarations()));
+        form.menus().item(QStringLiteral("go_ie40"))->trigger();
+        const QString preview = folder.file(QStringLiteral("MivoTemp.htm"));
+        QCOMPARE(shell.opened, QStringList{preview});
+        QCOMPARE(readBytes(preview), QByteArray("<HTML><HEAD><META content=\"text/html; charset=Unicode\" http-equiv=Content-Type>"
+                                                "</HEAD><BODY><P>")
+                                         + JapaneseCp932 + QByteArray("&#128512;</P></BODY></HTML>\r\n"));
+        QVERIFY(!form.richTextBox(1)->text().contains(PageText::UnicodeMetaTag));
+        QVERIFY(boxes.shown.isEmpty());
+
+        // No program for the file: nothing to tell.
+        shell.result = false;
+        form.PreviewInBrowser();
+        QCOMPARE(shell.opened.size(), 2);
+        QVERIFY(boxes.shown.isEmpty());
+
+        // A preview file that cannot be written: said, and no browser.
+        QVERIFY(QFile::remove(preview));
+        QVERIFY(QDir().mkdir(preview));
+        form.PreviewInBrowser();
+        QCOMPARE(shell.opened.size(), 2);
+        QCOMPARE(boxes.shown.size(), 1);
+        QVERIFY2(boxes.shown[0].text.startsWith(QStringLiteral("ブラウザ用の一時ページを書き込めません。\n") + preview + QStringLiteral(": ")),
+                 qPrintable(boxes.shown[0].text));
+    }
+};
+
+TOVALEAF_TEST_MAIN(TestSavePage)
+#include "tst_savepage.moc"
