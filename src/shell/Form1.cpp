@@ -1,9 +1,12 @@
 #include "Form1.h"
 
+#include "EditorEvents.h"
 #include "Module1.h"
 #include "ProgramFolder.h"
 #include "TextBuffer.h"
 #include "commands/MenuBar.h"
+#include "commands/MenuCommands.h"
+#include "commands/TableCreation.h"
 #include "elements/SnippetInserter.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
@@ -89,6 +92,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     resize(Twips::toPixelsX(DesignClientWidth, this),
            Twips::toPixelsY(DesignClientHeight, this) + menuBar()->sizeHint().height());
     m_snippets = std::make_unique<SnippetInserter>(m_DHTMLEdit1, m_RichTextBox2);
+    m_menuCommands = std::make_unique<MenuCommands>(this);
+    m_editorEvents = std::make_unique<EditorEvents>(this, m_menuCommands.get());
     onLoad();
 }
 
@@ -203,6 +208,11 @@ void Form1::showMode()
 void Form1::mivo_go()
 {
     m_snippets->insert(Module1::shared().SnippetHtml);
+}
+
+void Form1::creat_hyou()
+{
+    TableCreation::insert(m_DHTMLEdit1);
 }
 
 void Form1::Command3_Click()

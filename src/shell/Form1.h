@@ -5,7 +5,9 @@
 #include <memory>
 
 class CommonDialog;
+class EditorEvents;
 class MenuBar;
+class MenuCommands;
 class DhtmlEdit;
 class QComboBox;
 class QLabel;
@@ -38,12 +40,18 @@ public:
     // Inserts Module1's SnippetHtml at the caret and rewrites the page.
     void mivo_go();
 
+    // Inserts the table of Module1's Table variables at the caret.
+    void creat_hyou();
+
     // Run mode and back (the hidden buttons Command3 and Command4).
     void Command3_Click();
     void Command4_Click();
 
     DhtmlEdit *surface() const { return m_DHTMLEdit1; }
     MenuBar &menus() { return *m_menus; }
+    MenuCommands &menuCommands() { return *m_menuCommands; }
+    EditorEvents &editorEvents() { return *m_editorEvents; }
+    QComboBox *combo(int n) const { return n == 1 ? m_Combo1 : n == 2 ? m_Combo2 : nullptr; }
     CommonDialog *commonDialog() const { return m_CommonDialog1; }
     TextBuffer *richTextBox(int n) const;
     SnippetInserter &snippets() { return *m_snippets; }
@@ -77,5 +85,7 @@ private:
     CommonDialog *m_CommonDialog1 = nullptr;
     std::unique_ptr<SnippetInserter> m_snippets;
     std::unique_ptr<MenuBar> m_menus;
+    std::unique_ptr<MenuCommands> m_menuCommands;
+    std::unique_ptr<EditorEvents> m_editorEvents;
     bool m_resizing = false;
 };

@@ -164,7 +164,7 @@
             },
         },
         [Cmd.Image]: {
-            enabled: editable,
+            enabled: () => T.editing() && !!document.body,
             run: (option, value) => {
                 const v = typeof value === 'string' ? { src: value } : (value || {});
                 if (!v.src) return false;
@@ -211,10 +211,10 @@
     });
 
     // Puts node where the selection is (replacing it) and the caret after it.
+    // With no caret in the page yet, the end of the body serves (selection.js).
     T.insertNodeAtSelection = (node) => {
-        const s = T.selectionState();
-        if (!s.inBody) return false;
-        const r = s.range;
+        const r = T.currentRange();
+        if (!r) return false;
         r.deleteContents();
         r.insertNode(node);
         const caret = document.createRange();

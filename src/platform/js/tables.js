@@ -240,7 +240,7 @@
 
     const inCell = (s) => T.editing() && s.inBody && !!cellAt(s);
     Object.assign(T.commands, {
-        [Cmd.InsertTable]: { enabled: (s) => T.editing() && s.inBody, run: (option, param) => insertTable(param) },
+        [Cmd.InsertTable]: { enabled: () => T.editing() && !!document.body, run: (option, param) => insertTable(param) },
         [Cmd.InsertRow]: { enabled: inCell, run: () => insertRow(T.selectionState().cell) },
         [Cmd.InsertCol]: { enabled: inCell, run: () => insertCol(T.selectionState().cell) },
         [Cmd.InsertCell]: { enabled: inCell, run: () => insertCell(T.selectionState().cell) },
