@@ -3,9 +3,11 @@
 #include "EditorPage.h"
 #include "RunTimeScripts.h"
 #include "FileChannel.h"
+#include "MessageBoxes.h"
 #include "PageEncoding.h"
 #include "PageScheme.h"
 #include "SurfaceBridge.h"
+#include "SurfacePrompts.h"
 #include "SurfaceView.h"
 #include "SurfaceWait.h"
 #include "SurfaceWorlds.h"
@@ -37,10 +39,24 @@ constexpr int ScriptTimeoutMs = 30000;
 constexpr int CommandPaste = 5032;
 constexpr qint64 MaxPageBytes = 16 * 1024 * 1024;
 
-// Editing commands are off in run mode; the others (copy, select all) are not.
+constexpr int CommandFind = 5008;
+constexpr int CommandFont = 5009;
+constexpr int CommandLink = 5016;
+constexpr int CommandImage = 5017;
+constexpr int PromptOption = 1;
+constexpr int NoPromptOption = 2;
+
+// Editing commands are off in run mode; the others (copy, select all, find) are not.
 bool isEditingCommand(int command)
 {
-    return command != 5002 && command != 5035;
+    return command != 5002 && command != 5035 && command != CommandFind;
+}
+
+// Commands that ask the user unless told not to.
+bool prompts(int command, int option)
+{
+    const bool asks = command == CommandFind || command == CommandFont || command == CommandLink || command == CommandImage;
+    return asks && option != NoPromptOption;
 }
 
 QString jsString(const QString &text)
@@ -190,7 +206,8 @@ void DhtmlEdit::installScripts()
     QWebEngineScriptCollection &scripts = m_page->scripts();
     const auto creation = QWebEngineScript::DocumentCreation;
     scripts.insert(makeScript(QStringLiteral("tvl-webchannel"), resourceText(QStringLiteral(":/qtwebchannel/qwebchannel.js")), creation));
-    for (const char *name : {"options", "serializer", "style-keeper", "selection", "commands", "display", "bridge"})
+    for (const char *name : {"options", "serializer", "style-keeper", "selection", "history", "commands", "tables",
+                             "positioning", "find", "display", "bridge"})
         scripts.insert(makeScript(QStringLiteral("tvl-%1").arg(QLatin1String(name)),
                                   resourceText(QStringLiteral(":/platform/js/%1.js").arg(QLatin1String(name))), creation));
     scripts.insert(makeScript(QStringLiteral("tvl-editor-ready"), resourceText(QStringLiteral(":/platform/js/editor-ready.js")),
@@ -383,6 +400,13 @@ bool DhtmlEdit::ExecCommand(int command, int option, const QVariant &value)
         clip.insert(QStringLiteral("text"), data && data->hasText() ? data->text() : QString());
         argument = clip;
     }
+    if (prompts(command, option))
+        return promptAndRun(command, option);
+    return run(command, option, argument);
+}
+
+bool DhtmlEdit::run(int command, int option, const QVariant &argument)
+{
     const std::optional<QVariant> result =
         evaluate(QStringLiteral("__tvl.exec(%1, %2, %3)").arg(command).arg(option).arg(jsValue(argument)));
     if (!result)
@@ -394,7 +418,60 @@ bool DhtmlEdit::ExecCommand(int command, int option, const QVariant &value)
         return fail(QStringLiteral("このコマンドには対応していません: %1").arg(command));
     if (why == QLatin1String("disabled"))
         return fail(QStringLiteral("今はこのコマンドを実行できません: %1").arg(command));
+    if (why == QLatin1String("notfound"))
+        return fail(QStringLiteral("「%1」は見つかりませんでした。").arg(argument.toMap().value(QStringLiteral("text")).toString()));
+    if (why == QLatin1String("badcounts"))
+        return fail(QStringLiteral("行数と列数には1から1000までの整数を指定してください。"));
     return fail(QStringLiteral("コマンドを実行できませんでした: %1").arg(command));
+}
+
+bool DhtmlEdit::promptAndRun(int command, int option)
+{
+    const std::optional<QVariant> start = evaluate(
+        QStringLiteral("(() => { const c = __tvl.commands[%1]; return c && c.enabled(__tvl.selectionState()) ? "
+                       "JSON.stringify(__tvl.promptDefaults(%1)) : null; })()")
+            .arg(command));
+    if (!start)
+        return false;
+    if (!start->isValid() || start->isNull())
+        return fail(QStringLiteral("今はこのコマンドを実行できません: %1").arg(command));
+    const QVariantMap defaults = QJsonDocument::fromJson(start->toString().toUtf8()).toVariant().toMap();
+    QWidget *owner = window();
+    const QString cancelled = QStringLiteral("キャンセルされました。");
+    switch (command) {
+    case CommandLink: {
+        LinkPrompt dialog(defaults.value(QStringLiteral("href")).toString(), owner);
+        if (dialog.exec() != QDialog::Accepted)
+            return fail(cancelled);
+        return run(command, option, dialog.address());
+    }
+    case CommandImage: {
+        PicturePrompt dialog(defaults.value(QStringLiteral("src")).toString(), defaults.value(QStringLiteral("alt")).toString(), owner);
+        if (dialog.exec() != QDialog::Accepted)
+            return fail(cancelled);
+        return run(command, option, dialog.value());
+    }
+    case CommandFont: {
+        FontPrompt dialog(defaults, owner);
+        if (dialog.exec() != QDialog::Accepted)
+            return fail(cancelled);
+        return run(command, option, dialog.value());
+    }
+    case CommandFind: {
+        bool found = false;
+        FindPrompt dialog(defaults.value(QStringLiteral("text")).toString(), [&](const QVariantMap &request) {
+            const bool hit = run(command, option, request);
+            if (!hit)
+                MessageBoxes::say(lastError(), QStringLiteral("検索"));
+            found = found || hit;
+            return hit;
+        }, owner);
+        dialog.exec();
+        return found ? true : fail(cancelled);
+    }
+    default:
+        return run(command, option, {});
+    }
 }
 
 int DhtmlEdit::QueryStatus(int command) const

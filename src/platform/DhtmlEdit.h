@@ -91,6 +91,8 @@ signals:
 
 private:
     void installScripts();
+    bool run(int command, int option, const QVariant &argument);
+    bool promptAndRun(int command, int option);
     QString optionFlags() const;
     void applyOptionsNow();
     bool show(const QString &text, const QString &basePath, bool pristine);

@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "EditorEvents.h"
 #include "Module1.h"
 #include "ProgramFolder.h"
 #include "TextBuffer.h"
@@ -15,6 +16,8 @@
 #include "documents/PageSaver.h"
 #include "documents/ProgramExit.h"
 #include "documents/XmlSample.h"
+#include "commands/MenuCommands.h"
+#include "commands/TableCreation.h"
 #include "elements/SnippetInserter.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
@@ -106,6 +109,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     m_effects = std::make_unique<EffectDispatcher>(this);
     EffectDialogs::registerAll(*m_effects);
     m_controls = std::make_unique<ControlList>(this);
+    m_menuCommands = std::make_unique<MenuCommands>(this);
+    m_editorEvents = std::make_unique<EditorEvents>(this, m_menuCommands.get());
     onLoad();
     connectDocumentCommands();
 }
@@ -261,6 +266,9 @@ void Form1::Combo2_Click()
 void Form1::Combo2_LostFocus()
 {
     m_Combo2->setEditText(EffectsPrompt);
+void Form1::creat_hyou()
+{
+    TableCreation::insert(m_DHTMLEdit1);
 }
 
 void Form1::Command3_Click()

@@ -13,6 +13,9 @@ class MenuBar;
 class NewPageCommand;
 class PageSaver;
 class ProgramExit;
+class EditorEvents;
+class MenuBar;
+class MenuCommands;
 class DhtmlEdit;
 class QComboBox;
 class QLabel;
@@ -51,6 +54,8 @@ public:
     // Only the script step (the hidden button Command5).
     void harituke();
     void Command5_Click();
+    // Inserts the table of Module1's Table variables at the caret.
+    void creat_hyou();
 
     // Run mode and back (the hidden buttons Command3 and Command4).
     void Command3_Click();
@@ -75,6 +80,9 @@ public:
 
     DhtmlEdit *surface() const { return m_DHTMLEdit1; }
     MenuBar &menus() { return *m_menus; }
+    MenuCommands &menuCommands() { return *m_menuCommands; }
+    EditorEvents &editorEvents() { return *m_editorEvents; }
+    QComboBox *combo(int n) const { return n == 1 ? m_Combo1 : n == 2 ? m_Combo2 : nullptr; }
     CommonDialog *commonDialog() const { return m_CommonDialog1; }
     TextBuffer *richTextBox(int n) const;
     SnippetInserter &snippets() { return *m_snippets; }
@@ -118,5 +126,7 @@ private:
     std::unique_ptr<BrowserPreview> m_preview;
     std::unique_ptr<XmlSample> m_xmlSample;
     std::unique_ptr<ProgramExit> m_exit;
+    std::unique_ptr<MenuCommands> m_menuCommands;
+    std::unique_ptr<EditorEvents> m_editorEvents;
     bool m_resizing = false;
 };

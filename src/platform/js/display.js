@@ -19,9 +19,13 @@
         }
         table:not([border]), table[border="0"] { outline: 1px dotted #b4b4b4; }`);
 
+    // Empty cells stay big enough to click into while editing.
+    const emptyCells = new CSSStyleSheet();
+    emptyCells.replaceSync('td:empty, th:empty { min-width: 1em; height: 1.2em; }');
+
     T.applyDisplay = () => {
         const o = T.options || {};
-        const sheets = [];
+        const sheets = o.editMode ? [emptyCells] : [];
         if (o.editMode && o.showDetails) sheets.push(hiddenMarks);
         if (o.editMode && o.showBorders) sheets.push(cellLines);
         document.adoptedStyleSheets = sheets;

@@ -6,12 +6,40 @@
     if (o.editMode) document.designMode = 'on';
     T.applyDisplay();
 
-    new MutationObserver((records) => {
+    T.onMutations = (records) => {
         T.keepStyles(records);
         T.markEdited();
-    }).observe(document, { subtree: true, childList: true, characterData: true, attributes: true, attributeOldValue: true });
+        T.historyRecord(records);
+    };
+    T.observer = new MutationObserver((records) => T.onMutations(records));
+    T.observer.observe(document, { subtree: true, childList: true, characterData: true, attributes: true,
+        attributeOldValue: true, characterDataOldValue: true });
 
     for (const type of ['selectionchange', 'keyup', 'mouseup', 'focus']) document.addEventListener(type, T.reportDisplaySoon, true);
+
+    // The editor's own history serves the keys and the engine's undo requests.
+    const NAVIGATION = new Set(['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'Home', 'End', 'PageUp', 'PageDown', 'Tab']);
+    document.addEventListener('keydown', (e) => {
+        if (!o.editMode) return;
+        const key = e.key.toLowerCase();
+        if ((e.ctrlKey || e.metaKey) && (key === 'z' || key === 'y')) {
+            e.preventDefault();
+            if (key === 'y' || e.shiftKey) T.redo(); else T.undo();
+            T.reportDisplaySoon();
+        } else if (NAVIGATION.has(e.key)) {
+            T.historyBreak();
+        }
+    }, true);
+    document.addEventListener('beforeinput', (e) => {
+        if (e.inputType === 'historyUndo' || e.inputType === 'historyRedo') {
+            e.preventDefault();
+            if (e.inputType === 'historyUndo') T.undo(); else T.redo();
+            T.reportDisplaySoon();
+            return;
+        }
+        T.historyInput(e.inputType);
+    }, true);
+    document.addEventListener('mousedown', () => T.historyBreak(), true);
 
     function editingClipboard(e) { return o.editMode && e.clipboardData; }
 
@@ -33,14 +61,19 @@
         e.clipboardData.setData('text/plain', document.getSelection().toString());
         e.preventDefault();
         // The engine refuses a command inside another; the deletion follows the cut at once.
-        queueMicrotask(() => document.execCommand('delete'));
+        queueMicrotask(() => T.asStep(() => document.execCommand('delete')));
     }, true);
     document.addEventListener('paste', (e) => {
         if (!editingClipboard(e)) return;
         const html = e.clipboardData.getData('text/html');
-        if (!html) return;
+        if (!html) {
+            // The engine pastes plain text itself; it still makes a step of its own.
+            T.historyBreak();
+            setTimeout(T.historyBreak, 0);
+            return;
+        }
         e.preventDefault();
-        T.pasteMarkup(html, '');
+        T.asStep(() => T.pasteMarkup(html, ''));
     }, true);
 
     T.reportDisplaySoon();

@@ -26,6 +26,8 @@
         return r;
     }
 
+    T.currentRange = currentRange;
+
     T.createRange = () => {
         const r = currentRange();
         if (!r) return 0;

@@ -1,0 +1,66 @@
+#include "Form8.h"
+
+#include "platform/ColorField.h"
+#include "platform/DhtmlEdit.h"
+#include "platform/WebBrowser.h"
+#include "shell/Form1.h"
+#include "shell/ProgramFolder.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+QPointer<Form8> Form8::s_current;
+
+Form8 *Form8::showFor(Form1 *owner)
+{
+    if (!s_current)
+        s_current = new Form8(owner);
+    const QRect screen = owner->screen() ? owner->screen()->geometry() : QRect();
+    s_current->setGeometry(screen.left(), screen.top(), WidthPixels, HeightPixels);
+    s_current->show();
+    return s_current;
+}
+
+Form8::Form8(Form1 *owner)
+    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint), m_surface(owner->surface())
+{
+    setObjectName(QStringLiteral("Form8"));
+    setWindowTitle(QStringLiteral("背景色設定"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    auto *frame = new QGroupBox(QStringLiteral("カラーパレット"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto *inFrame = new QVBoxLayout(frame);
+    inFrame->setContentsMargins(2, 2, 2, 2);
+    m_palette = new WebBrowser(QStringLiteral("WebBrowser1"), frame);
+    inFrame->addWidget(m_palette);
+    layout->addWidget(frame, 1);
+    auto *label = new QLabel(QStringLiteral("希望の色ﾃｷｽﾄを選択し、下のﾃｷｽﾄﾎﾞｯｸｽへ、ﾏｳｽでDragDropして下さい。"), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    auto *row = new QHBoxLayout;
+    m_Text1 = new ColorField(QStringLiteral("Text1"), this);
+    m_Command1 = new QPushButton(this);
+    m_Command1->setObjectName(QStringLiteral("Command1"));
+    m_Command1->setFixedSize(16, 16);
+    row->addWidget(m_Text1);
+    row->addWidget(m_Command1);
+    layout->addLayout(row);
+    connect(m_Text1, &QLineEdit::textChanged, this, &Form8::Text1_Change);
+    connect(m_Command1, &QPushButton::clicked, m_Text1, &QLineEdit::clear);
+    m_palette->Navigate(ProgramFolder::file(QStringLiteral("\\color.htm")));
+}
+
+void Form8::Text1_Change()
+{
+    // Passed on unchecked: the page takes what colour text it understands.
+    m_surface->DOM().setBgColor(m_Text1->text());
+    m_Command1->setStyleSheet(m_Text1->text().isEmpty() ? QString() : QStringLiteral("background-color: red;"));
+}
