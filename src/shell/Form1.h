@@ -5,6 +5,8 @@
 #include <memory>
 
 class CommonDialog;
+class Form3;
+class HelpMenu;
 class MenuBar;
 class DhtmlEdit;
 class QComboBox;
@@ -48,6 +50,11 @@ public:
     TextBuffer *richTextBox(int n) const;
     SnippetInserter &snippets() { return *m_snippets; }
 
+    // The page's source in the source window, modal; returns when it closes.
+    void ShowSource();
+    Form3 *sourceWindow();
+    HelpMenu &help() { return *m_help; }
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
@@ -77,5 +84,7 @@ private:
     CommonDialog *m_CommonDialog1 = nullptr;
     std::unique_ptr<SnippetInserter> m_snippets;
     std::unique_ptr<MenuBar> m_menus;
+    Form3 *m_Form3 = nullptr; // made on first use, kept between showings
+    std::unique_ptr<HelpMenu> m_help;
     bool m_resizing = false;
 };
