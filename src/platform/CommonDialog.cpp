@@ -117,5 +117,11 @@ bool CommonDialog::ShowFont()
     FontSize = f->pointSizeF();
     FontBold = f->bold();
     FontItalic = f->italic();
+    // With effects asked for (0x100) the colour is part of the choice; the font picker has none.
+    if (Flags & 0x100) {
+        const std::optional<QColor> c = DialogPicker::current().color(m_owner, fromVbColor(Color));
+        if (c)
+            Color = toVbColor(*c);
+    }
     return true;
 }

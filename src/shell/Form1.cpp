@@ -18,12 +18,17 @@
 #include "documents/XmlSample.h"
 #include "commands/MenuCommands.h"
 #include "commands/TableCreation.h"
+#include "documents/PageText.h"
+#include "help/HelpMenu.h"
+#include "source/Form3.h"
+#include "source/SourceEdit.h"
 #include "elements/SnippetInserter.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QAction>
 #include <QClipboard>
@@ -101,6 +106,12 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     setWindowTitle(Caption);
     buildControls();
     m_menus = std::make_unique<MenuBar>(this);
+    m_help = std::make_unique<HelpMenu>(this);
+    connect(m_menus->item(QStringLiteral("sourcehyouji")), &QAction::triggered, this, &Form1::ShowSource);
+    connect(m_menus->item(QStringLiteral("otasuke")), &QAction::triggered, this, [this] { m_help->otasuke_Click(); });
+    connect(m_menus->item(QStringLiteral("trytvl")), &QAction::triggered, this, [this] { m_help->trytvl_Click(); });
+    connect(m_menus->item(QStringLiteral("sakusha")), &QAction::triggered, this, [this] { m_help->sakusha_Click(); });
+    connect(m_menus->item(QStringLiteral("mivoscript")), &QAction::triggered, this, [this] { m_help->mivoscript_Click(); });
     // The design size is the client area, below the menu bar.
     resize(Twips::toPixelsX(DesignClientWidth, this),
            Twips::toPixelsY(DesignClientHeight, this) + menuBar()->sizeHint().height());
@@ -116,6 +127,19 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
 }
 
 Form1::~Form1() = default;
+
+Form3 *Form1::sourceWindow()
+{
+    if (!m_Form3)
+        m_Form3 = new Form3(this);
+    return m_Form3;
+}
+
+void Form1::ShowSource()
+{
+    PageText::take(m_DHTMLEdit1, m_RichTextBox3);
+    sourceWindow()->showSource(m_RichTextBox3->text());
+}
 
 void Form1::placeTwips(QWidget *widget, int left, int top, int width, int height)
 {

@@ -9,6 +9,8 @@ class CommonDialog;
 class ControlList;
 class EffectDispatcher;
 class ScriptStep;
+class Form3;
+class HelpMenu;
 class MenuBar;
 class NewPageCommand;
 class PageSaver;
@@ -87,6 +89,11 @@ public:
     TextBuffer *richTextBox(int n) const;
     SnippetInserter &snippets() { return *m_snippets; }
 
+    // The page's source in the source window, modal; returns when it closes.
+    void ShowSource();
+    Form3 *sourceWindow();
+    HelpMenu &help() { return *m_help; }
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     // The unload handler: it may keep the window open.
@@ -128,5 +135,7 @@ private:
     std::unique_ptr<ProgramExit> m_exit;
     std::unique_ptr<MenuCommands> m_menuCommands;
     std::unique_ptr<EditorEvents> m_editorEvents;
+    Form3 *m_Form3 = nullptr; // made on first use, kept between showings
+    std::unique_ptr<HelpMenu> m_help;
     bool m_resizing = false;
 };

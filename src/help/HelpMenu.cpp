@@ -1,0 +1,40 @@
+#include "HelpMenu.h"
+
+#include "Form28.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ShellOpen.h"
+#include "shell/ProgramFolder.h"
+
+#include <QFileInfo>
+
+const QString HelpMenu::HelpFile = QStringLiteral("\\tvl.txt");
+const QString HelpMenu::TutorialFile = QStringLiteral("\\sampleexplain.txt");
+const QString HelpMenu::AboutFile = QStringLiteral("\\important.txt");
+const QString HelpMenu::SamplesQuestion = QStringLiteral("DynamicHtml等のサンプルをホームページで公開しています，入りますか？");
+
+void HelpMenu::ShowHelpText(const QString &fileName)
+{
+    const QString path = ProgramFolder::file(fileName);
+    // The shell would fail without a word; the user is told which file is missing.
+    if (!QFileInfo(path).isFile()) {
+        MessageBoxes::say(QStringLiteral("ヘルプのファイルが見つかりません: %1").arg(path));
+        return;
+    }
+    ShellOpen::file(path);
+}
+
+void HelpMenu::mivoscript_Click()
+{
+    if (MessageBoxes::question(SamplesQuestion, MessageBoxes::Buttons::OkCancel, QStringLiteral("確認")) != MessageBoxes::Answer::Ok)
+        return;
+    if (!m_Form28)
+        m_Form28 = new Form28(m_owner);
+    m_Form28->show();
+    m_Form28->raise();
+    m_Form28->activateWindow();
+}
+
+Form28 *HelpMenu::viewer() const
+{
+    return m_Form28;
+}

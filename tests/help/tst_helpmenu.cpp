@@ -1,0 +1,93 @@
+#include "support/TestSupport.h"
+
+#include "help/Form28.h"
+#include "help/HelpMenu.h"
+#include "platform/Twips.h"
+#include "platform/WebBrowser.h"
+#include "shell/Form1.h"
+#include "shell/ProgramFolder.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWebEngineView>
+
+#include "commands/MenuBar.h"
+
+using namespace TestSupport;
+
+// The help items and the home-page viewer; message boxes and the shell's open scripted.
+class TestHelpMenu : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void textFilesOpenWithTheDesktop()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        RecordingShellOpen shell;
+        Form1 form;
+        form.menus().item(QStringLiteral("otasuke"))->trigger();
+        form.menus().item(QStringLiteral("trytvl"))->trigger();
+        form.menus().item(QStringLiteral("sakusha"))->trigger();
+        QCOMPARE(shell.opened, (QStringList{folder.file(QStringLiteral("tvl.txt")), folder.file(QStringLiteral("sampleexplain.txt")),
+                                            folder.file(QStringLiteral("important.txt"))}));
+        QVERIFY(boxes.shown.isEmpty());
+        // Our help texts are UTF-8, for the desktop's text program.
+        for (const QString &name : shell.opened) {
+            const QByteArray bytes = readBytes(name);
+            QVERIFY(bytes.size() > 200);
+            QCOMPARE(QString::fromUtf8(bytes).toUtf8(), bytes);
+        }
+        // A missing file is said, not passed to the shell.
+        QFile::remove(folder.file(QStringLiteral("tvl.txt")));
+        form.menus().item(QStringLiteral("otasuke"))->trigger();
+        QCOMPARE(shell.opened.size(), 3);
+        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ヘルプのファイルが見つかりません: %1").arg(folder.file(QStringLiteral("tvl.txt")))});
+    }
+
+    void samplesViewer()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        Form1 form;
+        form.show();
+        boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
+        form.menus().item(QStringLiteral("mivoscript"))->trigger();
+        QCOMPARE(boxes.texts(), QStringList{HelpMenu::SamplesQuestion});
+        QCOMPARE(boxes.shown[0].title, QStringLiteral("確認"));
+        QVERIFY(!form.help().viewer());
+
+        boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+        form.menus().item(QStringLiteral("mivoscript"))->trigger();
+        Form28 *viewer = form.help().viewer();
+        QVERIFY(viewer);
+        QVERIFY(viewer->isVisible());
+        QCOMPARE(viewer->windowTitle(), QStringLiteral("ホームページ閲覧"));
+        QCOMPARE(viewer->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), Form28::DefaultAddress);
+        QCOMPARE(viewer->findChild<QPushButton *>(QStringLiteral("Command1"))->font().family(), QStringLiteral("Arial Black"));
+        QVERIFY(viewer->browser()->view()->url().isEmpty()); // goes nowhere by itself
+        boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+        form.menus().item(QStringLiteral("mivoscript"))->trigger();
+        QCOMPARE(form.help().viewer(), viewer); // one viewer
+
+        // Too small snaps back; the browser keeps its margins.
+        viewer->resize(50, 50);
+        const int minWidth = Twips::toPixelsX(Form28::MinimumWidth, viewer);
+        const int minHeight = Twips::toPixelsY(Form28::MinimumHeight, viewer);
+        QTRY_COMPARE(viewer->size(), QSize(minWidth, minHeight));
+        viewer->resize(800, 600);
+        QTRY_COMPARE(viewer->browser()->size(),
+                     QSize(800 - Twips::toPixelsX(300, viewer), 600 - Twips::toPixelsY(1200, viewer)));
+
+        // Closing always says its reminder, then the viewer is gone.
+        viewer->close();
+        QCOMPARE(boxes.texts().last(), Form28::ClosingReminder);
+        QTRY_VERIFY(!form.help().viewer());
+    }
+};
+
+TOVALEAF_TEST_MAIN(TestHelpMenu)
+#include "tst_helpmenu.moc"

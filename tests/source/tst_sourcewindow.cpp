@@ -1,0 +1,280 @@
+#include "support/TestSupport.h"
+
+#include "platform/CommonDialog.h"
+#include "platform/DhtmlEdit.h"
+#include "platform/PageEncoding.h"
+#include "platform/Twips.h"
+#include "shell/Form1.h"
+#include "shell/Module1.h"
+#include "source/Form18.h"
+#include "source/Form3.h"
+#include "source/SourceEdit.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <functional>
+
+using namespace TestSupport;
+
+// The source window over the real surface; message boxes and the font dialog scripted.
+class TestSourceWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Runs step while the modal source window is open; step ends by closing it.
+    static void whileOpen(Form1 &form, const std::function<void(Form3 *)> &step)
+    {
+        // Reading the page waits on the engine, and timers run meanwhile: act once the window shows.
+        auto *poll = new QTimer(&form);
+        QObject::connect(poll, &QTimer::timeout, &form, [&form, step, poll] {
+            if (!form.sourceWindow()->isVisible())
+                return;
+            poll->stop();
+            poll->deleteLater();
+            step(form.sourceWindow());
+        });
+        poll->start(10);
+        form.ShowSource();
+    }
+    static void select(SourceEdit *box, const QString &text)
+    {
+        const qsizetype at = box->source().indexOf(text);
+        QVERIFY(at >= 0);
+        QTextCursor c = box->textCursor();
+        c.setPosition(int(at));
+        c.setPosition(int(at + text.size()), QTextCursor::KeepAnchor);
+        box->setTextCursor(c);
+    }
+    // The replace dialog, driven while it is open.
+    static void whileReplaceOpen(Form3 *window, const std::function<void(Form18 *)> &step)
+    {
+        auto *poll = new QTimer(window);
+        QObject::connect(poll, &QTimer::timeout, window, [window, step, poll] {
+            Form18 *dialog = window->findChild<Form18 *>(QStringLiteral("Form18"));
+            if (!dialog || !dialog->isVisible())
+                return;
+            poll->stop();
+            poll->deleteLater();
+            step(dialog);
+        });
+        poll->start(10);
+        window->Command1_Click();
+    }
+
+private slots:
+    void openingAndClosingWithoutEdits()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        Form1 form;
+        const QString page = folder.file(QStringLiteral("page.htm"));
+        writeBytes(page, "<html><head><META content=\"text/html; charset=unicode\" http-equiv=Content-Type></head><body><p>abc</p></body></html>");
+        QSignalSpy loads(form.surface(), &DhtmlEdit::DocumentComplete);
+        QVERIFY(form.surface()->LoadDocument(page));
+        QTRY_COMPARE(loads.count(), 1);
+        loads.clear();
+        QString shown;
+        whileOpen(form, [&](Form3 *w) {
+            shown = w->source()->source();
+            QCOMPARE(w->windowTitle(), QStringLiteral("HTML Source"));
+            QCOMPARE(w->findChild<QPushButton *>(QStringLiteral("Command1"))->text(), QStringLiteral("置換"));
+            QCOMPARE(w->findChild<QPushButton *>(QStringLiteral("Command2"))->toolTip(), QStringLiteral("文字色・文字サイズの設定"));
+            QCOMPARE(w->findChild<QCheckBox *>(QStringLiteral("Check1"))->text(), QStringLiteral("ﾁｪｯｸONで<BR>挿入"));
+            // A character typed and taken back is no edit.
+            w->source()->moveCursor(QTextCursor::End);
+            w->source()->insertPlainText(QStringLiteral("x"));
+            w->source()->textCursor().deletePreviousChar();
+            w->close();
+        });
+        QCOMPARE(shown, QStringLiteral("<HTML><HEAD></HEAD><BODY><P>abc</P></BODY></HTML>"));
+        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(!QFile::exists(folder.file(QStringLiteral("tvlTemp.htm"))));
+        QCOMPARE(loads.count(), 0);
+    }
+
+    void editsGoBackThroughTheTempPage()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        Form1 form;
+        const QString pages = folder.file(QStringLiteral("pages"));
+        QDir().mkpath(pages);
+        QVERIFY(form.surface()->LoadDocument(writePage(pages + QStringLiteral("/a.htm"), "<html><body><p>one</p></body></html>")));
+
+        // Cancel discards the edit.
+        boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
+        whileOpen(form, [&](Form3 *w) {
+            select(w->source(), QStringLiteral("one"));
+            w->source()->insertPlainText(QStringLiteral("two"));
+            w->close();
+        });
+        QCOMPARE(boxes.texts(), QStringList{Form3::UpdateQuestion});
+        QCOMPARE(boxes.shown[0].title, QStringLiteral("確認"));
+        QCOMPARE(boxes.shown[0].buttons, MessageBoxes::Buttons::OkCancel);
+        QVERIFY(!QFile::exists(folder.file(QStringLiteral("tvlTemp.htm"))));
+        QVERIFY(form.surface()->DocumentHTML().contains(QStringLiteral("<P>one</P>")));
+
+        // OK writes the text in the page's code page, one line with CR LF, and shows it.
+        boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+        whileOpen(form, [&](Form3 *w) {
+            select(w->source(), QStringLiteral("one"));
+            w->source()->insertPlainText(QStringLiteral("日本"));
+            w->close();
+        });
+        const QByteArray written = readBytes(folder.file(QStringLiteral("tvlTemp.htm")));
+        QCOMPARE(written, QByteArray("<HTML><HEAD></HEAD><BODY><P>") + PageEncoding::encode(QStringLiteral("日本"), PageEncoding::Cp932)
+                              + "</P></BODY></HTML>\r\n");
+        QVERIFY(form.surface()->DocumentHTML().contains(QStringLiteral("<P>日本</P>")));
+
+        // A page from the file screen has its temporary page in its own folder.
+        Module1::shared().EffectKind = Effect::FileScreenOpened;
+        Module1::shared().DocumentFolder = pages;
+        boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+        whileOpen(form, [&](Form3 *w) {
+            w->source()->moveCursor(QTextCursor::End);
+            w->source()->insertPlainText(QStringLiteral("<!-- end -->"));
+            w->close();
+        });
+        QVERIFY(QFile::exists(pages + QStringLiteral("/tvlTemp.htm")));
+        QVERIFY(form.surface()->DocumentHTML().contains(QStringLiteral("<!-- end -->")));
+    }
+
+    void replaceInOnePass()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        Form1 form;
+        QVERIFY(form.surface()->LoadDocument(writePage(folder.file(QStringLiteral("r.htm")), "<html><body><p>a-b-a</p></body></html>")));
+        boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
+        whileOpen(form, [&](Form3 *w) {
+            // Nothing selected: said, no dialog.
+            w->source()->moveCursor(QTextCursor::Start);
+            w->Command1_Click();
+            QCOMPARE(boxes.texts(), QStringList{Form3::NothingSelectedMessage});
+
+            select(w->source(), QStringLiteral("a-b"));
+            w->source()->moveCursor(QTextCursor::Start);
+            select(w->source(), QStringLiteral("a"));
+            whileReplaceOpen(w, [&](Form18 *dialog) {
+                QVERIFY(dialog);
+                QCOMPARE(dialog->windowTitle(), QStringLiteral("置換"));
+                auto *text1 = dialog->findChild<QLineEdit *>(QStringLiteral("Text1"));
+                QCOMPARE(text1->text(), QStringLiteral("a"));
+                // An empty replacement is refused and the dialog stays.
+                dialog->Command1_Click();
+                QCOMPARE(boxes.texts().last(), Form18::NoReplacementMessage);
+                QVERIFY(dialog->isVisible());
+                dialog->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("aa"));
+                dialog->Command1_Click();
+            });
+            // "a" made "aa" everywhere, once: the new letters are not searched again.
+            QCOMPARE(w->source()->source(), QStringLiteral("<HTML><HEAD></HEAD><BODY><P>aa-b-aa</P></BODY></HTML>"));
+            QCOMPARE(Module1::shared().ReplaceText, QStringLiteral("aa"));
+
+            select(w->source(), QStringLiteral("b"));
+            whileReplaceOpen(w, [&](Form18 *dialog) {
+                auto *text1 = dialog->findChild<QLineEdit *>(QStringLiteral("Text1"));
+                auto *replace = dialog->findChild<QPushButton *>(QStringLiteral("Command1"));
+                text1->clear();
+                QVERIFY(!replace->isEnabled());
+                text1->setText(QStringLiteral("b"));
+                QVERIFY(replace->isEnabled());
+                dialog->Command2_Click();
+            });
+            QVERIFY(Module1::shared().FindText.isEmpty());
+            QVERIFY(Module1::shared().ReplaceText.isEmpty());
+            w->close();
+        });
+        QCOMPARE(boxes.texts().last(), Form3::UpdateQuestion);
+        QCOMPARE(Form18::replaceAll(QStringLiteral("xax"), QStringLiteral("x"), QStringLiteral("xx")), QStringLiteral("xxaxx"));
+        QCOMPARE(Form18::replaceAll(QStringLiteral("AaA"), QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("AbA"));
+    }
+
+    void breakModeTabsMenuFontAndResize()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        ScriptedDialogs dialogs;
+        Form1 form;
+        bool reopenedUnticked = false;
+        boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
+        whileOpen(form, [&](Form3 *w) {
+            SourceEdit *box = w->source();
+            auto *check = w->findChild<QCheckBox *>(QStringLiteral("Check1"));
+            QVERIFY(!check->isChecked());
+            QCOMPARE(w->breakTag(), QString());
+            box->setSource(QStringLiteral("ab"));
+            QTextCursor c = box->textCursor();
+            c.setPosition(1);
+            box->setTextCursor(c);
+            // Clicks insert the tag only while the box is ticked.
+            QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->cursorRect().center());
+            QCOMPARE(box->source(), QStringLiteral("ab"));
+            check->setChecked(true);
+            QCOMPARE(w->breakTag(), QStringLiteral("<BR>"));
+            c.setPosition(1);
+            box->setTextCursor(c);
+            QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->cursorRect().center());
+            QCOMPARE(box->source().count(QStringLiteral("<BR>")), 1);
+            check->setChecked(false);
+            QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->cursorRect().center());
+            QCOMPARE(box->source().count(QStringLiteral("<BR>")), 1);
+
+            // Tab types into the source while it has the focus.
+            box->setFocus();
+            QTRY_VERIFY(box->hasFocus());
+            box->moveCursor(QTextCursor::End);
+            QTest::keyClick(box, Qt::Key_Tab);
+            QVERIFY(box->source().endsWith(QLatin1Char('\t')));
+            QCOMPARE(check->focusPolicy(), Qt::ClickFocus);
+
+            // The box's own menu, in Japanese.
+            std::unique_ptr<QMenu> menu(box->editMenu());
+            QStringList items;
+            for (QAction *a : menu->actions())
+                if (!a->isSeparator())
+                    items << a->text();
+            QCOMPARE(items, (QStringList{QStringLiteral("元に戻す"), QStringLiteral("切り取り"), QStringLiteral("コピー"),
+                                         QStringLiteral("貼り付け"), QStringLiteral("削除"), QStringLiteral("すべて選択")}));
+
+            // Font and colour for display only.
+            dialogs.fonts.enqueue(QFont(QStringLiteral("IPAGothic"), 14));
+            dialogs.colors.enqueue(QColor(Qt::red));
+            w->Command2_Click();
+            QCOMPARE(box->font().family(), QStringLiteral("IPAGothic"));
+            QCOMPARE(box->font().pointSizeF(), 14.0);
+            QCOMPARE(form.commonDialog()->Flags, 0x101);
+            QCOMPARE(box->palette().color(QPalette::Text), QColor(Qt::red));
+
+            // The box follows the window, 400 by 1000 twips smaller.
+            w->resize(700, 500);
+            QTRY_COMPARE(box->width(), 700 - Twips::toPixelsX(400, w));
+            QCOMPARE(box->height(), 500 - Twips::toPixelsY(1000, w));
+            w->close();
+        });
+        whileOpen(form, [&](Form3 *w) {
+            reopenedUnticked = !w->findChild<QCheckBox *>(QStringLiteral("Check1"))->isChecked() && w->breakTag().isEmpty();
+            w->close();
+        });
+        QVERIFY(reopenedUnticked);
+    }
+
+private:
+    static QString writePage(const QString &path, const QByteArray &bytes)
+    {
+        writeBytes(path, bytes);
+        return path;
+    }
+};
+
+TOVALEAF_TEST_MAIN(TestSourceWindow)
+#include "tst_sourcewindow.moc"
