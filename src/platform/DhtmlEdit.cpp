@@ -296,6 +296,11 @@ bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine
         PageScheme::instance()->withdraw(m_shownUrl);
     m_shownUrl = url;
     m_shownText = text;
+    if (m_browseMode) {
+        // A page loaded while running is the one edit mode comes back to.
+        m_runText = text;
+        m_runHtml = QString();
+    }
     m_shownPath = basePath;
     m_pristine = pristine;
     m_states.clear();
@@ -350,6 +355,8 @@ std::optional<QVariant> DhtmlEdit::evaluate(const QString &script)
 
 QString DhtmlEdit::DocumentHTML()
 {
+    if (m_browseMode)
+        return runningPageHtml();
     const std::optional<QVariant> value = evaluate(
         QStringLiteral("(typeof __tvl === 'undefined') ? null : ((%1 || __tvl.edited) ? __tvl.serializeDocument(document) : '')")
             .arg(m_pristine ? QStringLiteral("false") : QStringLiteral("true")));
@@ -358,6 +365,24 @@ QString DhtmlEdit::DocumentHTML()
     if (value->isNull() || !value->isValid())
         return m_pristine ? QString() : m_shownText;
     return value->toString();
+}
+
+QString DhtmlEdit::runningPageHtml()
+{
+    // What the user made, not what the running page and run mode's runtime
+    // have done to it since: the text it runs from, parsed without running.
+    if (m_pristine)
+        return QString();
+    if (m_runHtml.isNull()) {
+        const std::optional<QVariant> value = evaluate(
+            QStringLiteral("(typeof __tvl === 'undefined') ? null : "
+                           "__tvl.serializeDocument(new DOMParser().parseFromString(%1, 'text/html'))")
+                .arg(jsString(m_runText)));
+        if (!value || value->isNull() || !value->isValid())
+            return m_runText;
+        m_runHtml = value->toString();
+    }
+    return m_runHtml;
 }
 
 bool DhtmlEdit::setBrowseMode(bool browse)

@@ -62,6 +62,8 @@ public:
 
     // Why the last member that returned false failed, in Japanese.
     QString lastError() const { return m_lastError; }
+    // In run mode: the text the page was loaded from, before its own scripts changed it.
+    QString runText() const { return m_runText; }
     // The text the page was last loaded from.
     QString loadedText() const { return m_shownText; }
     QUrl documentUrl() const { return m_shownUrl; }
@@ -100,6 +102,7 @@ private:
     void onRenderProcessTerminated(int status);
     bool fail(const QString &message);
     bool ensureShown();
+    QString runningPageHtml();
     QString basePathForNewText() const;
     // DocumentComplete waits until no call is waiting on the page, so that its
     // handlers never run inside another call's wait.
@@ -121,6 +124,7 @@ private:
     QUrl m_shownUrl;
     QUrl m_pendingUrl;
     QString m_runText;
+    QString m_runHtml; // m_runText in the program's form, made on first demand
     QHash<int, int> m_states;
     QStringList m_menuTexts;
     QList<int> m_menuStates;

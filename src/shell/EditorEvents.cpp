@@ -29,8 +29,10 @@ void EditorEvents::DisplayChanged()
         DisplayRule::decide([surface](int command) { return surface->QueryStatus(command); }, tagAt, surface->BrowseMode());
     for (const auto &[item, on] : outcome.items)
         m_form->menus().item(item)->setEnabled(on);
-    m_form->combo(1)->setEnabled(outcome.listsEnabled);
-    m_form->combo(2)->setEnabled(outcome.listsEnabled);
+    // A running page takes no new elements: the lists stay off until edit mode.
+    const bool lists = outcome.listsEnabled && !surface->BrowseMode();
+    m_form->combo(1)->setEnabled(lists);
+    m_form->combo(2)->setEnabled(lists);
 }
 
 void EditorEvents::BuildContextMenu()

@@ -290,6 +290,8 @@ void Form1::Combo2_Click()
 void Form1::Combo2_LostFocus()
 {
     m_Combo2->setEditText(EffectsPrompt);
+}
+
 void Form1::creat_hyou()
 {
     TableCreation::insert(m_DHTMLEdit1);

@@ -164,6 +164,11 @@ private slots:
         QCOMPARE(js(&surface, QStringLiteral("document.getElementById('p').textContent")), QStringLiteral("after"));
         QCOMPARE(js(&surface, QStringLiteral("document.designMode")), QStringLiteral("off"));
         QTRY_COMPARE(js(&surface, QStringLiteral("document.body.getAttribute('data-loaded')")), QStringLiteral("1"));
+        // What is saved or shown as source while running is the page as made.
+        const QString made = QStringLiteral("<HTML><HEAD></HEAD><BODY onload=\"document.body.setAttribute('data-loaded','1')\">"
+                                            "<P id=p>before</P><SCRIPT>document.getElementById('p').textContent = 'after';</SCRIPT>"
+                                            "</BODY></HTML>");
+        QCOMPARE(surface.DocumentHTML(), made);
         surface.refreshCommandStates();
         QCOMPARE(surface.QueryStatus(5049), int(DhtmlEdit::StatusSupported));
         QVERIFY(!surface.ExecCommand(5032, 1));
@@ -179,6 +184,16 @@ private slots:
         QVERIFY(surface.setBrowseMode(true));
         QVERIFY(surface.setBrowseMode(false));
         QVERIFY(surface.DocumentHTML().contains(QStringLiteral("<P id=p>typed</P>")));
+
+        // A page opened while running is the one edit mode comes back to.
+        QVERIFY(surface.setBrowseMode(true));
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("other.htm"),
+                                               "<html><body><p id=p>other</p><script>document.getElementById('p').id = 'q';</script></body></html>")));
+        QVERIFY(surface.BrowseMode());
+        QCOMPARE(js(&surface, QStringLiteral("String(document.getElementById('q') !== null)")), QStringLiteral("true"));
+        QVERIFY(surface.DocumentHTML().contains(QStringLiteral("<P id=p>other</P>")));
+        QVERIFY(surface.setBrowseMode(false));
+        QCOMPARE(js(&surface, QStringLiteral("document.getElementById('p').textContent")), QStringLiteral("other"));
         QVERIFY(boxes.shown.isEmpty());
     }
 
