@@ -30,8 +30,7 @@ QStringList EffectCatalogue::listTexts()
 {
     QStringList texts;
     for (const Entry &entry : entries())
-        if (entry.code != Effect::RedirectFilter)
-            texts << entry.text;
+        texts << entry.text;
     return texts;
 }
 

@@ -21,9 +21,9 @@ public:
     // A page whose text holds this already carries a script.
     static const QString ScriptMarker; // "<SCRIPT type"
 
-    // In list order; the redirect filter, which the list does not offer, last.
+    // In list order, the redirect filter last.
     static const QList<Entry> &entries();
-    // The fourteen texts the list is filled with.
+    // The fifteen texts the list is filled with.
     static QStringList listTexts();
     // Exact, case- and width-sensitive comparison of the whole text.
     static std::optional<Entry> find(const QString &text);

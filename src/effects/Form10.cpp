@@ -1,6 +1,6 @@
 #include "Form10.h"
 
-#include "Form17.h"
+#include "EffectFiles.h"
 #include "elements/DialogRows.h"
 #include "platform/CommonDialog.h"
 #include "platform/MessageBoxes.h"
@@ -99,7 +99,7 @@ void Form10::Command1_Click()
     shared.ButtonEventName = m_Combo1->currentText();
     CommonDialog *dialog = m_owner->commonDialog();
     dialog->Flags = MustExistFlags;
-    dialog->Filter = Form17::PageFileFilter;
+    dialog->Filter = EffectFiles::PageFilter;
     dialog->ShowOpen();
     m_Text2->setText(dialog->FileName);
     shared.ButtonJumpTarget = m_Text2->text();

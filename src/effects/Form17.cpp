@@ -1,5 +1,6 @@
 #include "Form17.h"
 
+#include "EffectFiles.h"
 #include "elements/DialogRows.h"
 #include "platform/ColorField.h"
 #include "platform/CommonDialog.h"
@@ -12,8 +13,6 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QStyle>
-
-const QString Form17::PageFileFilter = QStringLiteral("HTMファイル(*.htm)|*.htm|HTMLファイル(*.html)|*.html");
 
 namespace {
 // The file and its path must exist.
@@ -127,7 +126,7 @@ void Form17::Command5_Click()
 {
     CommonDialog *dialog = m_owner->commonDialog();
     dialog->Flags = MustExistFlags;
-    dialog->Filter = PageFileFilter;
+    dialog->Filter = EffectFiles::PageFilter;
     dialog->ShowOpen();
     m_Text4->setText(dialog->FileName);
 }

@@ -17,7 +17,6 @@ class Form17 : public QDialog
     Q_OBJECT
 public:
     static constexpr qint16 MostItems = 10;
-    static const QString PageFileFilter;
 
     explicit Form17(Form1 *owner);
 

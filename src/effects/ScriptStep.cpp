@@ -1,5 +1,6 @@
 #include "ScriptStep.h"
 
+#include "EffectFiles.h"
 #include "EffectTemplate.h"
 #include "elements/SnippetInserter.h"
 #include "platform/DhtmlEdit.h"
@@ -37,14 +38,10 @@ void ScriptStep::Command5_Click()
     if (name.isEmpty())
         return;
 
-    const QString path = ProgramFolder::file(name);
-    QString text;
-    QString error;
-    if (!EffectTemplate::read(path, &text, &error)) {
-        MessageBoxes::say(QStringLiteral("スクリプトのテンプレートを読み込めません: %1: %2").arg(path, error));
+    const std::optional<QString> text = EffectFiles::loadTemplate(name);
+    if (!text)
         return;
-    }
-    m_Text5 = text;
+    m_Text5 = *text;
 
     if (EffectTemplate::refusesPageWithLoadHandler(code)) {
         m_Text1 = m_form->surface()->DocumentHTML();

@@ -1,10 +1,11 @@
 #include "Form1.h"
-
+#include "effects/EffectCatalogue.h"
 #include "EditorEvents.h"
 #include "Module1.h"
 #include "ProgramFolder.h"
 #include "TextBuffer.h"
 #include "commands/MenuBar.h"
+#include "effects/EffectCatalogue.h"
 #include "effects/EffectDialogs.h"
 #include "effects/EffectDispatcher.h"
 #include "effects/ScriptStep.h"
@@ -52,14 +53,6 @@ const QStringList ControlEntries = {
     QStringLiteral("ボタン"), QStringLiteral("テキストボックス"), QStringLiteral("テキストエリア"),
     QStringLiteral("選択ボックス"), QStringLiteral("フローティングフレーム"), QStringLiteral("チェックボタン"),
     QStringLiteral("オプションボタン"), QStringLiteral("水平罫線"), QStringLiteral("マーキー"),
-};
-
-const QStringList EffectEntries = {
-    QStringLiteral("初めにお読み下さい。"), QStringLiteral("RevealTransition(Text)"),
-    QStringLiteral("RevealTransition(Image)"), QStringLiteral("BlendFilter"), QStringLiteral("移動する画像"),
-    QStringLiteral("時刻表示"), QStringLiteral("ﾀｲﾌﾟﾗｲﾀ風な文字"), QStringLiteral("影付き文字"),
-    QStringLiteral("波文字"), QStringLiteral("燃える文字"), QStringLiteral("消える文字"),
-    QStringLiteral("ﾏｳｽで色が変わる文字"), QStringLiteral("Dialog Box"), QStringLiteral("全画面表示"),
 };
 
 const QString BrowseTempName = QStringLiteral("\\BrowseTemp.htm");
@@ -235,7 +228,7 @@ void Form1::fillLists()
     m_Combo1->clear();
     m_Combo1->addItems(ControlEntries);
     m_Combo2->clear();
-    m_Combo2->addItems(EffectEntries);
+    m_Combo2->addItems(EffectCatalogue::listTexts());
     // The prompts are texts of the edit part, not entries of the lists.
     m_Combo1->setCurrentIndex(-1);
     m_Combo1->setEditText(ControlPrompt);

@@ -50,7 +50,8 @@ private slots:
                                        QStringLiteral("RevealTransition(Image)"), QStringLiteral("BlendFilter"), QStringLiteral("移動する画像"),
                                        QStringLiteral("時刻表示"), QStringLiteral("ﾀｲﾌﾟﾗｲﾀ風な文字"), QStringLiteral("影付き文字"),
                                        QStringLiteral("波文字"), QStringLiteral("燃える文字"), QStringLiteral("消える文字"),
-                                       QStringLiteral("ﾏｳｽで色が変わる文字"), QStringLiteral("Dialog Box"), QStringLiteral("全画面表示")}));
+                                       QStringLiteral("ﾏｳｽで色が変わる文字"), QStringLiteral("Dialog Box"), QStringLiteral("全画面表示"),
+                                       QStringLiteral("Redirect Filter(IE5.0)")}));
         // The prompts show, and are no entries.
         QCOMPARE(combo1->currentText(), QStringLiteral("Control"));
         QCOMPARE(combo2->currentText(), QStringLiteral("DynamicHtml"));

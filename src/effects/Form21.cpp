@@ -1,0 +1,89 @@
+#include "Form21.h"
+
+#include "EffectFiles.h"
+#include "EffectTemplate.h"
+#include "ElementNumber.h"
+#include "elements/DialogRows.h"
+#include "platform/CommonDialog.h"
+#include "platform/MessageBoxes.h"
+#include "shell/Form1.h"
+#include "shell/Module1.h"
+
+#include <QHBoxLayout>
+
+const QString Form21::PicturesMissing = QStringLiteral("画像が指定されていません！");
+
+Form21::Form21(Form1 *owner) : QDialog(owner), m_owner(owner)
+{
+    setObjectName(QStringLiteral("Form21"));
+    setWindowTitle(QStringLiteral("BlendFilter設定画面"));
+    m_CommonDialog1 = new CommonDialog(QStringLiteral("CommonDialog1"), this);
+
+    auto *grid = new QGridLayout;
+    m_Text1 = DialogRows::text(QStringLiteral("Text1"), QString(), this);
+    m_Command1 = DialogRows::button(QStringLiteral("Command1"), QStringLiteral("参照"), this);
+    m_Text2 = DialogRows::text(QStringLiteral("Text2"), QString(), this);
+    m_Command2 = DialogRows::button(QStringLiteral("Command2"), QStringLiteral("参照"), this);
+    m_Text3 = DialogRows::text(QStringLiteral("Text3"), QStringLiteral("image") + ElementNumber::drawText(), this);
+    m_Text3->setReadOnly(true);
+    DialogRows::add(grid, QStringLiteral("最初に表示させる画像"), m_Text1, QString(), m_Command1);
+    DialogRows::add(grid, QStringLiteral("次に表示させる画像"), m_Text2, QString(), m_Command2);
+    DialogRows::add(grid, QStringLiteral("ID"), m_Text3);
+
+    m_Command3 = DialogRows::button(QStringLiteral("Command3"), QStringLiteral("OK"), this);
+    m_Command4 = DialogRows::button(QStringLiteral("Command4"), QStringLiteral("Cancel"), this);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_Command3);
+    buttons->addWidget(m_Command4);
+    auto *main = new QVBoxLayout(this);
+    main->addLayout(grid);
+    main->addLayout(buttons);
+
+    connect(m_Command1, &QPushButton::clicked, this, &Form21::Command1_Click);
+    connect(m_Command2, &QPushButton::clicked, this, &Form21::Command2_Click);
+    connect(m_Command3, &QPushButton::clicked, this, &Form21::Command3_Click);
+    connect(m_Command4, &QPushButton::clicked, this, &Form21::Command4_Click);
+}
+
+QString Form21::markup(const QString &id, const QString &firstPicture)
+{
+    const QChar q = u'"';
+    return QStringLiteral("<IMG ID=") + id + QStringLiteral(" ") + QStringLiteral("SRC=") + q + firstPicture + q
+           + QStringLiteral(" ") + QStringLiteral("STYLE=") + q + QStringLiteral("Filter:blendtrans(duration=3)") + q
+           + QStringLiteral(">");
+}
+
+void Form21::Command1_Click()
+{
+    EffectFiles::choose(m_CommonDialog1, EffectFiles::PictureFilter, m_Text1);
+}
+
+void Form21::Command2_Click()
+{
+    EffectFiles::choose(m_CommonDialog1, EffectFiles::PictureFilter, m_Text2);
+}
+
+void Form21::Command3_Click()
+{
+    if (m_Text1->text().isEmpty() || m_Text2->text().isEmpty()) {
+        MessageBoxes::say(PicturesMissing);
+        return;
+    }
+    if (!EffectFiles::loadTemplate(EffectTemplate::fileName(Effect::BlendFilter)))
+        return;
+    Module1 &shared = Module1::shared();
+    shared.BlendImage1 = m_Text1->text();
+    shared.BlendImage2 = m_Text2->text();
+    shared.EffectElementId = m_Text3->text();
+    shared.SnippetHtml = markup(shared.EffectElementId.toString(), shared.BlendImage1);
+    m_owner->goscript();
+    accept();
+}
+
+void Form21::Command4_Click()
+{
+    m_Text1->clear();
+    m_Text2->clear();
+    reject();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+class Form1;
+class QLineEdit;
+class QPushButton;
+class TextBuffer;
+
+// A button that shows a page full screen.
+class Form27 : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit Form27(Form1 *owner);
+
+    void Command1_Click(); // 参照
+    void Command2_Click(); // OK
+    void Command3_Click(); // cancel
+
+    // The script text being filled (the hidden Text2).
+    QString scriptText() const;
+
+private:
+    Form1 *m_owner;
+    QLineEdit *m_Text1;
+    TextBuffer *m_Text2;
+    QPushButton *m_Command1;
+    QPushButton *m_Command2;
+    QPushButton *m_Command3;
+};
