@@ -1,0 +1,312 @@
+#include "support/EffectPages.h"
+#include "support/TestSupport.h"
+
+#include "effects/EffectFiles.h"
+#include "effects/Form23.h"
+#include "effects/Form24.h"
+#include "effects/Form26.h"
+#include "effects/Form27.h"
+#include "platform/CommonDialog.h"
+#include "shell/Module1.h"
+#include "shell/TextBuffer.h"
+
+#include <QFile>
+#include <QPushButton>
+
+using namespace TestSupport;
+using namespace EffectPages;
+
+// Typewriter, moving picture, dialog box and full screen.
+class TestLastEffects : public QObject
+{
+    Q_OBJECT
+
+private:
+    template<typename T>
+    static T *field(QWidget *dialog, const char *name)
+    {
+        T *widget = dialog->findChild<T *>(QLatin1String(name));
+        if (!widget)
+            qFatal("no %s", name);
+        return widget;
+    }
+    static QLineEdit *line(QWidget *dialog, const char *name) { return field<QLineEdit>(dialog, name); }
+    static QComboBox *combo(QWidget *dialog, const char *name) { return field<QComboBox>(dialog, name); }
+    static void click(QWidget *dialog, const char *name) { field<QPushButton>(dialog, name)->click(); }
+    static void choose(QComboBox *box, const QString &text)
+    {
+        const int index = box->findText(text);
+        QVERIFY2(index >= 0, qPrintable(text));
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    static const QByteArray &startPage()
+    {
+        static const QByteArray page = "<html><body><p>ab</p></body></html>";
+        return page;
+    }
+
+private slots:
+    void typewriter()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        Form1 form;
+        QVERIFY(load(form, folder, startPage()));
+        Module1 &shared = Module1::shared();
+        shared.EffectKind = Effect::Typewriter;
+        shared.TypewriterText = QStringLiteral("earlier");
+        shared.SnippetHtml = QStringLiteral("<B>earlier</B>");
+
+        Form23 dialog(&form);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("TypeWriter"));
+        click(&dialog, "Command1");
+        QCOMPARE(boxes.texts(), QStringList{Form23::TextMissing});
+        QCOMPARE(shared.TypewriterText, QString());
+        QCOMPARE(dialog.result(), 0);
+
+        QCOMPARE(Form23::withoutTrailingBlanks(QStringLiteral("  ab c   ")), QStringLiteral("  ab c"));
+        QCOMPARE(Form23::withoutTrailingBlanks(QStringLiteral("   ")), QString());
+        QCOMPARE(Form23::withoutTrailingBlanks(QStringLiteral("あ　")), QStringLiteral("あ　"));
+
+        boxes.shown.clear();
+        line(&dialog, "Text1")->setText(QStringLiteral("  ようこそ  "));
+        selectText(form.surface(), QStringLiteral("ab"), 2);
+        click(&dialog, "Command1");
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(shared.TypewriterText, QStringLiteral("  ようこそ"));
+        QString script = templateText(folder, QStringLiteral("typewriter.vs"));
+        QVERIFY(script.contains(QStringLiteral("[naiyou]")));
+        script.replace(QStringLiteral("[naiyou]"), QStringLiteral("  ようこそ"));
+        // Nothing before the area: the element part is empty, as for the clock.
+        QCOMPARE(body(form.surface()),
+                 QStringLiteral("<P>ab<TEXTAREA id=typetext cols=50 rows=6 style=background-color:gold;color:navy;font-size:11pt>"
+                                "</TEXTAREA><INPUT type=button name=jikann value=STOP language=VBScript onclick=gostop()>"
+                                "<SCRIPT type=text/vbscript>")
+                     + asInPage(script) + QStringLiteral("</SCRIPT></P>"));
+        QVERIFY(inRunMode(form));
+        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
+    }
+
+    void movingPicture()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        ScriptedDialogs pickers;
+        RecordingShellOpen shell;
+        Form1 form;
+        QVERIFY(load(form, folder, startPage()));
+        Module1 &shared = Module1::shared();
+        shared.EffectKind = Effect::MovingImage;
+        shared.MovingPathKind = 20;
+        const QString before = form.surface()->DocumentHTML();
+
+        Form24 dialog(&form);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("移動する画像の選択"));
+        QCOMPARE(shared.MovingPathKind, qint16(0));
+        QComboBox *kind = combo(&dialog, "Combo1");
+        QCOMPARE(kind->count(), 2);
+        QCOMPARE(kind->itemText(0), QStringLiteral("軌跡が円形"));
+        QCOMPARE(kind->itemText(1), QStringLiteral("軌跡が矩形"));
+        QCOMPARE(kind->currentText(), QString());
+        auto *ok = field<QPushButton>(&dialog, "Command2");
+        QVERIFY(!ok->isEnabled());
+
+        // Its own file dialog; OK follows the picture box.
+        const QString picture = folder.file(QStringLiteral("bird.gif"));
+        pickers.fileNames.enqueue(picture);
+        click(&dialog, "Command1");
+        QCOMPARE(line(&dialog, "Text1")->text(), picture);
+        QCOMPARE(pickers.filtersSeen, QStringList{CommonDialog::toQtFilter(EffectFiles::PictureFilter)});
+        QCOMPARE(form.commonDialog()->FileName, QString());
+        QVERIFY(ok->isEnabled());
+
+        // No path kind, or one typed that is no entry: refused, the dialog stays.
+        ok->click();
+        kind->setEditText(QStringLiteral("軌跡が三角"));
+        ok->click();
+        QCOMPARE(boxes.texts(), (QStringList{Form24::PathKindMissing, Form24::PathKindMissing}));
+        QCOMPARE(dialog.result(), 0);
+
+        choose(kind, QStringLiteral("軌跡が円形"));
+        QCOMPARE(shared.MovingPathKind, qint16(10));
+        choose(kind, QStringLiteral("軌跡が矩形"));
+        QCOMPARE(shared.MovingPathKind, qint16(20));
+
+        // Cancel to the overwrite question: the page stays.
+        boxes.shown.clear();
+        boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
+        ok->click();
+        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(boxes.shown[0].text, Form24::overwriteQuestion());
+        QCOMPARE(boxes.shown[0].text,
+                 QStringLiteral("この操作は現在編集中の文書の上に上書きされます。\r作業中のデータを保存してから実行してください！\r宜しいですか？"));
+        QCOMPARE(boxes.shown[0].title, QStringLiteral("確認"));
+        QCOMPARE(boxes.shown[0].buttons, MessageBoxes::Buttons::OkCancel);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(form.surface()->DocumentHTML(), before);
+        QVERIFY(shell.opened.isEmpty());
+        QVERIFY(!QFile::exists(folder.file(QStringLiteral("MivoTemp.htm"))));
+
+        // OK: the page becomes the rectangle page with the picture everywhere, saved and opened.
+        Form24 again(&form);
+        line(&again, "Text1")->setText(picture);
+        choose(combo(&again, "Combo1"), QStringLiteral("軌跡が矩形"));
+        boxes.shown.clear();
+        boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+        click(&again, "Command2");
+        QCOMPARE(again.result(), int(QDialog::Accepted));
+        QCOMPARE(boxes.texts(), (QStringList{Form24::overwriteQuestion(), QStringLiteral("Explorerを起動して実行します。")}));
+        const QString rectangle = templateText(folder, QStringLiteral("pathrect.mvo"));
+        QVERIFY(rectangle.count(QStringLiteral("[chikannimage]")) >= 1);
+        QCOMPARE(form.richTextBox(2)->text(), QString(rectangle).replace(QStringLiteral("[chikannimage]"), picture));
+        const QString page = form.surface()->DocumentHTML();
+        QVERIFY(!page.contains(QStringLiteral("[chikannimage]")));
+        QCOMPARE(page.count(picture), rectangle.count(QStringLiteral("[chikannimage]")));
+        QVERIFY(!page.contains(QStringLiteral("<P>ab</P>")));
+        QCOMPARE(shell.opened, QStringList{folder.file(QStringLiteral("MivoTemp.htm"))});
+        const QString saved = PageEncoding::decode(readBytes(folder.file(QStringLiteral("MivoTemp.htm"))), PageEncoding::Cp932);
+        QVERIFY(saved.contains(picture));
+        QVERIFY(!form.surface()->BrowseMode());
+        QCOMPARE(shared.EffectKind, Effect::MovingImage);
+    }
+
+    void dialogBox()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        ScriptedDialogs pickers;
+        Form1 form;
+        Module1 &shared = Module1::shared();
+        for (const QString &kindName : {QStringLiteral("Modal"), QStringLiteral("Modeless")}) {
+            form.Command4_Click();
+            QVERIFY(load(form, folder, startPage()));
+            shared.EffectKind = Effect::DialogBox;
+            const QString before = form.surface()->DocumentHTML();
+            boxes.shown.clear();
+
+            Form26 dialog(&form);
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Dialog Box 選択"));
+            QCOMPARE(field<QPushButton>(&dialog, "Command3")->text(), QStringLiteral("cancel"));
+            QComboBox *kind = combo(&dialog, "Combo1");
+            QCOMPARE(kind->currentText(), QString());
+            QCOMPARE(kind->itemText(0), QStringLiteral("Modal"));
+            QCOMPARE(kind->itemText(1), QStringLiteral("Modeless"));
+            click(&dialog, "Command2");
+            QCOMPARE(boxes.texts(), QStringList{Form26::KindMissing});
+            // A kind typed that is no entry: nothing happens, nothing is said.
+            kind->setEditText(QStringLiteral("Popup"));
+            click(&dialog, "Command2");
+            QCOMPARE(boxes.texts(), QStringList{Form26::KindMissing});
+            choose(kind, kindName);
+            click(&dialog, "Command2");
+            QCOMPARE(boxes.texts(), (QStringList{Form26::KindMissing, Form26::FileMissing}));
+            const QString file = kindName == QStringLiteral("Modal") ? QStringLiteral("modal.vs") : QStringLiteral("modeless.vs");
+            const QString script = templateText(folder, file);
+            QCOMPARE(dialog.scriptText(), script);
+            QCOMPARE(dialog.result(), 0);
+            QCOMPARE(form.surface()->DocumentHTML(), before);
+
+            // The picker: the main window's file dialog, pages only.
+            pickers.filtersSeen.clear();
+            pickers.fileNames.enqueue(folder.file(QStringLiteral("hello.htm")));
+            click(&dialog, "Command1");
+            QCOMPARE(pickers.filtersSeen, QStringList{CommonDialog::toQtFilter(EffectFiles::PageFilter)});
+            QCOMPARE(line(&dialog, "Text1")->text(), folder.file(QStringLiteral("hello.htm")));
+
+            boxes.shown.clear();
+            selectText(form.surface(), QStringLiteral("ab"), 1);
+            click(&dialog, "Command2");
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QCOMPARE(shared.DialogBoxFile, folder.file(QStringLiteral("hello.htm")));
+            const QString filled = QString(script).replace(QStringLiteral("[html_file]"), shared.DialogBoxFile);
+            QVERIFY(filled != script);
+            QCOMPARE(shared.SnippetHtml, filled);
+            // One copy of the script, behind the button.
+            const QString page = body(form.surface());
+            QVERIFY2(page.startsWith(QStringLiteral("<P>a<INPUT type=button value=Open language=VBScript onclick=mivo_open()><SCRIPT type=text/vbscript>")),
+                     qPrintable(page));
+            QCOMPARE(page.count(QStringLiteral("<SCRIPT")), 1);
+            QCOMPARE(page.count(QStringLiteral("Sub mivo_open")), 1);
+            QVERIFY(page.contains(shared.DialogBoxFile));
+            QVERIFY(inRunMode(form));
+            QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
+        }
+    }
+
+    void fullScreen()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        Form1 form;
+        QVERIFY(load(form, folder, startPage()));
+        Module1 &shared = Module1::shared();
+        shared.EffectKind = Effect::FullScreen;
+
+        Form27 dialog(&form);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("全画面表示設定"));
+        QCOMPARE(line(&dialog, "Text1")->text(), QString());
+        // An empty path is not refused: the placeholder goes away.
+        selectText(form.surface(), QStringLiteral("ab"), 2);
+        click(&dialog, "Command2");
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const QString script = templateText(folder, QStringLiteral("zenngamenn.mvo"));
+        QVERIFY(script.contains(QStringLiteral("[zenngamenn]")));
+        QCOMPARE(dialog.scriptText(), QString(script).replace(QStringLiteral("[zenngamenn]"), QString()));
+        const QString page = body(form.surface());
+        QVERIFY2(page.startsWith(QStringLiteral("<P>ab<INPUT type=button value=全画面表示実行 language=VBScript onclick=go()><SCRIPT type=text/vbscript>")),
+                 qPrintable(page));
+        QCOMPARE(page.count(QStringLiteral("<SCRIPT")), 1);
+        QVERIFY(!page.contains(QStringLiteral("[zenngamenn]")));
+        QVERIFY(inRunMode(form));
+        QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("ブラウズモードで確認します！"), QStringLiteral("「全画面実行」ボタンをクリックして下さい．")}));
+    }
+
+    void missingTemplatesKeepTheDialogOpen()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        RecordingShellOpen shell;
+        Form1 form;
+        QVERIFY(load(form, folder, startPage()));
+        const QString before = form.surface()->DocumentHTML();
+        for (const char *file : {"typewriter.vs", "pathoval.mvo", "modeless.vs", "zenngamenn.mvo"})
+            QVERIFY(QFile::remove(folder.file(QLatin1String(file))));
+        auto expectRefusal = [&](QDialog &dialog, const char *file) {
+            QCOMPARE(boxes.shown.size(), 1);
+            QVERIFY2(boxes.shown[0].text.contains(folder.file(QLatin1String(file))), qPrintable(boxes.shown[0].text));
+            QCOMPARE(dialog.result(), 0);
+            QCOMPARE(form.surface()->DocumentHTML(), before);
+            QVERIFY(!form.surface()->BrowseMode());
+            boxes.shown.clear();
+        };
+        Module1::shared().EffectKind = Effect::Typewriter;
+        Form23 typewriter(&form);
+        line(&typewriter, "Text1")->setText(QStringLiteral("abc"));
+        click(&typewriter, "Command1");
+        expectRefusal(typewriter, "typewriter.vs");
+
+        Module1::shared().EffectKind = Effect::MovingImage;
+        Form24 moving(&form);
+        line(&moving, "Text1")->setText(QStringLiteral("a.gif"));
+        choose(combo(&moving, "Combo1"), QStringLiteral("軌跡が円形"));
+        click(&moving, "Command2");
+        expectRefusal(moving, "pathoval.mvo");
+        QVERIFY(shell.opened.isEmpty());
+
+        Module1::shared().EffectKind = Effect::DialogBox;
+        Form26 box(&form);
+        choose(combo(&box, "Combo1"), QStringLiteral("Modeless"));
+        line(&box, "Text1")->setText(QStringLiteral("a.htm"));
+        click(&box, "Command2");
+        expectRefusal(box, "modeless.vs");
+
+        Module1::shared().EffectKind = Effect::FullScreen;
+        Form27 full(&form);
+        click(&full, "Command2");
+        expectRefusal(full, "zenngamenn.mvo");
+    }
+};
+
+TOVALEAF_TEST_MAIN(TestLastEffects)
+#include "tst_lasteffects.moc"
