@@ -35,14 +35,10 @@ Form13::Form13(Form1 *owner) : QDialog(owner), m_owner(owner)
     m_Command4 = DialogRows::button(QStringLiteral("Command4"), QStringLiteral("Cancel"), this);
     m_Command3->setEnabled(false);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_Command3);
-    buttons->addWidget(m_Command4);
     auto *main = new QVBoxLayout(this);
     main->addLayout(grid);
     main->addWidget(m_WebBrowser1, 1);
-    main->addLayout(buttons);
+    main->addLayout(DialogRows::okCancel(m_Command3, m_Command4));
 
     connect(m_Text1, &QLineEdit::textChanged, this, [this](const QString &t) { m_Command3->setEnabled(!t.isEmpty()); });
     connect(m_Command3, &QPushButton::clicked, this, &Form13::Command3_Click);

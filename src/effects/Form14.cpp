@@ -28,13 +28,9 @@ Form14::Form14(Form1 *owner) : QDialog(owner), m_owner(owner)
 
     m_Command1 = DialogRows::button(QStringLiteral("Command1"), QStringLiteral("OK"), this);
     m_Command2 = DialogRows::button(QStringLiteral("Command2"), QStringLiteral("Cancel"), this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_Command1);
-    buttons->addWidget(m_Command2);
     auto *main = new QVBoxLayout(this);
     main->addLayout(grid);
-    main->addLayout(buttons);
+    main->addLayout(DialogRows::okCancel(m_Command1, m_Command2));
 
     connect(m_Text1, &QLineEdit::textChanged, this, [this](const QString &t) { m_Command1->setEnabled(!t.isEmpty()); });
     connect(m_Command1, &QPushButton::clicked, this, &Form14::Command1_Click);

@@ -32,13 +32,9 @@ Form21::Form21(Form1 *owner) : QDialog(owner), m_owner(owner)
 
     m_Command3 = DialogRows::button(QStringLiteral("Command3"), QStringLiteral("OK"), this);
     m_Command4 = DialogRows::button(QStringLiteral("Command4"), QStringLiteral("Cancel"), this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_Command3);
-    buttons->addWidget(m_Command4);
     auto *main = new QVBoxLayout(this);
     main->addLayout(grid);
-    main->addLayout(buttons);
+    main->addLayout(DialogRows::okCancel(m_Command3, m_Command4));
 
     connect(m_Command1, &QPushButton::clicked, this, &Form21::Command1_Click);
     connect(m_Command2, &QPushButton::clicked, this, &Form21::Command2_Click);

@@ -35,13 +35,9 @@ Form22::Form22(Form1 *owner) : QDialog(owner), m_owner(owner)
 
     m_Command2 = DialogRows::button(QStringLiteral("Command2"), QStringLiteral("OK"), this);
     m_Command3 = DialogRows::button(QStringLiteral("Command3"), QStringLiteral("Cancel"), this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_Command2);
-    buttons->addWidget(m_Command3);
     auto *main = new QVBoxLayout(this);
     main->addLayout(grid);
-    main->addLayout(buttons);
+    main->addLayout(DialogRows::okCancel(m_Command2, m_Command3));
 
     connect(m_Command1, &QPushButton::clicked, this, &Form22::Command1_Click);
     connect(m_Command2, &QPushButton::clicked, this, &Form22::Command2_Click);

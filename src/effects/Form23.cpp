@@ -21,15 +21,11 @@ Form23::Form23(Form1 *owner) : QDialog(owner), m_owner(owner)
     m_Command1 = DialogRows::button(QStringLiteral("Command1"), QStringLiteral("OK"), this);
     m_Command2 = DialogRows::button(QStringLiteral("Command2"), QStringLiteral("Cancel"), this);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_Command1);
-    buttons->addWidget(m_Command2);
     auto *main = new QVBoxLayout(this);
     main->addWidget(new QLabel(QStringLiteral("ﾀｲﾌﾟﾗｲﾀ風に表示させたい文字列を入力してください。"), this));
     main->addWidget(m_Text1);
     main->addWidget(new QLabel(QStringLiteral("横には何文字でも構いません！但し改行は許可されません。"), this));
-    main->addLayout(buttons);
+    main->addLayout(DialogRows::okCancel(m_Command1, m_Command2));
     resize(460, sizeHint().height());
 
     connect(m_Command1, &QPushButton::clicked, this, &Form23::Command1_Click);

@@ -35,13 +35,9 @@ Form24::Form24(Form1 *owner) : QDialog(owner), m_owner(owner)
     m_Command2 = DialogRows::button(QStringLiteral("Command2"), QStringLiteral("OK"), this);
     m_Command3 = DialogRows::button(QStringLiteral("Command3"), QStringLiteral("Cancel"), this);
     m_Command2->setEnabled(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_Command2);
-    buttons->addWidget(m_Command3);
     auto *main = new QVBoxLayout(this);
     main->addLayout(grid);
-    main->addLayout(buttons);
+    main->addLayout(DialogRows::okCancel(m_Command2, m_Command3));
 
     connect(m_Combo1, &QComboBox::activated, this, &Form24::Combo1_Click);
     // A path typed into the box counts as much as one chosen with the picker.

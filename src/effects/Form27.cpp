@@ -22,14 +22,10 @@ Form27::Form27(Form1 *owner) : QDialog(owner), m_owner(owner)
 
     m_Command2 = DialogRows::button(QStringLiteral("Command2"), QStringLiteral("OK"), this);
     m_Command3 = DialogRows::button(QStringLiteral("Command3"), QStringLiteral("cancel"), this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_Command2);
-    buttons->addWidget(m_Command3);
     auto *main = new QVBoxLayout(this);
     main->addWidget(new QLabel(QStringLiteral("全画面で表示するHTMLﾌｧｲﾙを指定して下さい．"), this));
     main->addLayout(pathRow);
-    main->addLayout(buttons);
+    main->addLayout(DialogRows::okCancel(m_Command2, m_Command3));
 
     connect(m_Command1, &QPushButton::clicked, this, &Form27::Command1_Click);
     connect(m_Command2, &QPushButton::clicked, this, &Form27::Command2_Click);

@@ -43,14 +43,10 @@ Form6::Form6(Form1 *owner) : QDialog(owner), m_owner(owner)
     m_WebBrowser1->setMinimumHeight(120);
     m_WebBrowser1->Navigate(ProgramFolder::file(QStringLiteral("\\color.htm")));
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_Command2);
-    buttons->addWidget(m_Command3);
     auto *main = new QVBoxLayout(this);
     main->addLayout(grid);
     main->addWidget(m_WebBrowser1, 1);
-    main->addLayout(buttons);
+    main->addLayout(DialogRows::okCancel(m_Command2, m_Command3));
 
     connect(m_Command2, &QPushButton::clicked, this, &Form6::Command2_Click);
     connect(m_Command3, &QPushButton::clicked, this, &Form6::Command3_Click);

@@ -28,13 +28,9 @@ Form7::Form7(Form1 *owner) : QDialog(owner), m_owner(owner)
     DialogRows::add(grid, QStringLiteral("Transition"), m_Combo2, QString(), m_Text3);
     new TransitionNumberBox(m_Combo2, m_Text3, m_Command2);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_Command2);
-    buttons->addWidget(m_Command3);
     auto *main = new QVBoxLayout(this);
     main->addLayout(grid);
-    main->addLayout(buttons);
+    main->addLayout(DialogRows::okCancel(m_Command2, m_Command3));
 
     connect(m_Command1, &QPushButton::clicked, this, &Form7::Command1_Click);
     connect(m_Command2, &QPushButton::clicked, this, &Form7::Command2_Click);

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,6 +38,16 @@ inline QPushButton *button(const QString &name, const QString &caption, QWidget 
     b->setObjectName(name);
     b->setAutoDefault(false);
     return b;
+}
+
+// OK and Cancel at the right of the dialog's last row.
+inline QHBoxLayout *okCancel(QPushButton *ok, QPushButton *cancel)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
 }
 
 inline void add(QGridLayout *grid, const QString &label, QWidget *field, const QString &hint = QString(),

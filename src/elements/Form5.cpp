@@ -24,13 +24,9 @@ Form5::Form5(Form1 *owner) : QDialog(owner), m_owner(owner)
     m_Command2 = DialogRows::button(QStringLiteral("Command2"), QStringLiteral("OK"), this);
     m_Command3 = DialogRows::button(QStringLiteral("Command3"), QStringLiteral("Cancel"), this);
     m_Command2->setEnabled(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_Command2);
-    buttons->addWidget(m_Command3);
     auto *main = new QVBoxLayout(this);
     main->addLayout(grid);
-    main->addLayout(buttons);
+    main->addLayout(DialogRows::okCancel(m_Command2, m_Command3));
 
     connect(m_Text1, &QLineEdit::textChanged, this, [this](const QString &t) { m_Command2->setEnabled(!t.isEmpty()); });
     connect(m_Command1, &QPushButton::clicked, this, &Form5::Command1_Click);

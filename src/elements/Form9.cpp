@@ -24,13 +24,9 @@ Form9::Form9(Form1 *owner) : QDialog(owner), m_owner(owner)
     DialogRows::add(grid, QStringLiteral("ﾋﾟｸｾﾙ数"), m_Text3, QStringLiteral("Scrollamount"));
     m_Command1 = DialogRows::button(QStringLiteral("Command1"), QStringLiteral("OK"), this);
     m_Command2 = DialogRows::button(QStringLiteral("Command2"), QStringLiteral("Cancel"), this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_Command1);
-    buttons->addWidget(m_Command2);
     auto *main = new QVBoxLayout(this);
     main->addLayout(grid);
-    main->addLayout(buttons);
+    main->addLayout(DialogRows::okCancel(m_Command1, m_Command2));
 
     connect(m_Command1, &QPushButton::clicked, this, &Form9::Command1_Click);
     connect(m_Command2, &QPushButton::clicked, this, &Form9::Command2_Click);

@@ -1,3 +1,4 @@
+#include "support/DialogFields.h"
 #include "support/EffectPages.h"
 #include "support/TestSupport.h"
 
@@ -15,6 +16,7 @@
 
 using namespace TestSupport;
 using namespace EffectPages;
+using namespace DialogFields;
 
 // Typewriter, moving picture, dialog box and full screen.
 class TestLastEffects : public QObject
@@ -22,24 +24,6 @@ class TestLastEffects : public QObject
     Q_OBJECT
 
 private:
-    template<typename T>
-    static T *field(QWidget *dialog, const char *name)
-    {
-        T *widget = dialog->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no %s", name);
-        return widget;
-    }
-    static QLineEdit *line(QWidget *dialog, const char *name) { return field<QLineEdit>(dialog, name); }
-    static QComboBox *combo(QWidget *dialog, const char *name) { return field<QComboBox>(dialog, name); }
-    static void click(QWidget *dialog, const char *name) { field<QPushButton>(dialog, name)->click(); }
-    static void choose(QComboBox *box, const QString &text)
-    {
-        const int index = box->findText(text);
-        QVERIFY2(index >= 0, qPrintable(text));
-        box->setCurrentIndex(index);
-        emit box->activated(index);
-    }
     static const QByteArray &startPage()
     {
         static const QByteArray page = "<html><body><p>ab</p></body></html>";

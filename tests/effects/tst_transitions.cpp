@@ -1,3 +1,4 @@
+#include "support/DialogFields.h"
 #include "support/EffectPages.h"
 #include "support/ModalDriver.h"
 #include "support/TestSupport.h"
@@ -20,6 +21,7 @@
 
 using namespace TestSupport;
 using namespace EffectPages;
+using namespace DialogFields;
 
 // The reveal, blend and redirect dialogs and the pages they make.
 class TestTransitions : public QObject
@@ -27,23 +29,6 @@ class TestTransitions : public QObject
     Q_OBJECT
 
 private:
-    template<typename T>
-    static T *field(QWidget *dialog, const char *name)
-    {
-        T *widget = dialog->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no %s", name);
-        return widget;
-    }
-    static QLineEdit *line(QWidget *dialog, const char *name) { return field<QLineEdit>(dialog, name); }
-    static QComboBox *combo(QWidget *dialog, const char *name) { return field<QComboBox>(dialog, name); }
-    static void choose(QComboBox *box, const QString &text)
-    {
-        const int index = box->findText(text);
-        QVERIFY2(index >= 0, qPrintable(text));
-        box->setCurrentIndex(index);
-        emit box->activated(index);
-    }
     static const QByteArray &startPage()
     {
         static const QByteArray page = "<html><body><p>ab</p></body></html>";
