@@ -253,8 +253,8 @@
         for (const a of [...copy.attributes]) if (a.name.startsWith('on')) copy.removeAttribute(a.name);
         const cs = getComputedStyle(el);
         copy.style.position = 'absolute';
-        copy.style.left = el.offsetLeft + 'px';
-        copy.style.top = el.offsetTop + 'px';
+        copy.style.left = '0px';
+        copy.style.top = '0px';
         copy.style.width = el.offsetWidth + 'px';
         copy.style.height = el.offsetHeight + 'px';
         copy.style.margin = '0';
@@ -264,6 +264,11 @@
         copy.style.filter = el.style.filter;
         copy.__tvlSnapshot = true;
         el.parentNode.insertBefore(copy, el.nextSibling);
+        // offsetLeft counts from a table cell, the copy from its containing block: measure both.
+        const at = el.getBoundingClientRect();
+        const placed = copy.getBoundingClientRect();
+        copy.style.left = (at.left - placed.left) + 'px';
+        copy.style.top = (at.top - placed.top) + 'px';
         return copy;
     }
 
