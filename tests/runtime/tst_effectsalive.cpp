@@ -9,7 +9,10 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QBuffer>
 #include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QWebEngineView>
 
 #include <functional>
@@ -356,6 +359,53 @@ private slots:
         QTRY_VERIFY(!blue(shot(surface).pixelColor(picture.center())));
         QTRY_VERIFY_WITH_TIMEOUT(blue(shot(surface).pixelColor(picture.center())), 10000);
         QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
+    }
+
+    // A second picture given as an address arrives when the network lets it.
+    void blendWaitsForALatePicture()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        Form1 form;
+        showForm(form);
+        DhtmlEdit *surface = form.surface();
+        Module1 &shared = Module1::shared();
+        writePicture(folder.file(QStringLiteral("a.png")), Qt::red);
+        QByteArray second;
+        {
+            QBuffer buffer(&second);
+            buffer.open(QIODevice::WriteOnly);
+            QImage picture(120, 80, QImage::Format_RGB32);
+            picture.fill(Qt::blue);
+            QVERIFY(picture.save(&buffer, "PNG"));
+        }
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        QTcpSocket *request = nullptr;
+        connect(&server, &QTcpServer::newConnection, this, [&] { request = server.nextPendingConnection(); });
+
+        startPage(form, folder);
+        shared.EffectKind = Effect::BlendFilter;
+        shared.BlendImage1 = folder.file(QStringLiteral("a.png"));
+        shared.BlendImage2 = QStringLiteral("http://127.0.0.1:%1/b.png").arg(server.serverPort());
+        shared.EffectElementId = QStringLiteral("image7");
+        shared.SnippetHtml = QStringLiteral("<IMG ID=image7 SRC=\"") + shared.BlendImage1 + QStringLiteral("\" STYLE=\"Filter:blendtrans(duration=3)\">");
+        form.goscript();
+        QVERIFY(surface->BrowseMode());
+        const QRect picture = boxOf(surface, QStringLiteral("#image7"));
+        QTRY_VERIFY(request != nullptr);
+        // Longer than the blend: the first picture stays meanwhile.
+        letRun(surface, 3500);
+        QVERIFY(red(shot(surface).pixelColor(picture.center())));
+        request->write("HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nContent-Length: " + QByteArray::number(second.size())
+                       + "\r\nConnection: close\r\n\r\n" + second);
+        request->flush();
+        // Then it blends, over its duration, rather than showing the picture at once.
+        QTRY_VERIFY([&] {
+            const QColor now = shot(surface).pixelColor(picture.center());
+            return now.red() > 60 && now.blue() > 60;
+        }());
+        QTRY_VERIFY_WITH_TIMEOUT(blue(shot(surface).pixelColor(picture.center())), 10000);
     }
 
     void redirectedBlockTurns()
