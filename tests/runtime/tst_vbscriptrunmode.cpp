@@ -198,10 +198,14 @@ private slots:
             "  DA_mivo.Image = img.Transform(lib.Rotate2RateDegrees(90))\n"
             "  DA_mivo.Start\n"
             "End Sub\n"
+            "Sub change_onclick\n"
+            "  note.innerText = \"changed\"\n"
+            "End Sub\n"
             "</script></head><body>"
             "<OBJECT ID='DA_mivo' Style =\"position:absolute; left:200; top:50; width:500; height:500;z-index: -1\" "
             "CLASSID='CLSID:B6FFC24C-7E13-11D0-9B47-00C04FC2F51D'></OBJECT>"
-            "<DIV ID='mivo_text' STYLE='WIDTH:250; FILTER:redirect'>comment<IMG SRC='p.gif'></DIV></body></html>";
+            "<DIV ID='mivo_text' STYLE='WIDTH:250; FILTER:redirect'><SPAN ID=note>comment</SPAN><IMG SRC='p.gif'></DIV>"
+            "<BUTTON ID=change>change</BUTTON></body></html>";
         QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("redirect.htm"), page)));
         QVERIFY(surface.setBrowseMode(true));
         const QString turn = QStringLiteral("(document.getElementById('DA_mivo').querySelector('div > div') || {style:{}}).style.transform || ''");
@@ -210,6 +214,17 @@ private slots:
         QCOMPARE(js(&surface, QStringLiteral("document.getElementById('DA_mivo').querySelector('div > div').textContent")), QStringLiteral("comment"));
         const QString first = js(&surface, turn);
         QTRY_VERIFY(js(&surface, turn) != first); // it keeps turning
+
+        // The turning copy follows its block, and the page's names still find the block itself.
+        const QString shown = QStringLiteral("document.getElementById('DA_mivo').querySelector('div > div').textContent");
+        js(&surface, QStringLiteral("document.getElementById('change').click()"));
+        QCOMPARE(js(&surface, QStringLiteral("document.querySelectorAll('#note').length")), QStringLiteral("1"));
+        QCOMPARE(text(&surface, QStringLiteral("note")), QStringLiteral("changed"));
+        QTRY_COMPARE(js(&surface, shown), QStringLiteral("changed"));
+        js(&surface, QStringLiteral("document.getElementById('note').textContent = 'again'"));
+        QTRY_COMPARE(js(&surface, shown), QStringLiteral("again"));
+        const QString now = js(&surface, turn);
+        QTRY_VERIFY(js(&surface, turn) != now);
         QVERIFY(boxes.shown.isEmpty());
     }
 
