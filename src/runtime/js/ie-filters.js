@@ -249,8 +249,10 @@
     function snapshot(el) {
         if (getComputedStyle(el).visibility === 'hidden' || getComputedStyle(el).display === 'none') return null;
         const copy = el.cloneNode(true);
-        copy.removeAttribute('id');
-        for (const a of [...copy.attributes]) if (a.name.startsWith('on')) copy.removeAttribute(a.name);
+        // The copy answers to none of the page's names and runs none of its handlers.
+        for (const part of [copy, ...copy.querySelectorAll('*')]) {
+            for (const a of [...part.attributes]) if (a.name === 'id' || a.name === 'name' || a.name.startsWith('on')) part.removeAttribute(a.name);
+        }
         const cs = getComputedStyle(el);
         copy.style.position = 'absolute';
         copy.style.left = '0px';
