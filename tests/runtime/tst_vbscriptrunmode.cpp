@@ -158,6 +158,9 @@ private slots:
             "  reveal.filters.revealTrans.Apply\n"
             "  reveal.style.visibility = \"visible\"\n"
             "  reveal.filters(0).Play\n"
+            "  blend.filters(0).Apply\n"
+            "  inner.innerText = \"new\"\n"
+            "  blend.filters(0).Play\n"
             "End Sub\n"
             "Sub reveal_onfilterchange\n"
             "  done.innerText = \"done \" & reveal.filters.item(0).status\n"
@@ -165,6 +168,7 @@ private slots:
             "</script></head><body>\n"
             "<div id=reveal style=\"position:absolute;left:0;top:0;width:200px;height:100px;background:#ff0000;visibility:hidden;"
             "filter:revealTrans(transition=6,duration=2)\"></div>\n"
+            "<div id=blend style=\"position:absolute;left:250px;top:0;width:100px;filter:blendTrans(duration=2)\"><span id=inner>old</span></div>\n"
             "<div id=shadow style=\"position:absolute;left:0;top:150px;width:100px;filter:Shadow(Color=red,Direction=90)\">s</div>\n"
             "<div id=alpha style=\"position:absolute;left:200px;top:150px;width:100px;filter:alpha(opacity=50)\">a</div>\n"
             "<p id=done style=\"position:absolute;top:250px\"></p></body></html>";
@@ -180,6 +184,10 @@ private slots:
         QTRY_COMPARE(pixel(20, 50), QColor(Qt::red));
         QCOMPARE(pixel(180, 50), QColor(Qt::white));
         QCOMPARE(text(&surface, QStringLiteral("done")), QString());
+        // The blend's fading copy shows the old text and takes none of the page's ids.
+        QCOMPARE(js(&surface, QStringLiteral("document.querySelector('#blend + div').textContent")), QStringLiteral("old"));
+        QCOMPARE(js(&surface, QStringLiteral("document.querySelectorAll('#inner').length")), QStringLiteral("1"));
+        QCOMPARE(text(&surface, QStringLiteral("inner")), QStringLiteral("new"));
         QTRY_COMPARE_WITH_TIMEOUT(text(&surface, QStringLiteral("done")), QStringLiteral("done 0"), 10000);
         QTRY_COMPARE(pixel(180, 50), QColor(Qt::red));
         QVERIFY(boxes.shown.isEmpty());
