@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QFile>
 #include <QImage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
 using namespace TestSupport;
@@ -99,6 +101,68 @@ private slots:
         QVERIFY(surface.setBrowseMode(false));
         QCOMPARE(text(&surface, QStringLiteral("out")), QString());
         QVERIFY(!surface.DocumentHTML().contains(QStringLiteral("tvl")));
+    }
+
+    void javaScriptErrorsTold()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        DhtmlEdit surface;
+        // A script the program itself puts into pages: its errors are not the page's.
+        QWebEngineScript ours;
+        ours.setName(QStringLiteral("tvl-fault"));
+        ours.setSourceCode(QStringLiteral("setTimeout(() => { throw new TypeError('ours'); }, 0);"));
+        ours.setInjectionPoint(QWebEngineScript::DocumentReady);
+        ours.setWorldId(QWebEngineScript::MainWorld);
+        surface.view()->page()->scripts().insert(ours);
+        const QByteArray page =
+            "<html><head><title>js</title>\n"
+            "<script>\n"
+            "var ready = 1;\n"
+            "missing();\n"
+            "</script>\n"
+            "<script language=VBScript>\n"
+            "Function Twice(n)\n"
+            "  Twice = n * 2\n"
+            "End Function\n"
+            "</script>\n"
+            "<script>\n"
+            "Sub Later\n"
+            "  out.innerText = \"later\"\n"
+            "End Sub\n"
+            "</script>\n"
+            "<script type=text/javascript>var total = ;</script>\n"
+            "</head><body>\n"
+            "<button id=nul onclick=\"document.getElementById('none').value = 1\">n</button>\n"
+            "<button id=vb onclick=\"Twice('x')\">v</button>\n"
+            "<button id=ok onclick=\"out.textContent = 'still ' + ready\">o</button>\n"
+            "<button id=later onclick=\"Later()\">l</button>\n"
+            "<p id=out></p></body></html>";
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("js.htm"), page)));
+        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(surface.setBrowseMode(true));
+        const QString head = QStringLiteral("スクリプト エラーが発生しました。\n\n");
+        QStringList expected{
+            head + QStringLiteral("行: 4\nコード: missing();\nエラー: 'missing' は定義されていません。 (JavaScript ReferenceError)"),
+            head + QStringLiteral("行: 16\nコード: <script type=text/javascript>var total = ;</script>\nエラー: ここに ';' は書けません。 (JavaScript SyntaxError)")};
+        QTRY_COMPARE(boxes.texts(), expected);
+
+        // Each error once, however often it happens; the page goes on.
+        for (int i = 0; i < 2; ++i)
+            js(&surface, QStringLiteral("document.getElementById('nul').click(), document.getElementById('vb').click()"));
+        expected << head + QStringLiteral("行: 18\nコード: <button id=nul onclick=\"document.getElementById('none').value = 1\">n</button>\n"
+                                          "エラー: 'value' に書き込もうとしましたが、オブジェクトが null です。 (JavaScript TypeError)")
+                 << head + QStringLiteral("行: 3\nコード: Twice = n * 2\nエラー: 型が一致しません。 (13)");
+        QTRY_COMPARE(boxes.texts(), expected);
+        js(&surface, QStringLiteral("document.getElementById('ok').click()"));
+        QCOMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("still 1"));
+        js(&surface, QStringLiteral("document.getElementById('later').click()"));
+        QCOMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("later"));
+        QCOMPARE(boxes.texts(), expected);
+        for (const auto &shown : boxes.shown) {
+            QCOMPARE(shown.title, MessageBoxes::DefaultTitle);
+            QCOMPARE(shown.icon, MessageBoxes::Icon::Warning);
+        }
     }
 
     void browserModelFromVbScript()
