@@ -230,6 +230,8 @@ test('redirect: the block turns continuously in the animation control, and Reloa
         attributes: {},
         get firstChild() { return this.children[0] || null; },
         appendChild(c) { this.children.push(c); return c; },
+        replaceChildren(...c) { this.children = c; },
+        querySelectorAll() { return []; },
         cloneNode() { return Object.assign(node(tag), { style: Object.assign({}, this.style), text: this.text }); },
         removeAttribute(n) { delete this.attributes[n]; },
         getAttribute(n) { return this.attributes[n] ?? null; },
@@ -241,12 +243,14 @@ test('redirect: the block turns continuously in the animation control, and Reloa
     const hadAnimation = VB.animationReady;
     delete VB.animationReady;
     // eslint-disable-next-line no-new-func
-    new Function('window', 'location', 'HTMLObjectElement', 'document', 'getComputedStyle', 'performance', 'setInterval', 'clearInterval', source)(
+    class MutationObserver { observe() {} disconnect() {} }
+    new Function('window', 'location', 'HTMLObjectElement', 'document', 'getComputedStyle', 'performance', 'setInterval', 'clearInterval',
+        'MutationObserver', source)(
         { __tvlvb: VB }, { protocol: 'file:', hostname: '' }, HTMLObjectElement,
         { createElement: node }, (el) => ({ position: el.style.position || 'absolute', display: 'block' }),
         { now: () => now },
         (f) => { intervals.set(nextInterval, f); return nextInterval++; },
-        (id) => intervals.delete(id));
+        (id) => intervals.delete(id), MutationObserver);
     try {
         const control = Object.assign(Object.create(HTMLObjectElement.prototype), node('object'));
         control.attributes.classid = 'CLSID:B6FFC24C-7E13-11D0-9B47-00C04FC2F51D';

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QFile>
 #include <QImage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
 using namespace TestSupport;
@@ -101,6 +103,68 @@ private slots:
         QVERIFY(!surface.DocumentHTML().contains(QStringLiteral("tvl")));
     }
 
+    void javaScriptErrorsTold()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        DhtmlEdit surface;
+        // A script the program itself puts into pages: its errors are not the page's.
+        QWebEngineScript ours;
+        ours.setName(QStringLiteral("tvl-fault"));
+        ours.setSourceCode(QStringLiteral("setTimeout(() => { throw new TypeError('ours'); }, 0);"));
+        ours.setInjectionPoint(QWebEngineScript::DocumentReady);
+        ours.setWorldId(QWebEngineScript::MainWorld);
+        surface.view()->page()->scripts().insert(ours);
+        const QByteArray page =
+            "<html><head><title>js</title>\n"
+            "<script>\n"
+            "var ready = 1;\n"
+            "missing();\n"
+            "</script>\n"
+            "<script language=VBScript>\n"
+            "Function Twice(n)\n"
+            "  Twice = n * 2\n"
+            "End Function\n"
+            "</script>\n"
+            "<script>\n"
+            "Sub Later\n"
+            "  out.innerText = \"later\"\n"
+            "End Sub\n"
+            "</script>\n"
+            "<script type=text/javascript>var total = ;</script>\n"
+            "</head><body>\n"
+            "<button id=nul onclick=\"document.getElementById('none').value = 1\">n</button>\n"
+            "<button id=vb onclick=\"Twice('x')\">v</button>\n"
+            "<button id=ok onclick=\"out.textContent = 'still ' + ready\">o</button>\n"
+            "<button id=later onclick=\"Later()\">l</button>\n"
+            "<p id=out></p></body></html>";
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("js.htm"), page)));
+        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(surface.setBrowseMode(true));
+        const QString head = QStringLiteral("スクリプト エラーが発生しました。\n\n");
+        QStringList expected{
+            head + QStringLiteral("行: 4\nコード: missing();\nエラー: 'missing' は定義されていません。 (JavaScript ReferenceError)"),
+            head + QStringLiteral("行: 16\nコード: <script type=text/javascript>var total = ;</script>\nエラー: ここに ';' は書けません。 (JavaScript SyntaxError)")};
+        QTRY_COMPARE(boxes.texts(), expected);
+
+        // Each error once, however often it happens; the page goes on.
+        for (int i = 0; i < 2; ++i)
+            js(&surface, QStringLiteral("document.getElementById('nul').click(), document.getElementById('vb').click()"));
+        expected << head + QStringLiteral("行: 18\nコード: <button id=nul onclick=\"document.getElementById('none').value = 1\">n</button>\n"
+                                          "エラー: 'value' に書き込もうとしましたが、オブジェクトが null です。 (JavaScript TypeError)")
+                 << head + QStringLiteral("行: 3\nコード: Twice = n * 2\nエラー: 型が一致しません。 (13)");
+        QTRY_COMPARE(boxes.texts(), expected);
+        js(&surface, QStringLiteral("document.getElementById('ok').click()"));
+        QCOMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("still 1"));
+        js(&surface, QStringLiteral("document.getElementById('later').click()"));
+        QCOMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("later"));
+        QCOMPARE(boxes.texts(), expected);
+        for (const auto &shown : boxes.shown) {
+            QCOMPARE(shown.title, MessageBoxes::DefaultTitle);
+            QCOMPARE(shown.icon, MessageBoxes::Icon::Warning);
+        }
+    }
+
     void browserModelFromVbScript()
     {
         ProgramFolderFixture folder;
@@ -158,6 +222,9 @@ private slots:
             "  reveal.filters.revealTrans.Apply\n"
             "  reveal.style.visibility = \"visible\"\n"
             "  reveal.filters(0).Play\n"
+            "  blend.filters(0).Apply\n"
+            "  inner.innerText = \"new\"\n"
+            "  blend.filters(0).Play\n"
             "End Sub\n"
             "Sub reveal_onfilterchange\n"
             "  done.innerText = \"done \" & reveal.filters.item(0).status\n"
@@ -165,6 +232,7 @@ private slots:
             "</script></head><body>\n"
             "<div id=reveal style=\"position:absolute;left:0;top:0;width:200px;height:100px;background:#ff0000;visibility:hidden;"
             "filter:revealTrans(transition=6,duration=2)\"></div>\n"
+            "<div id=blend style=\"position:absolute;left:250px;top:0;width:100px;filter:blendTrans(duration=2)\"><span id=inner>old</span></div>\n"
             "<div id=shadow style=\"position:absolute;left:0;top:150px;width:100px;filter:Shadow(Color=red,Direction=90)\">s</div>\n"
             "<div id=alpha style=\"position:absolute;left:200px;top:150px;width:100px;filter:alpha(opacity=50)\">a</div>\n"
             "<p id=done style=\"position:absolute;top:250px\"></p></body></html>";
@@ -180,6 +248,10 @@ private slots:
         QTRY_COMPARE(pixel(20, 50), QColor(Qt::red));
         QCOMPARE(pixel(180, 50), QColor(Qt::white));
         QCOMPARE(text(&surface, QStringLiteral("done")), QString());
+        // The blend's fading copy shows the old text and takes none of the page's ids.
+        QCOMPARE(js(&surface, QStringLiteral("document.querySelector('#blend + div').textContent")), QStringLiteral("old"));
+        QCOMPARE(js(&surface, QStringLiteral("document.querySelectorAll('#inner').length")), QStringLiteral("1"));
+        QCOMPARE(text(&surface, QStringLiteral("inner")), QStringLiteral("new"));
         QTRY_COMPARE_WITH_TIMEOUT(text(&surface, QStringLiteral("done")), QStringLiteral("done 0"), 10000);
         QTRY_COMPARE(pixel(180, 50), QColor(Qt::red));
         QVERIFY(boxes.shown.isEmpty());
@@ -198,10 +270,14 @@ private slots:
             "  DA_mivo.Image = img.Transform(lib.Rotate2RateDegrees(90))\n"
             "  DA_mivo.Start\n"
             "End Sub\n"
+            "Sub change_onclick\n"
+            "  note.innerText = \"changed\"\n"
+            "End Sub\n"
             "</script></head><body>"
             "<OBJECT ID='DA_mivo' Style =\"position:absolute; left:200; top:50; width:500; height:500;z-index: -1\" "
             "CLASSID='CLSID:B6FFC24C-7E13-11D0-9B47-00C04FC2F51D'></OBJECT>"
-            "<DIV ID='mivo_text' STYLE='WIDTH:250; FILTER:redirect'>comment<IMG SRC='p.gif'></DIV></body></html>";
+            "<DIV ID='mivo_text' STYLE='WIDTH:250; FILTER:redirect'><SPAN ID=note>comment</SPAN><IMG SRC='p.gif'></DIV>"
+            "<BUTTON ID=change>change</BUTTON></body></html>";
         QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("redirect.htm"), page)));
         QVERIFY(surface.setBrowseMode(true));
         const QString turn = QStringLiteral("(document.getElementById('DA_mivo').querySelector('div > div') || {style:{}}).style.transform || ''");
@@ -210,6 +286,17 @@ private slots:
         QCOMPARE(js(&surface, QStringLiteral("document.getElementById('DA_mivo').querySelector('div > div').textContent")), QStringLiteral("comment"));
         const QString first = js(&surface, turn);
         QTRY_VERIFY(js(&surface, turn) != first); // it keeps turning
+
+        // The turning copy follows its block, and the page's names still find the block itself.
+        const QString shown = QStringLiteral("document.getElementById('DA_mivo').querySelector('div > div').textContent");
+        js(&surface, QStringLiteral("document.getElementById('change').click()"));
+        QCOMPARE(js(&surface, QStringLiteral("document.querySelectorAll('#note').length")), QStringLiteral("1"));
+        QCOMPARE(text(&surface, QStringLiteral("note")), QStringLiteral("changed"));
+        QTRY_COMPARE(js(&surface, shown), QStringLiteral("changed"));
+        js(&surface, QStringLiteral("document.getElementById('note').textContent = 'again'"));
+        QTRY_COMPARE(js(&surface, shown), QStringLiteral("again"));
+        const QString now = js(&surface, turn);
+        QTRY_VERIFY(js(&surface, turn) != now);
         QVERIFY(boxes.shown.isEmpty());
     }
 

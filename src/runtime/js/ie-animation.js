@@ -49,9 +49,27 @@
     }
     function draw(el) {
         const s = stageOf(el);
-        if (!s.image || !s.stage) return;
+        if (!s.image || !s.stage || !s.stage.firstChild) return;
         const t = (performance.now() - s.began) / 1000;
-        s.stage.firstChild.style.transform = s.image.cssAt(t);
+        s.css = s.image.cssAt(t);
+        s.stage.firstChild.style.transform = s.css;
+    }
+    // The block as it is now, answering to none of the page's names.
+    function copyOf(source) {
+        const copy = source.cloneNode(true);
+        for (const el of [copy, ...copy.querySelectorAll('[id],[name]')]) {
+            el.removeAttribute('id');
+            el.removeAttribute('name');
+        }
+        copy.style.visibility = 'visible';
+        copy.style.filter = '';
+        copy.style.position = 'static';
+        return copy;
+    }
+    function showCopy(s) {
+        const copy = copyOf(s.image.source);
+        if (s.css) copy.style.transform = s.css;
+        s.stage.replaceChildren(copy);
     }
     const members = {
         PixelLibrary: { get() { return isControl(this) ? library : undefined; } },
@@ -68,16 +86,20 @@
                     // The control shows its picture centred in its own box.
                     s.stage = document.createElement('div');
                     s.stage.style.cssText = 'position:absolute;inset:0;display:flex;align-items:center;justify-content:center;overflow:visible;pointer-events:none';
-                    const copy = s.image.source.cloneNode(true);
-                    copy.removeAttribute('id');
-                    copy.style.visibility = 'visible';
-                    copy.style.filter = '';
-                    copy.style.position = 'static';
-                    s.stage.appendChild(copy);
                     if (getComputedStyle(this).position === 'static') this.style.position = 'relative';
                     if (getComputedStyle(this).display === 'inline') this.style.display = 'inline-block';
                     this.appendChild(s.stage);
                 }
+                // The filter drew its block live: each Start copies it afresh, and a change to it is copied again.
+                s.css = '';
+                showCopy(s);
+                if (s.watch) s.watch.disconnect();
+                s.watch = new MutationObserver(() => {
+                    if (s.pending) return;
+                    s.pending = true;
+                    setTimeout(() => { s.pending = false; showCopy(s); }, 0);
+                });
+                s.watch.observe(s.image.source, { subtree: true, childList: true, characterData: true, attributes: true });
                 s.began = performance.now();
                 clearInterval(s.timer);
                 s.timer = setInterval(() => draw(this), 30);

@@ -249,12 +249,14 @@
     function snapshot(el) {
         if (getComputedStyle(el).visibility === 'hidden' || getComputedStyle(el).display === 'none') return null;
         const copy = el.cloneNode(true);
-        copy.removeAttribute('id');
-        for (const a of [...copy.attributes]) if (a.name.startsWith('on')) copy.removeAttribute(a.name);
+        // The copy answers to none of the page's names and runs none of its handlers.
+        for (const part of [copy, ...copy.querySelectorAll('*')]) {
+            for (const a of [...part.attributes]) if (a.name === 'id' || a.name === 'name' || a.name.startsWith('on')) part.removeAttribute(a.name);
+        }
         const cs = getComputedStyle(el);
         copy.style.position = 'absolute';
-        copy.style.left = el.offsetLeft + 'px';
-        copy.style.top = el.offsetTop + 'px';
+        copy.style.left = '0px';
+        copy.style.top = '0px';
         copy.style.width = el.offsetWidth + 'px';
         copy.style.height = el.offsetHeight + 'px';
         copy.style.margin = '0';
@@ -264,6 +266,11 @@
         copy.style.filter = el.style.filter;
         copy.__tvlSnapshot = true;
         el.parentNode.insertBefore(copy, el.nextSibling);
+        // offsetLeft counts from a table cell, the copy from its containing block: measure both.
+        const at = el.getBoundingClientRect();
+        const placed = copy.getBoundingClientRect();
+        copy.style.left = (at.left - placed.left) + 'px';
+        copy.style.top = (at.top - placed.top) + 'px';
         return copy;
     }
 
@@ -284,10 +291,12 @@
             f.status = 2;
             const kind = f.kind === 'blendTrans' ? -1 : (num(f.Transition, 0) === 23 ? Math.floor(Math.random() * 23) : Math.max(0, Math.min(22, Math.round(num(f.Transition, 0)))));
             const random = Array.from({ length: 400 }, Math.random);
-            const began = performance.now();
+            const run = {};
+            f.run = run;
+            let began = null;
             const step = () => {
-                if (f.status !== 2) return;
-                const p = Math.min(1, (performance.now() - began) / Math.max(1, seconds * 1000));
+                if (f.status !== 2 || f.run !== run) return;
+                const p = began === null ? 0 : Math.min(1, (performance.now() - began) / Math.max(1, seconds * 1000));
                 if (kind < 0) {
                     el.style.opacity = String(p * (f.savedOpacity ? Number(f.savedOpacity) : 1));
                     if (f.before) f.before.style.opacity = String(1 - p);
@@ -303,9 +312,18 @@
                 }
                 if (p >= 1) finish(el, f);
                 // A timer rather than animation frames: a hidden page finishes its transitions too.
-                else f.frame = setTimeout(step, 16);
+                else if (began !== null) f.frame = setTimeout(step, 16);
+            };
+            const start = () => {
+                if (f.status !== 2 || f.run !== run || began !== null) return;
+                began = performance.now();
+                step();
             };
             step();
+            // A picture whose source has just changed plays once it can be drawn, as the target
+            // browser waited for its download: a slow picture would otherwise pop in at the end.
+            if (el instanceof HTMLImageElement && !el.complete && typeof el.decode === 'function') el.decode().then(start, start);
+            else start();
         };
         f.Stop = () => finish(el, f);
         f.apply = f.Apply;

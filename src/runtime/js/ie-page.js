@@ -77,23 +77,101 @@
     // ---- errors: each one once, with its line and what went wrong
     const sources = [];
     const reported = new Set();
+    function tell(key, line, code, what) {
+        if (reported.has(key)) return;
+        reported.add(key);
+        let text = 'スクリプト エラーが発生しました。\n\n';
+        if (line) text += '行: ' + line + '\n';
+        if (code) text += 'コード: ' + code + '\n';
+        text += 'エラー: ' + what;
+        ask('error', { text });
+    }
     function report(e, blockSource) {
         if (!e) return;
         const block = e.vbBlock !== undefined ? sources[e.vbBlock] : blockSource;
         const line = e.vbLine || 0;
         const number = e.vbNumber || 0;
-        const keyText = (e.vbBlock === undefined ? '?' : e.vbBlock) + ':' + line + ':' + number;
-        if (reported.has(keyText)) return;
-        reported.add(keyText);
         const code = block && line ? (block.split(/\r\n|\r|\n/)[line - 1] || '').trim() : '';
         const what = e.vbDescription || e.message || String(e);
-        let text = 'スクリプト エラーが発生しました。\n\n';
-        if (line) text += '行: ' + line + '\n';
-        if (code) text += 'コード: ' + code + '\n';
-        text += 'エラー: ' + what + (number ? ' (' + number + ')' : '');
-        ask('error', { text });
+        tell((e.vbBlock === undefined ? '?' : e.vbBlock) + ':' + line + ':' + number, line, code, what + (number ? ' (' + number + ')' : ''));
     }
     VB.report = report;
+
+    // The page's JavaScript: an uncaught error is told the same way. The engine hides what is
+    // thrown in the scripts the program injects (this runtime): those are not the page's errors.
+    const injected = /^userscript:/;
+    const sourceTexts = new Map();
+    function sourceLine(url, line) {
+        if (!line) return '';
+        if (!sourceTexts.has(url)) {
+            let text = '';
+            try {
+                const xhr = new XMLHttpRequest();
+                xhr.open('GET', url, false);
+                xhr.send();
+                if (xhr.status === 200 || xhr.status === 0) text = xhr.responseText;
+            } catch (e) {
+                // The line's text only helps; the message goes without it.
+            }
+            sourceTexts.set(url, text);
+        }
+        const code = (sourceTexts.get(url).split(/\r\n|\r|\n/)[line - 1] || '').trim();
+        return code.length > 120 ? code.slice(0, 117) + '...' : code;
+    }
+    // The engine's English messages, said in Japanese where a page's errors commonly say them.
+    const SAYINGS = [
+        [/^(.+) is not defined$/, (m) => "'" + m[1] + "' は定義されていません。"],
+        [/^(.+) is not a function$/, (m) => "'" + m[1] + "' は関数ではありません。"],
+        [/^(.+) is not a constructor$/, (m) => "'" + m[1] + "' は New で作れるものではありません。"],
+        [/^Cannot read propert(?:y|ies) of (null|undefined)(?: \(reading '(.*)'\))?$/,
+            (m) => (m[2] ? "'" + m[2] + "' を読み取ろうとしましたが、" : '') + 'オブジェクトが ' + m[1] + ' です。'],
+        [/^Cannot set propert(?:y|ies) of (null|undefined)(?: \(setting '(.*)'\))?$/,
+            (m) => (m[2] ? "'" + m[2] + "' に書き込もうとしましたが、" : '') + 'オブジェクトが ' + m[1] + ' です。'],
+        [/^Assignment to constant variable\.?$/, () => '定数には代入できません。'],
+        [/^Cannot access '(.+)' before initialization$/, (m) => "'" + m[1] + "' は値が決まる前に使われています。"],
+        [/^Identifier '(.+)' has already been declared$/, (m) => "'" + m[1] + "' は既に宣言されています。"],
+        [/^Maximum call stack size exceeded$/, () => '呼び出しが深すぎます (スタック領域が不足しています)。'],
+        [/^Invalid array length$/, () => '配列の長さが正しくありません。'],
+        [/^Unexpected end of input$/, () => 'スクリプトが途中で終わっています。'],
+        [/^Unexpected token '(.+)'$/, (m) => "ここに '" + m[1] + "' は書けません。"],
+        [/^Unexpected identifier(?: '(.+)')?$/, (m) => (m[1] ? "ここに名前 '" + m[1] + "' は書けません。" : 'ここに名前は書けません。')],
+        [/^Unexpected string$/, () => 'ここに文字列は書けません。'],
+        [/^Unexpected number$/, () => 'ここに数値は書けません。'],
+        [/^Invalid or unexpected token$/, () => '使えない文字か、閉じていない文字列があります。'],
+        [/^missing \) after argument list$/, () => '引数の後に ) がありません。'],
+        [/^Invalid left-hand side in assignment$/, () => '代入の左側が正しくありません。'],
+    ];
+    const KINDS = {
+        ReferenceError: '参照できません', TypeError: '値の種類が正しくありません', SyntaxError: '構文が正しくありません',
+        RangeError: '値が範囲を超えています', URIError: 'アドレスが正しくありません', EvalError: 'eval を実行できません',
+    };
+    function explain(message, kind) {
+        let said = String(message || '').replace(/^Uncaught\s+/, '');
+        const named = /^([A-Za-z]*Error):\s*/.exec(said);
+        if (named) {
+            kind = kind || named[1];
+            said = said.slice(named[0].length);
+        }
+        const suffix = kind ? ' (JavaScript ' + kind + ')' : ' (JavaScript)';
+        for (const [pattern, say] of SAYINGS) {
+            const m = pattern.exec(said);
+            if (m) return say(m) + suffix;
+        }
+        return (KINDS[kind] ? KINDS[kind] + ': ' : '') + said + suffix;
+    }
+    window.addEventListener('error', (ev) => {
+        // VBScript called from the page's JavaScript fails as VBScript; the engine hides
+        // that error, thrown where the runtime runs it, but the runtime kept it.
+        const escaped = $.escaped;
+        $.escaped = null;
+        const e = ev.error || escaped;
+        if (e && (e === escaped || e.vbRuntime)) { report($.at(e)); return; }
+        // An untyped block after a VBScript one is VBScript; the engine tried it as JavaScript first.
+        if (e instanceof SyntaxError && document.currentScript && treatedAsVbScript(document.currentScript)) return;
+        if (!ev.filename || injected.test(ev.filename)) return;
+        const kind = e && e.name ? String(e.name) : '';
+        tell('js:' + ev.filename + ':' + ev.lineno + ':' + kind, ev.lineno, sourceLine(ev.filename, ev.lineno), explain(ev.message, kind));
+    });
 
     function guarded(f, blockSource) {
         return function (...args) {
@@ -198,6 +276,14 @@
         } catch (e) {
             return false;
         }
+    }
+    function treatedAsVbScript(script) {
+        let vb = false;
+        for (const el of document.getElementsByTagName('script')) {
+            vb = isVbScript(el) || (isUntyped(el) && vb && !parsesAsJavaScript(el.text));
+            if (el === script) return vb;
+        }
+        return false;
     }
     const done = new WeakSet();
     let lastWasVb = false;

@@ -525,6 +525,13 @@
             if ($.depth > 2000) { $.depth = 0; raise(28); }
             try {
                 return body(args);
+            } catch (e) {
+                // Leaving VBScript for the JavaScript that called it: the page model reports it if nothing catches it.
+                if ($.depth === 1) {
+                    $.escaped = e;
+                    queueMicrotask(() => { $.escaped = null; });
+                }
+                throw e;
             } finally {
                 $.depth--;
             }
