@@ -1,6 +1,10 @@
 #include "support/TestSupport.h"
 
 #include "effects/FilteredTextMarkup.h"
+#include "effects/Form21.h"
+#include "effects/Form22.h"
+#include "effects/Form6.h"
+#include "effects/Form7.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/PageEncoding.h"
 #include "shell/Form1.h"
@@ -131,8 +135,7 @@ private slots:
         shared.RevealTransitionNo = 3;
         shared.RevealBackColor = QStringLiteral("LIME");
         shared.RevealTextAlign = QStringLiteral("center");
-        shared.SnippetHtml = QStringLiteral("<DIV id=mivo style=\"width:100%;filter:revealtrans(transition=3,duration=3);text-align:center;"
-                                            "background-color:LIME;visibility:hidden\">文字を入力</DIV>");
+        shared.SnippetHtml = Form6::markup(3, QStringLiteral("center"), QStringLiteral("LIME"));
         form.goscript();
         QVERIFY(surface->BrowseMode());
         const QRect text = boxOf(surface, QStringLiteral("#mivo"));
@@ -159,8 +162,7 @@ private slots:
         shared.EffectImageFile = folder.file(QStringLiteral("red.png"));
         shared.EffectImageAlt = QStringLiteral("赤");
         shared.EffectImageTransition = QStringLiteral("6");
-        shared.SnippetHtml = QStringLiteral("<IMG id=mivoimage SRC=\"") + shared.EffectImageFile
-                             + QStringLiteral("\"ALT=\"赤\"style=\"filter:revealtrans(transition=6,duration=3);visibility:hidden\"></DIV>");
+        shared.SnippetHtml = Form7::markup(shared.EffectImageFile, shared.EffectImageAlt, shared.EffectImageTransition);
         form.goscript();
         QVERIFY(surface->BrowseMode());
         const QRect picture = boxOf(surface, QStringLiteral("#mivoimage"));
@@ -337,7 +339,7 @@ private slots:
         shared.BlendImage1 = folder.file(QStringLiteral("a.png"));
         shared.BlendImage2 = folder.file(QStringLiteral("b.png"));
         shared.EffectElementId = QStringLiteral("image42");
-        shared.SnippetHtml = QStringLiteral("<IMG ID=image42 SRC=\"") + shared.BlendImage1 + QStringLiteral("\" STYLE=\"Filter:blendtrans(duration=3)\">");
+        shared.SnippetHtml = Form21::markup(QStringLiteral("image42"), shared.BlendImage1);
         form.goscript();
         QVERIFY(surface->BrowseMode());
         const QRect picture = boxOf(surface, QStringLiteral("#image42"));
@@ -389,7 +391,7 @@ private slots:
         shared.BlendImage1 = folder.file(QStringLiteral("a.png"));
         shared.BlendImage2 = QStringLiteral("http://127.0.0.1:%1/b.png").arg(server.serverPort());
         shared.EffectElementId = QStringLiteral("image7");
-        shared.SnippetHtml = QStringLiteral("<IMG ID=image7 SRC=\"") + shared.BlendImage1 + QStringLiteral("\" STYLE=\"Filter:blendtrans(duration=3)\">");
+        shared.SnippetHtml = Form21::markup(QStringLiteral("image7"), shared.BlendImage1);
         form.goscript();
         QVERIFY(surface->BrowseMode());
         const QRect picture = boxOf(surface, QStringLiteral("#image7"));
@@ -421,10 +423,7 @@ private slots:
         startPage(form, folder);
         shared.EffectKind = Effect::RedirectFilter;
         shared.EffectImageFile = folder.file(QStringLiteral("red.png"));
-        shared.SnippetHtml = QStringLiteral("<OBJECT ID='DA_mivo' Style =\"position:absolute; left:200; top:50; width:500; height:500;z-index: -1\""
-                                            " CLASSID='CLSID:B6FFC24C-7E13-11D0-9B47-00C04FC2F51D'></OBJECT>"
-                                            "<DIV ID='mivo_text' STYLE='WIDTH:250; FILTER:redirect'>回る<IMG SRC='")
-                             + shared.EffectImageFile + QStringLiteral("'></DIV>");
+        shared.SnippetHtml = Form22::markup(QStringLiteral("回る"), shared.EffectImageFile);
         form.goscript();
         QVERIFY(surface->BrowseMode());
         const QString angle = QStringLiteral("(() => { const d = document.querySelector('#DA_mivo div > *');"
