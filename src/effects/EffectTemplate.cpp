@@ -87,7 +87,9 @@ QString EffectTemplate::substitute(qint16 code, QString text, const Module1 &val
         text.replace(QStringLiteral("[GAZOU2]"), values.BlendImage2);
         break;
     case Effect::Typewriter:
-        text.replace(QStringLiteral("[naiyou]"), values.TypewriterText);
+        // The text stands inside a string of the script; a quote the user typed
+        // would end that string and stop the page.
+        text.replace(QStringLiteral("[naiyou]"), QString(values.TypewriterText).replace(u'"', QStringLiteral("\"\"")));
         break;
     default:
         break;

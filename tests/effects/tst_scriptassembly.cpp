@@ -108,6 +108,9 @@ private slots:
         QCOMPARE(EffectTemplate::substitute(Effect::Typewriter, QStringLiteral("[naiyou][naiyou]"), shared), QString());
         shared.TypewriterText = QStringLiteral("abc");
         QCOMPARE(EffectTemplate::substitute(Effect::Typewriter, QStringLiteral("[naiyou]-[naiyou]"), shared), QStringLiteral("abc-abc"));
+        shared.TypewriterText = QStringLiteral("say \"hi\"");
+        QCOMPARE(EffectTemplate::substitute(Effect::Typewriter, QStringLiteral("x = \"[naiyou]\""), shared),
+                 QStringLiteral("x = \"say \"\"hi\"\"\""));
         shared.EffectElementId = QStringLiteral("img1");
         shared.BlendImage1 = QStringLiteral("1.gif");
         shared.BlendImage2 = QStringLiteral("2.gif");
