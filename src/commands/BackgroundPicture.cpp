@@ -1,5 +1,6 @@
 #include "BackgroundPicture.h"
 
+#include "documents/TemporaryPages.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/FileChannel.h"
 #include "platform/MessageBoxes.h"
@@ -19,9 +20,8 @@ QString BackgroundPicture::bodyTag(const QString &picturePath, const QString &fi
 
 QString BackgroundPicture::tempPath(const QString &name, const QString &programFolderName)
 {
-    const Module1 &shared = Module1::shared();
-    if (shared.EffectKind == Effect::FileScreenOpened)
-        return ProgramFolder::join(shared.DocumentFolder, name);
+    if (TemporaryPages::besidePage())
+        return TemporaryPages::path(name);
     return ProgramFolder::file(programFolderName);
 }
 

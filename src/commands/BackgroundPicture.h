@@ -15,7 +15,8 @@ public:
 
     // The text that replaces "<BODY": a path holding a blank is quoted, so that it stays one attribute.
     static QString bodyTag(const QString &picturePath, const QString &fixedAttr);
-    // Where the temporary page goes: beside a page opened through the file screen, else the program folder.
+    // Where the temporary page goes: name beside a page opened through the file screen from a known
+    // folder, else programFolderName in the program folder.
     static QString tempPath(const QString &name, const QString &programFolderName);
 
     // Writes text to path and loads it into the surface; tells the user why when it cannot.

@@ -9,12 +9,16 @@
 const QString TemporaryPages::TvlTemp = QStringLiteral("\\tvlTemp.htm");
 const QString TemporaryPages::TvlTemp1 = QStringLiteral("\\tvlTemp1.htm");
 
+bool TemporaryPages::besidePage()
+{
+    // An empty folder (the screen cancelled, or a page in "/") would mean the root of the file system.
+    const Module1 &shared = Module1::shared();
+    return shared.EffectKind == Effect::FileScreenOpened && !shared.DocumentFolder.isEmpty();
+}
+
 QString TemporaryPages::folder()
 {
-    const Module1 &shared = Module1::shared();
-    if (shared.EffectKind == Effect::FileScreenOpened && !shared.DocumentFolder.isEmpty())
-        return shared.DocumentFolder;
-    return ProgramFolder::path();
+    return besidePage() ? Module1::shared().DocumentFolder : ProgramFolder::path();
 }
 
 QString TemporaryPages::path(const QString &name)

@@ -11,8 +11,10 @@ public:
     static const QString TvlTemp;  // "\tvlTemp.htm"
     static const QString TvlTemp1; // "\tvlTemp1.htm"
 
-    // The opened page's folder while the page came through the file screen,
-    // else the program folder; never the root for an empty folder.
+    // True while the page came through the file screen from a known folder.
+    static bool besidePage();
+    // The opened page's folder while besidePage(), else the program folder;
+    // never the root for an empty folder.
     static QString folder();
     static QString path(const QString &name);
 

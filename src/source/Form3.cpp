@@ -2,6 +2,7 @@
 
 #include "Form18.h"
 #include "SourceEdit.h"
+#include "documents/TemporaryPages.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/FileChannel.h"
@@ -9,7 +10,6 @@
 #include "platform/Twips.h"
 #include "shell/Form1.h"
 #include "shell/Module1.h"
-#include "shell/ProgramFolder.h"
 #include "shell/TextBuffer.h"
 
 #include <QCheckBox>
@@ -121,11 +121,8 @@ void Form3::Command2_Click()
 
 QString Form3::tempPagePath()
 {
-    const Module1 &shared = Module1::shared();
     // A page from the file screen keeps its folder, so that its pictures still resolve.
-    if (shared.EffectKind == Effect::FileScreenOpened && !shared.DocumentFolder.isEmpty())
-        return ProgramFolder::join(shared.DocumentFolder, TempPageName);
-    return ProgramFolder::file(TempPageName);
+    return TemporaryPages::path(TempPageName);
 }
 
 // The unload: asks about an edited text, and on OK puts it into the page. False keeps the window open.

@@ -42,6 +42,14 @@ void SourceEdit::setSource(const QString &text)
     setPlainText(text);
 }
 
+QString SourceEdit::source() const
+{
+    // toPlainText() would make U+00A0 a space and U+2028 a line feed, and so change scripts unasked.
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
+}
+
 void SourceEdit::replaceWhole(const QString &text)
 {
     QTextCursor cursor(document());

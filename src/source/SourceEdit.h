@@ -17,7 +17,8 @@ public:
     explicit SourceEdit(QWidget *parent = nullptr);
 
     void setSource(const QString &text);
-    QString source() const { return toPlainText(); }
+    // The text exactly as it stands: no-break spaces and line separators kept.
+    QString source() const;
     // The whole text replaced as one step the box can undo.
     void replaceWhole(const QString &text);
     int lineNumberWidth() const;

@@ -148,6 +148,43 @@ private slots:
         QVERIFY(form.surface()->DocumentHTML().contains(QStringLiteral("<!-- end -->")));
     }
 
+    // A no-break space and a line separator in a script, a style and a comment are read back as they are.
+    void rawCharactersAreNoEdit()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        Form1 form;
+        const QString page = folder.file(QStringLiteral("raw.htm"));
+        writeBytes(page, "<html><head><meta charset=utf-8><script>var s = 'a\xC2\xA0" "b\xE2\x80\xA8" "c';</script>"
+                         "<style>p { font-family: 'x\xC2\xA0y'; }</style></head>"
+                         "<body><!-- d\xC2\xA0" "e\xE2\x80\xA8" "f --><p>one</p></body></html>");
+        QVERIFY(form.surface()->LoadDocument(page));
+        const QString expected = QStringLiteral("<HTML><HEAD><META charset=utf-8><SCRIPT>var s = 'a\u00A0b\u2028c';</SCRIPT>"
+                                                "<STYLE>p { font-family: 'x\u00A0y'; }</STYLE></HEAD>"
+                                                "<BODY><!-- d\u00A0e\u2028f --><P>one</P></BODY></HTML>");
+        QString shown;
+        whileOpen(form, [&](Form3 *w) {
+            shown = w->source()->source();
+            w->close();
+        });
+        QCOMPARE(shown, expected);
+        QCOMPARE(boxes.texts(), QStringList());
+        QVERIFY(!QFile::exists(folder.file(QStringLiteral("tvlTemp.htm"))));
+
+        // An edit elsewhere leaves the script, the style and the comment whole.
+        boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+        whileOpen(form, [&](Form3 *w) {
+            select(w->source(), QStringLiteral("one"));
+            w->source()->insertPlainText(QStringLiteral("two"));
+            w->close();
+        });
+        QCOMPARE(boxes.texts(), QStringList{Form3::UpdateQuestion});
+        QByteArray written = expected.toUtf8();
+        written.replace("<P>one</P>", "<P>two</P>");
+        QCOMPARE(readBytes(folder.file(QStringLiteral("tvlTemp.htm"))), written + "\r\n");
+        QCOMPARE(form.surface()->DocumentHTML(), QString::fromUtf8(written));
+    }
+
     void replaceInOnePass()
     {
         ProgramFolderFixture folder;
