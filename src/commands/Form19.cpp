@@ -80,9 +80,9 @@ void Form19::Command2_Click()
 {
     Module1 &shared = Module1::shared();
     const QString pattern = m_Combo1->currentText();
-    if (pattern == QLatin1String("固定する"))
+    if (pattern == QStringLiteral("固定する"))
         shared.BackgroundFixedAttr = QStringLiteral("bgProperties=fixed");
-    else if (pattern == QLatin1String("固定しない"))
+    else if (pattern == QStringLiteral("固定しない"))
         shared.BackgroundFixedAttr = QStringLiteral("bgProperties=none");
     else
         return;
