@@ -20,7 +20,9 @@ QString BackgroundPicture::bodyTag(const QString &picturePath, const QString &fi
 QString BackgroundPicture::tempPath(const QString &name, const QString &programFolderName)
 {
     const Module1 &shared = Module1::shared();
-    if (shared.EffectKind == Effect::FileScreenOpened)
+    // A file screen left with Cancel keeps the kind but names no folder; an empty
+    // folder would put the page at the root, where the exit never looks.
+    if (shared.EffectKind == Effect::FileScreenOpened && !shared.DocumentFolder.isEmpty())
         return ProgramFolder::join(shared.DocumentFolder, name);
     return ProgramFolder::file(programFolderName);
 }
