@@ -350,6 +350,8 @@ private slots:
         surface.resize(600, 400);
         static_cast<QWidget &>(surface).show();
         QVERIFY(QTest::qWaitForWindowExposed(&surface));
+        // Clicks hit the page only once it is laid out at the view's size.
+        QTRY_COMPARE(js(&surface, QStringLiteral("String(innerWidth)")), QString::number(surface.view()->width()));
         QWidget *input = surface.view()->focusProxy();
         QVERIFY(input);
         QTest::mousePress(input, Qt::LeftButton, {}, QPoint(15, 45));
@@ -382,6 +384,8 @@ private slots:
         surface.resize(600, 400);
         static_cast<QWidget &>(surface).show();
         QVERIFY(QTest::qWaitForWindowExposed(&surface));
+        // Clicks hit the page only once it is laid out at the view's size.
+        QTRY_COMPARE(js(&surface, QStringLiteral("String(innerWidth)")), QString::number(surface.view()->width()));
         // The engine's input widget is made anew with each load.
         QWidget *input = surface.view()->focusProxy();
         QVERIFY(input);
