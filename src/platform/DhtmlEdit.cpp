@@ -23,6 +23,7 @@
 #include <QJsonValue>
 #include <QMenu>
 #include <QMimeData>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -156,8 +157,21 @@ DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
     });
     connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
             [this](QWebEnginePage::RenderProcessTerminationStatus status, int) { onRenderProcessTerminated(status); });
-    connect(m_view, &SurfaceView::contextMenuRequested, this,
-            [this](const QPoint &globalPos, const QPoint &) { onContextMenuRequested(globalPos); });
+    // A right click: the caret goes where the click was, unless it was on the selection.
+    connect(m_view, &SurfaceView::rightClicked, this, [this](const QPoint &globalPos, const QPoint &localPos) {
+        evaluate(QStringLiteral("__tvl.caretForMenu && __tvl.caretForMenu(%1, %2)").arg(localPos.x()).arg(localPos.y()));
+        onContextMenuRequested(globalPos);
+    }, Qt::QueuedConnection);
+    // The engine's own request (the menu key) comes from inside a task of the engine,
+    // where the page cannot answer: the menu waits until the page answers again.
+    connect(m_view, &SurfaceView::contextMenuRequested, this, [this](const QPoint &globalPos, const QPoint &) {
+        QPointer<DhtmlEdit> self(this);
+        m_page->runJavaScript(QStringLiteral("0"), EditorWorld, [self, globalPos](const QVariant &) {
+            if (self)
+                QMetaObject::invokeMethod(self, [self, globalPos] { if (self) self->onContextMenuRequested(globalPos); },
+                                          Qt::QueuedConnection);
+        });
+    });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (now && (now == m_view || m_view->isAncestorOf(now)))
             emit GotFocus();

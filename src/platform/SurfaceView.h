@@ -10,8 +10,13 @@ public:
     using QWebEngineView::QWebEngineView;
 
 signals:
+    // The engine asks for a menu (the keyboard's menu key).
     void contextMenuRequested(const QPoint &globalPos, const QPoint &localPos);
+    // A right click on the page, kept from the engine.
+    void rightClicked(const QPoint &globalPos, const QPoint &localPos);
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void childEvent(QChildEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };

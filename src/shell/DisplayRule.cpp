@@ -37,7 +37,7 @@ DisplayRule::Outcome DisplayRule::decide(const Status &status, int tagPosition, 
 {
     Outcome out;
     auto set = [&](const char *item, bool on) { out.items.append({QString::fromLatin1(item), on}); };
-    const bool noPicture = tagPosition < 2;
+    const bool noPicture = !pictureSet(tagPosition);
     set("haikeisettei", noPicture);
     set("deletehaikei", !noPicture);
     for (const ItemCommand &c : FirstGroup)

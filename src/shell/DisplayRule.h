@@ -21,4 +21,6 @@ struct DisplayRule
     // tagPosition: 1-based place of BodyBackgroundTag in the source copy (1 for an empty tag, 0 if absent).
     static Outcome decide(const Status &status, int tagPosition, bool browseMode);
     static int tagPosition(const QString &sourceCopy, const QString &tag);
+    // Whether the page holds the background picture's tag: "delete" on, "set" off.
+    static bool pictureSet(int tagPosition) { return tagPosition >= 2; }
 };

@@ -35,6 +35,14 @@ void EditorEvents::DisplayChanged()
     m_form->combo(2)->setEnabled(lists);
 }
 
+void EditorEvents::SourceCopyChanged()
+{
+    const int tagAt = DisplayRule::tagPosition(m_form->richTextBox(1)->text(), Module1::shared().BodyBackgroundTag);
+    const bool pictured = DisplayRule::pictureSet(tagAt);
+    m_form->menus().item(QStringLiteral("haikeisettei"))->setEnabled(!pictured);
+    m_form->menus().item(QStringLiteral("deletehaikei"))->setEnabled(pictured);
+}
+
 void EditorEvents::BuildContextMenu()
 {
     DhtmlEdit *surface = m_form->surface();

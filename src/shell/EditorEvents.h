@@ -11,6 +11,8 @@ public:
     EditorEvents(Form1 *form, MenuCommands *commands);
 
     void DisplayChanged();
+    // The background picture's two items after the source copy changed.
+    void SourceCopyChanged();
     void BuildContextMenu();
     void ContextMenuAction(int itemIndex);
 

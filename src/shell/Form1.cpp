@@ -217,8 +217,11 @@ void Form1::onLoad()
     fillLists();
     showMode();
 
-    connect(m_DHTMLEdit1, &DhtmlEdit::DocumentComplete, this,
-            [this] { m_RichTextBox1->setText(m_DHTMLEdit1->DocumentHTML()); });
+    connect(m_DHTMLEdit1, &DhtmlEdit::DocumentComplete, this, [this] {
+        m_RichTextBox1->setText(m_DHTMLEdit1->DocumentHTML());
+        // The page's first DisplayChanged may come before this copy: the picture's items follow it now.
+        m_editorEvents->SourceCopyChanged();
+    });
     connect(m_DHTMLEdit1, &DhtmlEdit::GotFocus, this, [this] { m_DHTMLEdit1->setShowDetails(true); });
     connect(m_DHTMLEdit1, &DhtmlEdit::RendererFailed, this, [](const QString &message) { MessageBoxes::say(message); });
 }

@@ -355,6 +355,8 @@ private slots:
         surface.resize(600, 400);
         static_cast<QWidget &>(surface).show();
         QVERIFY(QTest::qWaitForWindowExposed(&surface));
+        // Clicks hit the page only once it is laid out at the view's size.
+        QTRY_COMPARE(js(&surface, QStringLiteral("String(innerWidth)")), QString::number(surface.view()->width()));
         QWidget *input = surface.view()->focusProxy();
         QVERIFY(input);
         QTest::mousePress(input, Qt::LeftButton, {}, QPoint(15, 45));
@@ -374,6 +376,89 @@ private slots:
             QVERIFY2(surface.QueryStatus(id) != int(DhtmlEdit::StatusEnabled), qPrintable(QString::number(id)));
         QVERIFY(!surface.ExecCommand(5000, 1));
         QCOMPARE(surface.lastError(), QStringLiteral("実行モードでは編集できません。"));
+    }
+
+    void clickSelectsABlock()
+    {
+        ProgramFolderFixture folder;
+        DhtmlEdit surface;
+        const QByteArray page = "<p id=p>plain words here</p>"
+                                "<DIV ID=MIVO7 STYLE=\"width:100%;Filter:Shadow(Color=gray,Direction=135)\">shadow text</DIV>"
+                                "<div id=pad style=\"padding: 16px; border: 2px solid gray\">padded words</div>";
+        load(surface, folder, page);
+        surface.resize(600, 400);
+        static_cast<QWidget &>(surface).show();
+        QVERIFY(QTest::qWaitForWindowExposed(&surface));
+        // Clicks hit the page only once it is laid out at the view's size.
+        QTRY_COMPARE(js(&surface, QStringLiteral("String(innerWidth)")), QString::number(surface.view()->width()));
+        // The engine's input widget is made anew with each load.
+        QWidget *input = surface.view()->focusProxy();
+        QVERIFY(input);
+        // The middle of a word on the page, in the view's coordinates.
+        auto wordAt = [&](const QString &word) {
+            const QStringList xy = js(&surface, QStringLiteral(
+                "(() => { const w = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT); let n;"
+                " while ((n = w.nextNode())) { const i = n.data.indexOf('%1'); if (i < 0) continue;"
+                " const r = document.createRange(); r.setStart(n, i); r.setEnd(n, i + %2); const b = r.getBoundingClientRect();"
+                " return Math.round(b.left + b.width / 2) + ',' + Math.round(b.top + b.height / 2); } return ''; })()")
+                                                       .arg(word)
+                                                       .arg(word.size()))
+                                       .split(QLatin1Char(','));
+            return xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt()) : QPoint(-1, -1);
+        };
+        const QString selected = QStringLiteral(
+            "(() => { const r = getSelection().getRangeAt(0); const n = r.startContainer.childNodes[r.startOffset];"
+            " return r.collapsed ? 'caret in ' + r.startContainer.parentElement.id : n.id; })()");
+
+        // A click on plain text places the caret: nothing to position.
+        QTest::mouseClick(input, Qt::LeftButton, {}, wordAt(QStringLiteral("words")));
+        QTRY_COMPARE(js(&surface, selected), QStringLiteral("caret in p"));
+        QCOMPARE(status(surface, 5028), int(DhtmlEdit::StatusSupported));
+
+        // A filtered text is taken whole by one click, anywhere on it.
+        QTest::mouseClick(input, Qt::LeftButton, {}, wordAt(QStringLiteral("shadow")));
+        QTRY_COMPARE(js(&surface, selected), QStringLiteral("MIVO7"));
+        QCOMPARE(status(surface, 5028), int(DhtmlEdit::StatusEnabled));
+        // Clicked again, it takes the caret, and typing goes into its text.
+        QTest::mouseClick(input, Qt::LeftButton, {}, wordAt(QStringLiteral("text")));
+        QTRY_COMPARE(js(&surface, selected), QStringLiteral("caret in MIVO7"));
+        QCOMPARE(status(surface, 5028), int(DhtmlEdit::StatusSupported));
+        QTest::keyClicks(input, QStringLiteral("XY"));
+        QTRY_VERIFY(js(&surface, QStringLiteral("document.getElementById('MIVO7').textContent")).contains(QStringLiteral("XY")));
+        QCOMPARE(js(&surface, QStringLiteral("document.getElementById('MIVO7').textContent")).remove(QStringLiteral("XY")),
+                 QStringLiteral("shadow text"));
+
+        // Taken by a click, 5028 places it where it stands; its filter stays.
+        load(surface, folder, page);
+        input = surface.view()->focusProxy();
+        QTest::mouseClick(input, Qt::LeftButton, {}, wordAt(QStringLiteral("shadow")));
+        QTRY_COMPARE(status(surface, 5028), int(DhtmlEdit::StatusEnabled));
+        const QString top = js(&surface, QStringLiteral("String(Math.round(document.getElementById('MIVO7').getBoundingClientRect().top))"));
+        QVERIFY(surface.ExecCommand(5028, 1));
+        QCOMPARE(body(surface), QStringLiteral("<P id=p>plain words here</P><DIV id=MIVO7 style=\"width: 100%; position: absolute; left: 8px; "
+                                               "top: %1px; Filter:Shadow(Color=gray,Direction=135)\">shadow text</DIV>"
+                                               "<DIV id=pad style=\"padding: 16px; border: 2px solid gray\">padded words</DIV>")
+                                    .arg(top));
+        QCOMPARE(status(surface, 5039), int(DhtmlEdit::StatusEnabled));
+
+        // Any block is taken by a click in its padding; a click on its words places the caret.
+        load(surface, folder, page);
+        input = surface.view()->focusProxy();
+        const QStringList corner = js(&surface, QStringLiteral("(() => { const b = document.getElementById('pad').getBoundingClientRect();"
+                                                               " return Math.round(b.left + 6) + ',' + Math.round(b.top + 6); })()"))
+                                       .split(QLatin1Char(','));
+        QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(corner[0].toInt(), corner[1].toInt()));
+        QTRY_COMPARE(js(&surface, selected), QStringLiteral("pad"));
+        QCOMPARE(status(surface, 5028), int(DhtmlEdit::StatusEnabled));
+        QTest::mouseClick(input, Qt::LeftButton, {}, wordAt(QStringLiteral("padded")));
+        QTRY_COMPARE(js(&surface, selected), QStringLiteral("caret in pad"));
+        QCOMPARE(status(surface, 5028), int(DhtmlEdit::StatusSupported));
+        QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(corner[0].toInt(), corner[1].toInt()));
+        QTRY_COMPARE(js(&surface, selected), QStringLiteral("pad"));
+        QVERIFY(surface.ExecCommand(5028, 1));
+        QVERIFY2(body(surface).endsWith(QStringLiteral("<DIV id=pad style=\"padding: 16px; border: 2px solid gray; position: absolute; left: 8px; top: %1px;\">padded words</DIV>")
+                                            .arg(js(&surface, QStringLiteral("String(document.getElementById('pad').offsetTop)")))),
+                 qPrintable(body(surface)));
     }
 
     void promptingDialogs()

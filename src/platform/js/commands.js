@@ -19,8 +19,11 @@
     // Pictures, controls and the like are selected whole, as one node.
     const OBJECTS = new Set(['IMG', 'INPUT', 'SELECT', 'TEXTAREA', 'BUTTON', 'HR', 'IFRAME', 'OBJECT', 'EMBED',
         'MARQUEE', 'TABLE', 'APPLET']);
+    // Blocks a click can take whole as well (positioning.js).
+    T.BLOCKS = new Set(['DIV', 'P', 'H1', 'H2', 'H3', 'H4', 'H5', 'H6', 'BLOCKQUOTE', 'PRE', 'CENTER', 'ADDRESS',
+        'FORM', 'FIELDSET', 'UL', 'OL', 'DL']);
     T.isObject = (el) => !!el && el.nodeType === Node.ELEMENT_NODE && el !== document.body
-        && (OBJECTS.has(el.tagName) || T.isAbsolute(el) || el.tagName === 'DIV');
+        && (OBJECTS.has(el.tagName) || T.isAbsolute(el) || T.BLOCKS.has(el.tagName));
     T.isAbsolute = (el) => !!el && el.nodeType === Node.ELEMENT_NODE && el.style && el.style.position === 'absolute';
 
     function elementOf(node) {

@@ -1,5 +1,6 @@
 // Elements taken out of the text flow: a click selects a picture, control,
-// table (on its frame) or positioned element whole; a positioned element is
+// table (on its frame), block (on its border or padding, or a laid-out or
+// filtered DIV anywhere) or positioned element whole; a positioned element is
 // dragged with the mouse, made positioned where it stands and back, and put
 // above or below the text.
 'use strict';
@@ -17,6 +18,33 @@
         sel.removeAllRanges();
         sel.addRange(r);
     };
+
+    // A DIV the page lays out or filters is an object of its own (a filtered
+    // text, a placed box): the first click takes it whole, a click on it once
+    // taken puts the caret in its text.
+    const SITE_STYLE = /(^|;)\s*(filter\s*:|position\s*:\s*(relative|absolute|fixed|sticky)\b)/i;
+    function siteBlock(el) {
+        for (let e = el; e && e !== document.body; e = e.parentElement)
+            if (e.tagName === 'DIV' && SITE_STYLE.test(e.getAttribute('style') || '')) return e;
+        return null;
+    }
+
+    // Any other block is taken when clicked on its border or padding, where no
+    // text is; a click on its content still places the caret.
+    function onFrame(el, x, y) {
+        if (!T.BLOCKS.has(el.tagName)) return false;
+        const cs = getComputedStyle(el);
+        if (cs.display !== 'block' && cs.display !== 'flow-root' && cs.display !== 'list-item') return false;
+        const px = (v) => parseFloat(v) || 0;
+        const box = el.getBoundingClientRect();
+        const padLeft = box.left + el.clientLeft;
+        const padTop = box.top + el.clientTop;
+        // Scroll bars lie beyond the padding box; they keep scrolling.
+        if (x >= padLeft + el.clientWidth && x < box.right - px(cs.borderRightWidth)) return false;
+        if (y >= padTop + el.clientHeight && y < box.bottom - px(cs.borderBottomWidth)) return false;
+        return x < padLeft + px(cs.paddingLeft) || x >= padLeft + el.clientWidth - px(cs.paddingRight)
+            || y < padTop + px(cs.paddingTop) || y >= padTop + el.clientHeight - px(cs.paddingBottom);
+    }
 
     function positionedAncestor(el) {
         for (let e = el; e && e !== document.body; e = e.parentElement) if (T.isAbsolute(e)) return e;
@@ -92,7 +120,12 @@
             T.reportDisplaySoon();
             return;
         }
-        const object = target.closest(CLICK_SELECTED) || (target.tagName === 'TABLE' ? target : null);
+        let object = target.closest(CLICK_SELECTED) || (target.tagName === 'TABLE' ? target : null);
+        if (!object) {
+            const site = siteBlock(target);
+            if (site && site === current) return;
+            object = site || (onFrame(target, e.clientX, e.clientY) ? target : null);
+        }
         if (object && document.body.contains(object)) {
             e.preventDefault();
             T.selectElement(object);

@@ -90,6 +90,21 @@
         return true;
     };
 
+    // A right click off the selection moves the caret there, as a left click would.
+    T.caretForMenu = (x, y) => {
+        const sel = document.getSelection();
+        if (!sel || !document.body) return false;
+        if (sel.rangeCount > 0 && !sel.isCollapsed) {
+            for (const box of sel.getRangeAt(0).getClientRects())
+                if (x >= box.left && x <= box.right && y >= box.top && y <= box.bottom) return false;
+        }
+        const at = document.caretRangeFromPoint(x, y);
+        if (!at || !document.body.contains(at.startContainer)) return false;
+        sel.removeAllRanges();
+        sel.addRange(at);
+        return true;
+    };
+
     T.bgColor = () => document.bgColor;
     T.setBgColor = (color) => {
         document.bgColor = color;
