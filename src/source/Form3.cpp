@@ -89,8 +89,8 @@ void Form3::Command1_Click()
 {
     Module1 &shared = Module1::shared();
     shared.FindText.clear();
-    // The selection as typed text: the box marks line ends of a selection with U+2029.
-    shared.FindText = m_RichTextBox1->textCursor().selectedText().replace(QChar(0x2029), QLatin1Char('\n'));
+    // The selection as source text: line ends as line feeds, display breaks left out.
+    shared.FindText = m_RichTextBox1->selectedSource();
     if (shared.FindText.isEmpty()) {
         MessageBoxes::say(NothingSelectedMessage);
         return;

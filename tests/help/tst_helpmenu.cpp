@@ -79,8 +79,22 @@ private slots:
         const int minHeight = Twips::toPixelsY(Form28::MinimumHeight, viewer);
         QTRY_COMPARE(viewer->size(), QSize(minWidth, minHeight));
         viewer->resize(800, 600);
-        QTRY_COMPARE(viewer->browser()->size(),
-                     QSize(800 - Twips::toPixelsX(300, viewer), 600 - Twips::toPixelsY(1200, viewer)));
+        const QSize browserSize(800 - Twips::toPixelsX(300, viewer), 600 - Twips::toPixelsY(1200, viewer));
+        QTRY_COMPARE(viewer->browser()->size(), browserSize);
+
+        // Minimized, the window may be any size (as an icon is): nothing snaps back, the browser stays.
+        viewer->showMinimized();
+        QVERIFY(viewer->isMinimized());
+        viewer->resize(40, 20);
+        QTRY_COMPARE(viewer->size(), QSize(40, 20));
+        QCOMPARE(viewer->browser()->size(), browserSize);
+        // Restored, the rule holds again.
+        viewer->showNormal();
+        QVERIFY(!viewer->isMinimized());
+        viewer->resize(50, 50);
+        QTRY_COMPARE(viewer->size(), QSize(minWidth, minHeight));
+        viewer->resize(800, 600);
+        QTRY_COMPARE(viewer->browser()->size(), browserSize);
 
         // Closing always says its reminder, then the viewer is gone.
         viewer->close();

@@ -12,12 +12,14 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTextBlock>
 #include <QTimer>
 
 #include <functional>
@@ -183,6 +185,144 @@ private slots:
         written.replace("<P>one</P>", "<P>two</P>");
         QCOMPARE(readBytes(folder.file(QStringLiteral("tvlTemp.htm"))), written + "\r\n");
         QCOMPARE(form.surface()->DocumentHTML(), QString::fromUtf8(written));
+    }
+
+    // A page on one line is shown in pieces; the breaks between them are never part of the text.
+    void longLineInPieces()
+    {
+        QList<int> breaks;
+        QCOMPARE(SourceEdit::displayText(QStringLiteral("<P>a</P>\n<P>b</P>"), &breaks), QStringLiteral("<P>a</P>\n<P>b</P>"));
+        QVERIFY(breaks.isEmpty());
+        const QString plain(SourceEdit::PieceLength * 2 + 5, QLatin1Char('x'));
+        QCOMPARE(SourceEdit::displayText(plain, &breaks),
+                 plain.left(SourceEdit::PieceLength) + QLatin1Char('\n') + plain.mid(SourceEdit::PieceLength, SourceEdit::PieceLength)
+                     + QLatin1Char('\n') + QStringLiteral("xxxxx"));
+        QCOMPARE(breaks, (QList<int>{SourceEdit::PieceLength, SourceEdit::PieceLength * 2 + 1}));
+        // A character outside the basic plane is not cut in two.
+        const QString wide = QString(SourceEdit::PieceLength - 1, QLatin1Char('x')) + QStringLiteral("\U0001F600") + QStringLiteral("yy");
+        QCOMPARE(SourceEdit::displayText(wide, &breaks),
+                 QString(SourceEdit::PieceLength - 1, QLatin1Char('x')) + QStringLiteral("\n\U0001F600yy"));
+        // Other line ends would shift the marks: such a text stays whole.
+        const QString withReturn = plain + QStringLiteral("\r");
+        QCOMPARE(SourceEdit::displayText(withReturn, &breaks), withReturn);
+        QVERIFY(breaks.isEmpty());
+
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        Form1 form;
+        QByteArray body;
+        for (int i = 0; i < 1500; ++i)
+            body += "<p>row " + QByteArray::number(i) + " " + QByteArray(i % 7, 'w') + "</p>";
+        QVERIFY(form.surface()->LoadDocument(writePage(folder.file(QStringLiteral("long.htm")), "<html><body>" + body + "</body></html>")));
+        const QString page = form.surface()->DocumentHTML();
+        QVERIFY(page.size() > 4 * SourceEdit::PieceLength);
+        QVERIFY(!page.contains(QLatin1Char('\n')));
+
+        boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
+        QString expected = page;
+        whileOpen(form, [&](Form3 *w) {
+            SourceEdit *box = w->source();
+            QCOMPARE(box->source(), page);
+            QVERIFY(box->blockCount() > 4);
+            for (QTextBlock b = box->document()->firstBlock(); b.next().isValid(); b = b.next()) {
+                QVERIFY(b.text().size() <= SourceEdit::PieceLength);
+                QVERIFY(b.text().endsWith(QLatin1Char('>')));
+            }
+            const QTextBlock first = box->document()->firstBlock();
+            const int firstEnd = first.position() + first.length() - 1;
+            auto caretAt = [box](int position) {
+                QTextCursor c = box->textCursor();
+                c.setPosition(position);
+                box->setTextCursor(c);
+            };
+            box->setFocus();
+            QTRY_VERIFY(box->hasFocus());
+
+            // Typed at the end of a piece and at the start of the next: in the text, side by side.
+            caretAt(firstEnd);
+            QTest::keyClick(box, Qt::Key_X);
+            caretAt(firstEnd + 2);
+            QTest::keyClick(box, Qt::Key_Y);
+            expected.insert(firstEnd, QStringLiteral("xy"));
+            QCOMPARE(box->source(), expected);
+
+            // Enter at a piece's start is one line feed; deleting a display break deletes nothing.
+            caretAt(firstEnd + 2);
+            QTest::keyClick(box, Qt::Key_Return);
+            QTest::keyClick(box, Qt::Key_Z);
+            expected.insert(firstEnd + 1, QStringLiteral("\nz"));
+            QCOMPARE(box->source(), expected);
+            const QTextBlock third = box->document()->findBlockByNumber(3);
+            const QString thirdText = third.text();
+            caretAt(third.position());
+            QTest::keyClick(box, Qt::Key_Backspace);
+            QCOMPARE(box->source(), expected);
+            QTest::keyClick(box, Qt::Key_Return);
+            expected.insert(expected.indexOf(thirdText), QLatin1Char('\n'));
+            QCOMPARE(box->source(), expected);
+            // A piece emptied and typed into anew: its line feed is a typed one.
+            const QTextBlock fifth = box->document()->findBlockByNumber(5);
+            const QString fifthText = fifth.text();
+            QTextCursor piece = box->textCursor();
+            piece.setPosition(fifth.position());
+            piece.setPosition(fifth.position() + fifth.length() - 1, QTextCursor::KeepAnchor);
+            box->setTextCursor(piece);
+            QTest::keyClick(box, Qt::Key_Delete);
+            QTest::keyClicks(box, QStringLiteral("q"));
+            QTest::keyClick(box, Qt::Key_Return);
+            QTest::keyClicks(box, QStringLiteral("r"));
+            expected.replace(expected.indexOf(fifthText), fifthText.size(), QStringLiteral("q\nr"));
+            QCOMPARE(box->source(), expected);
+            // Undone step by step, the breaks come back as they were, not as line feeds.
+            while (box->document()->isUndoAvailable())
+                box->undo();
+            QCOMPARE(box->source(), page);
+
+            // A selection across a break: copied and searched for without it.
+            QCOMPARE(box->document()->firstBlock().length() - 1, firstEnd);
+            QTextCursor c = box->textCursor();
+            c.setPosition(firstEnd - 4);
+            c.setPosition(firstEnd + 5, QTextCursor::KeepAnchor);
+            box->setTextCursor(c);
+            const QString across = page.mid(firstEnd - 4, 8);
+            QCOMPARE(box->selectedSource(), across);
+            box->copy();
+            QCOMPARE(QApplication::clipboard()->text(), across);
+            whileReplaceOpen(w, [&](Form18 *dialog) {
+                QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), across);
+                dialog->Command2_Click();
+            });
+
+            // Replace-all over the pieces, and undone as one step.
+            select(box, QStringLiteral("row"));
+            whileReplaceOpen(w, [&](Form18 *dialog) {
+                dialog->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("line"));
+                dialog->Command1_Click();
+            });
+            expected = Form18::replaceAll(page, QStringLiteral("row"), QStringLiteral("line"));
+            QCOMPARE(box->source(), expected);
+            QVERIFY(box->blockCount() > 4);
+            box->undo();
+            QCOMPARE(box->source(), page);
+            box->redo();
+            QCOMPARE(box->source(), expected);
+            w->close();
+        });
+        QCOMPARE(boxes.texts(), QStringList{Form3::UpdateQuestion});
+
+        // OK puts the text back into the page as it is, on one line.
+        boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+        whileOpen(form, [&](Form3 *w) {
+            const QTextCursor found = w->source()->document()->find(QStringLiteral("row 1499"));
+            QVERIFY(!found.isNull());
+            w->source()->setTextCursor(found);
+            w->source()->insertPlainText(QStringLiteral("last"));
+            w->close();
+        });
+        expected = page;
+        expected.replace(QStringLiteral("row 1499"), QStringLiteral("last"));
+        QCOMPARE(readBytes(folder.file(QStringLiteral("tvlTemp.htm"))), expected.toLatin1() + "\r\n");
+        QCOMPARE(form.surface()->DocumentHTML(), expected);
     }
 
     void replaceInOnePass()
