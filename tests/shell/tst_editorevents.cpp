@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QWebEngineView>
 
 #include <stdexcept>
@@ -216,6 +217,8 @@ private slots:
         ProgramFolderFixture folder;
         ScriptedMessageBoxes boxes;
         Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
         writePage(folder, QStringLiteral("page.htm"),
                   "<p>plain text</p><table border=1><tr><td>cell</td></tr></table>"
@@ -428,6 +431,7 @@ private slots:
         // Link: the link dialog; unlink takes it off again.
         selectWord(surface, QStringLiteral("second"));
         ModalDriver link([](QDialog *d) {
+            const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
             QCOMPARE(d->windowTitle(), QStringLiteral("リンク先の指定"));
             auto *address = d->findChild<QLineEdit *>(QStringLiteral("Text1"));
             QCOMPARE(address->text(), QStringLiteral("http://"));
@@ -444,6 +448,7 @@ private slots:
         // Font and find show the surface's dialogs; the source item the source window.
         selectWord(surface, QStringLiteral("line"));
         ModalDriver font([](QDialog *d) {
+            const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
             QCOMPARE(d->windowTitle(), QStringLiteral("フォント"));
             d->findChild<QCheckBox *>(QStringLiteral("bold"))->setChecked(true);
             d->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
@@ -454,6 +459,7 @@ private slots:
         for (const auto &[index, title] : QList<QPair<int, QString>>{{11, QStringLiteral("検索")}, {10, QStringLiteral("HTML Source")}}) {
             QString seen;
             ModalDriver look([&seen](QDialog *d) {
+                const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
                 seen = d->windowTitle();
                 d->reject();
             });
@@ -487,6 +493,8 @@ private slots:
         ProgramFolderFixture folder;
         ScriptedMessageBoxes boxes;
         Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
         auto *text4 = form.findChild<QLineEdit *>(QStringLiteral("Text4"));
         QAction *browse = form.menus().item(QStringLiteral("go_browse"));
