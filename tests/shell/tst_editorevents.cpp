@@ -355,6 +355,14 @@ private slots:
         rightClick(surface, menu);
         QCOMPARE(menu.states.mid(16, 3), (QList<int>{0, 0, 0}));
 
+        // The keyboard's menu key reaches the same menu through the engine.
+        selectWord(surface, QStringLiteral("link"));
+        surface->view()->setFocus();
+        QTest::keyClick(surface->view()->focusProxy(), Qt::Key_Menu);
+        QTRY_COMPARE(menu.shown, 5);
+        QCOMPARE(menu.states.mid(0, 3), (QList<int>{0, 0, 0}));
+        QCOMPARE(menu.states.mid(23, 2), (QList<int>{0, 0}));
+
         // Run mode: "ブラウズ" off, "編集" selectable, the editing items off.
         form.Command3_Click();
         QVERIFY(surface->BrowseMode());
