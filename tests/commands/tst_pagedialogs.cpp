@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QWebEngineView>
 
@@ -97,6 +98,7 @@ void drop(QWidget *target, const QString &text)
 void setPicture(QAction *item, const QString &path, const QString &pattern, const char *button = "Command2")
 {
     ModalDriver driver([&](QDialog *d) {
+        const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
         child<QLineEdit>(d, "Text1")->setText(path);
         child<QComboBox>(d, "Combo1")->setEditText(pattern);
         child<QPushButton>(d, button)->click();
@@ -118,6 +120,8 @@ private slots:
         ProgramFolderFixture folder;
         ScriptedMessageBoxes boxes;
         Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
         writeBytes(folder.file(QStringLiteral("page.htm")), "<html><body><p>before</p></body></html>");
         QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
@@ -128,6 +132,7 @@ private slots:
 
         // Its fields as it opens; a changed attribute text and Cancel leave the page alone.
         ModalDriver first([](QDialog *d) {
+            const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
             QCOMPARE(d->windowTitle(), QStringLiteral("表の作成"));
             QCOMPARE(d->parentWidget()->objectName(), QStringLiteral("Form1"));
             QVERIFY(d->isModal());
@@ -145,7 +150,8 @@ private slots:
             // The mouse over the table attributes shows them whole.
             auto *attrs = child<QLineEdit>(d, "Text3");
             attrs->setText(QStringLiteral("border=0 width=100%"));
-            QTest::mouseMove(attrs, QPoint(5, 5));
+            QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), attrs->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton, {});
+            QApplication::sendEvent(attrs, &move);
             QCOMPARE(attrs->toolTip(), QStringLiteral("border=0 width=100%"));
             fillTable(d, QStringLiteral("2"), QStringLiteral("2"), QString(), "Command2");
         });
@@ -156,6 +162,7 @@ private slots:
 
         // Opened again it shows the initial texts; 3 rows, 2 columns and a caption go in at the caret.
         ModalDriver second([](QDialog *d) {
+            const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
             QCOMPARE(child<QLineEdit>(d, "Text3")->text(), TableAttrs);
             QCOMPARE(child<QLineEdit>(d, "Text4")->text(), CellAttrs);
             fillTable(d, QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("売上表"), "Command1");
@@ -212,6 +219,7 @@ private slots:
                 boxes.shown.clear();
                 bool stayed = false;
                 ModalDriver bad([&](QDialog *d) {
+                    const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
                     fillTable(d, inRows ? count : QStringLiteral("2"), inRows ? QStringLiteral("2") : count, QString(), "Command1");
                     stayed = d->isVisible();
                     child<QPushButton>(d, "Command2")->click();
@@ -237,6 +245,8 @@ private slots:
         ScriptedMessageBoxes boxes;
         ScriptedDialogs dialogs;
         Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
         writeBytes(folder.file(QStringLiteral("page.htm")), "<html><body><p>go there now</p></body></html>");
         QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
@@ -246,6 +256,7 @@ private slots:
 
         // Cancel leaves the page alone.
         ModalDriver cancel([](QDialog *d) {
+            const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
             QCOMPARE(d->windowTitle(), QStringLiteral("リンク先の指定"));
             QCOMPARE(child<QLabel>(d, "Label1")->text(), QStringLiteral("リンク先を指定してください。"));
             QCOMPARE(child<QLineEdit>(d, "Text1")->text(), QStringLiteral("http://"));
@@ -260,6 +271,7 @@ private slots:
         const QString target = folder.file(QStringLiteral("next.htm"));
         dialogs.fileNames << target << std::nullopt;
         ModalDriver pick([](QDialog *d) {
+            const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
             child<QPushButton>(d, "Command1")->click();
             child<QPushButton>(d, "Command1")->click();
             child<QPushButton>(d, "Command2")->click();
@@ -273,6 +285,7 @@ private slots:
         // A typed address, no prompt of the surface's own.
         selectText(surface, QStringLiteral("go "), 0, 2);
         ModalDriver typed([](QDialog *d) {
+            const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
             QCOMPARE(child<QLineEdit>(d, "Text1")->text(), QStringLiteral("http://"));
             child<QLineEdit>(d, "Text1")->setText(QStringLiteral("http://tova.example/"));
             child<QPushButton>(d, "Command2")->click();
@@ -351,6 +364,8 @@ private slots:
         ScriptedMessageBoxes boxes;
         ScriptedDialogs dialogs;
         Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
         QAction *set = form.menus().item(QStringLiteral("haikeisettei"));
         QAction *remove = form.menus().item(QStringLiteral("deletehaikei"));
@@ -373,6 +388,7 @@ private slots:
         const QString picture = folder.file(QStringLiteral("p.gif"));
         dialogs.fileNames << picture;
         ModalDriver driver([&](QDialog *d) {
+            const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
             QCOMPARE(d->windowTitle(), QStringLiteral("背景画像設定"));
             QCOMPARE(child<QLabel>(d, "Label1")->text(), QStringLiteral("画像の指定"));
             QCOMPARE(child<QLabel>(d, "Label2")->text(), QStringLiteral("背景ﾊﾟﾀｰﾝ"));
@@ -429,6 +445,7 @@ private slots:
 
         // A pattern that is neither entry keeps the dialog open; Cancel changes nothing.
         ModalDriver other([](QDialog *d) {
+            const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
             child<QLineEdit>(d, "Text1")->setText(QStringLiteral("/x.gif"));
             child<QComboBox>(d, "Combo1")->setEditText(QStringLiteral("固定"));
             child<QPushButton>(d, "Command2")->click();
@@ -457,12 +474,15 @@ private slots:
         writeBytes(pages.filePath(QStringLiteral("a.htm")), "<html><body><p>opened</p></body></html>");
         QDir::setCurrent(pages.path());
         Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
         QAction *set = form.menus().item(QStringLiteral("haikeisettei"));
         QAction *remove = form.menus().item(QStringLiteral("deletehaikei"));
 
         // Opened through the file screen.
         ModalDriver open([](QDialog *d) {
+            const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
             auto *files = child<FileList>(d, "File1");
             const QList<QListWidgetItem *> found = files->findItems(QStringLiteral("a.htm"), Qt::MatchExactly);
             QCOMPARE(found.size(), 1);

@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QWebEngineView>
 
 #include <stdexcept>
@@ -216,6 +217,8 @@ private slots:
         ProgramFolderFixture folder;
         ScriptedMessageBoxes boxes;
         Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
         writePage(folder, QStringLiteral("page.htm"),
                   "<p>plain text</p><table border=1><tr><td>cell</td></tr></table>"
@@ -352,6 +355,14 @@ private slots:
         rightClick(surface, menu);
         QCOMPARE(menu.states.mid(16, 3), (QList<int>{0, 0, 0}));
 
+        // The keyboard's menu key reaches the same menu through the engine.
+        selectWord(surface, QStringLiteral("link"));
+        surface->view()->setFocus();
+        QTest::keyClick(surface->view()->focusProxy(), Qt::Key_Menu);
+        QTRY_COMPARE(menu.shown, 5);
+        QCOMPARE(menu.states.mid(0, 3), (QList<int>{0, 0, 0}));
+        QCOMPARE(menu.states.mid(23, 2), (QList<int>{0, 0}));
+
         // Run mode: "ブラウズ" off, "編集" selectable, the editing items off.
         form.Command3_Click();
         QVERIFY(surface->BrowseMode());
@@ -428,6 +439,7 @@ private slots:
         // Link: the link dialog; unlink takes it off again.
         selectWord(surface, QStringLiteral("second"));
         ModalDriver link([](QDialog *d) {
+            const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
             QCOMPARE(d->windowTitle(), QStringLiteral("リンク先の指定"));
             auto *address = d->findChild<QLineEdit *>(QStringLiteral("Text1"));
             QCOMPARE(address->text(), QStringLiteral("http://"));
@@ -444,6 +456,7 @@ private slots:
         // Font and find show the surface's dialogs; the source item the source window.
         selectWord(surface, QStringLiteral("line"));
         ModalDriver font([](QDialog *d) {
+            const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
             QCOMPARE(d->windowTitle(), QStringLiteral("フォント"));
             d->findChild<QCheckBox *>(QStringLiteral("bold"))->setChecked(true);
             d->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
@@ -454,6 +467,7 @@ private slots:
         for (const auto &[index, title] : QList<QPair<int, QString>>{{11, QStringLiteral("検索")}, {10, QStringLiteral("HTML Source")}}) {
             QString seen;
             ModalDriver look([&seen](QDialog *d) {
+                const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
                 seen = d->windowTitle();
                 d->reject();
             });
@@ -487,6 +501,8 @@ private slots:
         ProgramFolderFixture folder;
         ScriptedMessageBoxes boxes;
         Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
         auto *text4 = form.findChild<QLineEdit *>(QStringLiteral("Text4"));
         QAction *browse = form.menus().item(QStringLiteral("go_browse"));
