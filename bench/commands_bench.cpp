@@ -1,5 +1,6 @@
 // A selection change (the page's command states, the report, the enabling
 // rule) and the insertion of a 50 x 20 table, on a 1 MB page.
+#include "BenchFolder.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/PageEncoding.h"
 #include "platform/SurfaceWorlds.h"
@@ -26,22 +27,6 @@ namespace {
 
 Form1 *g_form = nullptr;
 int g_displayChanges = 0;
-
-QString makePage(const QString &folder)
-{
-    QByteArray page = "<html><head><title>bench</title></head><body>\n";
-    const QByteArray row = "<p class=row>" + PageEncoding::encode(QStringLiteral("一メガバイトのページの段落です。"), PageEncoding::Cp932)
-                           + " <b>bold</b> <a href=\"x.htm\">link</a></p>\n";
-    while (page.size() < 1024 * 1024)
-        page += row;
-    page += "</body></html>";
-    const QString path = folder + QStringLiteral("/big.htm");
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    f.write(page);
-    return path;
-}
 
 // Moves the selection in the page without waiting: the page reports it as a user's move would be.
 void moveSelection(int paragraph, bool wholePage)
@@ -136,11 +121,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     Main::prepareApplication();
     benchmark::Initialize(&argc, argv);
-    QTemporaryDir folder;
-    QFile::copy(QStringLiteral(TOVALEAF_DATA_DIR "/color.htm"), folder.filePath(QStringLiteral("color.htm")));
-    ProgramFolder::setPath(folder.path());
-    QDir::setCurrent(folder.path());
-    const QString page = makePage(folder.path());
+    BenchFolder folder;
+    const QString page = folder.writeMegabytePage();
 
     auto form = std::make_unique<Form1>();
     g_form = form.get();

@@ -2,6 +2,7 @@
 // surface, put into the box and painted) and replace-all through the replace
 // dialog, at 1, 2.5 and 5 MB, for a page of many lines and for a page on one line
 // (as the editing surface writes a page typed into it).
+#include "BenchFolder.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PageEncoding.h"
@@ -158,11 +159,8 @@ int main(int argc, char **argv)
     Main::prepareProcess();
     QApplication app(argc, argv);
     Main::prepareApplication();
-    QTemporaryDir folder;
+    BenchFolder folder;
     g_folder = folder.path();
-    QFile::copy(QStringLiteral(TOVALEAF_DATA_DIR "/color.htm"), folder.filePath(QStringLiteral("color.htm")));
-    ProgramFolder::setPath(folder.path());
-    QDir::setCurrent(folder.path());
     CancellingBoxes boxes;
     MessageBoxes::install(&boxes);
 

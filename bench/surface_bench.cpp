@@ -1,5 +1,6 @@
 // Start-up, DocumentHTML and mivo_go on a 1 MB page, each beside a bare
 // QWebEngineView doing the nearest equivalent on the same file.
+#include "BenchFolder.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/PageEncoding.h"
 #include "shell/Form1.h"
@@ -55,21 +56,6 @@ QVariant bareScript(QWebEnginePage *page, const QString &script)
     return result;
 }
 
-QString makePage(const QString &folder)
-{
-    QByteArray page = "<html><head><title>bench</title></head><body>\n";
-    const QByteArray row = "<p class=row>" + PageEncoding::encode(QStringLiteral("一メガバイトのページの段落です。"), PageEncoding::Cp932)
-                           + " <b>bold</b> <a href=\"x.htm\">link</a></p>\n";
-    while (page.size() < 1024 * 1024)
-        page += row;
-    page += "</body></html>";
-    const QString path = folder + QStringLiteral("/big.htm");
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(page);
-    return path;
-}
-
 // A page as the effects make them: a script block, handlers and a few hundred elements.
 QString makeVbPage(const QString &folder)
 {
@@ -95,11 +81,8 @@ int main(int argc, char **argv)
     Main::prepareProcess();
     QApplication app(argc, argv);
     Main::prepareApplication();
-    QTemporaryDir folder;
-    QFile::copy(QStringLiteral(TOVALEAF_DATA_DIR "/color.htm"), folder.filePath(QStringLiteral("color.htm")));
-    ProgramFolder::setPath(folder.path());
-    QDir::setCurrent(folder.path());
-    const QString page = makePage(folder.path());
+    BenchFolder folder;
+    const QString page = folder.writeMegabytePage();
 
     QElapsedTimer start;
     start.start();
@@ -131,7 +114,7 @@ int main(int argc, char **argv)
     const double mivo = medianMs(5, [&] { form.mivo_go(); });
     const double bareRewrite = medianMs(5, [&] {
         const QString text = bareScript(bare.page(), QStringLiteral("document.documentElement.outerHTML")).toString();
-        QFile f(folder.filePath(QStringLiteral("bare.htm")));
+        QFile f(QDir(folder.path()).filePath(QStringLiteral("bare.htm")));
         f.open(QIODevice::WriteOnly);
         f.write(text.toUtf8());
         f.close();
