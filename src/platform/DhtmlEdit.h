@@ -62,8 +62,6 @@ public:
 
     // Why the last member that returned false failed, in Japanese.
     QString lastError() const { return m_lastError; }
-    // In run mode: the text the page was loaded from, before its own scripts changed it.
-    QString runText() const { return m_runText; }
     // The text the page was last loaded from.
     QString loadedText() const { return m_shownText; }
     QUrl documentUrl() const { return m_shownUrl; }
