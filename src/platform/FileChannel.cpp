@@ -1,24 +1,18 @@
 #include "FileChannel.h"
 
+#include "AtomicFileWrite.h"
 #include "PageEncoding.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 bool FileChannel::writeText(const QString &path, const QString &text, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    AtomicFileWrite file(path);
     const QByteArray bytes = PageEncoding::encode(text + QStringLiteral("\r\n"), PageEncoding::forText(text));
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open() || !file.write(bytes) || !file.commit()) {
         if (error)
             *error = file.errorString();
-        file.cancelWriting();
         return false;
     }
     return true;
