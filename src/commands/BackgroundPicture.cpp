@@ -4,6 +4,7 @@
 #include "platform/DhtmlEdit.h"
 #include "platform/FileChannel.h"
 #include "platform/MessageBoxes.h"
+#include "platform/RecoveryCopy.h"
 #include "shell/Module1.h"
 #include "shell/ProgramFolder.h"
 #include "shell/TextBuffer.h"
@@ -37,6 +38,7 @@ bool BackgroundPicture::reloadThrough(DhtmlEdit *surface, const QString &path, c
         return false;
     }
     surface->Refresh();
+    surface->recovery().markDirty();
     return true;
 }
 
@@ -44,6 +46,10 @@ bool BackgroundPicture::remove(DhtmlEdit *surface, TextBuffer *sourceCopy)
 {
     // The surface's page as it is now, so that what was typed since the last load stays.
     QString html = surface->DocumentHTML();
+    if (html.isNull()) {
+        MessageBoxes::say(QStringLiteral("ページの内容を読み取れないため、背景画像を削除できません。\n%1").arg(surface->lastError()));
+        return false;
+    }
     const QString &tag = Module1::shared().BodyBackgroundTag;
     if (!tag.isEmpty())
         html.replace(tag, QStringLiteral("<BODY"));

@@ -3,6 +3,7 @@
 #include "BackgroundPicture.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/MessageBoxes.h"
 #include "shell/Form1.h"
 #include "shell/Module1.h"
 #include "shell/TextBuffer.h"
@@ -87,7 +88,12 @@ void Form19::Command2_Click()
     else
         return;
     DhtmlEdit *surface = m_owner->surface();
-    m_RichTextBox1->setText(surface->DocumentHTML());
+    const QString page = surface->DocumentHTML();
+    if (page.isNull()) {
+        MessageBoxes::say(QStringLiteral("ページの内容を読み取れないため、背景画像を設定できません。\n%1").arg(surface->lastError()));
+        return;
+    }
+    m_RichTextBox1->setText(page);
     const int at = m_RichTextBox1->text().indexOf(QStringLiteral("<BODY")) + 1;
     shared.BodyBackgroundTag = BackgroundPicture::bodyTag(m_Text1->text(), shared.BackgroundFixedAttr);
     if (at < 2) {

@@ -11,7 +11,11 @@ const QString BrowserPreview::TempPageName = QStringLiteral("\\MivoTemp.htm");
 
 void BrowserPreview::PreviewInBrowser()
 {
-    PageText::take(m_surface, m_pageCopy);
+    if (!PageText::take(m_surface, m_pageCopy)) {
+        MessageBoxes::say(PageText::unreadable(m_surface, QStringLiteral("ブラウザで表示しませんでした")),
+                          MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
+        return;
+    }
     const QString path = ProgramFolder::file(TempPageName);
     QString error;
     if (!FileChannel::writeText(path, m_pageCopy->text(), &error)) {

@@ -4,6 +4,7 @@
 #include "FileList.h"
 #include "FolderList.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/RecoveryCopy.h"
 #include "platform/MessageBoxes.h"
 #include "shell/Module1.h"
 
@@ -154,6 +155,7 @@ void Form25::Command1_Click()
         m_Text1->setFocus();
         return;
     }
+    m_surface->recovery().markOpened(path);
     if (m_surface->loadedText().contains(QChar(0xFFFD))) {
         QFile file(path);
         const bool genuine = file.open(QIODevice::ReadOnly) && file.readAll().contains("\xEF\xBF\xBD");

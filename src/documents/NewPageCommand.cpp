@@ -7,7 +7,9 @@
 
 void NewPageCommand::NewPage()
 {
-    if (!m_surface->DocumentHTML().isEmpty()) {
+    // A page that does not answer may hold work: the question is asked.
+    const QString text = m_surface->DocumentHTML();
+    if (text.isNull() || !text.isEmpty()) {
         switch (MessageBoxes::question(QStringLiteral("新規作成を実行します。ファイルの保存をしますか？"),
                                        MessageBoxes::Buttons::YesNoCancel, QStringLiteral("確認"))) {
         case MessageBoxes::Answer::Yes:

@@ -3,7 +3,9 @@
 #include "PageText.h"
 #include "platform/CommonDialog.h"
 #include "platform/FileChannel.h"
+#include "platform/DhtmlEdit.h"
 #include "platform/MessageBoxes.h"
+#include "platform/RecoveryCopy.h"
 #include "shell/TextBuffer.h"
 
 #include <QFileInfo>
@@ -13,7 +15,12 @@ const QString PageSaver::Filter =
 
 PageSaver::Outcome PageSaver::SavePage()
 {
-    PageText::take(m_surface, m_pageCopy);
+    // A page that does not answer is not saved from an older copy of it.
+    if (!PageText::take(m_surface, m_pageCopy)) {
+        MessageBoxes::say(PageText::unreadable(m_surface, QStringLiteral("保存しませんでした")), MessageBoxes::DefaultTitle,
+                          MessageBoxes::Icon::Warning);
+        return Outcome::NotSaved;
+    }
     m_dialog->Flags = Flags;
     m_dialog->Filter = Filter;
     // A cancelled dialog must not write to whatever name another dialog left behind.
@@ -34,6 +41,7 @@ PageSaver::Outcome PageSaver::SavePage()
                           MessageBoxes::Icon::Warning);
         return Outcome::NotSaved;
     }
+    m_surface->recovery().markSaved(name);
     MessageBoxes::say(exists ? QStringLiteral("上書き保存しました。") : QStringLiteral("保存しました。"));
     return Outcome::Saved;
 }

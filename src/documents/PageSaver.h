@@ -24,6 +24,7 @@ public:
     // NotSaved when the dialog or the overwrite question was cancelled (no
     // message) or the write failed (the user is told the file and the reason).
     Outcome SavePage();
+    DhtmlEdit *surface() const { return m_surface; }
 
 private:
     DhtmlEdit *m_surface;

@@ -16,8 +16,17 @@ QString PageText::withoutUnicodeMetaTag(const QString &text)
     return out;
 }
 
-void PageText::take(DhtmlEdit *surface, TextBuffer *buffer)
+bool PageText::take(DhtmlEdit *surface, TextBuffer *buffer)
 {
-    buffer->setText(surface->DocumentHTML());
+    const QString text = surface->DocumentHTML();
+    if (text.isNull())
+        return false;
+    buffer->setText(text);
     buffer->setText(withoutUnicodeMetaTag(buffer->text()));
+    return true;
+}
+
+QString PageText::unreadable(DhtmlEdit *surface, const QString &purpose)
+{
+    return QStringLiteral("ページの内容を読み取れないため、%1。\n%2").arg(purpose, surface->lastError());
 }

@@ -15,6 +15,10 @@ public:
 
     // Every occurrence removed, case-sensitively; nothing else changes.
     static QString withoutUnicodeMetaTag(const QString &text);
-    // DocumentHTML into buffer, then the declaration removed there.
-    static void take(DhtmlEdit *surface, TextBuffer *buffer);
+    // DocumentHTML into buffer, then the declaration removed there. False, with
+    // the buffer untouched and the reason in the surface's lastError(), when
+    // the page did not answer.
+    static bool take(DhtmlEdit *surface, TextBuffer *buffer);
+    // What the user is told when the page's text could not be taken for a purpose.
+    static QString unreadable(DhtmlEdit *surface, const QString &purpose);
 };

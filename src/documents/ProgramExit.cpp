@@ -2,7 +2,9 @@
 
 #include "PageSaver.h"
 #include "TemporaryPages.h"
+#include "platform/DhtmlEdit.h"
 #include "platform/MessageBoxes.h"
+#include "platform/RecoveryCopy.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -30,6 +32,8 @@ bool ProgramExit::Form_Unload()
             return false;
         break;
     case MessageBoxes::Answer::No:
+        // Given up on purpose: not offered again at the next start.
+        m_saver.surface()->recovery().markDiscarded();
         break;
     default:
         return false;

@@ -2,6 +2,7 @@
 
 #include "platform/DhtmlEdit.h"
 #include "platform/MessageBoxes.h"
+#include "platform/RecoveryCopy.h"
 #include "shell/ProgramFolder.h"
 
 #include <QLineEdit>
@@ -32,13 +33,17 @@ void XmlSample::showIndicator(const QString &text)
 
 void XmlSample::Command1_Click()
 {
-    if (!m_surface->DocumentHTML().isEmpty()) {
+    // A page that does not answer may hold work: the question is asked.
+    const QString text = m_surface->DocumentHTML();
+    if (text.isNull() || !text.isEmpty()) {
         if (MessageBoxes::question(QStringLiteral("編集中のﾌｧｲﾙのﾌｧｲﾙがあれば上書きされますが、実行しますか？"),
                                    MessageBoxes::Buttons::OkCancel, QStringLiteral("確認"))
             != MessageBoxes::Answer::Ok)
             return;
         if (!load(ProgramFolder::file(MapPage)))
             return;
+        // The user let the page go for the sample.
+        m_surface->recovery().markDiscarded();
         MessageBoxes::say(QStringLiteral("実行モードで確認します。実行モードを解除する場合は") + QChar(13)
                           + QStringLiteral("ﾏｳｽの右ｸﾘｯｸで出るﾒﾆｭｰの「編集」をｸﾘｯｸして下さい。") + QChar(13)
                           + QStringLiteral("画面を最大表示にして表示します。"));

@@ -25,6 +25,10 @@ void EffectDispatcher::Combo2_Click(const QString &chosenText)
     Module1 &shared = Module1::shared();
     shared.EffectKind = Effect::Nothing;
     m_Text1 = m_form->surface()->DocumentHTML();
+    if (m_Text1.isNull()) {
+        refuseUnreadablePage();
+        return;
+    }
     if (EffectCatalogue::holdsScript(m_Text1)) {
         MessageBoxes::say(SecondScriptRefusal);
         return;
@@ -53,12 +57,23 @@ void EffectDispatcher::Combo2_Click(const QString &chosenText)
 void EffectDispatcher::CheckScriptThenOpen(qint16 code)
 {
     m_Text6 = m_form->surface()->DocumentHTML();
+    if (m_Text6.isNull()) {
+        refuseUnreadablePage();
+        return;
+    }
     if (EffectCatalogue::holdsScript(m_Text6)) {
         Module1::shared().EffectKind = Effect::Nothing;
         MessageBoxes::say(SecondScriptRefusal);
         return;
     }
     openDialog(code);
+}
+
+// Whether the page already holds a script cannot be known: nothing is added.
+void EffectDispatcher::refuseUnreadablePage()
+{
+    Module1::shared().EffectKind = Effect::Nothing;
+    MessageBoxes::say(QStringLiteral("ページの内容を読み取れないため、効果を追加できません。\n%1").arg(m_form->surface()->lastError()));
 }
 
 void EffectDispatcher::openDialog(qint16 code)

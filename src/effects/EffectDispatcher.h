@@ -29,6 +29,7 @@ public:
 
 private:
     void CheckScriptThenOpen(qint16 code);
+    void refuseUnreadablePage();
     void openDialog(qint16 code);
 
     Form1 *m_form;

@@ -45,6 +45,12 @@ void ScriptStep::Command5_Click()
 
     if (EffectTemplate::refusesPageWithLoadHandler(code)) {
         m_Text1 = m_form->surface()->DocumentHTML();
+        if (m_Text1.isNull()) {
+            MessageBoxes::say(QStringLiteral("ページの内容を読み取れないため、スクリプトを追加しませんでした。\n%1")
+                                  .arg(m_form->surface()->lastError()));
+            shared.EffectKind = Effect::Nothing;
+            return;
+        }
         if (m_Text1.contains(EffectTemplate::LoadHandlerCall)) {
             MessageBoxes::say(RefusalText);
             shared.EffectKind = Effect::Nothing;

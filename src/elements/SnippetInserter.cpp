@@ -66,8 +66,11 @@ bool SnippetInserter::readTemp(const QString &path)
 
 bool SnippetInserter::reloadViaTempPage(const QString &tempPath)
 {
+    const QString page = m_surface->DocumentHTML();
+    if (page.isNull())
+        return fail(QStringLiteral("ページの内容を読み取れないため、一時ページを書きませんでした。\n%1").arg(m_surface->lastError()));
     m_buffer->setText(QString());
-    m_buffer->setText(m_surface->DocumentHTML());
+    m_buffer->setText(page);
     if (!writeTemp(tempPath, m_buffer->text()) || !readTemp(tempPath))
         return false;
     QString text = m_buffer->text();

@@ -6,6 +6,7 @@
 #include "MessageBoxes.h"
 #include "PageEncoding.h"
 #include "PageScheme.h"
+#include "RecoveryCopy.h"
 #include "SurfaceBridge.h"
 #include "SurfacePrompts.h"
 #include "SurfaceView.h"
@@ -36,7 +37,6 @@
 namespace {
 
 const QString BlankPage = QStringLiteral("<html><head></head><body></body></html>");
-constexpr int ScriptTimeoutMs = 30000;
 constexpr int CommandPaste = 5032;
 constexpr qint64 MaxPageBytes = 16 * 1024 * 1024;
 
@@ -93,11 +93,6 @@ QWebEngineScript makeScript(const QString &name, const QString &source, QWebEngi
     return script;
 }
 
-int loadTimeoutMs(const QString &text)
-{
-    return 20000 + int(text.size() / (256 * 1024)) * 1000;
-}
-
 // Edit mode serves the page with a policy that lets none of its scripts run: the
 // engine's own switch for scripts reaches the renderer too late for the load it precedes.
 QString withoutPageScripts(const QString &text)
@@ -119,24 +114,15 @@ DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_view = new SurfaceView(this);
-    m_page = new EditorPage(m_view);
-    m_view->setPage(m_page);
     layout->addWidget(m_view);
     setFocusProxy(m_view);
-
-    QWebEngineSettings *settings = m_page->settings();
-    // Scripts stay on for the engine; edit mode keeps the page's own off by its policy (see show()).
-    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
-    settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, true);
-    settings->setAttribute(QWebEngineSettings::JavascriptCanPaste, true);
-    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
-    settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, true);
 
     m_bridge = new SurfaceBridge(this);
     m_channel = new QWebChannel(this);
     m_channel->registerObject(QStringLiteral("surfaceBridge"), m_bridge);
-    m_page->setWebChannel(m_channel, EditorWorld);
-    installScripts();
+    m_recovery = new RecoveryCopy(this);
+    m_page = makePage();
+    m_view->setPage(m_page);
 
     connect(m_bridge, &SurfaceBridge::displayReported, this, [this](const QVariantMap &states) {
         m_states.clear();
@@ -145,18 +131,11 @@ DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
         emit DisplayChanged();
     });
     connect(m_bridge, &SurfaceBridge::edited, this, [this] { m_pristine = false; });
-    connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
-        if (ok) {
-            m_completePending = true;
-            QMetaObject::invokeMethod(this, &DhtmlEdit::deliverDocumentComplete, Qt::QueuedConnection);
-        }
+    connect(m_bridge, &SurfaceBridge::copyReported, this, [this](const QString &html) {
+        if (!m_browseMode)
+            m_recovery->copyTaken(html);
     });
-    connect(m_page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
-        if (info.url() == m_pendingUrl && info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
-            m_pendingUrl.clear();
-    });
-    connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
-            [this](QWebEnginePage::RenderProcessTerminationStatus status, int) { onRenderProcessTerminated(status); });
+    connect(m_bridge, &SurfaceBridge::changedSinceCopy, m_recovery, &RecoveryCopy::changedSinceCopy);
     // A right click: the caret goes where the click was, unless it was on the selection.
     connect(m_view, &SurfaceView::rightClicked, this, [this](const QPoint &globalPos, const QPoint &localPos) {
         evaluate(QStringLiteral("__tvl.caretForMenu && __tvl.caretForMenu(%1, %2)").arg(localPos.x()).arg(localPos.y()));
@@ -186,12 +165,49 @@ DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
     m_page->load(m_shownUrl);
 }
 
+// A page of the surface with its settings, the editor's scripts and bridge. A
+// page whose renderer died is replaced by a fresh one: the engine delivers its
+// scripts to later renderers of a page that lost one only now and then.
+EditorPage *DhtmlEdit::makePage()
+{
+    auto *page = new EditorPage(m_view);
+    QWebEngineSettings *settings = page->settings();
+    // Scripts stay on for the engine; edit mode keeps the page's own off by its policy (see show()).
+    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
+    settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, true);
+    settings->setAttribute(QWebEngineSettings::JavascriptCanPaste, true);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, true);
+    page->setWebChannel(m_channel, EditorWorld);
+    installScripts(page);
+    RunTimeScripts::install(page->scripts(), m_browseMode);
+    page->setEditMode(!m_browseMode);
+
+    connect(page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
+        if (ok) {
+            m_completePending = true;
+            QMetaObject::invokeMethod(this, &DhtmlEdit::deliverDocumentComplete, Qt::QueuedConnection);
+        }
+    });
+    connect(page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
+        if (info.url() == m_pendingUrl && info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
+            m_pendingUrl.clear();
+    });
+    connect(page, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status, int) { onRenderProcessTerminated(status); });
+    return page;
+}
+
 struct DhtmlEdit::Busy
 {
     explicit Busy(DhtmlEdit *surface) : m_surface(surface) { ++m_surface->m_busy; }
     ~Busy()
     {
-        if (--m_surface->m_busy == 0 && m_surface->m_completePending)
+        if (--m_surface->m_busy > 0)
+            return;
+        if (m_surface->m_recoveryPending)
+            QMetaObject::invokeMethod(m_surface, &DhtmlEdit::recoverFromCrash, Qt::QueuedConnection);
+        else if (m_surface->m_completePending)
             QMetaObject::invokeMethod(m_surface, &DhtmlEdit::deliverDocumentComplete, Qt::QueuedConnection);
     }
     DhtmlEdit *m_surface;
@@ -215,13 +231,13 @@ QWebEngineView *DhtmlEdit::view() const
     return m_view;
 }
 
-void DhtmlEdit::installScripts()
+void DhtmlEdit::installScripts(QWebEnginePage *page)
 {
-    QWebEngineScriptCollection &scripts = m_page->scripts();
+    QWebEngineScriptCollection &scripts = page->scripts();
     const auto creation = QWebEngineScript::DocumentCreation;
     scripts.insert(makeScript(QStringLiteral("tvl-webchannel"), resourceText(QStringLiteral(":/qtwebchannel/qwebchannel.js")), creation));
     for (const char *name : {"options", "serializer", "style-keeper", "selection", "history", "commands", "tables",
-                             "positioning", "find", "display", "bridge"})
+                             "positioning", "find", "display", "bridge", "recovery"})
         scripts.insert(makeScript(QStringLiteral("tvl-%1").arg(QLatin1String(name)),
                                   resourceText(QStringLiteral(":/platform/js/%1.js").arg(QLatin1String(name))), creation));
     scripts.insert(makeScript(QStringLiteral("tvl-editor-ready"), resourceText(QStringLiteral(":/platform/js/editor-ready.js")),
@@ -272,14 +288,18 @@ bool DhtmlEdit::fail(const QString &message)
 
 bool DhtmlEdit::ensureShown()
 {
+    if (m_recoveryPending)
+        return fail(QStringLiteral("ページの表示処理が異常終了したため、ページを表示し直しているところです。"));
     if (m_pendingUrl.isEmpty())
         return true;
     Busy busy(this);
     bool ok = false;
     const QUrl url = m_pendingUrl;
-    const SurfaceWait::Outcome outcome = SurfaceWait(m_page).load([] {}, url, loadTimeoutMs(m_shownText), &ok);
+    const SurfaceWait::Outcome outcome = SurfaceWait(m_page, this).load([] {}, url, &ok);
     m_pendingUrl.clear();
-    if (outcome != SurfaceWait::Outcome::Done || !ok)
+    if (outcome != SurfaceWait::Outcome::Done)
+        return fail(QStringLiteral("ページを表示できませんでした。%1").arg(SurfaceWait::reason(outcome)));
+    if (!ok)
         return fail(QStringLiteral("ページを表示できませんでした。"));
     return true;
 }
@@ -292,18 +312,19 @@ bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine
     m_pendingUrl = url;
     Busy busy(this);
     bool ok = false;
-    const SurfaceWait::Outcome outcome = SurfaceWait(m_page).load([&] { m_page->load(url); }, url, loadTimeoutMs(text), &ok);
+    const SurfaceWait::Outcome outcome = SurfaceWait(m_page, this).load([&] { m_page->load(url); }, url, &ok);
     m_pendingUrl.clear();
     if (outcome != SurfaceWait::Outcome::Done || !ok) {
         PageScheme::instance()->withdraw(url);
-        // Back to what was shown before, so the surface never stays half loaded.
-        m_pendingUrl = m_shownUrl;
-        m_page->expectLoad(m_shownUrl);
-        m_page->load(m_shownUrl);
-        if (outcome == SurfaceWait::Outcome::TimedOut)
-            return fail(QStringLiteral("ページの読み込みが時間内に終わりませんでした。"));
-        if (outcome == SurfaceWait::Outcome::RendererDied)
-            return fail(QStringLiteral("ページの表示処理が異常終了しました。"));
+        // Back to what was shown before, so the surface never stays half loaded;
+        // a renderer that died brings it back by itself.
+        if (outcome != SurfaceWait::Outcome::RendererDied) {
+            m_pendingUrl = m_shownUrl;
+            m_page->expectLoad(m_shownUrl);
+            m_page->load(m_shownUrl);
+        }
+        if (outcome != SurfaceWait::Outcome::Done)
+            return fail(QStringLiteral("ページを読み込めませんでした。%1").arg(SurfaceWait::reason(outcome)));
         return fail(QStringLiteral("ページを読み込めませんでした。"));
     }
     if (m_shownUrl != url)
@@ -318,6 +339,7 @@ bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine
     m_shownPath = basePath;
     m_pristine = pristine;
     m_states.clear();
+    m_recovery->pageShown(text);
     return true;
 }
 
@@ -344,13 +366,42 @@ bool DhtmlEdit::LoadDocument(const QString &path)
 
 bool DhtmlEdit::setDocumentHTML(const QString &html)
 {
-    return show(html, m_shownPath.isEmpty() ? basePathForNewText() : m_shownPath, false);
+    if (!show(html, m_shownPath.isEmpty() ? basePathForNewText() : m_shownPath, false))
+        return false;
+    m_recovery->markDirty();
+    return true;
 }
 
 bool DhtmlEdit::NewDocument()
 {
+    // A new page is for editing: run mode ends with the page it ran.
+    const bool wasRunning = m_browseMode;
+    if (wasRunning) {
+        m_browseMode = false;
+        RunTimeScripts::install(m_page->scripts(), false);
+    }
+    if (!show(BlankPage, basePathForNewText(), true)) {
+        if (wasRunning) {
+            m_browseMode = true;
+            RunTimeScripts::install(m_page->scripts(), true);
+            m_page->setEditMode(false);
+        }
+        return false;
+    }
     m_runText.clear();
-    return show(BlankPage, basePathForNewText(), true);
+    m_recovery->markDiscarded();
+    return true;
+}
+
+bool DhtmlEdit::showRecovered(const QString &text, const QString &origin)
+{
+    const QString basePath = !origin.isEmpty() && QFileInfo(origin).absoluteDir().exists() ? QFileInfo(origin).absoluteFilePath()
+                                                                                           : basePathForNewText();
+    if (!show(text, basePath, false))
+        return false;
+    m_recovery->setOrigin(origin);
+    m_recovery->markDirty();
+    return true;
 }
 
 std::optional<QVariant> DhtmlEdit::evaluate(const QString &script)
@@ -359,26 +410,34 @@ std::optional<QVariant> DhtmlEdit::evaluate(const QString &script)
         return std::nullopt;
     Busy busy(this);
     SurfaceWait::Outcome outcome = SurfaceWait::Outcome::Done;
-    std::optional<QVariant> value = SurfaceWait(m_page).runScript(script, ScriptTimeoutMs, &outcome);
-    if (outcome == SurfaceWait::Outcome::TimedOut)
-        fail(QStringLiteral("ページが応答しません。"));
-    else if (outcome == SurfaceWait::Outcome::RendererDied)
-        fail(QStringLiteral("ページの表示処理が異常終了しました。"));
+    std::optional<QVariant> value = SurfaceWait(m_page, this).runScript(script, &outcome);
+    if (outcome != SurfaceWait::Outcome::Done)
+        fail(SurfaceWait::reason(outcome));
     return value;
+}
+
+// The text of a page that answered, else nullopt with the reason in lastError.
+std::optional<QString> DhtmlEdit::pageText(const QString &script)
+{
+    const std::optional<QVariant> value = evaluate(script);
+    if (!value)
+        return std::nullopt;
+    if (!value->isValid() || value->isNull()) {
+        fail(QStringLiteral("ページの編集機能が読み込まれていないため、ページの内容を読み取れません。"));
+        return std::nullopt;
+    }
+    // Non-null also when empty: a null string means that the page did not answer.
+    return value->toString().isNull() ? QStringLiteral("") : value->toString();
 }
 
 QString DhtmlEdit::DocumentHTML()
 {
     if (m_browseMode)
         return runningPageHtml();
-    const std::optional<QVariant> value = evaluate(
+    const std::optional<QString> text = pageText(
         QStringLiteral("(typeof __tvl === 'undefined') ? null : ((%1 || __tvl.edited) ? __tvl.serializeDocument(document) : '')")
             .arg(m_pristine ? QStringLiteral("false") : QStringLiteral("true")));
-    if (!value)
-        return m_pristine ? QString() : m_shownText;
-    if (value->isNull() || !value->isValid())
-        return m_pristine ? QString() : m_shownText;
-    return value->toString();
+    return text ? *text : QString();
 }
 
 QString DhtmlEdit::runningPageHtml()
@@ -386,15 +445,15 @@ QString DhtmlEdit::runningPageHtml()
     // What the user made, not what the running page and run mode's runtime
     // have done to it since: the text it runs from, parsed without running.
     if (m_pristine)
-        return QString();
+        return QStringLiteral("");
     if (m_runHtml.isNull()) {
-        const std::optional<QVariant> value = evaluate(
-            QStringLiteral("(typeof __tvl === 'undefined') ? null : "
-                           "__tvl.serializeDocument(new DOMParser().parseFromString(%1, 'text/html'))")
-                .arg(jsString(m_runText)));
-        if (!value || value->isNull() || !value->isValid())
-            return m_runText;
-        m_runHtml = value->toString();
+        const std::optional<QString> text =
+            pageText(QStringLiteral("(typeof __tvl === 'undefined') ? null : "
+                                    "__tvl.serializeDocument(new DOMParser().parseFromString(%1, 'text/html'))")
+                         .arg(jsString(m_runText)));
+        if (!text)
+            return QString();
+        m_runHtml = *text;
     }
     return m_runHtml;
 }
@@ -408,9 +467,13 @@ bool DhtmlEdit::setBrowseMode(bool browse)
     QString text;
     if (browse) {
         // Edited since it was loaded: run what the user sees; else the text as loaded.
-        const std::optional<QVariant> current =
-            evaluate(QStringLiteral("(window.__tvl && __tvl.edited) ? __tvl.serializeDocument(document) : null"));
-        text = (current && current->isValid() && !current->isNull()) ? current->toString() : m_shownText;
+        const std::optional<QVariant> current = evaluate(
+            QStringLiteral("(typeof __tvl === 'undefined') ? false : (__tvl.edited ? __tvl.serializeDocument(document) : null)"));
+        if (!current)
+            return false;
+        if (current->typeId() == QMetaType::Bool)
+            return fail(QStringLiteral("ページの編集機能が読み込まれていないため、ページの内容を読み取れません。"));
+        text = (current->isValid() && !current->isNull()) ? current->toString() : m_shownText;
         m_runText = text;
     } else {
         text = m_runText.isNull() ? m_shownText : m_runText;
@@ -527,21 +590,25 @@ int DhtmlEdit::QueryStatus(int command) const
     return status;
 }
 
-void DhtmlEdit::refreshCommandStates()
+bool DhtmlEdit::refreshCommandStates()
 {
     const std::optional<QVariant> states = evaluate(QStringLiteral("__tvl.commandStates()"));
     if (!states)
-        return;
+        return false;
     const QVariantMap map = states->toMap();
     m_states.clear();
     for (auto it = map.cbegin(); it != map.cend(); ++it)
         m_states.insert(it.key().toInt(), it.value().toInt());
+    return true;
 }
 
 bool DhtmlEdit::SaveDocument(const QString &path)
 {
+    const QString text = DocumentHTML();
+    if (text.isNull())
+        return fail(QStringLiteral("ページの内容を読み取れないため保存しませんでした: %1: %2").arg(path, lastError()));
     QString error;
-    if (!FileChannel::writeText(path, DocumentHTML(), &error))
+    if (!FileChannel::writeText(path, text, &error))
         return fail(QStringLiteral("保存できませんでした: %1: %2").arg(path, error));
     return true;
 }
@@ -586,8 +653,51 @@ void DhtmlEdit::onRenderProcessTerminated(int status)
 {
     if (status == QWebEnginePage::NormalTerminationStatus)
         return;
-    emit RendererFailed(QStringLiteral("ページの表示処理が異常終了しました。最後に読み込んだ内容を表示し直します。"));
-    QTimer::singleShot(0, this, [this] { show(m_shownText, m_shownPath, m_pristine); });
+    // A call waiting on the page ends first (its wait sees the same death); then the page comes back.
+    m_recoveryPending = true;
+    if (m_busy == 0)
+        QMetaObject::invokeMethod(this, &DhtmlEdit::recoverFromCrash, Qt::QueuedConnection);
+}
+
+void DhtmlEdit::replaceCrashedPage()
+{
+    EditorPage *crashed = m_page;
+    m_page = makePage();
+    m_view->setPage(m_page);
+    crashed->deleteLater();
+}
+
+// Shows the recovery copy in a fresh page, in the mode the surface was in.
+void DhtmlEdit::recoverFromCrash()
+{
+    if (!m_recoveryPending || m_busy > 0)
+        return;
+    m_recoveryPending = false;
+    m_pendingUrl.clear();
+    const bool current = m_recovery->isCurrent();
+    const qint64 ageSeconds = (m_recovery->ageMs() + 500) / 1000;
+    const QString text = m_browseMode ? (m_runText.isNull() ? m_shownText : m_runText) : m_recovery->text();
+    replaceCrashedPage();
+    QString message;
+    if (!show(text.isEmpty() ? BlankPage : text, m_shownPath, m_pristine)) {
+        message = QStringLiteral("ページの表示処理が異常終了しました。ページを表示し直せませんでした: %1").arg(lastError());
+        if (m_recoveryPending) {
+            // The page itself brings the renderer down: an empty page instead, the copy kept.
+            m_recoveryPending = false;
+            replaceCrashedPage();
+            show(BlankPage, basePathForNewText(), true);
+            m_recovery->pageShown(text);
+            message = QStringLiteral("ページを表示し直すたびに表示処理が異常終了するため、空のページを表示しました。")
+                      + (m_recovery->isDirty() ? QStringLiteral("編集中の内容は復元用の控えに残しています（次の起動時に復元できます）。")
+                                               : QStringLiteral("元のファイルは変更されていません。"));
+        }
+    } else if (current)
+        message = QStringLiteral("ページの表示処理が異常終了したため、ページを表示し直しました。編集した内容は失われていません。");
+    else
+        message = QStringLiteral("ページの表示処理が異常終了したため、%1秒前に控えた内容からページを表示し直しました。"
+                                 "それより後の編集は失われました。")
+                      .arg(ageSeconds);
+    emit RendererFailed(message);
 }
 
 void DhtmlEdit::setKeepForeignStyles(bool on)
@@ -642,7 +752,9 @@ void DhtmlEdit::setHeight(int twips)
 int DhtmlEdit::createRange()
 {
     const std::optional<QVariant> id = evaluate(QStringLiteral("__tvl.createRange()"));
-    if (!id || id->toInt() <= 0) {
+    if (!id)
+        return 0;
+    if (id->toInt() <= 0) {
         fail(QStringLiteral("ページに本文（BODY）がないため、挿入する位置がありません。"));
         return 0;
     }
@@ -658,6 +770,7 @@ bool DhtmlEdit::pasteIntoRange(int rangeId, const QString &html)
     if (!why->isValid() || !why->toString().isEmpty())
         return fail(QStringLiteral("選択範囲に貼り付けられませんでした。"));
     m_pristine = false;
+    m_recovery->markDirty();
     return true;
 }
 
@@ -669,14 +782,14 @@ bool DhtmlEdit::rollbackLastPaste()
 
 QString DhtmlEdit::rangeText(int rangeId)
 {
-    const std::optional<QVariant> text = evaluate(QStringLiteral("__tvl.rangeText(%1)").arg(rangeId));
-    return text ? text->toString() : QString();
+    const std::optional<QString> text = pageText(QStringLiteral("__tvl.rangeText(%1)").arg(rangeId));
+    return text ? *text : QString();
 }
 
 QString DhtmlEdit::bgColor()
 {
-    const std::optional<QVariant> color = evaluate(QStringLiteral("__tvl.bgColor()"));
-    return color ? color->toString() : QString();
+    const std::optional<QString> color = pageText(QStringLiteral("__tvl.bgColor()"));
+    return color ? *color : QString();
 }
 
 bool DhtmlEdit::setBgColor(const QString &color)
@@ -684,5 +797,6 @@ bool DhtmlEdit::setBgColor(const QString &color)
     if (!evaluate(QStringLiteral("__tvl.setBgColor(%1)").arg(jsString(color))))
         return false;
     m_pristine = false;
+    m_recovery->markDirty();
     return true;
 }

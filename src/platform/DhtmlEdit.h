@@ -12,9 +12,11 @@
 #include <optional>
 
 class EditorPage;
+class RecoveryCopy;
 class SurfaceBridge;
 class SurfaceView;
 class QWebChannel;
+class QWebEnginePage;
 class QWebEngineView;
 
 // The editing surface: a page that the user edits in place (edit mode) or
@@ -34,13 +36,19 @@ public:
     bool ExecCommand(int command, int option = 0, const QVariant &value = {});
     int QueryStatus(int command) const;
     // Takes the command states from the page now rather than at its next report.
-    void refreshCommandStates();
+    bool refreshCommandStates();
     bool SaveDocument(const QString &path);
     void SetContextMenu(const QStringList &texts, const QList<int> &states);
     HtmlDocument DOM() { return HtmlDocument(this); }
 
+    // The page's text; a null string when the page did not answer, with the
+    // reason in lastError() (an empty page gives an empty, non-null string).
     QString DocumentHTML();
     bool setDocumentHTML(const QString &html);
+    // Shows a page kept from an earlier run; origin is the file it belongs to.
+    bool showRecovered(const QString &text, const QString &origin);
+    // The page as the user last left it, a few seconds behind them.
+    RecoveryCopy &recovery() { return *m_recovery; }
 
     bool BrowseMode() const { return m_browseMode; }
     bool setBrowseMode(bool browse);
@@ -86,11 +94,15 @@ signals:
     void ShowContextMenu(int xPos, int yPos);
     void ContextMenuAction(int itemIndex);
     void GotFocus();
-    // The renderer died; the page is shown again from the text it was loaded from.
+    // The renderer died; the page is shown again from the recovery copy.
     void RendererFailed(const QString &message);
 
 private:
-    void installScripts();
+    EditorPage *makePage();
+    void installScripts(QWebEnginePage *page);
+    std::optional<QString> pageText(const QString &script);
+    void recoverFromCrash();
+    void replaceCrashedPage();
     bool run(int command, int option, const QVariant &argument);
     bool promptAndRun(int command, int option);
     QString optionFlags() const;
@@ -111,6 +123,7 @@ private:
     EditorPage *m_page = nullptr;
     SurfaceBridge *m_bridge = nullptr;
     QWebChannel *m_channel = nullptr;
+    RecoveryCopy *m_recovery = nullptr;
 
     bool m_browseMode = false;
     bool m_pristine = true;
@@ -131,4 +144,5 @@ private:
     QString m_lastError;
     int m_busy = 0;
     bool m_completePending = false;
+    bool m_recoveryPending = false;
 };

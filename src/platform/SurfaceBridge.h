@@ -4,7 +4,8 @@
 #include <QVariantMap>
 
 // What the editor's scripts report from inside the page: the selection moved
-// (with the command states for it) and the user changed the page.
+// (with the command states for it), the user changed the page, and the page's
+// recovery copy.
 class SurfaceBridge : public QObject
 {
     Q_OBJECT
@@ -14,8 +15,13 @@ public:
 public slots:
     void reportDisplay(const QVariantMap &commandStates) { emit displayReported(commandStates); }
     void reportEdited() { emit edited(); }
+    // The editor's copy of the page, taken when the user paused after a change.
+    void reportCopy(const QString &html) { emit copyReported(html); }
+    void reportChangedSinceCopy() { emit changedSinceCopy(); }
 
 signals:
     void displayReported(const QVariantMap &commandStates);
     void edited();
+    void copyReported(const QString &html);
+    void changedSinceCopy();
 };

@@ -27,6 +27,9 @@
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/MessageBoxes.h"
+#include "platform/RecoveryCopy.h"
+#include "platform/RecoveryStore.h"
+#include "platform/StateFolder.h"
 #include "platform/Twips.h"
 
 #include <QAction>
@@ -117,9 +120,32 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     m_editorEvents = std::make_unique<EditorEvents>(this, m_menuCommands.get());
     onLoad();
     connectDocumentCommands();
+    keepRecoveryCopy();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    m_DHTMLEdit1->recovery().setStore(nullptr);
+}
+
+// The page's recovery copy goes to this run's part of the per-user state folder.
+void Form1::keepRecoveryCopy()
+{
+    StateFolder &folder = StateFolder::current();
+    if (!folder.isUsable())
+        return;
+    m_recoveryStore = std::make_unique<RecoveryStore>(folder);
+    RecoveryCopy &copy = m_DHTMLEdit1->recovery();
+    copy.setStore(m_recoveryStore.get());
+    connect(&copy, &RecoveryCopy::writeFailed, this, [this](const QString &reason) {
+        if (m_recoveryWarned)
+            return;
+        m_recoveryWarned = true;
+        MessageBoxes::say(QStringLiteral("復元用の控えを書き込めません。プログラムが異常終了したとき、編集中のページを復元できません。\n%1: %2")
+                              .arg(m_recoveryStore->file(), reason),
+                          MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
+    });
+}
 
 Form3 *Form1::sourceWindow()
 {
@@ -130,7 +156,11 @@ Form3 *Form1::sourceWindow()
 
 void Form1::ShowSource()
 {
-    PageText::take(m_DHTMLEdit1, m_RichTextBox3);
+    if (!PageText::take(m_DHTMLEdit1, m_RichTextBox3)) {
+        MessageBoxes::say(PageText::unreadable(m_DHTMLEdit1, QStringLiteral("ソースを表示できません")), MessageBoxes::DefaultTitle,
+                          MessageBoxes::Icon::Warning);
+        return;
+    }
     sourceWindow()->showSource(m_RichTextBox3->text());
 }
 
@@ -218,7 +248,11 @@ void Form1::onLoad()
     showMode();
 
     connect(m_DHTMLEdit1, &DhtmlEdit::DocumentComplete, this, [this] {
-        m_RichTextBox1->setText(m_DHTMLEdit1->DocumentHTML());
+        // A page that does not answer leaves the copy as it was; the commands that need the text say so themselves.
+        const QString html = m_DHTMLEdit1->DocumentHTML();
+        if (html.isNull())
+            return;
+        m_RichTextBox1->setText(html);
         // The page's first DisplayChanged may come before this copy: the picture's items follow it now.
         m_editorEvents->SourceCopyChanged();
     });
@@ -370,7 +404,14 @@ void Form1::SavePage()
 
 void Form1::NewPage()
 {
+    // A new page opens in edit mode: the window follows when it left run mode.
+    const bool wasRunning = m_DHTMLEdit1->BrowseMode();
     m_newPage->NewPage();
+    if (wasRunning && !m_DHTMLEdit1->BrowseMode()) {
+        showMode();
+        m_Combo1->setEnabled(true);
+        m_Combo2->setEnabled(true);
+    }
 }
 
 void Form1::openFileScreen()

@@ -26,6 +26,7 @@ class QPushButton;
 class SnippetInserter;
 class TextBuffer;
 class XmlSample;
+class RecoveryStore;
 
 // The main window: the editing surface under the two drop-down lists, the mode
 // indicator and the XML sample button. Dialogs reach the page only through its
@@ -106,6 +107,7 @@ private:
     void fillLists();
     void applyResizeRule();
     void connectDocumentCommands();
+    void keepRecoveryCopy();
 
     QComboBox *m_Combo1 = nullptr;
     QComboBox *m_Combo2 = nullptr;
@@ -137,5 +139,7 @@ private:
     std::unique_ptr<EditorEvents> m_editorEvents;
     Form3 *m_Form3 = nullptr; // made on first use, kept between showings
     std::unique_ptr<HelpMenu> m_help;
+    std::unique_ptr<RecoveryStore> m_recoveryStore;
     bool m_resizing = false;
+    bool m_recoveryWarned = false;
 };

@@ -2,7 +2,10 @@
 
 #include "Form1.h"
 #include "ProgramFolder.h"
+#include "documents/RecoveryOffer.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/PageScheme.h"
+#include "platform/StateFolder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,6 +42,12 @@ void prepareApplication()
         QCoreApplication::installTranslator(translator);
 }
 
+void resumeEndedRuns(Form1 &form)
+{
+    AtomicFileWrite::removeLeftovers();
+    RecoveryOffer(form.surface(), form.commonDialog(), StateFolder::current()).offer();
+}
+
 int run(int argc, char **argv)
 {
     prepareProcess();
@@ -47,6 +56,7 @@ int run(int argc, char **argv)
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     Form1 form;
     form.show();
+    resumeEndedRuns(form);
     return app.exec();
 }
 

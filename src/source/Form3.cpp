@@ -7,6 +7,7 @@
 #include "platform/DhtmlEdit.h"
 #include "platform/FileChannel.h"
 #include "platform/MessageBoxes.h"
+#include "platform/RecoveryCopy.h"
 #include "platform/Twips.h"
 #include "shell/Form1.h"
 #include "shell/Module1.h"
@@ -151,6 +152,7 @@ bool Form3::finish()
             return false;
         }
         surface->Refresh();
+        surface->recovery().markDirty();
     }
     m_finished = true;
     return true;

@@ -14,6 +14,9 @@ namespace TestSupport {
 
 void prepareProcess()
 {
+    // The per-user state (recovery copies, unfinished saves) of each test program is its own.
+    static QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))

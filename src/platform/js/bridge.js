@@ -1,5 +1,6 @@
 // Tells the program what happens in the page: selection changes with the
-// command states that go with them, and the first change of the page.
+// command states that go with them, the first change of the page, and the
+// page's recovery copy.
 'use strict';
 (() => {
     const T = (window.__tvl = window.__tvl || {});
@@ -23,6 +24,8 @@
     }
 
     T.reportDisplaySoon = () => { pendingDisplay = true; schedule(); };
+    T.sendCopy = (html) => { if (bridge) bridge.reportCopy(html); };
+    T.sendChangedSinceCopy = () => { if (bridge) bridge.reportChangedSinceCopy(); };
     T.markEdited = () => {
         if (T.edited) return;
         T.edited = true;

@@ -9,6 +9,7 @@
     T.onMutations = (records) => {
         T.keepStyles(records);
         T.markEdited();
+        T.noteChange();
         T.historyRecord(records);
     };
     T.observer = new MutationObserver((records) => T.onMutations(records));

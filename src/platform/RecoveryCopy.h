@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+
+class RecoveryStore;
+
+// The page as the user last left it, kept a few seconds behind them: what a
+// crashed renderer shows again, and (through a RecoveryStore) what survives
+// the program itself. "Dirty" means the page holds work that is in no file.
+class RecoveryCopy : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Not owned; the copy is written there while the page is dirty.
+    void setStore(RecoveryStore *store);
+
+    // The surface shows text now (a load, a rewrite through a temporary page, a restore).
+    void pageShown(const QString &text);
+    // The editor's copy, taken when the user paused after a change.
+    void copyTaken(const QString &text);
+    // The user changed the page after the last copy.
+    void changedSinceCopy();
+
+    void markDirty();
+    void markSaved(const QString &path);
+    void markOpened(const QString &path);
+    // The user gave the page up (a new page, exit without saving).
+    void markDiscarded();
+
+    QString text() const { return m_text; }
+    bool isDirty() const { return m_dirty; }
+    // No change is known to have happened after the copy.
+    bool isCurrent() const { return m_current; }
+    qint64 ageMs() const { return m_taken.isValid() ? m_taken.elapsed() : 0; }
+    QString origin() const { return m_origin; }
+    void setOrigin(const QString &path) { m_origin = path; }
+    QString lastWriteError() const { return m_writeError; }
+
+signals:
+    void copied();
+    // The copy could not be written to disk (once a run is enough to say so).
+    void writeFailed(const QString &reason);
+
+private:
+    void persist();
+    void clean(const QString &origin);
+
+    RecoveryStore *m_store = nullptr;
+    QString m_text;
+    QString m_origin;
+    bool m_dirty = false;
+    bool m_current = true;
+    QElapsedTimer m_taken;
+    QString m_writeError;
+};

@@ -1,0 +1,132 @@
+#include "support/TestSupport.h"
+
+#include "platform/DhtmlEdit.h"
+#include "platform/RecoveryCopy.h"
+#include "shell/Form1.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <csignal>
+
+using namespace TestSupport;
+
+namespace {
+
+void type(DhtmlEdit *surface, const QString &text)
+{
+    surface->view()->setFocus();
+    QTest::keyClicks(surface->view()->focusProxy(), text);
+}
+
+// Kills the page's renderer as a crash would and waits until the page is back.
+void killRenderer(DhtmlEdit *surface)
+{
+    const qint64 pid = surface->view()->page()->renderProcessPid();
+    QVERIFY(pid > 0);
+    QSignalSpy back(surface, &DhtmlEdit::RendererFailed);
+    QCOMPARE(::kill(pid_t(pid), SIGKILL), 0);
+    QVERIFY(back.wait(60000));
+}
+
+bool editable(DhtmlEdit *surface)
+{
+    return js(surface, QStringLiteral("(typeof __tvl === 'object') + ' ' + document.designMode")) == QLatin1String("true on");
+}
+
+QString body(DhtmlEdit *surface)
+{
+    return js(surface, QStringLiteral("document.body.innerText"));
+}
+
+} // namespace
+
+// A renderer that dies while the user works: the page comes back as they left it.
+class TestCrashRecovery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void typingSurvivesRepeatedCrashes()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        Form1 form;
+        form.show();
+        DhtmlEdit *surface = form.surface();
+        RecoveryCopy &copy = surface->recovery();
+        for (int round = 1; round <= 5; ++round) {
+            // Every page opened after a crash is editable, however many came before.
+            const QString page = folder.file(QStringLiteral("page%1.htm").arg(round));
+            writeBytes(page, "<html><body><p>start</p></body></html>");
+            QVERIFY(surface->LoadDocument(page));
+            QVERIFY2(editable(surface), qPrintable(QStringLiteral("round %1").arg(round)));
+            selectText(surface, QStringLiteral("start"), 5);
+            QSignalSpy copied(&copy, &RecoveryCopy::copied);
+            type(surface, QStringLiteral(" typed%1").arg(round));
+            QTRY_COMPARE(body(surface), QStringLiteral("start typed%1").arg(round));
+            QVERIFY(copied.wait(20000));
+
+            boxes.shown.clear();
+            killRenderer(surface);
+            QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ページの表示処理が異常終了したため、ページを表示し直しました。編集した内容は失われていません。")});
+            QCOMPARE(body(surface), QStringLiteral("start typed%1").arg(round));
+            QVERIFY(editable(surface));
+            // The page that came back takes typing, and keeps its folder.
+            QCOMPARE(surface->documentUrl().path(), page);
+            selectText(surface, QStringLiteral("typed"), QStringLiteral("start typed%1").arg(round).size());
+            type(surface, QStringLiteral("!"));
+            QTRY_COMPARE(body(surface), QStringLiteral("start typed%1!").arg(round));
+            QVERIFY(copy.isDirty());
+        }
+    }
+
+    void changeAfterTheCopyIsToldLost()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        Form1 form;
+        form.show();
+        DhtmlEdit *surface = form.surface();
+        QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>kept</p></body></html>")));
+        QSignalSpy copied(&surface->recovery(), &RecoveryCopy::copied);
+        selectText(surface, QStringLiteral("kept"), 4);
+        type(surface, QStringLiteral(" copied"));
+        QVERIFY(copied.wait(20000));
+        type(surface, QStringLiteral(" late"));
+        QTRY_VERIFY(!surface->recovery().isCurrent());
+        killRenderer(surface);
+        QCOMPARE(boxes.shown.size(), 1);
+        QVERIFY2(boxes.shown[0].text.contains(QStringLiteral("秒前に控えた内容からページを表示し直しました。それより後の編集は失われました。")),
+                 qPrintable(boxes.shown[0].text));
+        QCOMPARE(body(surface), QStringLiteral("kept copied"));
+        QVERIFY(editable(surface));
+    }
+
+    void crashInRunModeComesBackRunning()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        Form1 form;
+        form.show();
+        DhtmlEdit *surface = form.surface();
+        QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>ran</p></body></html>")));
+        form.Command3_Click();
+        QVERIFY(surface->BrowseMode());
+        boxes.shown.clear();
+        killRenderer(surface);
+        QCOMPARE(boxes.shown.size(), 1);
+        QVERIFY(surface->BrowseMode());
+        QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text4"))->text(), Form1::RunModeText);
+        QCOMPARE(body(surface), QStringLiteral("ran"));
+        form.Command4_Click();
+        QVERIFY(!surface->BrowseMode());
+        QVERIFY(editable(surface));
+        QCOMPARE(body(surface), QStringLiteral("ran"));
+    }
+};
+
+TOVALEAF_TEST_MAIN(TestCrashRecovery)
+#include "tst_crashrecovery.moc"

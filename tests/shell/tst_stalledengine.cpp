@@ -1,0 +1,264 @@
+#include "support/ModalDriver.h"
+#include "support/TestSupport.h"
+
+#include "platform/DhtmlEdit.h"
+#include "platform/SurfaceWait.h"
+#include "platform/WaitPanel.h"
+#include "shell/Form1.h"
+#include "shell/Module1.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <csignal>
+
+using namespace TestSupport;
+
+namespace {
+
+// A shorter wait for a renderer that does nothing, for the length of a test.
+struct StallLimit
+{
+    explicit StallLimit(int ms) { SurfaceWait::setStallLimitForTesting(ms); }
+    ~StallLimit() { SurfaceWait::setStallLimitForTesting(0); }
+};
+
+// The renderer stopped as by a debugger or a frozen machine, and let go again.
+struct StoppedRenderer
+{
+    explicit StoppedRenderer(DhtmlEdit *surface) : pid(surface->view()->page()->renderProcessPid())
+    {
+        if (pid <= 0 || ::kill(pid_t(pid), SIGSTOP) != 0)
+            qFatal("renderer not stopped");
+    }
+    ~StoppedRenderer() { resume(); }
+    void resume()
+    {
+        if (pid > 0)
+            ::kill(pid_t(pid), SIGCONT);
+        pid = 0;
+    }
+    qint64 pid;
+};
+
+// A picture server that takes the connection and never answers: a page showing
+// its picture never finishes loading.
+class SilentServer : public QTcpServer
+{
+public:
+    SilentServer()
+    {
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = nextPendingConnection())
+                socket->setParent(this);
+        });
+        listen(QHostAddress::LocalHost);
+    }
+    QString pictureUrl() const { return QStringLiteral("http://127.0.0.1:%1/never.gif").arg(serverPort()); }
+};
+
+// Acts once the wait's panel is up, as the user would.
+class PanelDriver : public QObject
+{
+public:
+    explicit PanelDriver(std::function<void(WaitPanel *)> action) : m_action(std::move(action))
+    {
+        m_timer.setInterval(20);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                auto *panel = qobject_cast<WaitPanel *>(widget);
+                if (panel && panel->isVisible()) {
+                    m_timer.stop();
+                    m_seen = true;
+                    m_action(panel);
+                    return;
+                }
+            }
+        });
+        m_timer.start();
+    }
+    bool seen() const { return m_seen; }
+
+private:
+    std::function<void(WaitPanel *)> m_action;
+    QTimer m_timer;
+    bool m_seen = false;
+};
+
+QString body(DhtmlEdit *surface)
+{
+    return js(surface, QStringLiteral("document.body.innerText"));
+}
+
+} // namespace
+
+// A page that does not answer, or answers slowly: the program says so and
+// writes nothing from an old copy; the user can give up a wait.
+class TestStalledEngine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void stoppedRendererWritesNothing()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        ScriptedDialogs dialogs;
+        RecordingShellOpen shell;
+        StallLimit limit(1500);
+        Form1 form;
+        form.show();
+        DhtmlEdit *surface = form.surface();
+        QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>loaded</p></body></html>")));
+        selectText(surface, QStringLiteral("loaded"), 6);
+        surface->view()->setFocus();
+        QTest::keyClicks(surface->view()->focusProxy(), QStringLiteral(" and typed"));
+        QTRY_COMPARE(body(surface), QStringLiteral("loaded and typed"));
+
+        const QString target = folder.file(QStringLiteral("saved.htm"));
+        const QString preview = folder.file(QStringLiteral("MivoTemp.htm"));
+        const QString insertion = folder.file(QStringLiteral("scriptTemp.htm"));
+        QFile::remove(preview);
+        QFile::remove(insertion);
+        {
+            StoppedRenderer stopped(surface);
+            const QString reason = QStringLiteral("ページが応答しません");
+
+            dialogs.fileNames << target;
+            form.SavePage();
+            QVERIFY(!QFile::exists(target));
+            QCOMPARE(boxes.shown.size(), 1);
+            QVERIFY2(boxes.shown[0].text.startsWith(QStringLiteral("ページの内容を読み取れないため、保存しませんでした。\n")),
+                     qPrintable(boxes.shown[0].text));
+            QVERIFY(boxes.shown[0].text.contains(reason));
+            // Not even asked where to: nothing could be written.
+            QVERIFY(dialogs.filtersSeen.isEmpty());
+
+            form.PreviewInBrowser();
+            QVERIFY(!QFile::exists(preview));
+            QVERIFY(shell.opened.isEmpty());
+            QCOMPARE(boxes.shown.size(), 2);
+            QVERIFY(boxes.shown[1].text.startsWith(QStringLiteral("ページの内容を読み取れないため、ブラウザで表示しませんでした。")));
+
+            form.ShowSource();
+            QCOMPARE(boxes.shown.size(), 3);
+            QVERIFY(boxes.shown[2].text.startsWith(QStringLiteral("ページの内容を読み取れないため、ソースを表示できません。")));
+
+            Module1::shared().SnippetHtml = QStringLiteral("<INPUT type=button value=ok>");
+            form.mivo_go();
+            QVERIFY(!QFile::exists(insertion));
+            QCOMPARE(boxes.shown.size(), 4);
+            QVERIFY2(boxes.shown[3].text.contains(reason), qPrintable(boxes.shown[3].text));
+            for (const auto &shown : boxes.shown)
+                QVERIFY2(shown.text.contains(reason), qPrintable(shown.text));
+        }
+        // Going again, the page is what the user made.
+        boxes.shown.clear();
+        dialogs.fileNames << target;
+        form.SavePage();
+        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("保存しました。")});
+        QVERIFY(QString::fromLocal8Bit(readBytes(target)).contains(QStringLiteral("loaded and typed")));
+    }
+
+    void userCancelsALoadThatDoesNotEnd()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        SilentServer server;
+        QVERIFY(server.isListening());
+        Form1 form;
+        form.show();
+        DhtmlEdit *surface = form.surface();
+        QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>before</p></body></html>")));
+        const QString slow = folder.file(QStringLiteral("slow.htm"));
+        writeBytes(slow, QStringLiteral("<html><body><p>slow</p><img src=\"%1\"></body></html>").arg(server.pictureUrl()).toUtf8());
+
+        // Another window of the program: what is typed into it meanwhile waits for the load to end.
+        QLineEdit other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        QString typedWhileWaiting = QStringLiteral("unset");
+        PanelDriver cancel([&](WaitPanel *panel) {
+            // As the window system delivers keys: to the window first.
+            for (const char c : QByteArray("later"))
+                QTest::keyClick(other.windowHandle(), c);
+            typedWhileWaiting = other.text();
+            QTest::mouseClick(panel->cancelButton(), Qt::LeftButton);
+        });
+        QVERIFY(!surface->LoadDocument(slow));
+        QVERIFY(cancel.seen());
+        QCOMPARE(surface->lastError(), QStringLiteral("ページを読み込めませんでした。ページの処理の待機を中止しました。"));
+        QCOMPARE(typedWhileWaiting, QString());
+        QTRY_COMPARE(other.text(), QStringLiteral("later"));
+        // The page stays what it was, and editable.
+        QCOMPARE(body(surface), QStringLiteral("before"));
+        QCOMPARE(js(surface, QStringLiteral("document.designMode")), QStringLiteral("on"));
+
+        // Esc is the panel's key too.
+        PanelDriver escape([&](WaitPanel *) { QTest::keyClick(form.windowHandle(), Qt::Key_Escape); });
+        QVERIFY(!surface->LoadDocument(slow));
+        QVERIFY(escape.seen());
+        QCOMPARE(body(surface), QStringLiteral("before"));
+    }
+
+    void workingEngineIsNotCutOff()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        // Far below what the load takes: only a renderer doing nothing would be given up.
+        StallLimit limit(300);
+        DhtmlEdit surface;
+        QByteArray page = "<html><body><p>";
+        for (int i = 0; i < 200000; ++i)
+            page += "<b>w" + QByteArray::number(i) + "</b> ";
+        page += "</p><p id=end>end</p></body></html>";
+        const QString big = folder.file(QStringLiteral("big.htm"));
+        writeBytes(big, page);
+        QElapsedTimer took;
+        took.start();
+        QVERIFY2(surface.LoadDocument(big), qPrintable(surface.lastError()));
+        QVERIFY2(took.elapsed() > 600, "the load ended too fast to show anything");
+        QCOMPARE(js(&surface, QStringLiteral("document.getElementById('end').textContent")), QStringLiteral("end"));
+    }
+
+    void newPageInRunModeOpensForEditing()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("timed out")));
+        Form1 form;
+        form.show();
+        DhtmlEdit *surface = form.surface();
+        QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>old</p></body></html>")));
+        form.Command3_Click();
+        QVERIFY(surface->BrowseMode());
+        boxes.answers << MessageBoxes::Answer::No;
+        form.NewPage();
+        QVERIFY(!surface->BrowseMode());
+        auto *indicator = form.findChild<QLineEdit *>(QStringLiteral("Text4"));
+        QCOMPARE(indicator->text(), Form1::EditModeText);
+        QVERIFY(indicator->palette().color(QPalette::Base) != QColor(255, 0, 0));
+        QVERIFY(form.combo(1)->isEnabled());
+        QVERIFY(form.combo(2)->isEnabled());
+        QCOMPARE(js(surface, QStringLiteral("document.designMode")), QStringLiteral("on"));
+        QCOMPARE(surface->DocumentHTML(), QString());
+
+        // The effects list works on it at once.
+        ModalDriver close([](QDialog *dialog) { dialog->reject(); });
+        form.combo(2)->setCurrentIndex(form.combo(2)->findText(QStringLiteral("RevealTransition(Text)")));
+        form.Combo2_Click();
+        QVERIFY(close.ran());
+        QCOMPARE(close.seen(), QStringLiteral("Form6"));
+        QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("現在編集中のファイルをブラウズモードで確認します！"),
+                                             QStringLiteral("新規作成を実行します。ファイルの保存をしますか？")}));
+    }
+};
+
+TOVALEAF_TEST_MAIN(TestStalledEngine)
+#include "tst_stalledengine.moc"
