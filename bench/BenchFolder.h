@@ -9,8 +9,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// What every benchmark starts from: a program folder of its own with the
-// palette page, and the 1 MB page of paragraphs the figures are measured on.
+// What every benchmark starts from: a program folder (and state folder) of its
+// own with the palette page, and the 1 MB page of paragraphs the figures are measured on.
 class BenchFolder
 {
 public:
@@ -19,6 +19,8 @@ public:
         QFile::copy(QStringLiteral(TOVALEAF_DATA_DIR "/color.htm"), m_dir.filePath(QStringLiteral("color.htm")));
         ProgramFolder::setPath(m_dir.path());
         QDir::setCurrent(m_dir.path());
+        // Recovery copies of the benchmarks stay out of the user's own state folder.
+        qputenv("XDG_STATE_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("state"))));
     }
     QString path() const { return m_dir.path(); }
 
