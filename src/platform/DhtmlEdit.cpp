@@ -1,12 +1,12 @@
 #include "DhtmlEdit.h"
 
 #include "EditorPage.h"
-#include "RunTimeScripts.h"
 #include "FileChannel.h"
 #include "MessageBoxes.h"
 #include "PageEncoding.h"
 #include "PageScheme.h"
 #include "SurfaceBridge.h"
+#include "SurfacePages.h"
 #include "SurfacePrompts.h"
 #include "SurfaceView.h"
 #include "SurfaceWait.h"
@@ -24,14 +24,9 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWebChannel>
 #include <QWebEngineLoadingInfo>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
-#include <QWebEngineSettings>
 
 namespace {
 
@@ -74,41 +69,9 @@ QString jsValue(const QVariant &value)
     return QString::fromUtf8(array.mid(1, array.size() - 2));
 }
 
-QString resourceText(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing resource %s", qPrintable(path));
-    return QString::fromUtf8(file.readAll());
-}
-
-QWebEngineScript makeScript(const QString &name, const QString &source, QWebEngineScript::InjectionPoint point)
-{
-    QWebEngineScript script;
-    script.setName(name);
-    script.setSourceCode(source);
-    script.setInjectionPoint(point);
-    script.setWorldId(EditorWorld);
-    script.setRunsOnSubFrames(false);
-    return script;
-}
-
 int loadTimeoutMs(const QString &text)
 {
     return 20000 + int(text.size() / (256 * 1024)) * 1000;
-}
-
-// Edit mode serves the page with a policy that lets none of its scripts run: the
-// engine's own switch for scripts reaches the renderer too late for the load it precedes.
-QString withoutPageScripts(const QString &text)
-{
-    static const QRegularExpression prologue(
-        QStringLiteral("^\\s*(?:(?:<!--.*?-->|<!DOCTYPE[^>]*>|<\\?[^>]*>)\\s*)*"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    const qsizetype at = prologue.match(text).capturedLength();
-    return text.left(at)
-        + QStringLiteral("<meta http-equiv=\"Content-Security-Policy\" content=\"script-src 'none'; object-src 'none'\" data-tvl-editor>")
-        + text.mid(at);
 }
 
 } // namespace
@@ -119,44 +82,44 @@ DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_view = new SurfaceView(this);
-    m_page = new EditorPage(m_view);
+    m_pages = new SurfacePages(this);
+    m_page = m_pages->page(false);
     m_view->setPage(m_page);
     layout->addWidget(m_view);
     setFocusProxy(m_view);
 
-    QWebEngineSettings *settings = m_page->settings();
-    // Scripts stay on for the engine; edit mode keeps the page's own off by its policy (see show()).
-    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
-    settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, true);
-    settings->setAttribute(QWebEngineSettings::JavascriptCanPaste, true);
-    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
-    settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, true);
-
-    m_bridge = new SurfaceBridge(this);
-    m_channel = new QWebChannel(this);
-    m_channel->registerObject(QStringLiteral("surfaceBridge"), m_bridge);
-    m_page->setWebChannel(m_channel, EditorWorld);
-    installScripts();
-
-    connect(m_bridge, &SurfaceBridge::displayReported, this, [this](const QVariantMap &states) {
-        m_states.clear();
-        for (auto it = states.cbegin(); it != states.cend(); ++it)
-            m_states.insert(it.key().toInt(), it.value().toInt());
-        emit DisplayChanged();
-    });
-    connect(m_bridge, &SurfaceBridge::edited, this, [this] { m_pristine = false; });
-    connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
-        if (ok) {
-            m_completePending = true;
-            QMetaObject::invokeMethod(this, &DhtmlEdit::deliverDocumentComplete, Qt::QueuedConnection);
-        }
-    });
-    connect(m_page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
-        if (info.url() == m_pendingUrl && info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
-            m_pendingUrl.clear();
-    });
-    connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
-            [this](QWebEnginePage::RenderProcessTerminationStatus status, int) { onRenderProcessTerminated(status); });
+    for (const bool browse : {false, true}) {
+        EditorPage *page = m_pages->page(browse);
+        SurfaceBridge *bridge = m_pages->bridge(browse);
+        // Only the page shown speaks for the surface.
+        connect(bridge, &SurfaceBridge::displayReported, this, [this, page](const QVariantMap &states) {
+            if (!isShownPage(page))
+                return;
+            m_states.clear();
+            for (auto it = states.cbegin(); it != states.cend(); ++it)
+                m_states.insert(it.key().toInt(), it.value().toInt());
+            emit DisplayChanged();
+        });
+        connect(bridge, &SurfaceBridge::edited, this, [this, page] {
+            if (isShownPage(page))
+                m_pristine = false;
+        });
+        connect(page, &QWebEnginePage::loadFinished, this, [this, page](bool ok) {
+            if (ok && isShownPage(page)) {
+                m_completePending = true;
+                QMetaObject::invokeMethod(this, &DhtmlEdit::deliverDocumentComplete, Qt::QueuedConnection);
+            }
+        });
+        connect(page, &QWebEnginePage::loadingChanged, this, [this, page](const QWebEngineLoadingInfo &info) {
+            if (isShownPage(page) && info.url() == m_pendingUrl && info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
+                m_pendingUrl.clear();
+        });
+        connect(page, &QWebEnginePage::renderProcessTerminated, this,
+                [this, page](QWebEnginePage::RenderProcessTerminationStatus status, int) {
+                    if (isShownPage(page))
+                        onRenderProcessTerminated(status);
+                });
+    }
     // A right click: the caret goes where the click was, unless it was on the selection.
     connect(m_view, &SurfaceView::rightClicked, this, [this](const QPoint &globalPos, const QPoint &localPos) {
         evaluate(QStringLiteral("__tvl.caretForMenu && __tvl.caretForMenu(%1, %2)").arg(localPos.x()).arg(localPos.y()));
@@ -180,7 +143,7 @@ DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
     // The blank page loads in the background; the first call that needs it waits.
     m_shownText = BlankPage;
     m_shownPath = basePathForNewText();
-    m_shownUrl = PageScheme::instance()->publish(withoutPageScripts(m_shownText), m_shownPath, optionFlags());
+    m_shownUrl = PageScheme::instance()->publish(m_shownText, m_shownPath, optionFlags());
     m_pendingUrl = m_shownUrl;
     m_page->expectLoad(m_shownUrl);
     m_page->load(m_shownUrl);
@@ -215,17 +178,26 @@ QWebEngineView *DhtmlEdit::view() const
     return m_view;
 }
 
-void DhtmlEdit::installScripts()
+QWebEnginePage *DhtmlEdit::runPage() const
 {
-    QWebEngineScriptCollection &scripts = m_page->scripts();
-    const auto creation = QWebEngineScript::DocumentCreation;
-    scripts.insert(makeScript(QStringLiteral("tvl-webchannel"), resourceText(QStringLiteral(":/qtwebchannel/qwebchannel.js")), creation));
-    for (const char *name : {"options", "serializer", "style-keeper", "selection", "history", "commands", "tables",
-                             "positioning", "find", "display", "bridge"})
-        scripts.insert(makeScript(QStringLiteral("tvl-%1").arg(QLatin1String(name)),
-                                  resourceText(QStringLiteral(":/platform/js/%1.js").arg(QLatin1String(name))), creation));
-    scripts.insert(makeScript(QStringLiteral("tvl-editor-ready"), resourceText(QStringLiteral(":/platform/js/editor-ready.js")),
-                              QWebEngineScript::DocumentReady));
+    return m_pages->page(true);
+}
+
+bool DhtmlEdit::isShownPage(const QObject *page) const
+{
+    return page == m_page;
+}
+
+void DhtmlEdit::usePage(bool browse)
+{
+    EditorPage *next = m_pages->page(browse);
+    if (next == m_page)
+        return;
+    const bool hadFocus = m_view->hasFocus() || m_view->isAncestorOf(QApplication::focusWidget());
+    m_page = next;
+    m_view->setPage(m_page);
+    if (hadFocus)
+        m_view->setFocus();
 }
 
 static QString optionsLiteral(bool editMode, bool keep, bool borders, bool details)
@@ -286,8 +258,7 @@ bool DhtmlEdit::ensureShown()
 
 bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine)
 {
-    const QUrl url = PageScheme::instance()->publish(m_browseMode ? text : withoutPageScripts(text), basePath, optionFlags());
-    m_page->setEditMode(!m_browseMode);
+    const QUrl url = PageScheme::instance()->publish(text, basePath, optionFlags());
     m_page->expectLoad(url);
     m_pendingUrl = url;
     Busy busy(this);
@@ -417,13 +388,18 @@ bool DhtmlEdit::setBrowseMode(bool browse)
     }
     const bool pristine = m_pristine;
     m_browseMode = browse;
-    RunTimeScripts::install(m_page->scripts(), browse);
+    usePage(browse);
     if (!show(text, m_shownPath, pristine)) {
         m_browseMode = !browse;
-        RunTimeScripts::install(m_page->scripts(), !browse);
-        m_page->setEditMode(!m_browseMode);
+        usePage(!browse);
+        // The page of the mode not entered goes back to nothing; the one shown before stays as it was.
+        m_pendingUrl.clear();
+        m_pages->stop(browse);
         return false;
     }
+    // A running page stops with run mode (its timers, its messages).
+    if (!browse)
+        m_pages->stop(true);
     return true;
 }
 

@@ -12,9 +12,9 @@
 #include <optional>
 
 class EditorPage;
-class SurfaceBridge;
+class SurfacePages;
 class SurfaceView;
-class QWebChannel;
+class QWebEnginePage;
 class QWebEngineView;
 
 // The editing surface: a page that the user edits in place (edit mode) or
@@ -68,6 +68,8 @@ public:
 
     void setMenuPresenter(MenuPresenter presenter) { m_menuPresenter = std::move(presenter); }
     QWebEngineView *view() const;
+    // The page shown in run mode (the view shows it while BrowseMode is true).
+    QWebEnginePage *runPage() const;
 
     // Used through HtmlDocument.
     int createRange();
@@ -90,7 +92,9 @@ signals:
     void RendererFailed(const QString &message);
 
 private:
-    void installScripts();
+    // The view shows the page of the mode; the other stops.
+    void usePage(bool browse);
+    bool isShownPage(const QObject *page) const;
     bool run(int command, int option, const QVariant &argument);
     bool promptAndRun(int command, int option);
     QString optionFlags() const;
@@ -108,9 +112,8 @@ private:
     struct Busy;
 
     SurfaceView *m_view = nullptr;
-    EditorPage *m_page = nullptr;
-    SurfaceBridge *m_bridge = nullptr;
-    QWebChannel *m_channel = nullptr;
+    SurfacePages *m_pages = nullptr;
+    EditorPage *m_page = nullptr; // the one the view shows
 
     bool m_browseMode = false;
     bool m_pristine = true;

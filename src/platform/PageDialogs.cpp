@@ -76,7 +76,7 @@ int msgBox(const QJsonObject &request)
 
 } // namespace
 
-bool PageDialogs::answer(const QString &message, QString *reply, QWebEnginePage *page)
+bool PageDialogs::answer(const QString &message, QString *reply, const QUrl &origin, QWebEnginePage *page)
 {
     if (!message.startsWith(Channel))
         return false;
@@ -97,24 +97,18 @@ bool PageDialogs::answer(const QString &message, QString *reply, QWebEnginePage 
                           MessageBoxes::Icon::Warning);
         reply->clear();
     } else if (kind == QLatin1String("modeless") || kind == QLatin1String("fullscreen")) {
+        reply->clear();
         const QUrl url(request.value(QStringLiteral("url")).toString());
-        const QUrl from = page ? page->url() : QUrl();
-        // Only pages of this program's own scheme, never another site or a local file outside it.
-        if (!url.isValid() || url.scheme() != from.scheme()) {
-            reply->clear();
+        if (!PageWindow::mayOpenAnother())
             return true;
-        }
-        QUrl shown = url;
-        shown.setHost(PageWindow::freshHost());
-        const QJsonValue arguments = request.value(QStringLiteral("arguments"));
-        const QString features = request.value(QStringLiteral("features")).toString();
-        if (kind == QLatin1String("modeless")) {
-            PageWindow::showModeless(shown, arguments, features);
-            reply->clear();
-        } else {
-            PageWindow::showFullScreen(shown);
-            reply->clear();
-        }
+        const std::optional<QUrl> shown = PageWindow::addressFor(url, origin);
+        if (!shown)
+            return true;
+        if (kind == QLatin1String("modeless"))
+            PageWindow::showModeless(*shown, request.value(QStringLiteral("arguments")),
+                                     request.value(QStringLiteral("features")).toString());
+        else
+            PageWindow::showFullScreen(*shown);
     } else if (kind == QLatin1String("dialog-return")) {
         if (PageWindow *window = PageWindow::owning(page))
             window->closeWithReturn(request.value(QStringLiteral("value")));

@@ -114,7 +114,7 @@ private slots:
         ours.setSourceCode(QStringLiteral("setTimeout(() => { throw new TypeError('ours'); }, 0);"));
         ours.setInjectionPoint(QWebEngineScript::DocumentReady);
         ours.setWorldId(QWebEngineScript::MainWorld);
-        surface.view()->page()->scripts().insert(ours);
+        surface.runPage()->scripts().insert(ours);
         const QByteArray page =
             "<html><head><title>js</title>\n"
             "<script>\n"

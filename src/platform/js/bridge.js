@@ -19,7 +19,7 @@
     function schedule() {
         if (scheduled) return;
         scheduled = true;
-        setTimeout(flush, 0);
+        T.nextTask(flush);
     }
 
     T.reportDisplaySoon = () => { pendingDisplay = true; schedule(); };

@@ -52,7 +52,6 @@
     }
 
     function startTag(name, attrText) {
-        if (name === 'meta' && attrText.indexOf('data-tvl-editor') >= 0) return null;
         return '<' + name.toUpperCase() + attributes(attrText) + '>';
     }
 

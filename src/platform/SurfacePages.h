@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+
+class EditorPage;
+class SurfaceBridge;
+
+// The two pages behind the editing surface. The edit page is made with the
+// page's own scripts and plugins off in the engine, for good, and sends
+// nothing that only code would send (EditModeRequests): whatever its markup,
+// nothing of the page runs there, in any frame. The run page runs the page as
+// a browser would, with the run-time. The view shows one of them at a time;
+// the editor's scripts and a bridge of their own are in both, in the editor's
+// world, where the page's code cannot reach them.
+class SurfacePages : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SurfacePages(QObject *parent);
+
+    EditorPage *page(bool browse) const { return browse ? m_runPage : m_editPage; }
+    SurfaceBridge *bridge(bool browse) const { return browse ? m_runBridge : m_editBridge; }
+    // Ends what the page left behind was running (its timers, its sounds).
+    void stop(bool browse);
+
+private:
+    void prepare(EditorPage *page, SurfaceBridge *bridge);
+
+    EditorPage *m_editPage;
+    EditorPage *m_runPage;
+    SurfaceBridge *m_editBridge;
+    SurfaceBridge *m_runBridge;
+};
