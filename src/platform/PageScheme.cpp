@@ -69,6 +69,15 @@ QUrl PageScheme::publish(const QString &text, const QString &basePath, const QSt
     return url;
 }
 
+QUrl PageScheme::fileAddress(const QString &path)
+{
+    QUrl url;
+    url.setScheme(QString::fromLatin1(Name));
+    url.setHost(PageOrigins::instance().hostForFolder(PageOrigins::canonicalFolderOf(path)));
+    url.setPath(QFileInfo(path).absoluteFilePath());
+    return url;
+}
+
 void PageScheme::withdraw(const QUrl &url)
 {
     QMutexLocker lock(&m_mutex);

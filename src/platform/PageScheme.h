@@ -31,6 +31,9 @@ public:
     // letters) ride in the host name for the page's own scripts to read.
     QUrl publish(const QString &text, const QString &basePath, const QString &flags = QString());
     void withdraw(const QUrl &url);
+    // The address under which a file on disk is shown as a page of its own,
+    // reading its own folder (the plain viewers show files through it).
+    static QUrl fileAddress(const QString &path);
 
     void requestStarted(QWebEngineUrlRequestJob *job) override;
 

@@ -1,5 +1,6 @@
 #include "WebBrowser.h"
 
+#include "PageScheme.h"
 #include "Twips.h"
 
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 
 WebBrowser::WebBrowser(const QString &name, QWidget *parent) : QWidget(parent), m_view(new QWebEngineView(this))
 {
+    PageScheme::instance();
     setObjectName(name);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -27,7 +29,9 @@ QUrl WebBrowser::urlFor(const QString &target)
 
 void WebBrowser::Navigate(const QString &target)
 {
-    m_view->load(urlFor(target));
+    const QUrl url = urlFor(target);
+    // A file is shown as the surface shows pages, under the same rules of what it reads.
+    m_view->load(url.isLocalFile() ? PageScheme::fileAddress(url.toLocalFile()) : url);
 }
 
 int WebBrowser::Width() const

@@ -1,10 +1,14 @@
 #include "support/TestSupport.h"
 
 #include "platform/DhtmlEdit.h"
+#include "platform/WebBrowser.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QSignalSpy>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 
 using namespace TestSupport;
 
@@ -169,6 +173,29 @@ private slots:
         const QString widths = QStringLiteral("['a','b','c','d','e'].map(id => document.getElementById(id).naturalWidth).join(' ')");
         QTRY_COMPARE(js(&surface, widths), QStringLiteral("7 7 7 7 4"));
         QVERIFY(surface.DocumentHTML().contains(QStringLiteral("<IMG id=c src=file://") + disk.secret + QStringLiteral("/pic.png>")));
+    }
+
+    // A file shown in the plain viewer (the palette, a page the user names) is
+    // held to the same rules.
+    void viewerPagesReadOnlyTheirFolder()
+    {
+        ProgramFolderFixture folder;
+        const Disk disk(folder);
+        const QString path = disk.site + QStringLiteral("/plain.htm");
+        writeBytes(path, "<html><body><img id=pic src=\"../secret/pic.png\"><script>\n"
+                         "const read = (url) => { try { const x = new XMLHttpRequest(); x.open('GET', url, false); x.send();"
+                         "  return x.responseText; } catch (e) { return 'refused'; } };\n"
+                         "addEventListener('load', () => { const i = document.getElementById('pic'); const c = document.createElement('canvas');"
+                         "  let pixels; try { c.getContext('2d').drawImage(i, 0, 0); } catch (e) { pixels = 'not drawn'; }"
+                         "  try { c.getContext('2d').getImageData(0, 0, 1, 1); pixels = pixels || 'read'; } catch (e) { pixels = pixels || 'tainted'; }\n"
+                         "  document.title = [read('../secret/secret.txt'), read('sub/inner.txt'), read('" + disk.secret.toUtf8() + "/secret.txt'),"
+                         "    i.naturalWidth, pixels].join(' '); });\n"
+                         "</script></body></html>");
+        WebBrowser browser(QStringLiteral("WebBrowser1"));
+        QSignalSpy loaded(browser.view(), &QWebEngineView::loadFinished);
+        browser.Navigate(path);
+        QVERIFY(loaded.wait(20000));
+        QTRY_COMPARE(browser.view()->page()->title(), QStringLiteral("refused inner-ok refused 7 tainted"));
     }
 };
 
