@@ -3,6 +3,7 @@
 #include "EditorPage.h"
 #include "FileChannel.h"
 #include "MessageBoxes.h"
+#include "NoscriptText.h"
 #include "PageEncoding.h"
 #include "PageScheme.h"
 #include "SurfaceBridge.h"
@@ -258,7 +259,7 @@ bool DhtmlEdit::ensureShown()
 
 bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine)
 {
-    const QUrl url = PageScheme::instance()->publish(text, basePath, optionFlags());
+    const QUrl url = PageScheme::instance()->publish(m_browseMode ? text : NoscriptText::keep(text), basePath, optionFlags());
     m_page->expectLoad(url);
     m_pendingUrl = url;
     Busy busy(this);
@@ -362,7 +363,7 @@ QString DhtmlEdit::runningPageHtml()
         const std::optional<QVariant> value = evaluate(
             QStringLiteral("(typeof __tvl === 'undefined') ? null : "
                            "__tvl.serializeDocument(new DOMParser().parseFromString(%1, 'text/html'))")
-                .arg(jsString(m_runText)));
+                .arg(jsString(NoscriptText::keep(m_runText))));
         if (!value || value->isNull() || !value->isValid())
             return m_runText;
         m_runHtml = value->toString();

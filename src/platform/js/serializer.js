@@ -62,6 +62,18 @@
         return text.replace(/&lt;/g, '<').replace(/&gt;/g, '>').replace(end, '&lt;$1');
     }
 
+    // A <noscript> read where scripts are off holds its text in a comment (NoscriptText).
+    const KEPT_NOSCRIPT = /^<!--tvl-noscript ([^<>-]*)-->$/;
+    function noscriptText(body) {
+        const m = KEPT_NOSCRIPT.exec(body);
+        if (!m) return body;
+        try {
+            return decodeURIComponent(m[1]);
+        } catch (e) {
+            return body;
+        }
+    }
+
     function convert(html) {
         // Pages repeat the same few tags thousands of times.
         const seen = new Map();
@@ -78,7 +90,7 @@
             if (rawName !== undefined) {
                 const lower = rawName.toLowerCase();
                 const open = startTag(lower, rawAttrs || '');
-                const body = RCDATA.has(lower) ? rcdataText(rawBody, lower) : rawBody;
+                const body = RCDATA.has(lower) ? rcdataText(rawBody, lower) : lower === 'noscript' ? noscriptText(rawBody) : rawBody;
                 return open + body + '</' + lower.toUpperCase() + '>';
             }
             return whole; // comment
