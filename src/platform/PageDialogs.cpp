@@ -7,7 +7,9 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QUrl>
+#include <QApplication>
 #include <QWebEnginePage>
+#include <QWebEngineView>
 
 namespace {
 
@@ -104,11 +106,14 @@ bool PageDialogs::answer(const QString &message, QString *reply, const QUrl &ori
         const std::optional<QUrl> shown = PageWindow::addressFor(url, origin);
         if (!shown)
             return true;
+        // Owned by the window the asking page is in, not by whichever window is active.
+        QWidget *view = page ? QWebEngineView::forPage(page) : nullptr;
+        QWidget *owner = view ? view->window() : QApplication::activeWindow();
         if (kind == QLatin1String("modeless"))
             PageWindow::showModeless(*shown, request.value(QStringLiteral("arguments")),
-                                     request.value(QStringLiteral("features")).toString());
+                                     request.value(QStringLiteral("features")).toString(), owner);
         else
-            PageWindow::showFullScreen(*shown);
+            PageWindow::showFullScreen(*shown, owner);
     } else if (kind == QLatin1String("dialog-return")) {
         if (PageWindow *window = PageWindow::owning(page))
             window->closeWithReturn(request.value(QStringLiteral("value")));

@@ -186,16 +186,16 @@ void PageWindow::showModal(QWebEngineUrlRequestJob *job, const QString &root)
     window->show();
 }
 
-void PageWindow::showModeless(const QUrl &url, const QJsonValue &arguments, const QString &features)
+void PageWindow::showModeless(const QUrl &url, const QJsonValue &arguments, const QString &features, QWidget *owner)
 {
-    auto *window = new PageWindow(Kind::Modeless, url, arguments, QApplication::activeWindow());
+    auto *window = new PageWindow(Kind::Modeless, url, arguments, owner);
     window->applyFeatures(features);
     window->show();
 }
 
-void PageWindow::showFullScreen(const QUrl &url)
+void PageWindow::showFullScreen(const QUrl &url, QWidget *owner)
 {
-    auto *window = new PageWindow(Kind::FullScreen, url, QJsonValue(), QApplication::activeWindow());
+    auto *window = new PageWindow(Kind::FullScreen, url, QJsonValue(), owner);
     window->setWindowFlag(Qt::FramelessWindowHint);
     // The way back, said once at the top.
     auto *hint = new QLabel(QStringLiteral("Esc キーで元の画面に戻ります"), window);

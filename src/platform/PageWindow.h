@@ -29,8 +29,9 @@ public:
     // The page behind job waits (a synchronous request) until the dialog closes;
     // the reply is the dialog page's returnValue. root: what the opener reads.
     static void showModal(QWebEngineUrlRequestJob *job, const QString &root);
-    static void showModeless(const QUrl &url, const QJsonValue &arguments, const QString &features);
-    static void showFullScreen(const QUrl &url);
+    // owner: the window of the page that asks.
+    static void showModeless(const QUrl &url, const QJsonValue &arguments, const QString &features, QWidget *owner);
+    static void showFullScreen(const QUrl &url, QWidget *owner);
 
     // The address a window opened by a page of origin opener shows asked: a page
     // of the program's scheme in the folder the opener reads, under a host of its
