@@ -300,6 +300,28 @@ private slots:
         QVERIFY(boxes.shown.isEmpty());
     }
 
+    void filesNamedInOtherLetterCase()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        DhtmlEdit surface;
+        writePage(folder, QStringLiteral("Shared.js"), "document.getElementById('out').textContent = 'shared ran';");
+        writePage(folder, QStringLiteral("Style.CSS"), "#styled { color: rgb(1, 2, 3); }");
+        const QByteArray page =
+            "<html><head><link rel=stylesheet href=\"style.css\"></head><body>"
+            "<p id=styled>s</p><p id=out>none</p><script src=\"SHARED.js\"></script></body></html>";
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("cases.htm"), page)));
+        // Edit mode: the style sheet is found; no script runs.
+        QTRY_COMPARE(js(&surface, QStringLiteral("getComputedStyle(document.getElementById('styled')).color")), QStringLiteral("rgb(1, 2, 3)"));
+        QCOMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("none"));
+        // Run mode: both are found, and the markup keeps the names as written.
+        QVERIFY(surface.setBrowseMode(true));
+        QTRY_COMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("shared ran"));
+        QCOMPARE(js(&surface, QStringLiteral("getComputedStyle(document.getElementById('styled')).color")), QStringLiteral("rgb(1, 2, 3)"));
+        QCOMPARE(js(&surface, QStringLiteral("document.scripts[0].getAttribute('src')")), QStringLiteral("SHARED.js"));
+        QVERIFY(boxes.shown.isEmpty());
+    }
+
     void dialogsThePageOpens()
     {
         ProgramFolderFixture folder;
