@@ -87,6 +87,12 @@
         text += 'エラー: ' + what;
         ask('error', { text });
     }
+    // A feature of the page that run mode does not run: said once, in the same way as errors.
+    VB.notice = (key, text) => {
+        if (reported.has('notice:' + key)) return;
+        reported.add('notice:' + key);
+        ask('error', { text });
+    };
     function report(e, blockSource) {
         if (!e) return;
         const block = e.vbBlock !== undefined ? sources[e.vbBlock] : blockSource;

@@ -21,13 +21,17 @@
     // What the page's JavaScript is handed: numbers as plain numbers.
     const toHost = (v) => (v instanceof VbNumber ? v.v : v === NULL ? null : v);
     $.toHost = toHost;
+    // Arguments of the page's functions: dates as the language writes them (document.write Now).
+    const hostArgument = (v) => (v instanceof Date ? str(v) : toHost(v));
     const hostArgs = (args) => {
         for (let i = 0; i < args.length; i++) {
             const v = args[i];
-            if (v instanceof VbNumber || v === NULL) return args.map(toHost);
+            if (v instanceof VbNumber || v === NULL || v instanceof Date) return args.map(hostArgument);
         }
         return args;
     };
+    // A text property takes a Boolean, a date or a subtyped number as the language writes it: "True".
+    const hostValue = (o, k, v) => ((typeof v === 'boolean' || v instanceof Date || v instanceof VbNumber) && typeof o[k] === 'string' ? str(v) : toHost(v));
 
     // ---- members of the page's objects, found without regard to letter case
     const keyCache = new Map();
@@ -98,7 +102,7 @@
             const ext = extensions.get(name.toLowerCase());
             if (ext && ext.set) { ext.set(o, toHost(v)); return; }
         }
-        o[k] = toHost(v);
+        o[k] = hostValue(o, k, v);
     };
     $.cm = (o, name, args) => {
         if (o instanceof VbObject) return o.vbCall(name.toLowerCase(), args, false);
@@ -156,7 +160,7 @@
         if (args.length === 0) return coll;
         const a = args[0];
         if (typeof coll.vbItem === 'function') return coll.vbItem(...hostArgs(args));
-        if (isAllCollection(coll) && VB.allItem) return VB.allItem(coll, ...hostArgs(args));
+        if (VB.allItem && (isAllCollection(coll) || (typeof HTMLCollection !== 'undefined' && coll instanceof HTMLCollection))) return VB.allItem(coll, ...hostArgs(args));
         if (typeof coll.item === 'function') {
             if (typeof a === 'string' && typeof coll.namedItem === 'function' && args.length === 1) {
                 const r = coll.namedItem(a);
