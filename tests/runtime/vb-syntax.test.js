@@ -178,3 +178,9 @@ MsgBox p & "," & q & " " & Fact(10) & " " & TypeName(Fact(10))
     assert.equal(errorOf('Function One(a)\nEnd Function\nx = One(1, 2)'), 450);
     assert.equal(errorOf('x = NoSuchProcedure(1)'), 13);
 });
+
+test('a block sees what earlier blocks declared, and calls procedures of later ones when they run', () => {
+    const shown = run('Dim shared(2)\nshared(0) = 5\nSub First()\n  MsgBox "first " & Later()\nEnd Sub');
+    VB.run('Sub Clear\n  Erase shared\n  total = shared(0)\nEnd Sub\nFunction Later()\n  Later = "later"\nEnd Function\nFirst\nClear\nMsgBox UBound(shared) & IsEmpty(shared(0)) & IsEmpty(total)');
+    assert.deepEqual(shown, ['first later', '2TrueTrue']);
+});

@@ -172,6 +172,24 @@
         return t;
     }
 
+    // A collection object (Matches, SubMatches): Count, Item(i), For Each; not an array, which the script's own are.
+    class ItemCollection {
+        constructor(items, typeName) {
+            items.forEach((v, i) => { this[i] = v; });
+            Object.defineProperty(this, 'length', { value: items.length });
+            Object.defineProperty(this, 'vbTypeName', { value: typeName });
+        }
+        get Count() { return LONG(this.length); }
+        Item(i) {
+            const k = whole(i);
+            if (k < 0 || k >= this.length) raise(5);
+            return this[k];
+        }
+        vbItem(i) { return this.Item(i); }
+        get vbDefault() { return undefined; }
+        [Symbol.iterator]() { return Array.prototype[Symbol.iterator].call(this); }
+    }
+
     function arrayArgument(a) {
         if (!Array.isArray(a)) raise(13);
         return a;
@@ -467,17 +485,15 @@
                     const t = text(s);
                     let m;
                     while ((m = rx.exec(t)) !== null) {
-                        const groups = m.slice(1).map((g) => (g === undefined ? '' : g));
+                        const groups = m.slice(1).map((g) => (g === undefined ? undefined : g));
                         out.push({
                             vbTypeName: 'IMatch2', Value: m[0], FirstIndex: LONG(m.index), Length: LONG(m[0].length), vbDefault: m[0],
-                            SubMatches: Object.assign(groups, { Count: groups.length, Item: (i) => groups[whole(i)] }),
+                            SubMatches: new ItemCollection(groups, 'ISubMatches'),
                         });
                         if (!re.Global) break;
                         if (m[0] === '') rx.lastIndex++;
                     }
-                    out.Count = out.length;
-                    out.Item = (i) => out[whole(i)];
-                    return out;
+                    return new ItemCollection(out, 'IMatchCollection2');
                 },
             };
             return re;

@@ -238,18 +238,22 @@
                 return '';
             }
         }
-        // Where a plain name's value is kept, for Dim, ReDim, For and Erase.
+        // Where a plain name's value is kept, for Dim, ReDim, For and Erase; null for a name
+        // the procedure does not know under Option Explicit (an error when it runs).
         place(nameNode) {
             const r = this.resolve(nameNode.lc);
             switch (r.k) {
             case 'ret': return '$ret';
             case 'local': case 'global': return r.js;
             case 'member': if (r.m.kind === 'field') return 'M.f[' + jsString(nameNode.lc) + ']'; break;
-            case 'unknown': if (!this.proc) return global(nameNode.lc); break;
+            case 'unknown': return this.proc ? null : global(nameNode.lc);
             default: break;
             }
             this.fail(1040, nameNode);
             return '';
+        }
+        undeclared(nameNode) {
+            return '$.raise(500,$.MESSAGES[500]+' + jsString(" ('" + nameNode.name + "')") + ');';
         }
 
         // ---- statements
@@ -278,7 +282,7 @@
             case 'dim': return this.marked(s, this.dim(s));
             case 'redim': return this.marked(s, s.vars.map((v) => {
                 const p = this.place(v);
-                return p + '=$.redim(' + p + ',' + this.args(v.bounds) + ',' + s.preserve + ');';
+                return p ? p + '=$.redim(' + p + ',' + this.args(v.bounds) + ',' + s.preserve + ');' : this.undeclared(v);
             }).join(''));
             case 'const': return this.marked(s, s.vars.map((v) => this.place(v) + '=' + this.ex(v.value) + ';').join(''));
             case 'proc': this.procedure(s); return '';
@@ -295,8 +299,10 @@
             case 'onerror': return this.marked(s, s.resume ? '$res=true;$.err.Clear();' : '$res=false;$.err.Clear();');
             case 'erase': {
                 const p = s.target.k === 'name' ? this.place(s.target) : null;
-                if (!p) return this.marked(s, '$.erase(' + this.ex(s.target) + ');');
-                return this.marked(s, p + '=$.erase(' + p + ');');
+                if (p) return this.marked(s, p + '=$.erase(' + p + ');');
+                // A global of another block: erased where it lives.
+                if (s.target.k === 'name') return this.marked(s, '$.w(' + jsString(s.target.lc) + ',$.erase(' + this.ex(s.target) + '));');
+                return this.marked(s, '$.erase(' + this.ex(s.target) + ');');
             }
             case 'randomize': return this.marked(s, '$.B.randomize(' + (s.seed ? this.ex(s.seed) : '') + ');');
             default:
@@ -357,6 +363,7 @@
         }
         forNext(s) {
             const p = this.place(s.v);
+            if (!p) return this.marked(s, this.undeclared(s.v));
             const n = ++this.temp;
             const end = '$e' + n;
             const step = '$s' + n;
@@ -378,6 +385,7 @@
         }
         forEach(s) {
             const p = this.place(s.v);
+            if (!p) return this.marked(s, this.undeclared(s.v));
             const item = '$i' + (++this.temp);
             const counter = '$k' + this.temp;
             const group = this.guard ? '$.oke($res,()=>' + this.ex(s.group) + ')' : '$.each(' + this.ex(s.group) + ')';
