@@ -16,7 +16,7 @@ QString source()
         QString all;
         // In this order: each file uses what the ones before it define.
         for (const char *name : {"vb-lexer", "vb-parser", "vb-scope", "vb-codegen", "vb-variant", "vb-runtime", "vb-classes",
-                                 "vb-builtins", "vb-dates", "vb-format", "ie-filters", "ie-light", "ie-animation", "ie-collections",
+                                 "vb-builtins", "vb-dictionary", "vb-dates", "vb-format", "ie-filters", "ie-light", "ie-animation", "ie-collections",
                                  "ie-popup", "ie-behaviors", "ie-page"}) {
             QFile file(QStringLiteral(":/runtime/js/%1.js").arg(QLatin1String(name)));
             if (!file.open(QIODevice::ReadOnly))

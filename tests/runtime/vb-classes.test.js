@@ -161,3 +161,29 @@ Class Stack
 End Class
 `), ['2 two 1']);
 });
+
+test('Scripting.Dictionary: keys, items, the default Item, For Each over the keys', () => {
+    assert.deepEqual(run(`
+Set d = CreateObject("Scripting.Dictionary")
+d.Add "a", 1
+d.Add 2, "two"
+d("c") = "see"
+d.Item("a") = 10
+MsgBox d.Count & " " & d("a") & " " & d(2) & " " & d.Exists("c") & " " & d.Exists("C") & " " & TypeName(d) & " " & IsEmpty(d("missing")) & " " & d.Count
+For Each k In d : s = s & k & "=" & d(k) & ";" : Next
+MsgBox s & " " & Join(d.Keys, ",") & " " & UBound(d.Items)
+d.Key("a") = "A"
+d.Remove "missing"
+MsgBox d.Exists("A") & d.Exists("a") & d.Count
+d.RemoveAll
+d.CompareMode = vbTextCompare
+d.Add "Key", 1
+MsgBox d.Exists("KEY") & " " & d.Count
+`), ['3 10 two True False Dictionary True 4', 'a=10;2=two;c=see;missing=; a,2,c,missing 3', 'TrueFalse3', 'True 1']);
+    for (const [source, number] of [
+        ['Set d = CreateObject("Scripting.Dictionary")\nd.Add 1, 1\nd.Add 1, 2', 457],
+        ['Set d = CreateObject("Scripting.Dictionary")\nd.Remove "x"', 32811],
+        ['Set d = CreateObject("Scripting.Dictionary")\nd.Add 1, 1\nd.CompareMode = 1', 5],
+        ['Set f = CreateObject("Scripting.FileSystemObject")', 429],
+    ]) assert.equal(errorOf(source), number, source);
+});

@@ -2,7 +2,7 @@
 'use strict';
 const path = require('node:path');
 const js = path.join(__dirname, '..', '..', 'src', 'runtime', 'js');
-const FILES = ['vb-lexer', 'vb-parser', 'vb-scope', 'vb-codegen', 'vb-variant', 'vb-runtime', 'vb-classes', 'vb-builtins', 'vb-dates', 'vb-format'];
+const FILES = ['vb-lexer', 'vb-parser', 'vb-scope', 'vb-codegen', 'vb-variant', 'vb-runtime', 'vb-classes', 'vb-builtins', 'vb-dictionary', 'vb-dates', 'vb-format'];
 for (const file of FILES) require(path.join(js, file + '.js'));
 const VB = globalThis.__tvlvb;
 const $ = VB.rt;

@@ -184,3 +184,12 @@ test('a block sees what earlier blocks declared, and calls procedures of later o
     VB.run('Sub Clear\n  Erase shared\n  total = shared(0)\nEnd Sub\nFunction Later()\n  Later = "later"\nEnd Function\nFirst\nClear\nMsgBox UBound(shared) & IsEmpty(shared(0)) & IsEmpty(total)');
     assert.deepEqual(shown, ['first later', '2TrueTrue']);
 });
+
+test('a ByRef argument that names nothing yet becomes a variable; one that names a built-in does not', () => {
+    assert.deepEqual(run(`
+Sub GetValue(ByRef out) : out = 5 : End Sub
+GetValue result
+GetValue vbCrLf
+MsgBox result & " " & Len(vbCrLf)
+`), ['5 2']);
+});

@@ -443,8 +443,11 @@
             return f;
         },
         CreateObject: (progId) => {
+            const id = str(progId);
+            const own = $.objects && $.objects.get(id.toLowerCase());
+            if (own) return own();
             if (host.createObject) {
-                const o = host.createObject(str(progId));
+                const o = host.createObject(id);
                 if (o) return o;
             }
             raise(429);

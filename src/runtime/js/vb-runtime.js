@@ -272,10 +272,9 @@
     $.each = (group) => {
         if (Array.isArray(group)) return group.$dims !== undefined && group.$dims.length === 0 ? [] : group;
         if (group === null) raise(91);
-        if (group instanceof VbObject || group === undefined || group === NULL || typeof group !== 'object') {
-            if (!isAllCollection(group)) raise(451);
-        }
+        if (group === undefined || group === NULL || (typeof group !== 'object' && !isAllCollection(group))) raise(451);
         if (typeof group[Symbol.iterator] === 'function') return Array.from(group);
+        if (group instanceof VbObject) raise(451);
         if (typeof group.length === 'number') return Array.from({ length: group.length }, (_, i) => group[i]);
         if (typeof group.Count === 'number' && typeof group.Item === 'function') return Array.from({ length: group.Count }, (_, i) => group.Item(i));
         raise(451);
@@ -362,9 +361,12 @@
         if (!(lc in G) && !(host.lookup && host.lookup(lc))) raise(500, MESSAGES[500] + " ('" + lc + "')");
         $.w(lc, v);
     };
-    // A ByRef argument given by a name the block did not declare: written back only to a variable.
+    // A ByRef argument given by a name the block did not declare: written back to a variable, or to a
+    // new one where the name means nothing yet; never to a built-in or a name of the page.
     $.wb = (lc, v) => {
-        if (lc in G && !(typeof G[lc] === 'function' && G[lc].$vb)) G[lc] = v;
+        if (lc in G) {
+            if (!(typeof G[lc] === 'function' && G[lc].$vb)) G[lc] = v;
+        } else if (!lookup(lc)) G[lc] = v;
     };
 
     // ---- procedures, errors, runaway loops
