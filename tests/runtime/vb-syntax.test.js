@@ -193,3 +193,15 @@ GetValue vbCrLf
 MsgBox result & " " & Len(vbCrLf)
 `), ['5 2']);
 });
+
+test('values the block makes once keep apart from the names of its loops', () => {
+    // A Long literal and a Double literal are made once per block; loops count in names of their own.
+    assert.deepEqual(run(`
+For i = 1 To 2
+  For j = 1 To 2
+    s = s & TypeName(&HFF&) & TypeName(1.0) & " "
+  Next
+Next
+MsgBox s
+`), ['LongDouble LongDouble LongDouble LongDouble ']);
+});

@@ -52,7 +52,7 @@
 
         // ---- hoisted values: subtyped numbers and dates, made once per block
         constant(js) {
-            const name = '$k' + this.constants.length;
+            const name = '$h' + this.constants.length;
             this.constants.push(name + '=' + js);
             return name;
         }
