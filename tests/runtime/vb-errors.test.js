@@ -102,3 +102,9 @@ Careful
 Careless
 `), (e) => e.vbNumber === 11 && e.vbLine === 3);
 });
+
+test('an error in a loop\'s condition is told at the loop\'s line, on any turn', () => {
+    assert.throws(() => run('x = 0\nDo While 10 / (2 - x) > 0\n  x = x + 1\n  y = 1\nLoop'), (e) => e.vbNumber === 11 && e.vbLine === 2);
+    assert.throws(() => run('x = 0\nWhile 10 / (2 - x) > 0\n  x = x + 1\n  y = 1\nWend'), (e) => e.vbNumber === 11 && e.vbLine === 2);
+    assert.throws(() => run('x = 0\nDo\n  x = x + 1\n  y = 1\nLoop Until 10 / (2 - x) > 100'), (e) => e.vbNumber === 11 && e.vbLine === 2);
+});

@@ -395,7 +395,8 @@
         }
         doLoop(s) {
             const counter = '$k' + (++this.temp);
-            const test = (c) => (c.until ? '!' : '') + this.condition(c.cond);
+            // Tested again on every turn: the line is the loop's for an error in it.
+            const test = (c) => '($l=' + s.line + ',' + (c.until ? '!' : '') + this.condition(c.cond) + ')';
             const { label, js } = this.loop('do', s.body);
             const head = '$l=' + s.line + ';{let ' + counter + '=0;\n';
             if (s.pre) return head + label + ':while(' + test(s.pre) + '){' + this.tick(counter) + '\n' + js + '}}\n';
@@ -405,7 +406,7 @@
         whileWend(s) {
             const counter = '$k' + (++this.temp);
             const { label, js } = this.loop('while', s.body);
-            return '$l=' + s.line + ';{let ' + counter + '=0;\n' + label + ':while(' + this.condition(s.cond) + '){' + this.tick(counter) + '\n' + js + '}}\n';
+            return '$l=' + s.line + ';{let ' + counter + '=0;\n' + label + ':while(($l=' + s.line + ',' + this.condition(s.cond) + ')){' + this.tick(counter) + '\n' + js + '}}\n';
         }
         withStatement(s) {
             const holder = '$w' + (++this.temp);
