@@ -340,8 +340,9 @@ private slots:
                   "function Hilite() { style.color = 'red'; mark = 'hovered'; }\r\n"
                   "function Flash() { return innerText + '!'; }\r\n"
                   "</SCRIPT>\r\n</PUBLIC:COMPONENT>\r\n");
+        writePage(folder, QStringLiteral("more.css"), "#hot2 { color: blue; behavior: url(HOVER.HTC) }");
         const QByteArray page =
-            "<html><head><style>body{margin:0;background:#fff} .hot{behavior:url(hover.htc)}</style>\n"
+            "<html><head><style>body{margin:0;background:#fff} .hot{behavior:url(hover.htc)}</style><link rel=stylesheet href=more.css>\n"
             "<?IMPORT namespace=\"t\" implementation=\"#default#time2\">\n"
             "<script language=VBScript>\n"
             "Dim pop\n"
@@ -353,7 +354,7 @@ private slots:
             "  lamp.filters.item(\"DXImageTransform.Microsoft.Light\").addAmbient 255, 255, 255, 100\n"
             "End Sub\n"
             "Sub check_onclick\n"
-            "  res.innerText = hot.mark & \" \" & hot.Flash() & \" \" & hot.style.color\n"
+            "  res.innerText = hot.mark & \" \" & hot.Flash() & \" \" & hot.style.color & \" \" & hot2.mark\n"
             "End Sub\n"
             "Sub showIt_onclick\n"
             "  pop.show 10, 10, 100, 50, document.body\n"
@@ -368,7 +369,7 @@ private slots:
             "<p id=out></p><p id=state></p><button id=showIt>show</button>\n"
             "<div id=lamp style=\"position:absolute;left:200px;top:100px;width:50px;height:50px;background:#00f;filter:light()\"></div>\n"
             "<div id=dark style=\"position:absolute;left:300px;top:100px;width:50px;height:50px;background:#00f;filter:light()\"></div>\n"
-            "<span class=hot id=hot>hover me</span><button id=check>check</button><p id=res></p></body></html>";
+            "<span class=hot id=hot>hover me</span><span id=hot2>linked</span><button id=check>check</button><p id=res></p></body></html>";
         QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("model2.htm"), page)));
         QVERIFY(surface.setBrowseMode(true));
         QTRY_COMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("b a 2 HTMLDivElement"));
@@ -395,10 +396,11 @@ private slots:
         QTRY_VERIFY(pixel(100, 50) != QColor(Qt::red));
 
         // The attached behavior: its property, method and events on the element, as the page's script sees them.
-        js(&surface, QStringLiteral("document.getElementById('check').click()"));
-        QCOMPARE(text(&surface, QStringLiteral("res")), QStringLiteral("ready hover me! "));
-        js(&surface, QStringLiteral("document.getElementById('hot').dispatchEvent(new MouseEvent('mouseover')); document.getElementById('check').click()"));
-        QCOMPARE(text(&surface, QStringLiteral("res")), QStringLiteral("hovered hover me! red"));
+        // A linked style sheet's behavior attaches once the sheet is read.
+        const QString check = QStringLiteral("document.getElementById('check').click(), document.getElementById('res').textContent");
+        QTRY_COMPARE(js(&surface, check), QStringLiteral("ready hover me!  ready"));
+        js(&surface, QStringLiteral("document.getElementById('hot').dispatchEvent(new MouseEvent('mouseover'))"));
+        QCOMPARE(js(&surface, check), QStringLiteral("hovered hover me! red ready"));
         QCOMPARE(boxes.texts(), told);
     }
 

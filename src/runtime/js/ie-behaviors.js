@@ -34,6 +34,17 @@
         }
     }
 
+    // The engine's fetch does not take the program's own scheme; a request does.
+    function readLater(url) {
+        return new Promise((resolve) => {
+            const xhr = new XMLHttpRequest();
+            xhr.open('GET', url);
+            xhr.onload = () => resolve(xhr.status === 200 || xhr.status === 0 ? xhr.responseText : '');
+            xhr.onerror = () => resolve('');
+            xhr.send();
+        });
+    }
+
     // ---- IE's style members that behaviors lean on
     if (!('runtimeStyle' in HTMLElement.prototype)) {
         Object.defineProperty(HTMLElement.prototype, 'runtimeStyle', { get() { return this.style; }, configurable: true });
@@ -212,15 +223,16 @@
             for (const el of elements) for (const r of refs) applyBehavior(el, r, base);
         }
     }
+    function tellUnsupported() {
+        if (!unsupported.size || !VB.notice) return;
+        VB.notice('unsupported', 'このページは、Tovaleaf の実行モードでは動かない機能を使っています。\n\n' +
+            [...unsupported.keys()].map((k) => '・' + k).join('\n') + '\n\nこれらの部分は動きませんが、ページのほかの部分は動きます。');
+    }
     function scan() {
         for (const el of document.querySelectorAll('[style*="behavior" i]')) {
             for (const r of behaviorsIn(el.getAttribute('style') || '')) applyBehavior(el, r, location.href);
         }
         for (const style of document.querySelectorAll('style')) fromStyleText(style.textContent, location.href);
-        for (const link of document.querySelectorAll('link[rel~="stylesheet" i][href]')) {
-            const text = fetchText(link.href);
-            if (text) fromStyleText(text, link.href);
-        }
         // <?IMPORT namespace=... implementation=...> is a comment to the engine's parser.
         const walker = document.createTreeWalker(document, NodeFilter.SHOW_COMMENT);
         for (let n = walker.nextNode(); n; n = walker.nextNode()) {
@@ -229,13 +241,17 @@
             if (/^#default#time2?$/i.test(m[1])) miss('time');
             else miss('element', m[1]);
         }
-        // HTML+TIME's elements and attributes.
-        if (document.querySelector('[timecontainer], [timeaction]') || [...document.querySelectorAll('*')].some((el) => /^t:/i.test(el.tagName))) miss('time');
-        if ([...document.querySelectorAll('*')].some((el) => /^v:/i.test(el.tagName))) miss('vml');
-        if (unsupported.size && VB.notice) {
-            VB.notice('unsupported', 'このページは、Tovaleaf の実行モードでは動かない機能を使っています。\n\n' +
-                [...unsupported.keys()].map((k) => '・' + k).join('\n') + '\n\nこれらの部分は動きませんが、ページのほかの部分は動きます。');
+        // HTML+TIME's and VML's elements and attributes.
+        for (const el of document.getElementsByTagName('*')) {
+            const prefix = el.tagName.slice(0, 2).toLowerCase();
+            if (prefix === 't:' || el.hasAttribute('timecontainer') || el.hasAttribute('timeaction')) miss('time');
+            else if (prefix === 'v:') miss('vml');
         }
+        // Linked style sheets are read without holding the page up; what they attach comes a moment later.
+        const links = [...document.querySelectorAll('link[rel~="stylesheet" i][href]')];
+        Promise.all(links.map((link) => readLater(link.href).then((text) => {
+            if (/behavior/i.test(text)) fromStyleText(text, link.href);
+        }))).then(tellUnsupported);
     }
     document.addEventListener('DOMContentLoaded', scan, { once: true });
 })();
