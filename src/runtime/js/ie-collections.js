@@ -46,14 +46,27 @@
         if (!found.length) return null;
         return found.length === 1 ? found[0] : collectionOf(found);
     }
-    VB.collectionItem = (coll, name, index) => itemOf(Array.from(coll), name, index);
+    // The engine's own lookup first: the whole collection is read only when no name matches exactly.
+    function fromCollection(coll, name, index) {
+        if (name === undefined || name === null) return null;
+        if (isNumeric(name) && index === undefined) return coll[Number(name)] || null;
+        // document.all's own lookup gives every element of the name; other collections' only the first.
+        const exact = coll instanceof HTMLAllCollection ? coll.namedItem(String(name)) : null;
+        if (exact) {
+            const list = exact instanceof Element ? [exact] : Array.from(exact);
+            if (index !== undefined && index !== null) return list[Number(index)] || null;
+            return list.length === 1 ? list[0] : collectionOf(list);
+        }
+        return itemOf(Array.from(coll), name, index);
+    }
+    VB.collectionItem = fromCollection;
     // What the VBScript runtime calls for document.all(...) and a collection's (...).
     VB.allItem = VB.collectionItem;
 
     Object.defineProperty(HTMLAllCollection.prototype, 'item', {
         value(name, index) {
             if (index === undefined && (isNumeric(name) || name === undefined)) return nativeAllItem.call(this, name);
-            return itemOf(Array.from(this), name, index);
+            return fromCollection(this, name, index);
         },
         writable: true,
         configurable: true,
@@ -61,7 +74,7 @@
     Object.defineProperty(HTMLCollection.prototype, 'item', {
         value(name, index) {
             if (index === undefined && (isNumeric(name) || name === undefined)) return nativeItem.call(this, name);
-            return itemOf(Array.from(this), name, index);
+            return fromCollection(this, name, index);
         },
         writable: true,
         configurable: true,
