@@ -76,7 +76,8 @@
             if (light.kind === 'point') {
                 cx = light.x;
                 cy = light.y;
-                radius = Math.max(8, Math.abs(light.z));
+                // Higher above the element it lights a wider circle.
+                radius = Math.max(16, Math.abs(light.z) * 2);
             } else {
                 // A cone lights a spot round its target, wider the higher its source and its spread.
                 cx = light.x2;
@@ -86,6 +87,7 @@
             }
             const gradient = g.createRadialGradient(cx, cy, 0, cx, cy, radius);
             gradient.addColorStop(0, rgba(s));
+            gradient.addColorStop(0.5, rgba(s * 0.7));
             gradient.addColorStop(1, rgba(0));
             g.fillStyle = gradient;
             g.fillRect(0, 0, w, h);

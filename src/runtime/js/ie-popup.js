@@ -29,7 +29,7 @@
             (document.body || document.documentElement).appendChild(frame);
             const doc = frame.contentDocument;
             doc.open();
-            doc.write('<!DOCTYPE html><html><head><style>html,body{overflow:hidden}</style></head><body></body></html>');
+            doc.write('<!DOCTYPE html><html><head><style>html,body{overflow:hidden;margin:0;height:100%;box-sizing:border-box}</style></head><body></body></html>');
             doc.close();
             this.frame = frame;
         }
