@@ -150,3 +150,20 @@ test('MsgBox and InputBox reach the host', () => {
     assert.deepEqual(run('r = MsgBox("q", vbYesNo, "t")\nMsgBox r & InputBox("name", "who", "me")', [6]), ['q', '6typed']);
     assert.deepEqual(calls, [['name', 'who', 'me']]);
 });
+
+test('a method of a page object named without parentheses is called; a handler or a value it holds is not', () => {
+    class Shape {
+        constructor() { this.own = () => 'own value'; this.calls = 0; }
+        area() { this.calls++; return 12; }
+        get onclick() { return () => 'handler'; }
+    }
+    const shape = new Shape();
+    const before = VB.host.lookup;
+    VB.host.lookup = (lc) => (lc === 'shape' ? { v: shape, where: 'e' } : null);
+    try {
+        assert.deepEqual(run('x = shape.area\nSet h = shape.onclick\nSet o = shape.own\nMsgBox x & " " & TypeName(h) & " " & TypeName(o) & " " & shape.Area()'), ['12 Object Object 12']);
+        assert.equal(shape.calls, 2);
+    } finally {
+        VB.host.lookup = before;
+    }
+});

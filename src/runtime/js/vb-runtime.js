@@ -81,6 +81,16 @@
         }
         return o;
     }
+    // A method of the object's kind (on its prototype, not a handler or a value it holds): named
+    // without parentheses it is called, as the language calls it.
+    function isMethod(o, k) {
+        if (Object.prototype.hasOwnProperty.call(o, k)) return false;
+        for (let p = Object.getPrototypeOf(o); p && p !== Object.prototype && p !== Function.prototype; p = Object.getPrototypeOf(p)) {
+            const d = Object.getOwnPropertyDescriptor(p, k);
+            if (d) return 'value' in d && typeof d.value === 'function' && !/^[A-Z]/.test(k);
+        }
+        return false;
+    }
     $.g = (o, name) => {
         if (o instanceof VbObject) return o.vbGet(name.toLowerCase(), false);
         objectFor(o, name);
@@ -91,7 +101,7 @@
             if (o.vbMembers) return o.vbMembers(name);
         }
         const v = o[k];
-        if (typeof v === 'function' && v.$vbAutoCall) return v.call(o);
+        if (typeof v === 'function' && (v.$vbAutoCall || isMethod(o, k))) return v.call(o);
         return v;
     };
     $.s = (o, name, v, isSet) => {
