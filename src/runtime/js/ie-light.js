@@ -52,7 +52,8 @@
     }
 
     function draw(el, state) {
-        if (!state.overlay) state.overlay = overlayFor(el);
+        // The page may have replaced the element's content, canvas and all.
+        if (!state.overlay || !state.overlay.canvas.isConnected) state.overlay = overlayFor(el);
         const { canvas } = state.overlay;
         canvas.style.display = state.filter.enabled === false || state.filter.enabled === 0 ? 'none' : '';
         const [w, h] = place(el, state.overlay);
