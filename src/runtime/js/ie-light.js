@@ -165,5 +165,6 @@
         if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', redraw, { once: true });
         else redraw();
         window.addEventListener('resize', () => { if (state.overlay) redraw(); });
+        new MutationObserver(() => { if (state.overlay && !state.overlay.canvas.isConnected) redraw(); }).observe(el, { childList: true });
     };
 })();
