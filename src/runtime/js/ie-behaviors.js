@@ -253,5 +253,10 @@
             if (/behavior/i.test(text)) fromStyleText(text, link.href);
         }))).then(tellUnsupported);
     }
-    document.addEventListener('DOMContentLoaded', scan, { once: true });
+    // Counted in what the runtime adds to the page's load, for the benchmark.
+    document.addEventListener('DOMContentLoaded', () => {
+        const began = performance.now();
+        scan();
+        VB.setupMs = (VB.setupMs || 0) + performance.now() - began;
+    }, { once: true });
 })();
