@@ -167,3 +167,16 @@ test('a method of a page object named without parentheses is called; a handler o
         VB.host.lookup = before;
     }
 });
+
+test('run mode loads every runtime file, the language first and in the order the tests load it', () => {
+    const fs = require('node:fs');
+    const path = require('node:path');
+    const { FILES } = require('./vb-harness.js');
+    const root = path.join(__dirname, '..', '..');
+    const cpp = fs.readFileSync(path.join(root, 'src', 'platform', 'RunTimeScripts.cpp'), 'utf8');
+    const listed = [.../for \(const char \*name : \{([^}]*)\}/.exec(cpp)[1].matchAll(/"([^"]+)"/g)].map((m) => m[1]);
+    const present = fs.readdirSync(path.join(root, 'src', 'runtime', 'js')).filter((f) => f.endsWith('.js')).map((f) => f.slice(0, -3));
+    assert.deepEqual([...listed].sort(), [...present].sort());
+    assert.deepEqual(listed.slice(0, FILES.length), FILES);
+    assert.equal(listed[listed.length - 1], 'ie-page');
+});
