@@ -61,7 +61,7 @@
                 return;
             case 'prop': {
                 const setter = isSet ? m.set : m.let;
-                if (!setter) raise(isSet && m.let ? 450 : 450);
+                if (!setter) raise(450);
                 $.callVb(setter, [...args, isSet ? $.obj(v) : v], this);
                 return;
             }

@@ -4,7 +4,7 @@
 (function (root) {
     const VB = (root.__tvlvb = root.__tvlvb || {});
     const $ = VB.rt;
-    const { raise, str, n, NULL, VbNumber, T, box } = $;
+    const { raise, n, NULL, VbNumber, T, box } = $;
 
     $.MESSAGES[457] = 'このキーは既にこのコレクションの要素に割り当てられています。';
     $.MESSAGES[32811] = '要素が見つかりません。';
@@ -102,5 +102,4 @@
     }
     $.objects = $.objects || new Map();
     $.objects.set('scripting.dictionary', () => new Dictionary());
-    void str;
 })(typeof window !== 'undefined' ? window : globalThis);

@@ -100,7 +100,7 @@
         statement() {
             const t = this.peek();
             if (t.t === 'op' && t.v === '.' && this.withDepth) return this.simple();
-            if (t.t !== 'id') this.fail(t.t === 'op' && t.v === '(' ? 1024 : 1024);
+            if (t.t !== 'id') this.fail(1024);
             if (t.bracketed) return this.simple();
             switch (t.lc) {
             case 'dim': this.pos++; return this.dim(t, 'dim');
