@@ -91,7 +91,7 @@
     }
     VB.VbInstance = VbInstance;
 
-    // fields: [name, public, bounds or null]; members: lower-case name -> member.
+    // members: lower-case name -> member, as the code generator writes them; the default member's name or null.
     $.defineClass = (name, members, defaultMember) => {
         classes.set(name.toLowerCase(), { name, members, defaultMember });
     };
