@@ -91,6 +91,7 @@ test('Public and Private, and the errors of objects', () => {
         ['Set c = Nothing\nc.Name = 1', 91],
         ['Dim c\nx = c.Name', 424],
         ['Set c = 5', 424],
+        ['c = Nothing', 91],
         ['x = 5 Is Nothing', 424],
         ['Set c = New Counter\nFor Each i In c : Next', 451],
     ];

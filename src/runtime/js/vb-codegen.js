@@ -194,6 +194,8 @@
         value(e, isSet) {
             const js = this.ex(e);
             if (isSet) return '$.obj(' + js + ')';
+            // Nothing has no value to store without Set.
+            if (e.k === 'const' && e.v === 'nothing') return '$.raise(91)';
             return DESIGNATORS.has(e.k) ? '$.cp(' + js + ')' : js;
         }
         assign(target, valueNode, isSet) {
