@@ -76,7 +76,7 @@ const vbWork = VB.globals.work;
 if (Number(vbWork(1000000)) !== work(1000000)) throw new Error('the two loops disagree');
 const vbTimes = [];
 const jsTimes = [];
-for (let k = 0; k < 15; k++) {
+for (let k = 0; k < 31; k++) {
     vbTimes.push(time(() => vbWork(1000000)));
     jsTimes.push(time(() => work(1000000)));
 }
@@ -87,6 +87,6 @@ for (let k = 0; k < 9; k++) compileTimes.push(time(() => VB.compile(block, { glo
 
 const row = (label, vb, js) => label.padEnd(44) + vb.toFixed(1).padStart(10) + (js === undefined ? '' : js.toFixed(1).padStart(14) + '   (' + (vb / js).toFixed(1) + 'x)');
 console.log('measure (ms)                                  vbscript     javascript');
-console.log(row('1,000,000-iteration loop, best of 15', least(vbTimes), least(jsTimes)));
-console.log(row('1,000,000-iteration loop, median of 15', median(vbTimes), median(jsTimes)));
+console.log(row('1,000,000-iteration loop, best of 31', least(vbTimes), least(jsTimes)));
+console.log(row('1,000,000-iteration loop, median of 31', median(vbTimes), median(jsTimes)));
 console.log(row('compiling a 2,000-line block, median of 9', median(compileTimes)));
