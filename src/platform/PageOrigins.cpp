@@ -1,5 +1,7 @@
 #include "PageOrigins.h"
 
+#include "CaseInsensitivePath.h"
+
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -70,7 +72,9 @@ QString PageOrigins::canonicalPath(const QString &path)
 
 QString PageOrigins::resolvedPath(const QString &path)
 {
-    const QString canonical = canonicalPath(path);
+    // The file a page written on Windows means, named in other letter case.
+    const QString found = CaseInsensitivePath::find(path);
+    const QString canonical = canonicalPath(found.isEmpty() ? path : found);
     if (!canonical.isEmpty() || path.isEmpty())
         return canonical;
     const QFileInfo info(path);

@@ -34,7 +34,8 @@ public:
 
     // The file's canonical path; empty when it does not exist.
     static QString canonicalPath(const QString &path);
-    // The canonical path, or for a file that does not exist, its canonical
+    // The canonical path of the file path means (letter case aside, see
+    // CaseInsensitivePath), or for a file that does not exist, its canonical
     // folder and its name; empty when not even the folder exists.
     static QString resolvedPath(const QString &path);
     // The canonical folder a path lies in (the path itself when it is a folder).

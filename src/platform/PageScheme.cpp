@@ -1,5 +1,6 @@
 #include "PageScheme.h"
 
+#include "CaseInsensitivePath.h"
 #include "PageEncoding.h"
 #include "PageOrigins.h"
 #include "PageRequestPolicy.h"
@@ -114,7 +115,9 @@ void PageScheme::requestStarted(QWebEngineUrlRequestJob *job)
         job->fail(QWebEngineUrlRequestJob::RequestDenied);
         return;
     }
-    const QString path = PageOrigins::canonicalPath(url.path());
+    // Pages written on Windows may name the file in other letter case.
+    const QString found = CaseInsensitivePath::find(url.path());
+    const QString path = PageOrigins::canonicalPath(found.isEmpty() ? url.path() : found);
     if (path.isEmpty()) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
@@ -148,8 +151,11 @@ void PageScheme::serveModal(QWebEngineUrlRequestJob *job)
     PageWindow::showModal(job, *root);
 }
 
-void PageScheme::serveFile(QWebEngineUrlRequestJob *job, const QString &path)
+void PageScheme::serveFile(QWebEngineUrlRequestJob *job, const QString &requestedPath)
 {
+    // Pages written on Windows may name the file in other letter case.
+    const QString found = CaseInsensitivePath::find(requestedPath);
+    const QString path = found.isEmpty() ? requestedPath : found;
     QFileInfo info(path);
     if (!info.isFile()) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);

@@ -14,7 +14,10 @@ QString source()
 {
     static const QString text = [] {
         QString all;
-        for (const char *name : {"vb-lexer", "vb-compiler", "vb-runtime", "vb-builtins", "ie-filters", "ie-animation", "ie-page"}) {
+        // In this order: each file uses what the ones before it define.
+        for (const char *name : {"vb-lexer", "vb-parser", "vb-scope", "vb-codegen", "vb-variant", "vb-runtime", "vb-classes",
+                                 "vb-builtins", "vb-dictionary", "vb-dates", "vb-format", "ie-filters", "ie-light", "ie-animation", "ie-collections",
+                                 "ie-popup", "ie-behaviors", "ie-page"}) {
             QFile file(QStringLiteral(":/runtime/js/%1.js").arg(QLatin1String(name)));
             if (!file.open(QIODevice::ReadOnly))
                 qFatal("missing resource %s", qPrintable(file.fileName()));

@@ -190,19 +190,22 @@ private slots:
     }
 
     // The channel through which a running page asks for a modal dialog is not a
-    // way for a page being edited to open one.
-    void editModePageOpensNoWindow()
+    // way for a page being edited, nor for the markup of a running one, to open one.
+    void markupOpensNoWindow()
     {
         ProgramFolderFixture folder;
         ScriptedMessageBoxes boxes;
         const QString dialog = writePage(folder, QStringLiteral("dialog.htm"), "<html><body>dialog</body></html>");
         const QByteArray ask = QUrl::toPercentEncoding(QStringLiteral("{\"url\":\"tvl://x%1\"}").arg(dialog));
-        const QString page = writePage(folder, QStringLiteral("opens.htm"),
-                                       "<html><body><iframe src=\"/__tvl-modal?q=" + ask + "\"></iframe>"
-                                       "<img src=\"/__tvl-modal?q=" + ask + "\">"
-                                       "<link rel=stylesheet href=\"/__tvl-modal?q=" + ask + "\"></body></html>");
+        const QByteArray markup = "<iframe src=\"/__tvl-modal?q=" + ask + "\"></iframe><img src=\"/__tvl-modal?q=" + ask + "\">"
+                                  "<object data=\"/__tvl-modal?q=" + ask + "\"></object>";
         DhtmlEdit surface;
-        QVERIFY(surface.LoadDocument(page));
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("editing.htm"),
+                                               "<html><body>" + markup + "<link rel=stylesheet href=\"/__tvl-modal?q=" + ask
+                                                   + "\"></body></html>")));
+        QCOMPARE(pageWindow(), nullptr);
+        // Running, the page's code may ask for a dialog (the run-time offers it); its frames and pictures do not.
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("running.htm"), "<html><body>" + markup + "</body></html>")));
         QVERIFY(surface.setBrowseMode(true));
         QVERIFY(surface.setBrowseMode(false));
         QCOMPARE(pageWindow(), nullptr);
