@@ -127,7 +127,7 @@ int main(int argc, char **argv)
     surface->LoadDocument(vbPage);
     double runtimeMs = 0;
     std::vector<double> toRun, toEdit;
-    const double runMode = medianMs(5, [&] {
+    const double runMode = medianMs(15, [&] {
         QElapsedTimer t;
         t.start();
         surface->setBrowseMode(true);

@@ -390,6 +390,9 @@ bool DhtmlEdit::setBrowseMode(bool browse)
     const bool pristine = m_pristine;
     m_browseMode = browse;
     usePage(browse);
+    // The running page holds still while the edit page loads, and goes on if that fails.
+    if (!browse)
+        m_pages->hold(true);
     if (!show(text, m_shownPath, pristine)) {
         m_browseMode = !browse;
         usePage(!browse);

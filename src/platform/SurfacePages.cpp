@@ -87,6 +87,13 @@ void SurfacePages::prepare(EditorPage *page, SurfaceBridge *bridge)
     installEditorScripts(page->scripts());
 }
 
+void SurfacePages::hold(bool browse)
+{
+    EditorPage *left = page(browse);
+    if (!left->isVisible())
+        left->setLifecycleState(QWebEnginePage::LifecycleState::Frozen);
+}
+
 void SurfacePages::stop(bool browse)
 {
     // Discarded rather than navigated away: a load in a page out of view holds

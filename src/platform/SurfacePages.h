@@ -20,7 +20,9 @@ public:
 
     EditorPage *page(bool browse) const { return browse ? m_runPage : m_editPage; }
     SurfaceBridge *bridge(bool browse) const { return browse ? m_runBridge : m_editBridge; }
-    // Ends what the page left behind was running (its timers, its sounds).
+    // Holds the page out of view still (its timers, its sounds), to go on when shown again.
+    void hold(bool browse);
+    // Ends what the page out of view was running, and frees it.
     void stop(bool browse);
 
 private:
