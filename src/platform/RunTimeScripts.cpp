@@ -14,8 +14,8 @@ QString source()
 {
     static const QString text = [] {
         QString all;
-        for (const char *name : {"vb-lexer", "vb-compiler", "vb-runtime", "vb-builtins", "ie-filters", "ie-animation", "ie-page"}) {
-            QFile file(QStringLiteral(":/runtime/js/%1.js").arg(QLatin1String(name)));
+        for (const QString &name : RunTimeScripts::names()) {
+            QFile file(QStringLiteral(":/runtime/js/%1.js").arg(name));
             if (!file.open(QIODevice::ReadOnly))
                 qFatal("missing resource %s", qPrintable(file.fileName()));
             all += QString::fromUtf8(file.readAll()) + QLatin1Char('\n');
@@ -26,6 +26,15 @@ QString source()
 }
 
 } // namespace
+
+// The export's runtime file (src/CMakeLists.txt) takes the same scripts with the standalone host in
+// place of host-program: a script added here goes there too.
+QStringList RunTimeScripts::names()
+{
+    return {QStringLiteral("vb-lexer"),     QStringLiteral("vb-compiler"), QStringLiteral("vb-runtime"),
+            QStringLiteral("vb-builtins"),  QStringLiteral("host-program"), QStringLiteral("ie-filters"),
+            QStringLiteral("ie-animation"), QStringLiteral("ie-page")};
+}
 
 void RunTimeScripts::install(QWebEngineScriptCollection &scripts, bool installed)
 {
