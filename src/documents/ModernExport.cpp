@@ -54,9 +54,9 @@ QString tagNameAt(const QString &view, qsizetype at)
     return view.mid(at + 1, i - at - 1).toLower();
 }
 
-// After the html and head start tags and the meta elements that open the head (a charset
-// declaration keeps its place near the top), before anything else.
-qsizetype insertionPoint(const QString &view)
+// After the html and head start tags and, unless stopAtMeta, the meta elements that open the
+// head (a charset declaration keeps its place near the top); before anything else.
+qsizetype insertionPoint(const QString &view, bool stopAtMeta)
 {
     qsizetype at = view.startsWith(QString::fromLatin1("\xEF\xBB\xBF")) ? 3 : 0;
     for (;;) {
@@ -73,7 +73,7 @@ qsizetype insertionPoint(const QString &view)
         }
         if (at < view.size() && view[at] == QLatin1Char('<')) {
             const QString name = tagNameAt(view, at);
-            if (name == QLatin1String("html") || name == QLatin1String("head") || name == QLatin1String("meta")) {
+            if (name == QLatin1String("html") || name == QLatin1String("head") || (name == QLatin1String("meta") && !stopAtMeta)) {
                 at = endOfTag(view, at);
                 continue;
             }
@@ -249,13 +249,30 @@ bool ModernExport::loadsRuntime(const QByteArray &page)
     return element.match(tagView(page)).hasMatch();
 }
 
+QString ModernExport::declarationNeeded(const QByteArray &page)
+{
+    if (isUtf16(page) || page.startsWith("\xEF\xBB\xBF") || !PageEncoding::declaredCharset(page).isEmpty())
+        return QString();
+    bool ascii = true;
+    for (const char c : page)
+        ascii = ascii && uchar(c) < 0x80;
+    if (ascii)
+        return QString();
+    return QString::fromLatin1(PageEncoding::webLabel(PageEncoding::detect(page)));
+}
+
 QByteArray ModernExport::withRuntime(const QByteArray &page, const QString &runtimePath)
 {
     if (loadsRuntime(page))
         return page;
     const QString view = tagView(page);
-    const qsizetype at = insertionPoint(view);
-    const QString element = QStringLiteral("<script src=\"%1\"></script>").arg(runtimePath.toHtmlEscaped());
+    // A page that does not say its charset is read in the browser's own language's (windows-1252
+    // in most): it says the one the program reads it in, ahead of any declaration it does not know.
+    const QString charset = declarationNeeded(page);
+    const qsizetype at = insertionPoint(view, !charset.isEmpty());
+    QString element = QStringLiteral("<script src=\"%1\"></script>").arg(runtimePath.toHtmlEscaped());
+    if (!charset.isEmpty())
+        element.prepend(QStringLiteral("<meta charset=\"%1\">").arg(charset));
     QByteArray out = page;
     if (isUtf16(page)) {
         const QByteArray charset = page.startsWith("\xFF\xFE") ? "UTF-16LE" : "UTF-16BE";

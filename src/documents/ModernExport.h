@@ -26,10 +26,14 @@ public:
 
     // The runtime file as built with the program.
     static QByteArray runtime();
-    // page with the element <script src="runtimePath"></script> at the start of its head,
-    // in the page's own charset; unchanged when it loads the runtime already.
+    // page with the element <script src="runtimePath"></script> at the start of its head, in the
+    // page's own charset, declared before it when the page leaves it to the browser's guess;
+    // unchanged when it loads the runtime already.
     static QByteArray withRuntime(const QByteArray &page, const QString &runtimePath = RuntimeFileName);
     static bool loadsRuntime(const QByteArray &page);
+    // The charset label page must declare for a browser to read it as the program does
+    // (non-ASCII bytes with no declaration the program knows); empty when none is needed.
+    static QString declarationNeeded(const QByteArray &page);
     // Whether bytes (of a file so named) are an HTML page.
     static bool isHtml(const QByteArray &bytes, const QString &fileName);
     // The addresses a page's text names: in attributes, style url()s and quoted file names of its scripts.

@@ -58,7 +58,7 @@
     function layerRoot() {
         if (!layer) {
             layer = document.createElement('tovaleaf-layer');
-            const root = layer.attachShadow({ mode: 'closed' });
+            const root = layer.attachShadow({ mode: 'open' });
             const style = document.createElement('style');
             style.textContent = STYLE;
             root.appendChild(style);
