@@ -6,7 +6,10 @@
 import { existsSync } from 'node:fs';
 import { pathToFileURL } from 'node:url';
 import { FIREFOX, openChromium, openFirefox, watchErrors } from './browsers.mjs';
-import { checks } from './exported-effects.mjs';
+import { checks as effects } from './exported-effects.mjs';
+import { checks as host } from './standalone-host.mjs';
+
+const checks = { ...effects, ...host };
 
 const [browser, name, page, argument] = process.argv.slice(2);
 const url = pathToFileURL(page).href;
@@ -18,8 +21,9 @@ async function inChromium() {
     try {
         const errors = watchErrors(chromium.page);
         await chromium.page.goto(url);
-        await check(chromium.page, argument);
-        // What the page did meanwhile, until the end, counts: no uncaught error, no error in the console.
+        await check(chromium.page, argument, errors);
+        // What the page did meanwhile, until the end, counts: no uncaught error, no error in the console
+        // (a check that makes errors on purpose takes the ones it expects).
         if (errors.length) throw new Error('errors in the page:\n' + errors.join('\n'));
     } finally {
         await chromium.close();

@@ -367,6 +367,48 @@ private slots:
         QVERIFY_ALIVE(QStringLiteral("buttonMessage"), exportPage(form, pickers, boxes), QStringLiteral("ようこそ！私のホームページへ。"));
     }
 
+    // The runtime's own ways outside the program, on a page written for them: message boxes,
+    // questions, errors, a dialog page that takes its arguments and closes itself.
+    void standaloneHost()
+    {
+        QTemporaryDir site;
+        writeBytes(site.filePath(QStringLiteral("host.htm")),
+                   "<html><head><title>host</title><script language=VBScript>\n"
+                   "Sub window_onload()\n"
+                   "  MsgBox \"first\", vbInformation, \"Title One\"\n"
+                   "  MsgBox \"second\"\n"
+                   "  out.innerText = \"after boxes\"\n"
+                   "End Sub\n"
+                   "Sub ask_onclick()\n"
+                   "  answer.innerText = MsgBox(\"Go on?\", vbYesNo + vbQuestion) & \",\" & MsgBox(\"Three?\", vbYesNoCancel) & \",\" & InputBox(\"Name?\", \"\", \"taro\")\n"
+                   "End Sub\n"
+                   "Sub broken_onclick()\n"
+                   "  Dim x\n"
+                   "  x = 1 / 0\n"
+                   "End Sub\n"
+                   "Sub open_onclick()\n"
+                   "  window.showModalDialog \"dialog.htm\", \"hello\", \"dialogWidth:300px;dialogHeight:200px\"\n"
+                   "End Sub\n"
+                   "</script></head><body><div id=out></div><div id=answer></div>\n"
+                   "<button id=ask>ask</button><button id=broken>broken</button><button id=jsbroken onclick=\"nothere()\">js</button>"
+                   "<button id=open>open</button></body></html>");
+        writeBytes(site.filePath(QStringLiteral("dialog.htm")),
+                   "<html><head><title>Dialog Title</title><script language=VBScript>\n"
+                   "Sub window_onload()\n"
+                   "  got.innerText = window.dialogArguments\n"
+                   "End Sub\n"
+                   "Sub done_onclick()\n"
+                   "  window.returnValue = \"bye\"\n"
+                   "  window.close\n"
+                   "End Sub\n"
+                   "</script></head><body><div id=got></div><button id=done>done</button></body></html>");
+        const QString out = m_exports.filePath(QStringLiteral("host"));
+        const ModernExport::Result result = ModernExport::exportFile(site.filePath(QStringLiteral("host.htm")), out);
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QCOMPARE(result.copied, QStringList{QStringLiteral("dialog.htm")});
+        QVERIFY_ALIVE(QStringLiteral("standaloneHost"), out + QStringLiteral("/host.htm"));
+    }
+
 private:
     QString m_clockPage;
 };
