@@ -216,6 +216,28 @@ private slots:
         qInfo("runtime file: %lld bytes", qlonglong(runtime.size()));
     }
 
+    // The exported page in the program: edited as before, and run once, by run mode's own runtime.
+    void exportedPageOpensInTheProgram()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        QTemporaryDir top;
+        writeBytes(top.filePath(QStringLiteral("page.htm")),
+                   "<html><head><title>t</title></head><body><p id=p>text</p><script type=\"text/vbscript\">\n"
+                   "Sub window_onload()\n  MsgBox \"loaded \" & document.scripts.length\nEnd Sub\n</script></body></html>");
+        const ModernExport::Result result = ModernExport::exportFile(top.filePath(QStringLiteral("page.htm")), top.filePath(QStringLiteral("out")));
+        QVERIFY(result.ok);
+        DhtmlEdit surface;
+        QVERIFY(surface.LoadDocument(top.filePath(QStringLiteral("out/page.htm"))));
+        QVERIFY(surface.DocumentHTML().contains(QStringLiteral("tovaleaf-runtime.js")));
+        QVERIFY(surface.setBrowseMode(true));
+        QTRY_COMPARE(boxes.texts(), QStringList{QStringLiteral("loaded 2")});
+        QTRY_COMPARE(js(&surface, QStringLiteral("String(!!(document.scripts[0].src.endsWith('tovaleaf-runtime.js')))")), QStringLiteral("true"));
+        // The runtime file's own copy stood aside: one box, not two, and no error from it.
+        QTRY_COMPARE(js(&surface, QStringLiteral("document.readyState")), QStringLiteral("complete"));
+        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("loaded 2")});
+    }
+
     void commandLine()
     {
         QTemporaryDir top;
