@@ -207,9 +207,8 @@ private slots:
         shared.EffectKind = Effect::Clock;
         shared.SnippetHtml.clear();
         form.goscript();
-        const QString clock = exportPage(form, pickers, boxes);
-        QVERIFY_ALIVE(QStringLiteral("clock"), clock);
-        m_clockPage = clock;
+        m_clockPage = exportPage(form, pickers, boxes);
+        QVERIFY_ALIVE(QStringLiteral("clock"), m_clockPage);
 
         const QString words = QStringLiteral("タイプ\"ライタ\"風の文字");
         startPage(form, folder);
