@@ -14,6 +14,7 @@ QString source()
 {
     static const QString text = [] {
         QString all;
+        // In this order: each file uses what the ones before it define.
         for (const QString &name : RunTimeScripts::names()) {
             QFile file(QStringLiteral(":/runtime/js/%1.js").arg(name));
             if (!file.open(QIODevice::ReadOnly))
@@ -31,9 +32,12 @@ QString source()
 // place of host-program: a script added here goes there too.
 QStringList RunTimeScripts::names()
 {
-    return {QStringLiteral("vb-lexer"),     QStringLiteral("vb-compiler"), QStringLiteral("vb-runtime"),
-            QStringLiteral("vb-builtins"),  QStringLiteral("host-program"), QStringLiteral("ie-filters"),
-            QStringLiteral("ie-animation"), QStringLiteral("ie-page")};
+    QStringList list;
+    for (const char *name : {"vb-lexer", "vb-parser", "vb-scope", "vb-codegen", "vb-variant", "vb-runtime", "vb-classes",
+                             "vb-builtins", "vb-dictionary", "vb-dates", "vb-format", "host-program", "ie-filters", "ie-light",
+                             "ie-animation", "ie-collections", "ie-popup", "ie-behaviors", "ie-page"})
+        list << QLatin1String(name);
+    return list;
 }
 
 void RunTimeScripts::install(QWebEngineScriptCollection &scripts, bool installed)

@@ -21,6 +21,7 @@
     host.msgBox = (text, buttons, title) => Number(ask('msgbox', { text, buttons, title: title || 'VBScript' })) || 1;
     host.inputBox = (text, title, def) => ask('inputbox', { text, title: title || 'VBScript', value: def });
     host.scriptError = (text) => { ask('error', { text }); };
+    host.notice = host.scriptError;
     // The engine hides what is thrown in the scripts the program injects (this runtime).
     host.ownSource = (url) => /^userscript:/.test(url);
 

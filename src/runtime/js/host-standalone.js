@@ -19,6 +19,8 @@
     // The browser already tells the page's own JavaScript errors in its console.
     host.browserTellsPageErrors = true;
     host.scriptError = (text) => { console.error(text); };
+    // What the runtime does not run (such as HTML+TIME) is no error of the page.
+    host.notice = (text) => { console.warn(text); };
 
     // ---- the layer our boxes and windows are drawn in, apart from the page's styles and names
     const STYLE = `

@@ -13,7 +13,7 @@
     const KINDS = {
         revealtrans: 'revealTrans', blendtrans: 'blendTrans', shadow: 'Shadow', glow: 'Glow', wave: 'Wave',
         alpha: 'Alpha', dropshadow: 'DropShadow', redirect: 'redirect', gray: 'Gray', invert: 'Invert',
-        fliph: 'FlipH', flipv: 'FlipV', blur: 'Blur',
+        fliph: 'FlipH', flipv: 'FlipV', blur: 'Blur', light: 'Light',
     };
     const DEFAULTS = {
         revealTrans: { Transition: 0, Duration: 1 },
@@ -24,7 +24,7 @@
         Alpha: { Opacity: 100, FinishOpacity: 0, Style: 0, StartX: 0, StartY: 0, FinishX: 100, FinishY: 100 },
         DropShadow: { Color: '#000000', OffX: 5, OffY: 5, Positive: 1 },
         Blur: { Add: 1, Direction: 270, Strength: 5 },
-        redirect: {}, Gray: {}, Invert: {}, FlipH: {}, FlipV: {},
+        redirect: {}, Gray: {}, Invert: {}, FlipH: {}, FlipV: {}, Light: {},
     };
 
     function filterText(el) {
@@ -426,6 +426,7 @@
                 if (name.toLowerCase() !== name) Object.defineProperty(f, name.toLowerCase(), property);
             }
             if (kind === 'revealTrans' || kind === 'blendTrans') transitionObject(el, s, f);
+            if (kind === 'Light' && VB.lightFilter) VB.lightFilter(el, f);
             if (kind === 'redirect') {
                 f.elementImage = () => (VB.redirectImage ? VB.redirectImage(el) : null);
                 f.ElementImage = f.elementImage;
@@ -439,7 +440,12 @@
             if (!(f.kind.toLowerCase() in coll)) coll[f.kind.toLowerCase()] = f;
         });
         Object.defineProperty(coll, 'length', { value: s.list.length, enumerable: false });
-        coll.item = (k) => (typeof k === 'number' ? coll[k] : coll[String(k)] || coll[String(k).toLowerCase()] || null);
+        coll.item = (k) => {
+            if (typeof k === 'number') return coll[k];
+            // Filters are also named by their full name: "DXImageTransform.Microsoft.Light".
+            const name = String(k).replace(/^\s*(?:progid\s*:\s*)?DXImageTransform\.Microsoft\./i, '');
+            return coll[name] || coll[name.toLowerCase()] || null;
+        };
         coll.vbItem = coll.item;
         coll.Item = coll.item;
         coll.Count = s.list.length;

@@ -27,15 +27,22 @@
     // ---- errors: each one once, with its line and what went wrong
     const sources = [];
     const reported = new Set();
-    function tell(key, line, code, what) {
+    function tell(key, line, code, what, column) {
         if (reported.has(key)) return;
         reported.add(key);
         let text = 'スクリプト エラーが発生しました。\n\n';
         if (line) text += '行: ' + line + '\n';
+        if (column) text += '文字: ' + column + '\n';
         if (code) text += 'コード: ' + code + '\n';
         text += 'エラー: ' + what;
         host.scriptError(text);
     }
+    // A feature of the page that run mode does not run: said once, in the same way as errors.
+    VB.notice = (key, text) => {
+        if (reported.has('notice:' + key)) return;
+        reported.add('notice:' + key);
+        host.notice(text);
+    };
     function report(e, blockSource) {
         if (!e) return;
         const block = e.vbBlock !== undefined ? sources[e.vbBlock] : blockSource;
@@ -43,7 +50,7 @@
         const number = e.vbNumber || 0;
         const code = block && line ? (block.split(/\r\n|\r|\n/)[line - 1] || '').trim() : '';
         const what = e.vbDescription || e.message || String(e);
-        tell((e.vbBlock === undefined ? '?' : e.vbBlock) + ':' + line + ':' + number, line, code, what + (number ? ' (' + number + ')' : ''));
+        tell((e.vbBlock === undefined ? '?' : e.vbBlock) + ':' + line + ':' + number, line, code, what + (number ? ' (' + number + ')' : ''), e.vbColumn);
     }
     VB.report = report;
 
