@@ -14,7 +14,7 @@ bool FileChannel::writeText(const QString &path, const QString &text, QString *e
             *error = file.errorString();
         return false;
     }
-    const QByteArray bytes = PageEncoding::encode(text + QStringLiteral("\r\n"), PageEncoding::forText(text));
+    const QByteArray bytes = textBytes(text);
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         if (error)
             *error = file.errorString();
@@ -22,6 +22,11 @@ bool FileChannel::writeText(const QString &path, const QString &text, QString *e
         return false;
     }
     return true;
+}
+
+QByteArray FileChannel::textBytes(const QString &text)
+{
+    return PageEncoding::encode(text + QStringLiteral("\r\n"), PageEncoding::forText(text));
 }
 
 bool FileChannel::readLines(const QString &path, QString *text, QString *error)

