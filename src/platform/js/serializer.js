@@ -93,6 +93,10 @@
         return s + '>';
     }
 
+    // A NUL is no character of a page: browsers drop it from text (and make
+    // U+FFFD of it elsewhere), and a file holding one looks like no text.
+    const withoutNul = (text) => (text.indexOf('\0') < 0 ? text : text.replace(/\0/g, ''));
+
     T.serializeDocument = (doc) => {
         let out = '';
         for (let n = doc.firstChild; n; n = n.nextSibling) {
@@ -100,13 +104,37 @@
             else if (n.nodeType === Node.COMMENT_NODE) out += '<!--' + n.data + '-->';
             else if (n.nodeType === Node.DOCUMENT_TYPE_NODE) out += doctype(n);
         }
-        return out;
+        return withoutNul(out);
     };
 
+    // The page now declares the charset it is saved in, as the saved text does.
+    const CHARSET_VALUE = /(charset\s*=\s*["']?\s*)[-\w:.]+/i;
+    T.declareCharset = (name) => T.asStep(() => {
+        let declared = false;
+        for (const meta of document.querySelectorAll('meta')) {
+            if (meta.hasAttribute('data-tvl-editor')) continue;
+            if (meta.hasAttribute('charset')) {
+                meta.setAttribute('charset', name);
+                declared = true;
+            }
+            const content = meta.getAttribute('content');
+            if (content !== null && CHARSET_VALUE.test(content)) {
+                meta.setAttribute('content', content.replace(CHARSET_VALUE, '$1' + name));
+                declared = true;
+            }
+        }
+        if (!declared && document.head) {
+            const meta = document.createElement('meta');
+            meta.setAttribute('charset', name);
+            document.head.insertBefore(meta, document.head.firstChild);
+        }
+        return true;
+    });
+
     T.serializeNode = (node) => {
-        if (node.nodeType === Node.ELEMENT_NODE) return convert(node.outerHTML);
+        if (node.nodeType === Node.ELEMENT_NODE) return withoutNul(convert(node.outerHTML));
         const box = document.createElement('div');
         box.appendChild(node.nodeType === Node.DOCUMENT_FRAGMENT_NODE ? node : node.cloneNode(true));
-        return convert(box.innerHTML);
+        return withoutNul(convert(box.innerHTML));
     };
 })();
