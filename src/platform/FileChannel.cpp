@@ -6,7 +6,7 @@
 
 bool FileChannel::writeText(const QString &path, const QString &text, QString *error)
 {
-    return writeBytes(path, PageBytes::of(text + QStringLiteral("\r\n")).bytes, error);
+    return writeBytes(path, textBytes(text), error);
 }
 
 bool FileChannel::writeBytes(const QString &path, const QByteArray &bytes, QString *error)
@@ -15,6 +15,11 @@ bool FileChannel::writeBytes(const QString &path, const QByteArray &bytes, QStri
     if (!written && error)
         *error = FileAccess::reason(written.error, FileAccess::Access::Write);
     return bool(written);
+}
+
+QByteArray FileChannel::textBytes(const QString &text)
+{
+    return PageBytes::of(text + QStringLiteral("\r\n")).bytes;
 }
 
 bool FileChannel::readLines(const QString &path, QString *text, QString *error)

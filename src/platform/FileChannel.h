@@ -13,6 +13,8 @@ public:
     // says why, in Japanese.
     static bool writeText(const QString &path, const QString &text, QString *error);
     static bool writeBytes(const QString &path, const QByteArray &bytes, QString *error);
+    // The bytes writeText writes for text.
+    static QByteArray textBytes(const QString &text);
     // Reads the file line by line; every line, the last one too, gets CR LF.
     static bool readLines(const QString &path, QString *text, QString *error);
 

@@ -1,5 +1,7 @@
 #include "PageScheme.h"
 
+#include "CaseInsensitivePath.h"
+
 #include "PageWindow.h"
 
 #include "PageEncoding.h"
@@ -83,8 +85,11 @@ void PageScheme::requestStarted(QWebEngineUrlRequestJob *job)
     serveFile(job, url.path());
 }
 
-void PageScheme::serveFile(QWebEngineUrlRequestJob *job, const QString &path)
+void PageScheme::serveFile(QWebEngineUrlRequestJob *job, const QString &requestedPath)
 {
+    // Pages written on Windows may name the file in other letter case.
+    const QString found = CaseInsensitivePath::find(requestedPath);
+    const QString path = found.isEmpty() ? requestedPath : found;
     QFileInfo info(path);
     if (!info.isFile()) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);

@@ -1,5 +1,6 @@
 #include "Main.h"
 
+#include "CommandLine.h"
 #include "Form1.h"
 #include "ProgramFolder.h"
 #include "platform/PageScheme.h"
@@ -41,6 +42,9 @@ void prepareApplication()
 
 int run(int argc, char **argv)
 {
+    // A task named on the command line runs without the window.
+    if (const std::optional<int> status = CommandLine::runTask(argc, argv))
+        return *status;
     prepareProcess();
     QApplication app(argc, argv);
     prepareApplication();
