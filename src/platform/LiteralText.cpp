@@ -125,7 +125,7 @@ qsizetype LiteralText::startTag(qsizetype at)
         return n;
     }
     if (isRawText(name)) {
-        const qsizetype end = elementEnd(p, name);
+        const qsizetype end = name.compare(u"script", Qt::CaseInsensitive) == 0 ? scriptEnd(p) : elementEnd(p, name);
         markCode(p, end);
         return end;
     }
@@ -155,6 +155,49 @@ qsizetype LiteralText::elementEnd(qsizetype from, QStringView name) const
             return at;
         from = at + 2;
     }
+}
+
+bool LiteralText::tagAt(qsizetype at, QStringView tag) const
+{
+    const qsizetype after = at + tag.size();
+    return m_text.mid(at, tag.size()).compare(tag, Qt::CaseInsensitive) == 0
+        && (after >= m_text.size() || isSpace(m_text[after]) || m_text[after] == u'/' || m_text[after] == u'>');
+}
+
+// A script ends at its end tag, but not at one inside "<!--" after "<script"
+// (document.write("<script ...></script>") in an old page's hidden script).
+qsizetype LiteralText::scriptEnd(qsizetype from) const
+{
+    enum { Data, Escaped, DoubleEscaped } state = Data;
+    const qsizetype n = m_text.size();
+    for (qsizetype at = from; at < n; ++at) {
+        const QStringView rest = m_text.mid(at);
+        if (m_text[at] == u'<') {
+            if (state != DoubleEscaped && tagAt(at, u"</script"))
+                return at;
+            if (state == DoubleEscaped && tagAt(at, u"</script")) {
+                state = Escaped;
+                at += 7;
+            } else if (state == Escaped && tagAt(at, u"<script")) {
+                state = DoubleEscaped;
+                at += 6;
+            } else if (state == Data && rest.startsWith(u"<!--")) {
+                // "<!-->" and "<!--->" close at once.
+                if (rest.mid(4).startsWith(u">"))
+                    at += 4;
+                else if (rest.mid(4).startsWith(u"->"))
+                    at += 5;
+                else {
+                    state = Escaped;
+                    at += 3;
+                }
+            }
+        } else if (state != Data && rest.startsWith(u"-->")) {
+            state = Data;
+            at += 2;
+        }
+    }
+    return n;
 }
 
 void LiteralText::mark(qsizetype begin, qsizetype end)

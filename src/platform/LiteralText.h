@@ -30,6 +30,8 @@ private:
     qsizetype startTag(qsizetype at);
     qsizetype skipTo(qsizetype from, QStringView terminator) const;
     qsizetype elementEnd(qsizetype from, QStringView name) const;
+    qsizetype scriptEnd(qsizetype from) const;
+    bool tagAt(qsizetype at, QStringView tag) const;
     void mark(qsizetype begin, qsizetype end);
     void markCode(qsizetype begin, qsizetype end);
     static void add(QList<Range> &ranges, qsizetype begin, qsizetype end);

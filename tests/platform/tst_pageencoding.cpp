@@ -175,6 +175,13 @@ private slots:
         QVERIFY(!literal.inCode(page.indexOf(QStringLiteral("title="))));
         QVERIFY(literal.contains(page.indexOf(QStringLiteral("title="))));
         QVERIFY(literal.inCode(nth(page, QStringLiteral("X"), 6)));
+        // A script's own "</script>" after "<!--" and "<script" does not end it.
+        const QString hidden = QStringLiteral("<script><!--\nw(\"<script>X</script>X\");\n//--></script>X");
+        const LiteralText hiddenParts(hidden);
+        QVERIFY(hiddenParts.inCode(nth(hidden, QStringLiteral("X"), 0)));
+        QVERIFY(hiddenParts.inCode(nth(hidden, QStringLiteral("X"), 1)));
+        QVERIFY(!hiddenParts.contains(nth(hidden, QStringLiteral("X"), 2)));
+        QVERIFY(!LiteralText(QStringLiteral("<script><!--></script>X")).contains(22));
         // Unclosed, to the end.
         QVERIFY(LiteralText(QStringLiteral("<script>a")).contains(8));
         QVERIFY(LiteralText(QStringLiteral("<!-- a")).contains(5));
