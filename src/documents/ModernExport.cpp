@@ -1,5 +1,7 @@
 #include "ModernExport.h"
 
+#include "platform/FileAccess.h"
+#include "platform/FileChannel.h"
 #include "platform/PageEncoding.h"
 
 #include <QDir>
@@ -7,7 +9,6 @@
 #include <QFileInfo>
 #include <QQueue>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 #include <QUrl>
 
@@ -92,10 +93,9 @@ const QStringList &htmlSuffixes()
 bool writeFile(const QString &path, const QByteArray &bytes, QString *error)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-        file.cancelWriting();
+    QString reason;
+    if (!FileChannel::writeBytes(path, bytes, &reason)) {
+        *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
         return false;
     }
     return true;
@@ -103,12 +103,12 @@ bool writeFile(const QString &path, const QByteArray &bytes, QString *error)
 
 bool readFile(const QString &path, QByteArray *bytes, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("読めません: %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    const FileAccess::Result read = FileAccess::read(path, bytes);
+    if (!read) {
+        *error = QStringLiteral("読めません: %1: %2")
+                     .arg(QDir::toNativeSeparators(path), FileAccess::reason(read.error, FileAccess::Access::Read));
         return false;
     }
-    *bytes = file.readAll();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "DhtmlEdit.h"
 
 #include "EditorPage.h"
+#include "FileAccess.h"
 #include "FileChannel.h"
 #include "MessageBoxes.h"
 #include "NoscriptText.h"
@@ -28,6 +29,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineLoadingInfo>
+
+#include <cerrno>
 
 namespace {
 
@@ -295,23 +298,23 @@ bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine
 
 bool DhtmlEdit::LoadDocument(const QString &path)
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
+    if (path.isEmpty())
         return fail(QStringLiteral("ファイルが見つかりません: %1").arg(path));
-    if (info.isDir())
-        return fail(QStringLiteral("フォルダは開けません: %1").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("ファイルを読み込めません: %1: %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("ファイルを読み込めません: %1: %2").arg(path, file.errorString()));
+    QByteArray bytes;
+    const FileAccess::Result read = FileAccess::read(path, &bytes, MaxPageBytes + 1);
+    if (!read) {
+        if (read.error == ENOENT)
+            return fail(QStringLiteral("ファイルが見つかりません: %1").arg(path));
+        if (read.error == EISDIR)
+            return fail(QStringLiteral("フォルダは開けません: %1").arg(path));
+        return fail(QStringLiteral("ファイルを読み込めません: %1: %2").arg(path, FileAccess::reason(read.error, FileAccess::Access::Read)));
+    }
     // The engine's renderer does not survive editing pages much larger than this.
     if (bytes.size() > MaxPageBytes)
         return fail(QStringLiteral("ページが大きすぎるため開けません（%1MBまで）: %2").arg(MaxPageBytes / (1024 * 1024)).arg(path));
     if (PageEncoding::looksBinary(bytes))
         return fail(QStringLiteral("テキストのページではないため開けません: %1").arg(path));
-    return show(PageEncoding::decodeDetected(bytes), info.absoluteFilePath(), false);
+    return show(PageEncoding::decodeDetected(bytes), QFileInfo(path).absoluteFilePath(), false);
 }
 
 bool DhtmlEdit::setDocumentHTML(const QString &html)
