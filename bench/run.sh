@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+bash tests/browser/install.sh
 bash scripts/build.sh
 export QT_QPA_PLATFORM=offscreen QTWEBENGINE_CHROMIUM_FLAGS="--no-sandbox --disable-gpu --disable-logging" QTWEBENGINE_DISABLE_SANDBOX=1
 for b in build/bench/*_bench; do
@@ -11,3 +12,5 @@ for b in build/bench/*_bench; do
 done
 echo "== vbscript-loop"
 node bench/vbscript-loop.js
+echo "== exported-pages (Chromium)"
+node bench/exported-pages.mjs

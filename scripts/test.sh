@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+bash tests/browser/install.sh
 bash scripts/build.sh
 cd build
 ctest --output-on-failure -j1 "$@"

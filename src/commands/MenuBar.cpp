@@ -12,6 +12,7 @@ const QList<MenuBar::Entry> &MenuBar::tree()
         {2, "new_page", "新規作成"},
         {2, "mivofile_open", "ファイルを開く"},
         {2, "file_save", "ファイルの保存"},
+        {2, "kakidasi", "今のブラウザ用に書き出し…"},
         {2, "yyy", "-"},
         {2, "finish", "終了"},
         {1, "kyou", "■表"},

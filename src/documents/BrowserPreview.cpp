@@ -1,5 +1,6 @@
 #include "BrowserPreview.h"
 
+#include "ModernExport.h"
 #include "PageText.h"
 #include "platform/FileChannel.h"
 #include "platform/MessageBoxes.h"
@@ -9,6 +10,15 @@
 
 const QString BrowserPreview::TempPageName = QStringLiteral("\\MivoTemp.htm");
 
+QString BrowserPreview::writeTempPage(const QString &text, QString *error)
+{
+    const QString path = ProgramFolder::file(TempPageName);
+    // Today's browsers run none of the page's VBScript or filters by themselves: the runtime goes beside it.
+    if (!ModernExport::writeRunnable(path, FileChannel::textBytes(text), error))
+        return QString();
+    return path;
+}
+
 void BrowserPreview::PreviewInBrowser()
 {
     if (!PageText::take(m_surface, m_pageCopy)) {
@@ -16,12 +26,12 @@ void BrowserPreview::PreviewInBrowser()
                           MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
         return;
     }
-    const QString path = ProgramFolder::file(TempPageName);
     QString error;
-    if (!FileChannel::writeText(path, m_pageCopy->text(), &error)) {
+    const QString path = writeTempPage(m_pageCopy->text(), &error);
+    if (path.isEmpty()) {
         // Otherwise the browser would show an older preview as if it were this page.
-        MessageBoxes::say(QStringLiteral("ブラウザ用の一時ページを書き込めません。\n%1: %2").arg(path, error),
-                          MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
+        MessageBoxes::say(QStringLiteral("ブラウザ用の一時ページを書き込めません。\n%1").arg(error), MessageBoxes::DefaultTitle,
+                          MessageBoxes::Icon::Warning);
         return;
     }
     // Whether a browser came up is the desktop's business.

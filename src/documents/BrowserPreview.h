@@ -6,7 +6,7 @@ class DhtmlEdit;
 class TextBuffer;
 
 // Shows the page in the desktop's browser through a temporary page in the
-// program folder.
+// program folder, with the runtime beside it so that its effects run there.
 class BrowserPreview
 {
 public:
@@ -15,6 +15,8 @@ public:
     BrowserPreview(DhtmlEdit *surface, TextBuffer *pageCopy) : m_surface(surface), m_pageCopy(pageCopy) {}
 
     void PreviewInBrowser();
+    // Writes text as the temporary page in its exported form; its path, or empty with *error set.
+    static QString writeTempPage(const QString &text, QString *error);
 
 private:
     DhtmlEdit *m_surface;

@@ -2,9 +2,11 @@
 
 #include "PageText.h"
 #include "platform/CommonDialog.h"
-#include "platform/FileChannel.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/FileChannel.h"
 #include "platform/MessageBoxes.h"
+#include "platform/PageBytes.h"
+#include "platform/PageEncoding.h"
 #include "platform/RecoveryCopy.h"
 #include "shell/TextBuffer.h"
 
@@ -34,9 +36,15 @@ PageSaver::Outcome PageSaver::SavePage()
                                   QStringLiteral("確認"))
                != MessageBoxes::Answer::Ok)
         return Outcome::NotSaved;
+    PageBytes form = PageBytes::of(m_pageCopy->text() + QStringLiteral("\r\n"));
+    if (!form.unheldInCode.isEmpty()) {
+        if (!acceptUtf8(form.unheldInCode, form.pageCharset))
+            return Outcome::NotSaved;
+        form = PageBytes::of(m_pageCopy->text() + QStringLiteral("\r\n"));
+    }
     QString error;
     // Written beside the target and renamed over it: a failed write leaves the old file whole.
-    if (!FileChannel::writeText(name, m_pageCopy->text(), &error)) {
+    if (!FileChannel::writeBytes(name, form.bytes, &error)) {
         MessageBoxes::say(QStringLiteral("ファイルを保存できませんでした。\n%1: %2").arg(name, error), MessageBoxes::DefaultTitle,
                           MessageBoxes::Icon::Warning);
         return Outcome::NotSaved;
@@ -44,4 +52,35 @@ PageSaver::Outcome PageSaver::SavePage()
     m_surface->recovery().markSaved(name);
     MessageBoxes::say(exists ? QStringLiteral("上書き保存しました。") : QStringLiteral("保存しました。"));
     return Outcome::Saved;
+}
+
+bool PageSaver::acceptUtf8(const QString &characters, const QByteArray &charset)
+{
+    QString shown;
+    int count = 0;
+    for (const uint codePoint : characters.toUcs4()) {
+        if (++count > 5) {
+            shown += QStringLiteral("など");
+            break;
+        }
+        shown += QStringLiteral("「%1」").arg(QString::fromUcs4(reinterpret_cast<const char32_t *>(&codePoint), 1));
+    }
+    const QString charsetName = charset == PageEncoding::Cp932 ? QStringLiteral("Shift_JIS") : QString::fromLatin1(charset);
+    const MessageBoxes::Answer answer = MessageBoxes::question(
+        QStringLiteral("スクリプトやスタイル（またはコメント）の中の%1は、このページの文字コード（%2）では書き表せません。\n"
+                       "このページをUTF-8で保存しますか？（ページの文字コードの宣言もUTF-8にします）")
+            .arg(shown, charsetName),
+        MessageBoxes::Buttons::YesNo, QStringLiteral("確認"), MessageBoxes::Icon::Question);
+    if (answer != MessageBoxes::Answer::Yes) {
+        MessageBoxes::say(QStringLiteral("保存しませんでした。スクリプトやスタイル（またはコメント）の中の%1を%2では書き表せないためです。\n"
+                                         "その文字を書き換えるか、UTF-8で保存してください。")
+                              .arg(shown, charsetName),
+                          MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
+        return false;
+    }
+    m_pageCopy->setText(PageEncoding::declaringUtf8(m_pageCopy->text()));
+    // The page being edited says so too, so the next save needs no question.
+    if (!m_surface->BrowseMode())
+        m_surface->DOM().declareCharset(QString::fromLatin1(PageEncoding::Utf8));
+    return true;
 }

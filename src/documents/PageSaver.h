@@ -22,11 +22,16 @@ public:
     }
 
     // NotSaved when the dialog or the overwrite question was cancelled (no
-    // message) or the write failed (the user is told the file and the reason).
+    // message), the user kept a charset that cannot hold the page's scripts,
+    // or the write failed (the user is told the file and the reason).
     Outcome SavePage();
     DhtmlEdit *surface() const { return m_surface; }
 
 private:
+    // Characters of scripts and styles that the page's charset cannot hold:
+    // the user may take UTF-8 for the page; false when they decline.
+    bool acceptUtf8(const QString &characters, const QByteArray &charset);
+
     DhtmlEdit *m_surface;
     TextBuffer *m_pageCopy;
     CommonDialog *m_dialog;

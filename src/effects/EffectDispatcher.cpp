@@ -2,13 +2,14 @@
 
 #include "EffectCatalogue.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/FileAccess.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ShellOpen.h"
 #include "shell/Form1.h"
 #include "shell/Module1.h"
 #include "shell/ProgramFolder.h"
 
-#include <QFileInfo>
+#include <cerrno>
 
 const QString EffectDispatcher::SecondScriptRefusal = QStringLiteral("既にVbscriptコードが記述されています。");
 const QString EffectDispatcher::NotesFileName = QStringLiteral("\\attension.txt");
@@ -87,8 +88,11 @@ void EffectDispatcher::ShowEffectNotes()
 {
     const QString path = ProgramFolder::file(NotesFileName);
     // The shell would fail without a word; the user is told which file is missing.
-    if (!QFileInfo(path).isFile()) {
-        MessageBoxes::say(QStringLiteral("説明のファイルが見つかりません: %1").arg(path));
+    const FileAccess::Result readable = FileAccess::probeRead(path);
+    if (!readable) {
+        MessageBoxes::say(readable.error == ENOENT
+                              ? QStringLiteral("説明のファイルが見つかりません: %1").arg(path)
+                              : QStringLiteral("説明のファイルを開けません: %1: %2").arg(path, FileAccess::reason(readable.error, FileAccess::Access::Read)));
         return;
     }
     ShellOpen::file(path);

@@ -1,11 +1,10 @@
 #include "EffectTemplate.h"
 
+#include "platform/FileAccess.h"
 #include "platform/FileChannel.h"
 #include "platform/PageEncoding.h"
 #include "shell/Module1.h"
 
-#include <QFile>
-#include <QFileInfo>
 
 const QString EffectTemplate::BlockStart = QStringLiteral("<SCRIPT TYPE =text/vbscript>");
 const QString EffectTemplate::BlockEnd = QStringLiteral("</SCRIPT>");
@@ -48,18 +47,10 @@ QString EffectTemplate::fileName(qint16 code)
 
 bool EffectTemplate::read(const QString &path, QString *text, QString *error)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        *error = QStringLiteral("フォルダです");
-        return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
+    QByteArray bytes;
+    const FileAccess::Result read = FileAccess::read(path, &bytes);
+    if (!read) {
+        *error = FileAccess::reason(read.error, FileAccess::Access::Read);
         return false;
     }
     *text = FileChannel::withCrLfLines(PageEncoding::decode(bytes, PageEncoding::Cp932));

@@ -118,11 +118,17 @@ void Form24::Command2_Click()
 
 void Form24::PreviewSavedPage()
 {
-    const QString path = ProgramFolder::file(BrowserPreview::TempPageName);
-    DhtmlEdit *surface = m_owner->surface();
-    if (!surface->SaveDocument(path)) {
+    const QString page = m_owner->surface()->DocumentHTML();
+    if (page.isNull()) {
+        MessageBoxes::say(QStringLiteral("ページの内容を読み取れないため、ブラウザで表示しませんでした。\n%1").arg(m_owner->surface()->lastError()),
+                          MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
+        return;
+    }
+    QString error;
+    const QString path = BrowserPreview::writeTempPage(page, &error);
+    if (path.isEmpty()) {
         // Otherwise the browser would show an older page as if it were this one.
-        MessageBoxes::say(surface->lastError(), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
+        MessageBoxes::say(QStringLiteral("保存できませんでした: %1").arg(error), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
         return;
     }
     ShellOpen::file(path);

@@ -1,11 +1,12 @@
 #include "HelpMenu.h"
 
 #include "Form28.h"
+#include "platform/FileAccess.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ShellOpen.h"
 #include "shell/ProgramFolder.h"
 
-#include <QFileInfo>
+#include <cerrno>
 
 const QString HelpMenu::HelpFile = QStringLiteral("\\tvl.txt");
 const QString HelpMenu::TutorialFile = QStringLiteral("\\sampleexplain.txt");
@@ -16,8 +17,11 @@ void HelpMenu::ShowHelpText(const QString &fileName)
 {
     const QString path = ProgramFolder::file(fileName);
     // The shell would fail without a word; the user is told which file is missing.
-    if (!QFileInfo(path).isFile()) {
-        MessageBoxes::say(QStringLiteral("ヘルプのファイルが見つかりません: %1").arg(path));
+    const FileAccess::Result readable = FileAccess::probeRead(path);
+    if (!readable) {
+        MessageBoxes::say(readable.error == ENOENT
+                              ? QStringLiteral("ヘルプのファイルが見つかりません: %1").arg(path)
+                              : QStringLiteral("ヘルプのファイルを開けません: %1: %2").arg(path, FileAccess::reason(readable.error, FileAccess::Access::Read)));
         return;
     }
     ShellOpen::file(path);

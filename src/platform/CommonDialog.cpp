@@ -21,6 +21,11 @@ public:
         const QString name = QFileDialog::getOpenFileName(owner, QString(), current, filter);
         return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
     }
+    std::optional<QString> folder(QWidget *owner, const QString &title, const QString &current) override
+    {
+        const QString name = QFileDialog::getExistingDirectory(owner, title, current);
+        return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
+    }
     std::optional<QColor> color(QWidget *owner, const QColor &current) override
     {
         const QColor c = QColorDialog::getColor(current, owner);

@@ -16,6 +16,8 @@ public:
     virtual ~DialogPicker() = default;
     virtual std::optional<QString> saveFileName(QWidget *owner, const QString &qtFilter, const QString &current) = 0;
     virtual std::optional<QString> openFileName(QWidget *owner, const QString &qtFilter, const QString &current) = 0;
+    // An existing folder (or one the user makes in the dialog).
+    virtual std::optional<QString> folder(QWidget *owner, const QString &title, const QString &current) = 0;
     virtual std::optional<QColor> color(QWidget *owner, const QColor &current) = 0;
     virtual std::optional<QFont> font(QWidget *owner, const QFont &current) = 0;
 

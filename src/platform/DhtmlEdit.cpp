@@ -1,13 +1,15 @@
 #include "DhtmlEdit.h"
 
 #include "EditorPage.h"
-#include "RunTimeScripts.h"
+#include "FileAccess.h"
 #include "FileChannel.h"
 #include "MessageBoxes.h"
+#include "NoscriptText.h"
 #include "PageEncoding.h"
 #include "PageScheme.h"
 #include "RecoveryCopy.h"
 #include "SurfaceBridge.h"
+#include "SurfacePages.h"
 #include "SurfacePrompts.h"
 #include "SurfaceView.h"
 #include "SurfaceWait.h"
@@ -25,14 +27,11 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWebChannel>
 #include <QWebEngineLoadingInfo>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
-#include <QWebEngineSettings>
+
+#include <cerrno>
 
 namespace {
 
@@ -74,38 +73,6 @@ QString jsValue(const QVariant &value)
     return QString::fromUtf8(array.mid(1, array.size() - 2));
 }
 
-QString resourceText(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing resource %s", qPrintable(path));
-    return QString::fromUtf8(file.readAll());
-}
-
-QWebEngineScript makeScript(const QString &name, const QString &source, QWebEngineScript::InjectionPoint point)
-{
-    QWebEngineScript script;
-    script.setName(name);
-    script.setSourceCode(source);
-    script.setInjectionPoint(point);
-    script.setWorldId(EditorWorld);
-    script.setRunsOnSubFrames(false);
-    return script;
-}
-
-// Edit mode serves the page with a policy that lets none of its scripts run: the
-// engine's own switch for scripts reaches the renderer too late for the load it precedes.
-QString withoutPageScripts(const QString &text)
-{
-    static const QRegularExpression prologue(
-        QStringLiteral("^\\s*(?:(?:<!--.*?-->|<!DOCTYPE[^>]*>|<\\?[^>]*>)\\s*)*"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    const qsizetype at = prologue.match(text).capturedLength();
-    return text.left(at)
-        + QStringLiteral("<meta http-equiv=\"Content-Security-Policy\" content=\"script-src 'none'; object-src 'none'\" data-tvl-editor>")
-        + text.mid(at);
-}
-
 } // namespace
 
 DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
@@ -114,28 +81,35 @@ DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_view = new SurfaceView(this);
+    m_pages = new SurfacePages(this);
+    m_recovery = new RecoveryCopy(this);
+    m_page = m_pages->page(false);
+    m_view->setPage(m_page);
     layout->addWidget(m_view);
     setFocusProxy(m_view);
 
-    m_bridge = new SurfaceBridge(this);
-    m_channel = new QWebChannel(this);
-    m_channel->registerObject(QStringLiteral("surfaceBridge"), m_bridge);
-    m_recovery = new RecoveryCopy(this);
-    m_page = makePage();
-    m_view->setPage(m_page);
-
-    connect(m_bridge, &SurfaceBridge::displayReported, this, [this](const QVariantMap &states) {
-        m_states.clear();
-        for (auto it = states.cbegin(); it != states.cend(); ++it)
-            m_states.insert(it.key().toInt(), it.value().toInt());
-        emit DisplayChanged();
-    });
-    connect(m_bridge, &SurfaceBridge::edited, this, [this] { m_pristine = false; });
-    connect(m_bridge, &SurfaceBridge::copyReported, this, [this](const QString &html) {
-        if (!m_browseMode)
-            m_recovery->copyTaken(html);
-    });
-    connect(m_bridge, &SurfaceBridge::changedSinceCopy, m_recovery, &RecoveryCopy::changedSinceCopy);
+    for (const bool browse : {false, true}) {
+        SurfaceBridge *bridge = m_pages->bridge(browse);
+        // Only the page shown speaks for the surface.
+        connect(bridge, &SurfaceBridge::displayReported, this, [this, browse](const QVariantMap &states) {
+            if (!isShownPage(m_pages->page(browse)))
+                return;
+            m_states.clear();
+            for (auto it = states.cbegin(); it != states.cend(); ++it)
+                m_states.insert(it.key().toInt(), it.value().toInt());
+            emit DisplayChanged();
+        });
+        connect(bridge, &SurfaceBridge::edited, this, [this, browse] {
+            if (isShownPage(m_pages->page(browse)))
+                m_pristine = false;
+        });
+        connect(bridge, &SurfaceBridge::changed, this, [this, browse] {
+            if (!browse && !m_browseMode && isShownPage(m_pages->page(false)))
+                m_recovery->changed();
+        });
+        connectPage(m_pages->page(browse));
+    }
+    connect(m_recovery, &RecoveryCopy::copyWanted, this, &DhtmlEdit::takeRecoveryCopy);
     // A right click: the caret goes where the click was, unless it was on the selection.
     connect(m_view, &SurfaceView::rightClicked, this, [this](const QPoint &globalPos, const QPoint &localPos) {
         evaluate(QStringLiteral("__tvl.caretForMenu && __tvl.caretForMenu(%1, %2)").arg(localPos.x()).arg(localPos.y()));
@@ -159,43 +133,45 @@ DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
     // The blank page loads in the background; the first call that needs it waits.
     m_shownText = BlankPage;
     m_shownPath = basePathForNewText();
-    m_shownUrl = PageScheme::instance()->publish(withoutPageScripts(m_shownText), m_shownPath, optionFlags());
+    m_shownUrl = PageScheme::instance()->publish(m_shownText, m_shownPath, optionFlags());
     m_pendingUrl = m_shownUrl;
     m_page->expectLoad(m_shownUrl);
     m_page->load(m_shownUrl);
 }
 
-// A page of the surface with its settings, the editor's scripts and bridge. A
-// page whose renderer died is replaced by a fresh one: the engine delivers its
-// scripts to later renderers of a page that lost one only now and then.
-EditorPage *DhtmlEdit::makePage()
+// Asked without waiting: the copy comes when the page has made it, and is
+// dropped if another page was shown meanwhile.
+void DhtmlEdit::takeRecoveryCopy()
 {
-    auto *page = new EditorPage(m_view);
-    QWebEngineSettings *settings = page->settings();
-    // Scripts stay on for the engine; edit mode keeps the page's own off by its policy (see show()).
-    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
-    settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, true);
-    settings->setAttribute(QWebEngineSettings::JavascriptCanPaste, true);
-    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
-    settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, true);
-    page->setWebChannel(m_channel, EditorWorld);
-    installScripts(page);
-    RunTimeScripts::install(page->scripts(), m_browseMode);
-    page->setEditMode(!m_browseMode);
+    if (m_browseMode || m_recoveryPending || !m_pendingUrl.isEmpty())
+        return;
+    QPointer<DhtmlEdit> self(this);
+    const QUrl shown = m_shownUrl;
+    m_page->runJavaScript(QStringLiteral("(typeof __tvl === 'undefined') ? null : __tvl.serializeDocument(document)"), EditorWorld,
+                          [self, shown](const QVariant &value) {
+                              if (!self || self->m_browseMode || self->m_shownUrl != shown || value.typeId() != QMetaType::QString)
+                                  return;
+                              self->m_recovery->copyTaken(value.toString());
+                          });
+}
 
-    connect(page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
-        if (ok) {
+void DhtmlEdit::connectPage(EditorPage *page)
+{
+    connect(page, &QWebEnginePage::loadFinished, this, [this, page](bool ok) {
+        if (ok && isShownPage(page)) {
             m_completePending = true;
             QMetaObject::invokeMethod(this, &DhtmlEdit::deliverDocumentComplete, Qt::QueuedConnection);
         }
     });
-    connect(page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
-        if (info.url() == m_pendingUrl && info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
+    connect(page, &QWebEnginePage::loadingChanged, this, [this, page](const QWebEngineLoadingInfo &info) {
+        if (isShownPage(page) && info.url() == m_pendingUrl && info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
             m_pendingUrl.clear();
     });
     connect(page, &QWebEnginePage::renderProcessTerminated, this,
-            [this](QWebEnginePage::RenderProcessTerminationStatus status, int) { onRenderProcessTerminated(status); });
-    return page;
+            [this, page](QWebEnginePage::RenderProcessTerminationStatus status, int) {
+                if (status != QWebEnginePage::NormalTerminationStatus)
+                    onRenderProcessTerminated(page == m_pages->page(true));
+            });
 }
 
 struct DhtmlEdit::Busy
@@ -205,7 +181,7 @@ struct DhtmlEdit::Busy
     {
         if (--m_surface->m_busy > 0)
             return;
-        if (m_surface->m_recoveryPending)
+        if (m_surface->m_recoveryPending || m_surface->m_crashedOutOfView[0] || m_surface->m_crashedOutOfView[1])
             QMetaObject::invokeMethod(m_surface, &DhtmlEdit::recoverFromCrash, Qt::QueuedConnection);
         else if (m_surface->m_completePending)
             QMetaObject::invokeMethod(m_surface, &DhtmlEdit::deliverDocumentComplete, Qt::QueuedConnection);
@@ -231,17 +207,26 @@ QWebEngineView *DhtmlEdit::view() const
     return m_view;
 }
 
-void DhtmlEdit::installScripts(QWebEnginePage *page)
+QWebEnginePage *DhtmlEdit::runPage() const
 {
-    QWebEngineScriptCollection &scripts = page->scripts();
-    const auto creation = QWebEngineScript::DocumentCreation;
-    scripts.insert(makeScript(QStringLiteral("tvl-webchannel"), resourceText(QStringLiteral(":/qtwebchannel/qwebchannel.js")), creation));
-    for (const char *name : {"options", "serializer", "style-keeper", "selection", "history", "commands", "tables",
-                             "positioning", "find", "display", "bridge", "recovery"})
-        scripts.insert(makeScript(QStringLiteral("tvl-%1").arg(QLatin1String(name)),
-                                  resourceText(QStringLiteral(":/platform/js/%1.js").arg(QLatin1String(name))), creation));
-    scripts.insert(makeScript(QStringLiteral("tvl-editor-ready"), resourceText(QStringLiteral(":/platform/js/editor-ready.js")),
-                              QWebEngineScript::DocumentReady));
+    return m_pages->page(true);
+}
+
+bool DhtmlEdit::isShownPage(const QObject *page) const
+{
+    return page == m_page;
+}
+
+void DhtmlEdit::usePage(bool browse)
+{
+    EditorPage *next = m_pages->page(browse);
+    if (next == m_page)
+        return;
+    const bool hadFocus = m_view->hasFocus() || m_view->isAncestorOf(QApplication::focusWidget());
+    m_page = next;
+    m_view->setPage(m_page);
+    if (hadFocus)
+        m_view->setFocus();
 }
 
 static QString optionsLiteral(bool editMode, bool keep, bool borders, bool details)
@@ -306,8 +291,7 @@ bool DhtmlEdit::ensureShown()
 
 bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine)
 {
-    const QUrl url = PageScheme::instance()->publish(m_browseMode ? text : withoutPageScripts(text), basePath, optionFlags());
-    m_page->setEditMode(!m_browseMode);
+    const QUrl url = PageScheme::instance()->publish(m_browseMode ? text : NoscriptText::keep(text), basePath, optionFlags());
     m_page->expectLoad(url);
     m_pendingUrl = url;
     Busy busy(this);
@@ -345,23 +329,23 @@ bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine
 
 bool DhtmlEdit::LoadDocument(const QString &path)
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
+    if (path.isEmpty())
         return fail(QStringLiteral("ファイルが見つかりません: %1").arg(path));
-    if (info.isDir())
-        return fail(QStringLiteral("フォルダは開けません: %1").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("ファイルを読み込めません: %1: %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("ファイルを読み込めません: %1: %2").arg(path, file.errorString()));
+    QByteArray bytes;
+    const FileAccess::Result read = FileAccess::read(path, &bytes, MaxPageBytes + 1);
+    if (!read) {
+        if (read.error == ENOENT)
+            return fail(QStringLiteral("ファイルが見つかりません: %1").arg(path));
+        if (read.error == EISDIR)
+            return fail(QStringLiteral("フォルダは開けません: %1").arg(path));
+        return fail(QStringLiteral("ファイルを読み込めません: %1: %2").arg(path, FileAccess::reason(read.error, FileAccess::Access::Read)));
+    }
     // The engine's renderer does not survive editing pages much larger than this.
     if (bytes.size() > MaxPageBytes)
         return fail(QStringLiteral("ページが大きすぎるため開けません（%1MBまで）: %2").arg(MaxPageBytes / (1024 * 1024)).arg(path));
     if (PageEncoding::looksBinary(bytes))
         return fail(QStringLiteral("テキストのページではないため開けません: %1").arg(path));
-    return show(PageEncoding::decodeDetected(bytes), info.absoluteFilePath(), false);
+    return show(PageEncoding::decodeDetected(bytes), QFileInfo(path).absoluteFilePath(), false);
 }
 
 bool DhtmlEdit::setDocumentHTML(const QString &html)
@@ -378,16 +362,20 @@ bool DhtmlEdit::NewDocument()
     const bool wasRunning = m_browseMode;
     if (wasRunning) {
         m_browseMode = false;
-        RunTimeScripts::install(m_page->scripts(), false);
+        usePage(false);
+        m_pages->hold(true);
     }
     if (!show(BlankPage, basePathForNewText(), true)) {
         if (wasRunning) {
             m_browseMode = true;
-            RunTimeScripts::install(m_page->scripts(), true);
-            m_page->setEditMode(false);
+            usePage(true);
+            m_pendingUrl.clear();
+            m_pages->stop(false);
         }
         return false;
     }
+    if (wasRunning)
+        m_pages->stop(true);
     m_runText.clear();
     m_recovery->markDiscarded();
     return true;
@@ -450,7 +438,7 @@ QString DhtmlEdit::runningPageHtml()
         const std::optional<QString> text =
             pageText(QStringLiteral("(typeof __tvl === 'undefined') ? null : "
                                     "__tvl.serializeDocument(new DOMParser().parseFromString(%1, 'text/html'))")
-                         .arg(jsString(m_runText)));
+                         .arg(jsString(NoscriptText::keep(m_runText))));
         if (!text)
             return QString();
         m_runHtml = *text;
@@ -480,13 +468,21 @@ bool DhtmlEdit::setBrowseMode(bool browse)
     }
     const bool pristine = m_pristine;
     m_browseMode = browse;
-    RunTimeScripts::install(m_page->scripts(), browse);
+    usePage(browse);
+    // The running page holds still while the edit page loads, and goes on if that fails.
+    if (!browse)
+        m_pages->hold(true);
     if (!show(text, m_shownPath, pristine)) {
         m_browseMode = !browse;
-        RunTimeScripts::install(m_page->scripts(), !browse);
-        m_page->setEditMode(!m_browseMode);
+        usePage(!browse);
+        // The page of the mode not entered goes back to nothing; the one shown before stays as it was.
+        m_pendingUrl.clear();
+        m_pages->stop(browse);
         return false;
     }
+    // A running page stops with run mode (its timers, its messages).
+    if (!browse)
+        m_pages->stop(true);
     return true;
 }
 
@@ -649,54 +645,71 @@ void DhtmlEdit::onContextMenuRequested(const QPoint &globalPos)
         emit ContextMenuAction(chosen);
 }
 
-void DhtmlEdit::onRenderProcessTerminated(int status)
+void DhtmlEdit::onRenderProcessTerminated(bool runPage)
 {
-    if (status == QWebEnginePage::NormalTerminationStatus)
-        return;
     // A call waiting on the page ends first (its wait sees the same death); then the page comes back.
-    m_recoveryPending = true;
+    if (isShownPage(m_pages->page(runPage)))
+        m_recoveryPending = true;
+    else
+        m_crashedOutOfView[runPage ? 1 : 0] = true;
     if (m_busy == 0)
         QMetaObject::invokeMethod(this, &DhtmlEdit::recoverFromCrash, Qt::QueuedConnection);
 }
 
-void DhtmlEdit::replaceCrashedPage()
+// A page whose renderer died is replaced by a fresh one: the engine delivers
+// its user scripts to later renderers of such a page only now and then, and
+// a page came up without the editor every few crashes.
+void DhtmlEdit::replaceCrashedPage(bool runPage)
 {
-    EditorPage *crashed = m_page;
-    m_page = makePage();
-    m_view->setPage(m_page);
-    crashed->deleteLater();
+    const bool shown = isShownPage(m_pages->page(runPage));
+    EditorPage *fresh = m_pages->replace(runPage);
+    connectPage(fresh);
+    if (shown) {
+        m_page = fresh;
+        m_view->setPage(m_page);
+    }
 }
 
 // Shows the recovery copy in a fresh page, in the mode the surface was in.
 void DhtmlEdit::recoverFromCrash()
 {
-    if (!m_recoveryPending || m_busy > 0)
+    if (m_busy > 0)
+        return;
+    for (const bool runPage : {false, true}) {
+        if (m_crashedOutOfView[runPage ? 1 : 0]) {
+            m_crashedOutOfView[runPage ? 1 : 0] = false;
+            if (!isShownPage(m_pages->page(runPage)))
+                replaceCrashedPage(runPage);
+        }
+    }
+    if (!m_recoveryPending)
         return;
     m_recoveryPending = false;
     m_pendingUrl.clear();
     const bool current = m_recovery->isCurrent();
     const qint64 ageSeconds = (m_recovery->ageMs() + 500) / 1000;
     const QString text = m_browseMode ? (m_runText.isNull() ? m_shownText : m_runText) : m_recovery->text();
-    replaceCrashedPage();
+    replaceCrashedPage(m_browseMode);
     QString message;
     if (!show(text.isEmpty() ? BlankPage : text, m_shownPath, m_pristine)) {
         message = QStringLiteral("ページの表示処理が異常終了しました。ページを表示し直せませんでした: %1").arg(lastError());
         if (m_recoveryPending) {
             // The page itself brings the renderer down: an empty page instead, the copy kept.
             m_recoveryPending = false;
-            replaceCrashedPage();
+            replaceCrashedPage(m_browseMode);
             show(BlankPage, basePathForNewText(), true);
             m_recovery->pageShown(text);
             message = QStringLiteral("ページを表示し直すたびに表示処理が異常終了するため、空のページを表示しました。")
                       + (m_recovery->isDirty() ? QStringLiteral("編集中の内容は復元用の控えに残しています（次の起動時に復元できます）。")
                                                : QStringLiteral("元のファイルは変更されていません。"));
         }
-    } else if (current)
+    } else if (current) {
         message = QStringLiteral("ページの表示処理が異常終了したため、ページを表示し直しました。編集した内容は失われていません。");
-    else
+    } else {
         message = QStringLiteral("ページの表示処理が異常終了したため、%1秒前に控えた内容からページを表示し直しました。"
                                  "それより後の編集は失われました。")
                       .arg(ageSeconds);
+    }
     emit RendererFailed(message);
 }
 

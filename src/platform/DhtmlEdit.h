@@ -13,9 +13,8 @@
 
 class EditorPage;
 class RecoveryCopy;
-class SurfaceBridge;
+class SurfacePages;
 class SurfaceView;
-class QWebChannel;
 class QWebEnginePage;
 class QWebEngineView;
 
@@ -76,6 +75,8 @@ public:
 
     void setMenuPresenter(MenuPresenter presenter) { m_menuPresenter = std::move(presenter); }
     QWebEngineView *view() const;
+    // The page shown in run mode (the view shows it while BrowseMode is true).
+    QWebEnginePage *runPage() const;
 
     // Used through HtmlDocument.
     int createRange();
@@ -98,18 +99,21 @@ signals:
     void RendererFailed(const QString &message);
 
 private:
-    EditorPage *makePage();
-    void installScripts(QWebEnginePage *page);
-    std::optional<QString> pageText(const QString &script);
-    void recoverFromCrash();
-    void replaceCrashedPage();
+    // The view shows the page of the mode; the other stops.
+    void usePage(bool browse);
+    bool isShownPage(const QObject *page) const;
     bool run(int command, int option, const QVariant &argument);
     bool promptAndRun(int command, int option);
     QString optionFlags() const;
     void applyOptionsNow();
     bool show(const QString &text, const QString &basePath, bool pristine);
     void onContextMenuRequested(const QPoint &globalPos);
-    void onRenderProcessTerminated(int status);
+    void connectPage(EditorPage *page);
+    void takeRecoveryCopy();
+    void onRenderProcessTerminated(bool runPage);
+    void replaceCrashedPage(bool runPage);
+    void recoverFromCrash();
+    std::optional<QString> pageText(const QString &script);
     bool fail(const QString &message);
     bool ensureShown();
     QString runningPageHtml();
@@ -120,9 +124,8 @@ private:
     struct Busy;
 
     SurfaceView *m_view = nullptr;
-    EditorPage *m_page = nullptr;
-    SurfaceBridge *m_bridge = nullptr;
-    QWebChannel *m_channel = nullptr;
+    SurfacePages *m_pages = nullptr;
+    EditorPage *m_page = nullptr; // the one the view shows
     RecoveryCopy *m_recovery = nullptr;
 
     bool m_browseMode = false;
@@ -145,4 +148,5 @@ private:
     int m_busy = 0;
     bool m_completePending = false;
     bool m_recoveryPending = false;
+    bool m_crashedOutOfView[2] = {false, false}; // edit page, run page
 };

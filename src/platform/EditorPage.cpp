@@ -9,8 +9,10 @@ EditorPage::EditorPage(QObject *parent) : QWebEnginePage(parent) {}
 
 bool EditorPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
 {
+    // A frame of a page being edited shows what the page gave it; nothing moves
+    // it on (a refresh, a redirect, a click, a form).
     if (!isMainFrame)
-        return true;
+        return !m_editMode || type == NavigationTypeOther;
     if (url == m_expected) {
         m_expected.clear();
         return true;
@@ -30,9 +32,9 @@ bool EditorPage::javaScriptConfirm(const QUrl &, const QString &msg)
     return MessageBoxes::question(msg, MessageBoxes::Buttons::OkCancel) == MessageBoxes::Answer::Ok;
 }
 
-bool EditorPage::javaScriptPrompt(const QUrl &, const QString &msg, const QString &defaultValue, QString *result)
+bool EditorPage::javaScriptPrompt(const QUrl &securityOrigin, const QString &msg, const QString &defaultValue, QString *result)
 {
-    if (PageDialogs::answer(msg, result, this))
+    if (PageDialogs::answer(msg, result, securityOrigin, this))
         return true;
     const std::optional<QString> line = MessageBoxes::inputLine(msg, MessageBoxes::DefaultTitle, defaultValue);
     if (!line)

@@ -1,35 +1,34 @@
 #include "FileChannel.h"
 
-#include "AtomicFileWrite.h"
+#include "FileAccess.h"
+#include "PageBytes.h"
 #include "PageEncoding.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 bool FileChannel::writeText(const QString &path, const QString &text, QString *error)
 {
-    AtomicFileWrite file(path);
-    const QByteArray bytes = PageEncoding::encode(text + QStringLiteral("\r\n"), PageEncoding::forText(text));
-    if (!file.open() || !file.write(bytes) || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeBytes(path, textBytes(text), error);
+}
+
+bool FileChannel::writeBytes(const QString &path, const QByteArray &bytes, QString *error)
+{
+    const FileAccess::Result written = FileAccess::write(path, bytes);
+    if (!written && error)
+        *error = FileAccess::reason(written.error, FileAccess::Access::Write);
+    return bool(written);
+}
+
+QByteArray FileChannel::textBytes(const QString &text)
+{
+    return PageBytes::of(text + QStringLiteral("\r\n")).bytes;
 }
 
 bool FileChannel::readLines(const QString &path, QString *text, QString *error)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    const FileAccess::Result read = FileAccess::read(path, &bytes);
+    if (!read) {
         if (error)
-            *error = QFileInfo(path).isDir() ? QStringLiteral("フォルダです") : file.errorString();
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
+            *error = FileAccess::reason(read.error, FileAccess::Access::Read);
         return false;
     }
     *text = withCrLfLines(PageEncoding::decodeDetected(bytes));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // The program's one text-file channel: a page or temporary page is written as
@@ -7,9 +8,13 @@
 class FileChannel
 {
 public:
-    // Writes text + CR LF in the page's charset (CP932 unless it declares
-    // another). The old file stays whole if the write fails.
+    // Writes text + CR LF in a form that reads back as the same text
+    // (PageBytes). The old file stays whole if the write fails; error then
+    // says why, in Japanese.
     static bool writeText(const QString &path, const QString &text, QString *error);
+    static bool writeBytes(const QString &path, const QByteArray &bytes, QString *error);
+    // The bytes writeText writes for text.
+    static QByteArray textBytes(const QString &text);
     // Reads the file line by line; every line, the last one too, gets CR LF.
     static bool readLines(const QString &path, QString *text, QString *error);
 

@@ -40,6 +40,8 @@ public:
     HtmlSelection selection() const { return HtmlSelection(m_surface); }
     QString bgColor() const;
     bool setBgColor(const QString &color);
+    // Every charset declaration of the page names charset, or one is added.
+    bool declareCharset(const QString &charset);
 
 private:
     QPointer<DhtmlEdit> m_surface;

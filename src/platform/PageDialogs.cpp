@@ -7,7 +7,9 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QUrl>
+#include <QApplication>
 #include <QWebEnginePage>
+#include <QWebEngineView>
 
 namespace {
 
@@ -76,7 +78,7 @@ int msgBox(const QJsonObject &request)
 
 } // namespace
 
-bool PageDialogs::answer(const QString &message, QString *reply, QWebEnginePage *page)
+bool PageDialogs::answer(const QString &message, QString *reply, const QUrl &origin, QWebEnginePage *page)
 {
     if (!message.startsWith(Channel))
         return false;
@@ -97,24 +99,21 @@ bool PageDialogs::answer(const QString &message, QString *reply, QWebEnginePage 
                           MessageBoxes::Icon::Warning);
         reply->clear();
     } else if (kind == QLatin1String("modeless") || kind == QLatin1String("fullscreen")) {
+        reply->clear();
         const QUrl url(request.value(QStringLiteral("url")).toString());
-        const QUrl from = page ? page->url() : QUrl();
-        // Only pages of this program's own scheme, never another site or a local file outside it.
-        if (!url.isValid() || url.scheme() != from.scheme()) {
-            reply->clear();
+        if (!PageWindow::mayOpenAnother())
             return true;
-        }
-        QUrl shown = url;
-        shown.setHost(PageWindow::freshHost());
-        const QJsonValue arguments = request.value(QStringLiteral("arguments"));
-        const QString features = request.value(QStringLiteral("features")).toString();
-        if (kind == QLatin1String("modeless")) {
-            PageWindow::showModeless(shown, arguments, features);
-            reply->clear();
-        } else {
-            PageWindow::showFullScreen(shown);
-            reply->clear();
-        }
+        const std::optional<QUrl> shown = PageWindow::addressFor(url, origin);
+        if (!shown)
+            return true;
+        // Owned by the window the asking page is in, not by whichever window is active.
+        QWidget *view = page ? QWebEngineView::forPage(page) : nullptr;
+        QWidget *owner = view ? view->window() : QApplication::activeWindow();
+        if (kind == QLatin1String("modeless"))
+            PageWindow::showModeless(*shown, request.value(QStringLiteral("arguments")),
+                                     request.value(QStringLiteral("features")).toString(), owner);
+        else
+            PageWindow::showFullScreen(*shown, owner);
     } else if (kind == QLatin1String("dialog-return")) {
         if (PageWindow *window = PageWindow::owning(page))
             window->closeWithReturn(request.value(QStringLiteral("value")));

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QUrl;
 class QWebEnginePage;
 
 // What a running page asks of the user through the prompt channel: its
@@ -11,5 +12,6 @@ class PageDialogs
 {
 public:
     // True when message was a request on the channel; *reply goes back to the page.
-    static bool answer(const QString &message, QString *reply, QWebEnginePage *page);
+    // origin: the asking frame's, whose folder bounds the pages it may open.
+    static bool answer(const QString &message, QString *reply, const QUrl &origin, QWebEnginePage *page);
 };

@@ -1,33 +1,53 @@
 #include "PageScheme.h"
 
-#include "PageWindow.h"
-
+#include "CaseInsensitivePath.h"
 #include "PageEncoding.h"
+#include "PageOrigins.h"
+#include "PageRequestPolicy.h"
+#include "PageWindow.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QWebEngineProfile>
+#include <QWebEngineSettings>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 
 const QByteArray PageScheme::Name = "tvl";
+const QString PageScheme::ModalPath = QStringLiteral("/__tvl-modal");
+
+namespace {
+
+// The flags of a document's host (d12-ek: edit mode, ...).
+QString hostFlags(const QString &host)
+{
+    const qsizetype dash = host.lastIndexOf(QLatin1Char('-'));
+    return dash < 0 ? QString() : host.mid(dash + 1);
+}
+
+} // namespace
 
 void PageScheme::registerScheme()
 {
     QWebEngineUrlScheme scheme(Name);
     scheme.setSyntax(QWebEngineUrlScheme::Syntax::Host);
-    scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalAccessAllowed
-                    | QWebEngineUrlScheme::CorsEnabled);
+    // Local access lets the handler hand a picture over to its file. Not
+    // CorsEnabled: the engine would then grant every page's cross-origin read.
+    scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalAccessAllowed);
     QWebEngineUrlScheme::registerScheme(scheme);
 }
 
 PageScheme *PageScheme::instance()
 {
     static PageScheme *handler = [] {
-        auto *h = new PageScheme(QWebEngineProfile::defaultProfile());
-        QWebEngineProfile::defaultProfile()->installUrlSchemeHandler(Name, h);
+        QWebEngineProfile *profile = QWebEngineProfile::defaultProfile();
+        auto *h = new PageScheme(profile);
+        profile->installUrlSchemeHandler(Name, h);
+        profile->setUrlRequestInterceptor(new PageRequestPolicy(h));
+        // A plain file page (the palette, a page in the viewer) reads no other file.
+        profile->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
         return h;
     }();
     return handler;
@@ -46,6 +66,16 @@ QUrl PageScheme::publish(const QString &text, const QString &basePath, const QSt
     url.setHost(token);
     url.setPath(QFileInfo(basePath).absoluteFilePath());
     m_documents.insert(token, {url.path(), text.toUtf8()});
+    PageOrigins::instance().setRoot(token, QFileInfo(basePath).absolutePath());
+    return url;
+}
+
+QUrl PageScheme::fileAddress(const QString &path)
+{
+    QUrl url;
+    url.setScheme(QString::fromLatin1(Name));
+    url.setHost(PageOrigins::instance().hostForFolder(PageOrigins::canonicalFolderOf(path)));
+    url.setPath(QFileInfo(path).absoluteFilePath());
     return url;
 }
 
@@ -53,14 +83,14 @@ void PageScheme::withdraw(const QUrl &url)
 {
     QMutexLocker lock(&m_mutex);
     m_documents.remove(url.host());
+    PageOrigins::instance().forget(url.host());
 }
 
 void PageScheme::requestStarted(QWebEngineUrlRequestJob *job)
 {
     const QUrl url = job->requestUrl();
-    // A running page waiting for a modal dialog: answered when the dialog closes.
-    if (url.path() == QLatin1String("/__tvl-modal")) {
-        PageWindow::showModal(job);
+    if (url.path() == ModalPath) {
+        serveModal(job);
         return;
     }
     QByteArray document;
@@ -80,11 +110,52 @@ void PageScheme::requestStarted(QWebEngineUrlRequestJob *job)
         job->reply("text/html;charset=utf-8", buffer);
         return;
     }
-    serveFile(job, url.path());
+    const std::optional<QString> root = PageOrigins::instance().rootOf(url.host());
+    if (!root) {
+        job->fail(QWebEngineUrlRequestJob::RequestDenied);
+        return;
+    }
+    // Pages written on Windows may name the file in other letter case.
+    const QString found = CaseInsensitivePath::find(url.path());
+    const QString path = PageOrigins::canonicalPath(found.isEmpty() ? url.path() : found);
+    if (path.isEmpty()) {
+        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+        return;
+    }
+    if (PageOrigins::contains(*root, path)) {
+        serveFile(job, path);
+        return;
+    }
+    // Outside the root: a request that asks to read the answer (it names its
+    // origin) gets nothing; one that only shows it is sent to the file, whose
+    // content the engine keeps from the page's code.
+    if (job->requestHeaders().contains("Origin")) {
+        job->fail(QWebEngineUrlRequestJob::RequestDenied);
+        return;
+    }
+    QUrl file = QUrl::fromLocalFile(path);
+    file.setQuery(PageOrigins::instance().shownMark());
+    job->redirect(file);
 }
 
-void PageScheme::serveFile(QWebEngineUrlRequestJob *job, const QString &path)
+// A running page waiting for a modal dialog: answered when the dialog closes.
+void PageScheme::serveModal(QWebEngineUrlRequestJob *job)
 {
+    const QUrl url = job->requestUrl();
+    const QUrl from = job->initiator();
+    const std::optional<QString> root = PageOrigins::instance().rootOf(url.host());
+    if (!root || from.scheme() != QLatin1String(Name) || from.host() != url.host() || hostFlags(url.host()).contains(QLatin1Char('e'))) {
+        job->fail(QWebEngineUrlRequestJob::RequestDenied);
+        return;
+    }
+    PageWindow::showModal(job, *root);
+}
+
+void PageScheme::serveFile(QWebEngineUrlRequestJob *job, const QString &requestedPath)
+{
+    // Pages written on Windows may name the file in other letter case.
+    const QString found = CaseInsensitivePath::find(requestedPath);
+    const QString path = found.isEmpty() ? requestedPath : found;
     QFileInfo info(path);
     if (!info.isFile()) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);

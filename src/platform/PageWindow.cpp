@@ -1,6 +1,9 @@
 #include "PageWindow.h"
 
 #include "EditorPage.h"
+#include "MessageBoxes.h"
+#include "PageOrigins.h"
+#include "PageScheme.h"
 #include "RunTimeScripts.h"
 #include "SurfaceWorlds.h"
 
@@ -23,6 +26,18 @@
 #include <QWebEngineView>
 
 namespace {
+
+int g_open = 0;
+
+const QString TooManyWindows =
+    QStringLiteral("ページから開いたウィンドウが多すぎるため、これ以上開けません（同時に%1つまで）。"
+                   "開いているウィンドウを閉じてから、もう一度試してください。");
+const QString OutsideFolder = QStringLiteral("ページのあるフォルダの外にあるページは、ページから開けません: %1");
+
+void tellOutside(const QString &path)
+{
+    MessageBoxes::say(OutsideFolder.arg(path), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
+}
 
 QString argumentsLiteral(const QJsonValue &value)
 {
@@ -53,6 +68,7 @@ int featureSize(const QString &features, const QString &name, int fallback)
 PageWindow::PageWindow(Kind kind, const QUrl &url, const QJsonValue &arguments, QWidget *owner)
     : QDialog(owner), m_kind(kind), m_view(new QWebEngineView(this)), m_page(new EditorPage(m_view))
 {
+    ++g_open;
     setObjectName(QStringLiteral("PageWindow"));
     setAttribute(Qt::WA_DeleteOnClose, kind != Kind::Modal);
     m_page->setEditMode(false);
@@ -81,6 +97,41 @@ PageWindow::PageWindow(Kind kind, const QUrl &url, const QJsonValue &arguments, 
     m_view->load(url);
 }
 
+PageWindow::~PageWindow()
+{
+    --g_open;
+}
+
+int PageWindow::openCount()
+{
+    return g_open;
+}
+
+bool PageWindow::mayOpenAnother()
+{
+    if (g_open < MaxOpen)
+        return true;
+    MessageBoxes::say(TooManyWindows.arg(MaxOpen), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
+    return false;
+}
+
+std::optional<QUrl> PageWindow::addressFor(const QUrl &asked, const QUrl &opener)
+{
+    const QString scheme = QString::fromLatin1(PageScheme::Name);
+    const std::optional<QString> root =
+        opener.scheme() == scheme ? PageOrigins::instance().rootOf(opener.host()) : std::nullopt;
+    // Only pages of this program's own scheme, never another site.
+    if (!root || !asked.isValid() || asked.scheme() != scheme)
+        return std::nullopt;
+    if (!PageOrigins::contains(*root, PageOrigins::resolvedPath(asked.path()))) {
+        tellOutside(asked.path());
+        return std::nullopt;
+    }
+    QUrl shown = asked;
+    shown.setHost(PageOrigins::instance().windowHost(*root));
+    return shown;
+}
+
 PageWindow *PageWindow::owning(const QWebEnginePage *page)
 {
     for (QObject *o = page ? page->parent() : nullptr; o; o = o->parent())
@@ -96,11 +147,10 @@ void PageWindow::applyFeatures(const QString &features)
         move(owner->frameGeometry().center() - rect().center());
 }
 
-void PageWindow::showModal(QWebEngineUrlRequestJob *job)
+void PageWindow::showModal(QWebEngineUrlRequestJob *job, const QString &root)
 {
     const QUrl request = job->requestUrl();
     const QJsonObject asked = QJsonDocument::fromJson(QUrlQuery(request).queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded).toUtf8()).object();
-    QUrl url(asked.value(QStringLiteral("url")).toString());
     QPointer<QWebEngineUrlRequestJob> waiting(job);
     auto answer = [waiting](const QJsonValue &value) {
         if (!waiting)
@@ -109,13 +159,26 @@ void PageWindow::showModal(QWebEngineUrlRequestJob *job)
         buffer->setData(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact));
         waiting->reply("application/json", buffer);
     };
-    // Only pages of this program's own scheme.
-    if (!url.isValid() || url.scheme() != request.scheme()) {
+    // A refusal answers the page at once; the user is told after, outside the request.
+    if (openCount() >= MaxOpen) {
+        answer(QJsonValue());
+        QTimer::singleShot(0, qApp, [] { mayOpenAnother(); });
+        return;
+    }
+    const QUrl target(asked.value(QStringLiteral("url")).toString());
+    // Only pages of this program's own scheme, never another site.
+    if (!target.isValid() || target.scheme() != request.scheme()) {
         answer(QJsonValue());
         return;
     }
-    url.setHost(freshHost());
-    auto *window = new PageWindow(Kind::Modal, url, asked.value(QStringLiteral("arguments")), QApplication::activeWindow());
+    if (!PageOrigins::contains(root, PageOrigins::resolvedPath(target.path()))) {
+        answer(QJsonValue());
+        QTimer::singleShot(0, qApp, [path = target.path()] { tellOutside(path); });
+        return;
+    }
+    QUrl shown = target;
+    shown.setHost(PageOrigins::instance().windowHost(root));
+    auto *window = new PageWindow(Kind::Modal, shown, asked.value(QStringLiteral("arguments")), QApplication::activeWindow());
     window->setAttribute(Qt::WA_DeleteOnClose, true);
     window->setWindowModality(Qt::ApplicationModal);
     window->applyFeatures(asked.value(QStringLiteral("features")).toString());
@@ -123,23 +186,16 @@ void PageWindow::showModal(QWebEngineUrlRequestJob *job)
     window->show();
 }
 
-// A host of its own makes each window a site of its own, with a renderer of its own.
-QString PageWindow::freshHost()
+void PageWindow::showModeless(const QUrl &url, const QJsonValue &arguments, const QString &features, QWidget *owner)
 {
-    static int windows = 0;
-    return QStringLiteral("w%1").arg(++windows);
-}
-
-void PageWindow::showModeless(const QUrl &url, const QJsonValue &arguments, const QString &features)
-{
-    auto *window = new PageWindow(Kind::Modeless, url, arguments, QApplication::activeWindow());
+    auto *window = new PageWindow(Kind::Modeless, url, arguments, owner);
     window->applyFeatures(features);
     window->show();
 }
 
-void PageWindow::showFullScreen(const QUrl &url)
+void PageWindow::showFullScreen(const QUrl &url, QWidget *owner)
 {
-    auto *window = new PageWindow(Kind::FullScreen, url, QJsonValue(), QApplication::activeWindow());
+    auto *window = new PageWindow(Kind::FullScreen, url, QJsonValue(), owner);
     window->setWindowFlag(Qt::FramelessWindowHint);
     // The way back, said once at the top.
     auto *hint = new QLabel(QStringLiteral("Esc キーで元の画面に戻ります"), window);

@@ -4,6 +4,8 @@
 #include <QJsonValue>
 #include <QUrl>
 
+#include <optional>
+
 class EditorPage;
 class QWebEnginePage;
 class QWebEngineUrlRequestJob;
@@ -18,18 +20,30 @@ class PageWindow : public QDialog
 public:
     enum class Kind { Modal, Modeless, FullScreen };
 
+    // So many windows of pages may be open at once (each runs a renderer of its own).
+    static constexpr int MaxOpen = 4;
+
     PageWindow(Kind kind, const QUrl &url, const QJsonValue &arguments, QWidget *owner);
+    ~PageWindow() override;
 
     // The page behind job waits (a synchronous request) until the dialog closes;
-    // the reply is the dialog page's returnValue.
-    static void showModal(QWebEngineUrlRequestJob *job);
-    static void showModeless(const QUrl &url, const QJsonValue &arguments, const QString &features);
-    static void showFullScreen(const QUrl &url);
+    // the reply is the dialog page's returnValue. root: what the opener reads.
+    static void showModal(QWebEngineUrlRequestJob *job, const QString &root);
+    // owner: the window of the page that asks.
+    static void showModeless(const QUrl &url, const QJsonValue &arguments, const QString &features, QWidget *owner);
+    static void showFullScreen(const QUrl &url, QWidget *owner);
+
+    // The address a window opened by a page of origin opener shows asked: a page
+    // of the program's scheme in the folder the opener reads, under a host of its
+    // own that reads the same. nullopt (and the user told why) when it may not.
+    static std::optional<QUrl> addressFor(const QUrl &asked, const QUrl &opener);
+    // False, with the user told, when MaxOpen windows are open already.
+    static bool mayOpenAnother();
+    static int openCount();
 
     // The page asked to close, leaving value as its returnValue.
     void closeWithReturn(const QJsonValue &value);
     static PageWindow *owning(const QWebEnginePage *page);
-    static QString freshHost();
     QJsonValue returnValue() const { return m_returnValue; }
     EditorPage *page() const { return m_page; }
 

@@ -5,6 +5,13 @@
 
 #include <QDateTime>
 
+RecoveryCopy::RecoveryCopy(QObject *parent) : QObject(parent)
+{
+    m_pause.setSingleShot(true);
+    m_pause.setInterval(PauseMs);
+    connect(&m_pause, &QTimer::timeout, this, &RecoveryCopy::copyWanted);
+}
+
 void RecoveryCopy::setStore(RecoveryStore *store)
 {
     m_store = store;
@@ -14,6 +21,8 @@ void RecoveryCopy::setStore(RecoveryStore *store)
 
 void RecoveryCopy::pageShown(const QString &text)
 {
+    m_pause.stop();
+    m_firstChange.invalidate();
     m_text = text;
     m_current = true;
     m_taken.start();
@@ -23,6 +32,8 @@ void RecoveryCopy::pageShown(const QString &text)
 
 void RecoveryCopy::copyTaken(const QString &text)
 {
+    m_pause.stop();
+    m_firstChange.invalidate();
     m_text = text;
     m_current = true;
     m_taken.start();
@@ -31,9 +42,19 @@ void RecoveryCopy::copyTaken(const QString &text)
     emit copied();
 }
 
-void RecoveryCopy::changedSinceCopy()
+void RecoveryCopy::changed()
 {
     m_current = false;
+    if (!m_firstChange.isValid())
+        m_firstChange.start();
+    if (m_firstChange.elapsed() >= MostBehindMs - PauseMs) {
+        // Changing without a pause: the copy is taken now, between two changes.
+        m_firstChange.invalidate();
+        m_pause.stop();
+        emit copyWanted();
+        return;
+    }
+    m_pause.start();
 }
 
 void RecoveryCopy::markDirty()
@@ -74,7 +95,7 @@ void RecoveryCopy::persist()
     RecoveryStore::Entry entry;
     entry.text = m_text;
     entry.origin = m_origin;
-    entry.charset = QString::fromLatin1(PageEncoding::forText(m_text));
+    entry.charset = QString::fromLatin1(PageEncoding::charsetForText(m_text));
     entry.takenAt = QDateTime::currentDateTime();
     m_writeError.clear();
     if (!m_store->write(entry, &m_writeError))

@@ -3,27 +3,33 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 class RecoveryStore;
 
 // The page as the user last left it, kept a few seconds behind them: what a
 // crashed renderer shows again, and (through a RecoveryStore) what survives
 // the program itself. "Dirty" means the page holds work that is in no file.
+// A copy is wanted a second after the user pauses, and at least every five
+// seconds while they go on changing the page.
 class RecoveryCopy : public QObject
 {
     Q_OBJECT
 public:
-    using QObject::QObject;
+    static constexpr int PauseMs = 1000;
+    static constexpr int MostBehindMs = 5000;
+
+    explicit RecoveryCopy(QObject *parent = nullptr);
 
     // Not owned; the copy is written there while the page is dirty.
     void setStore(RecoveryStore *store);
 
     // The surface shows text now (a load, a rewrite through a temporary page, a restore).
     void pageShown(const QString &text);
-    // The editor's copy, taken when the user paused after a change.
+    // The page's copy, taken when it was wanted.
     void copyTaken(const QString &text);
-    // The user changed the page after the last copy.
-    void changedSinceCopy();
+    // The user changed the page.
+    void changed();
 
     void markDirty();
     void markSaved(const QString &path);
@@ -41,6 +47,8 @@ public:
     QString lastWriteError() const { return m_writeError; }
 
 signals:
+    // Time to take the page's copy.
+    void copyWanted();
     void copied();
     // The copy could not be written to disk (once a run is enough to say so).
     void writeFailed(const QString &reason);
@@ -50,6 +58,8 @@ private:
     void clean(const QString &origin);
 
     RecoveryStore *m_store = nullptr;
+    QTimer m_pause;
+    QElapsedTimer m_firstChange;
     QString m_text;
     QString m_origin;
     bool m_dirty = false;

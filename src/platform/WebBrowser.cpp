@@ -1,5 +1,7 @@
 #include "WebBrowser.h"
 
+#include "FileAccess.h"
+#include "PageScheme.h"
 #include "Twips.h"
 
 #include <QFileInfo>
@@ -9,6 +11,7 @@
 
 WebBrowser::WebBrowser(const QString &name, QWidget *parent) : QWidget(parent), m_view(new QWebEngineView(this))
 {
+    PageScheme::instance();
     setObjectName(name);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -27,7 +30,28 @@ QUrl WebBrowser::urlFor(const QString &target)
 
 void WebBrowser::Navigate(const QString &target)
 {
-    m_view->load(urlFor(target));
+    const QUrl url = urlFor(target);
+    if (url.isLocalFile()) {
+        // Said in the pane in the user's words, not by the engine's own error page.
+        const FileAccess::Result readable = FileAccess::probeRead(url.toLocalFile());
+        if (!readable) {
+            showNote(QStringLiteral("ページを表示できません。"),
+                     QStringLiteral("%1: %2").arg(url.toLocalFile(), FileAccess::reason(readable.error, FileAccess::Access::Read)));
+            return;
+        }
+        // Shown as the surface shows pages, under the same rules of what it reads.
+        m_view->load(PageScheme::fileAddress(url.toLocalFile()));
+        return;
+    }
+    m_view->load(url);
+}
+
+void WebBrowser::showNote(const QString &headline, const QString &detail)
+{
+    m_view->setHtml(QStringLiteral("<!DOCTYPE html><html lang=\"ja\"><head><meta charset=\"utf-8\"></head>"
+                                   "<body style=\"font-family: sans-serif; font-size: 13px; color: #333; margin: 8px\">"
+                                   "<p style=\"font-weight: bold\">%1</p><p style=\"word-break: break-all\">%2</p></body></html>")
+                        .arg(headline.toHtmlEscaped(), detail.toHtmlEscaped()));
 }
 
 int WebBrowser::Width() const

@@ -11,7 +11,8 @@ class WebBrowser : public QWidget
 public:
     explicit WebBrowser(const QString &name, QWidget *parent = nullptr);
 
-    // A file path or an address; a bare host name gets http://.
+    // A file path or an address; a bare host name gets http://. A file that
+    // cannot be read is told in the pane, with its path and why.
     void Navigate(const QString &target);
     QWebEngineView *view() const { return m_view; }
 
@@ -23,5 +24,7 @@ public:
     static QUrl urlFor(const QString &target);
 
 private:
+    void showNote(const QString &headline, const QString &detail);
+
     QWebEngineView *m_view;
 };

@@ -13,6 +13,7 @@
 #include "elements/FocusLossWatcher.h"
 #include "documents/BrowserPreview.h"
 #include "documents/Form25.h"
+#include "documents/ModernExportCommand.h"
 #include "documents/NewPageCommand.h"
 #include "documents/PageSaver.h"
 #include "documents/ProgramExit.h"
@@ -382,6 +383,7 @@ void Form1::connectDocumentCommands()
     m_pageSaver = std::make_unique<PageSaver>(m_DHTMLEdit1, m_RichTextBox1, m_CommonDialog1);
     m_newPage = std::make_unique<NewPageCommand>(m_DHTMLEdit1, *m_pageSaver);
     m_preview = std::make_unique<BrowserPreview>(m_DHTMLEdit1, m_RichTextBox1);
+    m_modernExport = std::make_unique<ModernExportCommand>(m_DHTMLEdit1, m_RichTextBox1, this);
     m_xmlSample = std::make_unique<XmlSample>(this, m_DHTMLEdit1, m_Text4, m_Command1);
     m_exit = std::make_unique<ProgramExit>(this, *m_pageSaver);
 
@@ -393,6 +395,7 @@ void Form1::connectDocumentCommands()
     });
     connect(m_menus->item(QStringLiteral("mivofile_open")), &QAction::triggered, this, &Form1::openFileScreen);
     connect(m_menus->item(QStringLiteral("go_ie40")), &QAction::triggered, this, &Form1::PreviewInBrowser);
+    connect(m_menus->item(QStringLiteral("kakidasi")), &QAction::triggered, this, &Form1::ExportForTodaysBrowsers);
     connect(m_menus->item(QStringLiteral("finish")), &QAction::triggered, this, &Form1::FinishProgram);
     connect(m_Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 }
@@ -424,6 +427,11 @@ void Form1::openFileScreen()
 void Form1::PreviewInBrowser()
 {
     m_preview->PreviewInBrowser();
+}
+
+void Form1::ExportForTodaysBrowsers()
+{
+    m_modernExport->ExportPage();
 }
 
 void Form1::FinishProgram()

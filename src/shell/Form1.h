@@ -18,6 +18,7 @@ class ProgramExit;
 class EditorEvents;
 class MenuBar;
 class MenuCommands;
+class ModernExportCommand;
 class DhtmlEdit;
 class QComboBox;
 class QLabel;
@@ -78,6 +79,7 @@ public:
     void NewPage();
     void openFileScreen();
     void PreviewInBrowser();
+    void ExportForTodaysBrowsers();
     void FinishProgram();
     void Command1_Click();
 
@@ -133,6 +135,7 @@ private:
     std::unique_ptr<PageSaver> m_pageSaver;
     std::unique_ptr<NewPageCommand> m_newPage;
     std::unique_ptr<BrowserPreview> m_preview;
+    std::unique_ptr<ModernExportCommand> m_modernExport;
     std::unique_ptr<XmlSample> m_xmlSample;
     std::unique_ptr<ProgramExit> m_exit;
     std::unique_ptr<MenuCommands> m_menuCommands;

@@ -1,9 +1,10 @@
 #include "Main.h"
 
+#include "CommandLine.h"
 #include "Form1.h"
 #include "ProgramFolder.h"
 #include "documents/RecoveryOffer.h"
-#include "platform/AtomicFileWrite.h"
+#include "platform/SaveJournal.h"
 #include "platform/PageScheme.h"
 #include "platform/StateFolder.h"
 
@@ -44,12 +45,15 @@ void prepareApplication()
 
 void resumeEndedRuns(Form1 &form)
 {
-    AtomicFileWrite::removeLeftovers();
+    SaveJournal::removeLeftovers();
     RecoveryOffer(form.surface(), form.commonDialog(), StateFolder::current()).offer();
 }
 
 int run(int argc, char **argv)
 {
+    // A task named on the command line runs without the window.
+    if (const std::optional<int> status = CommandLine::runTask(argc, argv))
+        return *status;
     prepareProcess();
     QApplication app(argc, argv);
     prepareApplication();

@@ -8,6 +8,7 @@
 #include "platform/ColorField.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/PageScheme.h"
 #include "platform/WebBrowser.h"
 #include "shell/Form1.h"
 #include "shell/Module1.h"
@@ -322,7 +323,7 @@ private slots:
         QCOMPARE(child<QLabel>(window, "Label1")->text(),
                  QStringLiteral("希望の色ﾃｷｽﾄを選択し、下のﾃｷｽﾄﾎﾞｯｸｽへ、ﾏｳｽでDragDropして下さい。"));
         QTRY_COMPARE(child<WebBrowser>(window, "WebBrowser1")->view()->url(),
-                     QUrl::fromLocalFile(folder.file(QStringLiteral("color.htm"))));
+                     PageScheme::fileAddress(folder.file(QStringLiteral("color.htm"))));
         auto *clear = child<QPushButton>(window, "Command1");
         QCOMPARE(clear->text(), QString());
         ColorField *field = window->colorField();

@@ -2,6 +2,7 @@
 #include "support/EffectPages.h"
 #include "support/TestSupport.h"
 
+#include "documents/ModernExport.h"
 #include "effects/EffectFiles.h"
 #include "effects/Form23.h"
 #include "effects/Form24.h"
@@ -151,6 +152,9 @@ private slots:
         QCOMPARE(shell.opened, QStringList{folder.file(QStringLiteral("MivoTemp.htm"))});
         const QString saved = PageEncoding::decode(readBytes(folder.file(QStringLiteral("MivoTemp.htm"))), PageEncoding::Cp932);
         QVERIFY(saved.contains(picture));
+        // In the form today's browsers run: the runtime's element, and the runtime beside the page.
+        QVERIFY(ModernExport::loadsRuntime(readBytes(folder.file(QStringLiteral("MivoTemp.htm")))));
+        QCOMPARE(readBytes(folder.file(QStringLiteral("tovaleaf-runtime.js"))), ModernExport::runtime());
         QVERIFY(!form.surface()->BrowseMode());
         QCOMPARE(shared.EffectKind, Effect::MovingImage);
     }

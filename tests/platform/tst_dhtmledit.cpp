@@ -155,7 +155,14 @@ private slots:
         const QByteArray page = "<html><body onload=\"document.body.setAttribute('data-loaded','1')\">"
                                 "<p id=p>before</p><script>document.getElementById('p').textContent = 'after';</script></body></html>";
         QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("run.htm"), page)));
+        // Each switch is one page shown: one DocumentComplete, however often the pages change places.
+        QSignalSpy completes(&surface, &DhtmlEdit::DocumentComplete);
+        for (int i = 1; i <= 4; ++i) {
+            QVERIFY(surface.setBrowseMode(i % 2 == 1));
+            QTRY_COMPARE(completes.size(), i);
+        }
         QCOMPARE(js(&surface, QStringLiteral("document.getElementById('p').textContent")), QStringLiteral("before"));
+        QCOMPARE(completes.size(), 4);
         QCOMPARE(js(&surface, QStringLiteral("document.designMode")), QStringLiteral("on"));
         QVERIFY(!surface.BrowseMode());
 
@@ -195,6 +202,27 @@ private slots:
         QVERIFY(surface.setBrowseMode(false));
         QCOMPARE(js(&surface, QStringLiteral("document.getElementById('p').textContent")), QStringLiteral("other"));
         QVERIFY(boxes.shown.isEmpty());
+    }
+
+    // A page's own scripts are off in edit mode, where the engine reads <noscript> as
+    // markup; the page is still written back as it was, in either mode.
+    void noscriptKeepsItsPlace()
+    {
+        ProgramFolderFixture folder;
+        DhtmlEdit surface;
+        const QByteArray page = "<html><head><noscript><img src=x.gif></noscript><title>t</title></head>"
+                                "<body><noscript><p>Enable <b>scripts</b></p></noscript><p>x</p></body></html>";
+        const QString written = QStringLiteral("<HTML><HEAD><NOSCRIPT><img src=x.gif></NOSCRIPT><TITLE>t</TITLE></HEAD>"
+                                               "<BODY><NOSCRIPT><p>Enable <b>scripts</b></p></NOSCRIPT><P>x</P></BODY></HTML>");
+        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("noscript.htm"), page)));
+        QCOMPARE(surface.DocumentHTML(), written);
+        QCOMPARE(js(&surface, QStringLiteral("document.title")), QStringLiteral("t"));
+        QVERIFY(surface.SaveDocument(folder.file(QStringLiteral("saved.htm"))));
+        QCOMPARE(readBytes(folder.file(QStringLiteral("saved.htm"))), written.toUtf8() + "\r\n");
+        QVERIFY(surface.setBrowseMode(true));
+        QCOMPARE(surface.DocumentHTML(), written);
+        QVERIFY(surface.setBrowseMode(false));
+        QCOMPARE(surface.DocumentHTML(), written);
     }
 
     void editModeDisplayNeverReachesTheText()

@@ -154,6 +154,12 @@ std::optional<QString> ScriptedDialogs::openFileName(QWidget *, const QString &f
     return fileNames.isEmpty() ? std::nullopt : fileNames.dequeue();
 }
 
+std::optional<QString> ScriptedDialogs::folder(QWidget *, const QString &title, const QString &)
+{
+    folderTitlesSeen << title;
+    return folders.isEmpty() ? std::nullopt : folders.dequeue();
+}
+
 std::optional<QColor> ScriptedDialogs::color(QWidget *, const QColor &)
 {
     return colors.isEmpty() ? std::nullopt : colors.dequeue();

@@ -83,10 +83,13 @@ public:
     ~ScriptedDialogs() override { DialogPicker::install(nullptr); }
     std::optional<QString> saveFileName(QWidget *, const QString &filter, const QString &current) override;
     std::optional<QString> openFileName(QWidget *, const QString &filter, const QString &current) override;
+    std::optional<QString> folder(QWidget *, const QString &title, const QString &current) override;
     std::optional<QColor> color(QWidget *, const QColor &current) override;
     std::optional<QFont> font(QWidget *, const QFont &current) override;
 
     QQueue<std::optional<QString>> fileNames;
+    QQueue<std::optional<QString>> folders;
+    QStringList folderTitlesSeen;
     QQueue<std::optional<QColor>> colors;
     QQueue<std::optional<QFont>> fonts;
     QStringList filtersSeen;

@@ -7,14 +7,14 @@
 //   killed_run <program folder> saved <file> <text>    edited, then saved to file
 //   killed_run <program folder> new-page <text>        edited, then 新規作成 answered いいえ
 //   killed_run <program folder> exit-no <text>         edited, then the exit answered いいえ
-//   killed_run <program folder> saving <file>          killed in the middle of a save of file
+//   killed_run <program folder> saving <file>          killed in a save of file, its temporary file half written
 //   killed_run <program folder> running <text>         an unsaved page, then waits to be killed
 #include "support/TestSupport.h"
 
 #include "documents/NewPageCommand.h"
 #include "documents/PageSaver.h"
 #include "documents/ProgramExit.h"
-#include "platform/AtomicFileWrite.h"
+#include "platform/SaveJournal.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/RecoveryCopy.h"
 #include "shell/Form1.h"
@@ -62,10 +62,15 @@ int main(int argc, char **argv)
     const QString step = args.at(2);
 
     if (step == QLatin1String("saving")) {
-        AtomicFileWrite file(args.at(3));
-        if (!file.open() || !file.write("half a page"))
+        // As a save does: its temporary file beside the target, noted, half written.
+        const QString temp = args.at(3) + QStringLiteral(".k1ll3d");
+        QFile file(temp);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return 3;
-        std::printf("%s\n", qPrintable(file.tempPath()));
+        SaveJournal::note(temp);
+        file.write("half a page");
+        file.flush();
+        std::printf("%s\n", qPrintable(temp));
         die();
     }
 

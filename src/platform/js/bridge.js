@@ -1,6 +1,6 @@
 // Tells the program what happens in the page: selection changes with the
-// command states that go with them, the first change of the page, and the
-// page's recovery copy.
+// command states that go with them, the first change of the page, and each
+// change after it (for the program's recovery copy).
 'use strict';
 (() => {
     const T = (window.__tvl = window.__tvl || {});
@@ -20,12 +20,11 @@
     function schedule() {
         if (scheduled) return;
         scheduled = true;
-        setTimeout(flush, 0);
+        T.nextTask(flush);
     }
 
     T.reportDisplaySoon = () => { pendingDisplay = true; schedule(); };
-    T.sendCopy = (html) => { if (bridge) bridge.reportCopy(html); };
-    T.sendChangedSinceCopy = () => { if (bridge) bridge.reportChangedSinceCopy(); };
+    T.sendChanged = () => { if (bridge) bridge.reportChanged(); };
     T.markEdited = () => {
         if (T.edited) return;
         T.edited = true;

@@ -232,6 +232,9 @@
     // Markup goes in through the engine's insertion; the foreign CSS rides
     // along (style-keeper.js).
     T.pasteMarkup = (html, text) => {
+        // A NUL shows as nothing and would end up in the file.
+        if (html) html = html.replace(/\0/g, '');
+        if (text) text = text.replace(/\0/g, '');
         if (html) {
             const start = html.indexOf('<!--StartFragment-->');
             const end = html.indexOf('<!--EndFragment-->');

@@ -70,7 +70,7 @@
         if (!html) {
             // The engine pastes plain text itself; it still makes a step of its own.
             T.historyBreak();
-            setTimeout(T.historyBreak, 0);
+            T.nextTask(T.historyBreak);
             return;
         }
         e.preventDefault();

@@ -1,38 +1,17 @@
-// Keeps the program's recovery copy of the page a few seconds behind the
-// user: a copy once they pause after a change, and at least every few
-// seconds while they go on changing it, taken when the page is idle.
+// Tells the program that the user changed the page, once a task however many
+// changes the task made: the program takes its recovery copy of the page when
+// the user pauses (timers of this world are held back in the edit page).
 'use strict';
 (() => {
     const T = (window.__tvl = window.__tvl || {});
-    const PAUSE_MS = 1000;
-    const MOST_BEHIND_MS = 5000;
-    let firstChange = 0;
-    let timer = 0;
-    let idleRequest = 0;
-    let changeReported = false;
-
-    function take() {
-        idleRequest = 0;
-        firstChange = 0;
-        changeReported = false;
-        T.sendCopy(T.serializeDocument(document));
-    }
-
-    function takeWhenIdle() {
-        timer = 0;
-        if (idleRequest) return;
-        idleRequest = requestIdleCallback(take, { timeout: PAUSE_MS });
-    }
+    let reportPending = false;
 
     T.noteChange = () => {
-        if (!T.options || !T.options.editMode) return;
-        const now = performance.now();
-        if (!firstChange) firstChange = now;
-        if (!changeReported) {
-            changeReported = true;
-            T.sendChangedSinceCopy();
-        }
-        clearTimeout(timer);
-        timer = setTimeout(takeWhenIdle, now - firstChange >= MOST_BEHIND_MS - PAUSE_MS ? 0 : PAUSE_MS);
+        if (!T.options || !T.options.editMode || reportPending) return;
+        reportPending = true;
+        T.nextTask(() => {
+            reportPending = false;
+            T.sendChanged();
+        });
     };
 })();

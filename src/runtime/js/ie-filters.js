@@ -1,6 +1,7 @@
 // Run mode only: the visual filters of the page's style attributes
 // (filter: revealTrans(...) Shadow(...) ...) as element.filters, drawn with
 // CSS filters and masks, and the reveal and blend transitions played on them.
+// Standard DOM and CSS only, so that the same drawing works in any of today's browsers.
 'use strict';
 (function () {
     if (location.protocol === 'tvl:' && /-[a-z]*e[a-z]*$/.test(location.hostname)) return; // edit mode
@@ -12,18 +13,18 @@
     const KINDS = {
         revealtrans: 'revealTrans', blendtrans: 'blendTrans', shadow: 'Shadow', glow: 'Glow', wave: 'Wave',
         alpha: 'Alpha', dropshadow: 'DropShadow', redirect: 'redirect', gray: 'Gray', invert: 'Invert',
-        fliph: 'FlipH', flipv: 'FlipV', blur: 'Blur',
+        fliph: 'FlipH', flipv: 'FlipV', blur: 'Blur', light: 'Light',
     };
     const DEFAULTS = {
         revealTrans: { Transition: 0, Duration: 1 },
         blendTrans: { Duration: 1 },
         Shadow: { Color: '#666666', Direction: 225, Strength: 5 },
         Glow: { Color: '#ff0000', Strength: 5 },
-        Wave: { Add: 1, Freq: 3, LightStrength: 100, Phase: 0, Strength: 5 },
+        Wave: { Add: 0, Freq: 3, LightStrength: 100, Phase: 0, Strength: 5 },
         Alpha: { Opacity: 100, FinishOpacity: 0, Style: 0, StartX: 0, StartY: 0, FinishX: 100, FinishY: 100 },
         DropShadow: { Color: '#000000', OffX: 5, OffY: 5, Positive: 1 },
         Blur: { Add: 1, Direction: 270, Strength: 5 },
-        redirect: {}, Gray: {}, Invert: {}, FlipH: {}, FlipV: {},
+        redirect: {}, Gray: {}, Invert: {}, FlipH: {}, FlipV: {}, Light: {},
     };
 
     function filterText(el) {
@@ -69,8 +70,18 @@
     };
 
     // ---- drawing the static filters
+    // A mask by the standard property, and by the prefixed one for engines that only know that.
+    function setMask(style, image, size) {
+        style.maskImage = image;
+        style.webkitMaskImage = image;
+        style.maskSize = size;
+        style.webkitMaskSize = size;
+    }
     let svgHolder = null;
     let svgCount = 0;
+    // Wave: each row of the content shifted sideways along a sine running down the element
+    // (Freq waves over its height, starting at Phase percent of a wave, Strength pixels either
+    // way), rows lit and darkened with the wave by LightStrength, over the content when Add.
     function waveFilter(el, f) {
         const w = Math.max(1, el.offsetWidth);
         const h = Math.max(1, el.offsetHeight);
@@ -89,10 +100,11 @@
             svgHolder = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
             svgHolder.setAttribute('width', '0');
             svgHolder.setAttribute('height', '0');
+            svgHolder.setAttribute('aria-hidden', 'true');
             svgHolder.style.position = 'absolute';
-            (document.body || document.documentElement).appendChild(svgHolder);
         }
-        let id = el.dataset ? el.__tvlWaveId : undefined;
+        if (!svgHolder.isConnected) (document.body || document.documentElement).appendChild(svgHolder);
+        let id = el.__tvlWaveId;
         if (!id) { id = 'tvl-wave-' + (++svgCount); el.__tvlWaveId = id; }
         let filter = svgHolder.querySelector('#' + id);
         if (!filter) {
@@ -100,26 +112,63 @@
             filter.id = id;
             filter.setAttribute('x', '-10%');
             filter.setAttribute('width', '120%');
+            // The map's values are offsets as they stand, not light to be converted.
+            filter.setAttribute('color-interpolation-filters', 'sRGB');
             svgHolder.appendChild(filter);
         }
         const strength = num(f.Strength, 5);
+        const light = Math.max(0, Math.min(100, num(f.LightStrength, 100))) / 100 * 0.6;
+        const add = f.Add === true || /^(1|true|-1)$/i.test(String(f.Add));
         filter.innerHTML = '<feImage href="' + canvas.toDataURL() + '" x="0" y="0" width="' + w + '" height="' + h + '" preserveAspectRatio="none" result="m"/>' +
-            '<feDisplacementMap in="SourceGraphic" in2="m" scale="' + (strength * 2) + '" xChannelSelector="R" yChannelSelector="G"/>';
+            '<feDisplacementMap in="SourceGraphic" in2="m" scale="' + (strength * 2) + '" xChannelSelector="R" yChannelSelector="G" result="w"/>' +
+            '<feColorMatrix in="m" type="matrix" values="1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 0 0 0 1 0" result="l"/>' +
+            '<feComposite in="w" in2="l" operator="arithmetic" k1="0" k2="1" k3="' + light + '" k4="' + (-light / 2) + '" result="lit"/>' +
+            '<feComposite in="lit" in2="w" operator="in" result="waved"/>' +
+            (add ? '<feMerge><feMergeNode in="SourceGraphic"/><feMergeNode in="waved"/></feMerge>' : '');
         return 'url(#' + id + ')';
     }
-    function alphaMask(f) {
+    // Alpha: Opacity over the whole (Style 0), or a gradient to FinishOpacity: along the line
+    // from StartX,StartY to FinishX,FinishY in percent of the element (1), from the middle out
+    // to the middles of the sides (2), from the sides in to the middle (3).
+    function alphaMask(el, f) {
         const a = Math.max(0, Math.min(100, num(f.Opacity, 100))) / 100;
         const b = Math.max(0, Math.min(100, num(f.FinishOpacity, 0))) / 100;
         const c = (x) => 'rgba(0,0,0,' + x + ')';
         switch (num(f.Style, 0)) {
         case 1: {
-            const dx = num(f.FinishX, 100) - num(f.StartX, 0);
-            const dy = num(f.FinishY, 100) - num(f.StartY, 0);
-            const angle = Math.atan2(dx, -dy) * 180 / Math.PI;
-            return 'linear-gradient(' + angle.toFixed(1) + 'deg,' + c(a) + ',' + c(b) + ')';
+            const w = Math.max(1, el.offsetWidth);
+            const h = Math.max(1, el.offsetHeight);
+            const x0 = num(f.StartX, 0) * w / 100;
+            const y0 = num(f.StartY, 0) * h / 100;
+            const dx = num(f.FinishX, 100) * w / 100 - x0;
+            const dy = num(f.FinishY, 100) * h / 100 - y0;
+            if (dx === 0 && dy === 0) return c(a);
+            const angle = Math.atan2(dx, -dy);
+            const ux = Math.sin(angle);
+            const uy = -Math.cos(angle);
+            const length = Math.abs(w * ux) + Math.abs(h * uy);
+            const at = (x, y) => (((x - w / 2) * ux + (y - h / 2) * uy) / length + 0.5) * 100;
+            return 'linear-gradient(' + (angle * 180 / Math.PI).toFixed(2) + 'deg,' + c(a) + ' ' + at(x0, y0).toFixed(2) + '%,' +
+                c(b) + ' ' + at(x0 + dx, y0 + dy).toFixed(2) + '%)';
         }
         case 2: return 'radial-gradient(closest-side,' + c(a) + ',' + c(b) + ')';
-        case 3: return 'linear-gradient(to right,' + c(b) + ',' + c(a) + ',' + c(b) + '),linear-gradient(to bottom,' + c(b) + ',' + c(a) + ',' + c(b) + ')';
+        case 3: {
+            // Drawn on a small square and stretched over the element: the lines of equal opacity are its own shape.
+            const n = 64;
+            const canvas = document.createElement('canvas');
+            canvas.width = n;
+            canvas.height = n;
+            const g = canvas.getContext('2d');
+            const pixels = g.createImageData(n, n);
+            for (let y = 0; y < n; y++) {
+                for (let x = 0; x < n; x++) {
+                    const t = Math.min(x + 0.5, n - x - 0.5, y + 0.5, n - y - 0.5) / (n / 2);
+                    pixels.data[(y * n + x) * 4 + 3] = Math.round((a + (b - a) * t) * 255);
+                }
+            }
+            g.putImageData(pixels, 0, 0);
+            return 'url(' + canvas.toDataURL() + ')';
+        }
         default: return null;
         }
     }
@@ -133,19 +182,25 @@
             if (f.enabled === false || f.enabled === 0) continue;
             switch (f.kind) {
             case 'Shadow': {
-                const s = num(f.Strength, 5);
-                const r = num(f.Direction, 225) * Math.PI / 180;
-                const dx = (Math.sin(r) * s).toFixed(1);
-                const dy = (-Math.cos(r) * s).toFixed(1);
-                parts.push('drop-shadow(' + dx + 'px ' + dy + 'px ' + (s / 2).toFixed(1) + 'px ' + cssColor(f.Color) + ')');
+                // A solid silhouette of the content in Color, drawn out Strength pixels toward
+                // Direction (0 up, 90 right, in steps of 45 degrees).
+                const s = Math.max(0, Math.min(100, Math.round(num(f.Strength, 5))));
+                const d = ((Math.round(num(f.Direction, 225) / 45) % 8) + 8) % 8;
+                const step = [0, 1, 1, 1, 0, -1, -1, -1][d] + 'px ' + [-1, -1, 0, 1, 1, 1, 0, -1][d] + 'px 0 ' + cssColor(f.Color);
+                for (let i = 0; i < s; i++) parts.push('drop-shadow(' + step + ')');
                 break;
             }
             case 'DropShadow':
                 parts.push('drop-shadow(' + num(f.OffX, 5) + 'px ' + num(f.OffY, 5) + 'px 0 ' + cssColor(f.Color) + ')');
                 break;
             case 'Glow': {
+                // A halo in Color around the content, fading out over Strength pixels.
                 const s = Math.max(0, num(f.Strength, 5));
-                parts.push('drop-shadow(0 0 ' + s + 'px ' + cssColor(f.Color) + ')', 'drop-shadow(0 0 ' + (s / 2) + 'px ' + cssColor(f.Color) + ')');
+                if (s > 0) {
+                    const colour = cssColor(f.Color);
+                    parts.push('drop-shadow(0 0 ' + Math.max(1, s / 4) + 'px ' + colour + ')', 'drop-shadow(0 0 ' + (s / 2) + 'px ' + colour + ')',
+                        'drop-shadow(0 0 ' + s + 'px ' + colour + ')');
+                }
                 break;
             }
             case 'Wave': parts.push(waveFilter(el, f)); break;
@@ -155,7 +210,7 @@
             case 'FlipH': transform = (transform || '') + ' scaleX(-1)'; break;
             case 'FlipV': transform = (transform || '') + ' scaleY(-1)'; break;
             case 'Alpha': {
-                const m = alphaMask(f);
+                const m = alphaMask(el, f);
                 if (m) mask = m; else opacity = Math.max(0, Math.min(100, num(f.Opacity, 100))) / 100;
                 break;
             }
@@ -164,8 +219,7 @@
         }
         el.style.filter = parts.join(' ');
         if (mask !== null || state.hadMask) {
-            el.style.webkitMaskImage = mask || '';
-            if (mask && num((state.list.find((x) => x.kind === 'Alpha') || {}).Style, 0) === 3) el.style.webkitMaskComposite = 'source-in';
+            setMask(el.style, mask || '', mask ? '100% 100%' : '');
             state.hadMask = mask !== null;
         }
         if (opacity !== null || state.hadOpacity) {
@@ -303,12 +357,8 @@
                 } else {
                     const w = el.offsetWidth;
                     const h = el.offsetHeight;
-                    el.style.webkitMaskImage = maskFrame(kind, w, h, p, random, false);
-                    el.style.webkitMaskSize = '100% 100%';
-                    if (f.before) {
-                        f.before.style.webkitMaskImage = maskFrame(kind, w, h, p, random, true);
-                        f.before.style.webkitMaskSize = '100% 100%';
-                    }
+                    setMask(el.style, maskFrame(kind, w, h, p, random, false), '100% 100%');
+                    if (f.before) setMask(f.before.style, maskFrame(kind, w, h, p, random, true), '100% 100%');
                 }
                 if (p >= 1) finish(el, f);
                 // A timer rather than animation frames: a hidden page finishes its transitions too.
@@ -337,8 +387,7 @@
         if (f.before) { f.before.remove(); f.before = null; }
         if (f.status !== 0) {
             el.style.opacity = f.savedOpacity || '';
-            el.style.webkitMaskImage = '';
-            el.style.webkitMaskSize = '';
+            setMask(el.style, '', '');
         }
         const state = stateOf(el);
         state.transitioning = false;
@@ -377,6 +426,7 @@
                 if (name.toLowerCase() !== name) Object.defineProperty(f, name.toLowerCase(), property);
             }
             if (kind === 'revealTrans' || kind === 'blendTrans') transitionObject(el, s, f);
+            if (kind === 'Light' && VB.lightFilter) VB.lightFilter(el, f);
             if (kind === 'redirect') {
                 f.elementImage = () => (VB.redirectImage ? VB.redirectImage(el) : null);
                 f.ElementImage = f.elementImage;
@@ -390,7 +440,12 @@
             if (!(f.kind.toLowerCase() in coll)) coll[f.kind.toLowerCase()] = f;
         });
         Object.defineProperty(coll, 'length', { value: s.list.length, enumerable: false });
-        coll.item = (k) => (typeof k === 'number' ? coll[k] : coll[String(k)] || coll[String(k).toLowerCase()] || null);
+        coll.item = (k) => {
+            if (typeof k === 'number') return coll[k];
+            // Filters are also named by their full name: "DXImageTransform.Microsoft.Light".
+            const name = String(k).replace(/^\s*(?:progid\s*:\s*)?DXImageTransform\.Microsoft\./i, '');
+            return coll[name] || coll[name.toLowerCase()] || null;
+        };
         coll.vbItem = coll.item;
         coll.Item = coll.item;
         coll.Count = s.list.length;

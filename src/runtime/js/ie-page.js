@@ -1,6 +1,6 @@
 // Run mode only: runs the page's VBScript and gives it the page model its
 // target browser had (event Subs, handlers in VBScript, case-insensitive
-// names, pixel positions, code strings in timers, MsgBox as the program's own).
+// names, pixel positions, code strings in timers, MsgBox through the host layer).
 'use strict';
 (function () {
     if (location.protocol === 'tvl:' && /-[a-z]*e[a-z]*$/.test(location.hostname)) return; // edit mode
@@ -19,73 +19,30 @@
     };
     const $ = VB.rt;
     const host = VB.host;
-    const nativePrompt = window.prompt.bind(window);
     const nativeSetTimeout = window.setTimeout.bind(window);
     const nativeSetInterval = window.setInterval.bind(window);
-    const CHANNEL = '\u0001tvl:';
-
-    function ask(kind, payload) {
-        const answer = nativePrompt(CHANNEL + kind + '\u0001' + JSON.stringify(payload), '');
-        // The user's time at a message does not count towards a runaway loop.
-        $.started = Date.now();
-        return answer;
-    }
-    host.msgBox = (text, buttons, title) => Number(ask('msgbox', { text, buttons, title: title || 'VBScript' })) || 1;
-    host.inputBox = (text, title, def) => ask('inputbox', { text, title: title || 'VBScript', value: def });
-
-    // ---- windows: dialogs the program shows, and the page full screen
-    const plain = (v) => {
-        try {
-            return v === undefined ? null : JSON.parse(JSON.stringify(v));
-        } catch (e) {
-            return null; // objects of the page do not travel between windows
-        }
-    };
-    const address = (url) => new URL(String(url === undefined ? '' : url), location.href).href;
-    // The page waits on a synchronous request that the program answers when the dialog
-    // closes: the engine keeps loading the dialog meanwhile, which it would not under a prompt.
-    window.showModalDialog = (url, args, features) => {
-        const request = { url: address(url), arguments: plain(args), features: String(features || '') };
-        const xhr = new XMLHttpRequest();
-        xhr.open('GET', location.protocol + '//' + location.host + '/__tvl-modal?q=' + encodeURIComponent(JSON.stringify(request)), false);
-        try {
-            xhr.send();
-            $.started = Date.now();
-            const value = JSON.parse(xhr.responseText)[0];
-            return value === null ? undefined : value;
-        } catch (e) {
-            return undefined;
-        }
-    };
-    window.showModelessDialog = (url, args, features) => {
-        ask('modeless', { url: address(url), arguments: plain(args), features: String(features || '') });
-        return null;
-    };
-    const nativeOpen = window.open.bind(window);
-    window.open = (url, name, features) => {
-        if (/fullscreen\s*=\s*(yes|1)/i.test(String(features || ''))) {
-            ask('fullscreen', { url: address(url) });
-            return null;
-        }
-        return nativeOpen(url, name, features);
-    };
-    if (window.__tvlDialog) {
-        if (!('returnValue' in window)) window.returnValue = undefined;
-        window.close = () => { ask('dialog-return', { value: plain(window.returnValue) }); };
-    }
+    // MsgBox, InputBox, the windows a page opens and how errors are shown come from the
+    // host layer: the program's own inside it, the page's own dialogs outside.
 
     // ---- errors: each one once, with its line and what went wrong
     const sources = [];
     const reported = new Set();
-    function tell(key, line, code, what) {
+    function tell(key, line, code, what, column) {
         if (reported.has(key)) return;
         reported.add(key);
         let text = 'スクリプト エラーが発生しました。\n\n';
         if (line) text += '行: ' + line + '\n';
+        if (column) text += '文字: ' + column + '\n';
         if (code) text += 'コード: ' + code + '\n';
         text += 'エラー: ' + what;
-        ask('error', { text });
+        host.scriptError(text);
     }
+    // A feature of the page that run mode does not run: said once, in the same way as errors.
+    VB.notice = (key, text) => {
+        if (reported.has('notice:' + key)) return;
+        reported.add('notice:' + key);
+        host.notice(text);
+    };
     function report(e, blockSource) {
         if (!e) return;
         const block = e.vbBlock !== undefined ? sources[e.vbBlock] : blockSource;
@@ -93,13 +50,12 @@
         const number = e.vbNumber || 0;
         const code = block && line ? (block.split(/\r\n|\r|\n/)[line - 1] || '').trim() : '';
         const what = e.vbDescription || e.message || String(e);
-        tell((e.vbBlock === undefined ? '?' : e.vbBlock) + ':' + line + ':' + number, line, code, what + (number ? ' (' + number + ')' : ''));
+        tell((e.vbBlock === undefined ? '?' : e.vbBlock) + ':' + line + ':' + number, line, code, what + (number ? ' (' + number + ')' : ''), e.vbColumn);
     }
     VB.report = report;
 
-    // The page's JavaScript: an uncaught error is told the same way. The engine hides what is
-    // thrown in the scripts the program injects (this runtime): those are not the page's errors.
-    const injected = /^userscript:/;
+    // The page's JavaScript: an uncaught error is told the same way; what is thrown in the
+    // runtime's own scripts is not the page's error.
     const sourceTexts = new Map();
     function sourceLine(url, line) {
         if (!line) return '';
@@ -165,10 +121,10 @@
         const escaped = $.escaped;
         $.escaped = null;
         const e = ev.error || escaped;
-        if (e && (e === escaped || e.vbRuntime)) { report($.at(e)); return; }
+        if (e && (e === escaped || e.vbRuntime)) { ev.preventDefault(); report($.at(e)); return; }
         // An untyped block after a VBScript one is VBScript; the engine tried it as JavaScript first.
-        if (e instanceof SyntaxError && document.currentScript && treatedAsVbScript(document.currentScript)) return;
-        if (!ev.filename || injected.test(ev.filename)) return;
+        if (e instanceof SyntaxError && document.currentScript && treatedAsVbScript(document.currentScript)) { ev.preventDefault(); return; }
+        if (!ev.filename || host.ownSource(ev.filename) || host.browserTellsPageErrors) return;
         const kind = e && e.name ? String(e.name) : '';
         tell('js:' + ev.filename + ':' + ev.lineno + ':' + kind, ev.lineno, sourceLine(ev.filename, ev.lineno), explain(ev.message, kind));
     });

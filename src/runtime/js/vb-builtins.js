@@ -1,11 +1,13 @@
-// The built-in functions and vb constants that DHTML pages use.
+// The language's functions and constants (dates and formatting have files of
+// their own). Each returns the subtype the language gives and raises its
+// errors for arguments it refuses: 5, 6, 9, 13, 94.
 'use strict';
 (function (root) {
     const VB = (root.__tvlvb = root.__tvlvb || {});
     const $ = VB.rt;
-    const { n, str, raise, bankers, NULL } = $;
-    const B = ($.B = Object.create(null));
-    const C = ($.C = Object.create(null));
+    const { n, str, raise, bankers, NULL, VbNumber, box, fit, kindOf, T } = $;
+    const B = ($.B = $.B || Object.create(null));
+    const C = ($.C = $.C || Object.create(null));
     const host = VB.host;
 
     const constants = {
@@ -15,12 +17,13 @@
         vbCritical: 16, vbQuestion: 32, vbExclamation: 48, vbInformation: 64,
         vbDefaultButton1: 0, vbDefaultButton2: 256, vbDefaultButton3: 512, vbDefaultButton4: 768,
         vbApplicationModal: 0, vbSystemModal: 4096,
+        vbMsgBoxHelpButton: 16384, vbMsgBoxSetForeground: 65536, vbMsgBoxRight: 524288, vbMsgBoxRtlReading: 1048576,
         vbOK: 1, vbCancel: 2, vbAbort: 3, vbRetry: 4, vbIgnore: 5, vbYes: 6, vbNo: 7,
         vbSunday: 1, vbMonday: 2, vbTuesday: 3, vbWednesday: 4, vbThursday: 5, vbFriday: 6, vbSaturday: 7,
-        vbUseSystemDayOfWeek: 0, vbFirstJan1: 1,
-        vbBinaryCompare: 0, vbTextCompare: 1,
+        vbUseSystemDayOfWeek: 0, vbUseSystem: 0, vbFirstJan1: 1, vbFirstFourDays: 2, vbFirstFullWeek: 3,
+        vbBinaryCompare: 0, vbTextCompare: 1, vbDatabaseCompare: 2,
         vbEmpty: 0, vbNull: 1, vbInteger: 2, vbLong: 3, vbSingle: 4, vbDouble: 5, vbCurrency: 6, vbDate: 7,
-        vbString: 8, vbObject: 9, vbError: 10, vbBoolean: 11, vbVariant: 12, vbDataObject: 13, vbByte: 17, vbArray: 8192,
+        vbString: 8, vbObject: 9, vbError: 10, vbBoolean: 11, vbVariant: 12, vbDataObject: 13, vbDecimal: 14, vbByte: 17, vbArray: 8192,
         vbUseDefault: -2, vbTrue: -1, vbFalse: 0,
         vbBlack: 0, vbRed: 255, vbGreen: 65280, vbYellow: 65535, vbBlue: 16711680, vbMagenta: 16711935,
         vbCyan: 16776960, vbWhite: 16777215,
@@ -28,357 +31,472 @@
         vbObjectError: -2147221504,
     };
     for (const [k, v] of Object.entries(constants)) C[k.toLowerCase()] = v;
+    // Values that are Longs by their meaning, though small.
+    for (const k of ['vbblue', 'vbmagenta', 'vbcyan', 'vbwhite', 'vbgreen', 'vbyellow', 'vbred', 'vbblack', 'vbmsgboxhelpbutton']) C[k] = box(C[k], T.LONG);
 
-    const textOf = (v) => (v === NULL ? NULL : str(v));
-    const int = (v) => bankers(n(v));
-
-    // ---- dates
-    const isDate = (v) => v instanceof Date;
-    const DATE_TEXT = /^\s*(\d{1,4})[/.-](\d{1,2})(?:[/.-](\d{1,4}))?\s*(?:(\d{1,2}):(\d{1,2})(?::(\d{1,2}))?\s*([AaPp][Mm])?)?\s*$/;
-    const TIME_TEXT = /^\s*(\d{1,2}):(\d{1,2})(?::(\d{1,2}))?\s*([AaPp][Mm])?\s*$/;
-    function hours(h, ampm) {
-        let x = parseInt(h, 10);
-        if (ampm) {
-            const pm = ampm.toLowerCase() === 'pm';
-            if (pm && x < 12) x += 12;
-            if (!pm && x === 12) x = 0;
-        }
-        return x;
-    }
-    $.parseDate = (text) => {
-        const t = TIME_TEXT.exec(text);
-        if (t) return new Date(1899, 11, 30, hours(t[1], t[4]), +t[2], +(t[3] || 0));
-        const m = DATE_TEXT.exec(text);
-        if (!m) return null;
-        let y; let mo; let d;
-        if (m[1].length >= 3) { y = +m[1]; mo = +m[2]; d = +(m[3] || 1); } else if (m[3]) { mo = +m[1]; d = +m[2]; y = +m[3]; } else { y = new Date().getFullYear(); mo = +m[1]; d = +m[2]; }
-        if (y < 100) y += y < 30 ? 2000 : 1900;
-        if (mo < 1 || mo > 12 || d < 1 || d > 31) return null;
-        const date = new Date(y, mo - 1, d, m[4] ? hours(m[4], m[7]) : 0, +(m[5] || 0), +(m[6] || 0));
-        if (date.getMonth() !== mo - 1) return null;
-        return date;
-    };
-    function toDate(v) {
-        if (isDate(v)) return v;
-        if (typeof v === 'string') {
-            const d = $.parseDate(v);
-            if (d) return d;
-            const x = $.parseNumber(v);
-            if (!Number.isNaN(x)) return $.numberToDate(x);
-            raise(13);
-        }
+    const whole = (v) => {
         if (v === NULL) raise(94);
-        return $.numberToDate(n(v));
-    }
-    const INTERVALS = { yyyy: 'y', q: 'q', m: 'm', y: 'd', d: 'd', w: 'd', ww: 'ww', h: 'h', n: 'n', s: 's' };
-    function interval(v) {
-        const i = INTERVALS[str(v).toLowerCase()];
-        if (!i) raise(5);
-        return i;
-    }
-
-    // ---- numbers
-    function checkRange(x, lo, hi) {
-        if (x < lo || x > hi) raise(6);
+        return bankers(n(v));
+    };
+    // A whole-number argument that must fit in a Long.
+    const long = (v) => {
+        const x = whole(v);
+        if (x < -2147483648 || x > 2147483647) raise(6);
         return x;
+    };
+    const LONG = (x) => box(x, T.LONG);
+    const DOUBLE = (x) => fit(x, T.DOUBLE);
+    const nullOr = (v, f) => (v === NULL ? NULL : f(v));
+    // vbBinaryCompare or vbTextCompare.
+    function textCompare(mode) {
+        if (mode === undefined) return false;
+        const m = whole(mode);
+        if (m !== 0 && m !== 1) raise(5);
+        return m === 1;
     }
-    let lastRandom = Math.random();
+    function escapeRegExp(s) { return s.replace(/[.*+?^${}()|[\]\\]/g, '\\$&'); }
+    const text = (v) => (v === undefined ? '' : str(v));
+    // A value of the same subtype as the one given (Int, Fix, Abs, Round).
+    function sameKind(v, x) {
+        const t = kindOf(v);
+        switch (t) {
+        case T.EMPTY: case T.BOOLEAN: return fit(x, T.INTEGER);
+        case T.STRING: case T.DATE: return fit(x, T.DOUBLE);
+        case T.OBJECT: return sameKind($.defaultValue(v), x);
+        default: return fit(x, t);
+        }
+    }
 
-    const isNumericText = (s) => !Number.isNaN($.parseNumber(s));
+    // ---- the code page of Japanese Windows, for Asc and Chr
+    let sjisCodes = null;
+    function sjisTable() {
+        if (sjisCodes) return sjisCodes;
+        sjisCodes = new Map();
+        const decoder = new TextDecoder('shift_jis');
+        for (let lead = 0x81; lead <= 0xfc; lead++) {
+            if (lead > 0x9f && lead < 0xe0) continue;
+            for (let trail = 0x40; trail <= 0xfc; trail++) {
+                if (trail === 0x7f) continue;
+                const ch = decoder.decode(new Uint8Array([lead, trail]));
+                if (ch.length === 1 && ch !== '\ufffd' && !sjisCodes.has(ch)) sjisCodes.set(ch, (lead << 8) | trail);
+            }
+        }
+        for (let b = 0xa1; b <= 0xdf; b++) sjisCodes.set(decoder.decode(new Uint8Array([b])), b);
+        return sjisCodes;
+    }
+    function ansiCode(ch) {
+        const c = ch.charCodeAt(0);
+        if (c < 0x80) return c;
+        const code = sjisTable().get(ch);
+        if (code === undefined) return 63; // '?', as the code page writes what it lacks
+        return code > 0x7fff ? code - 0x10000 : code;
+    }
+    function ansiChar(code) {
+        const c = code < 0 ? code + 0x10000 : code;
+        if (c < 0x80) return String.fromCharCode(c);
+        const bytes = c > 0xff ? new Uint8Array([c >> 8, c & 0xff]) : new Uint8Array([c]);
+        return new TextDecoder('shift_jis').decode(bytes);
+    }
+
+    // ---- Rnd as the language computes it, so that a seed repeats its sequence
+    let seed = 0x50000;
+    const nextSeed = (s) => Number((BigInt(s) * 0x43FD43FDn + 0xC39EC3n) & 0xFFFFFFn);
+    const f32 = new Float32Array(1);
+    const u32 = new Uint32Array(f32.buffer);
+    const f64 = new Float64Array(1);
+    const u64 = new Uint32Array(f64.buffer);
+    function rnd(v) {
+        const x = v === undefined ? 1 : n(v);
+        if (x < 0) {
+            f32[0] = x;
+            const bits = u32[0];
+            seed = ((bits + (bits >>> 24)) & 0xFFFFFF) >>> 0;
+        }
+        if (x !== 0) seed = nextSeed(seed);
+        return new VbNumber(Math.fround(seed / 16777216), T.SINGLE);
+    }
+    function randomize(v) {
+        f64[0] = v === undefined ? n(B.timer()) : n(v);
+        const high = u64[1];
+        const mixed = (((high & 0xFFFF) ^ (high >>> 16)) << 8) >>> 0;
+        seed = ((seed & 0xFF0000FF) | mixed) >>> 0;
+    }
+
+    // ---- conversions
+    function convert(v, kind) {
+        if (v === NULL) raise(94);
+        const x = n(v);
+        switch (kind) {
+        case T.INTEGER: { const r = bankers(x); if (r < -32768 || r > 32767) raise(6); return r; }
+        case T.LONG: { const r = bankers(x); if (r < -2147483648 || r > 2147483647) raise(6); return LONG(r); }
+        case T.BYTE: { const r = bankers(x); if (r < 0 || r > 255) raise(6); return new VbNumber(r, T.BYTE); }
+        case T.SINGLE: if (Math.abs(x) > 3.4028234663852886e38) raise(6); return new VbNumber(Math.fround(x), T.SINGLE);
+        case T.CURRENCY: {
+            const r = bankers(x * 10000) / 10000;
+            if (Math.abs(r) > 922337203685477.5807) raise(6);
+            return new VbNumber(r, T.CURRENCY);
+        }
+        default: return DOUBLE(x);
+        }
+    }
 
     function typeName(v) {
-        switch (typeof v) {
-        case 'undefined': return 'Empty';
-        case 'boolean': return 'Boolean';
-        case 'string': return 'String';
-        case 'number':
-            if (Number.isInteger(v) && v >= -32768 && v <= 32767) return 'Integer';
-            if (Number.isInteger(v) && v >= -2147483648 && v <= 2147483647) return 'Long';
-            return 'Double';
-        case 'function': return 'Object';
-        default:
-            if (v === NULL) return 'Null';
+        switch (kindOf(v)) {
+        case T.EMPTY: return 'Empty';
+        case T.NULLTYPE: return 'Null';
+        case T.INTEGER: return 'Integer';
+        case T.LONG: return 'Long';
+        case T.SINGLE: return 'Single';
+        case T.DOUBLE: return 'Double';
+        case T.CURRENCY: return 'Currency';
+        case T.DATE: return 'Date';
+        case T.STRING: return 'String';
+        case T.BOOLEAN: return 'Boolean';
+        case T.BYTE: return 'Byte';
+        case T.ARRAY: return 'Variant()';
+        default: {
             if (v === null) return 'Nothing';
-            if (isDate(v)) return 'Date';
-            if (Array.isArray(v)) return 'Variant()';
+            if (typeof v === 'function') return 'Object';
+            const own = $.typeNameOf ? $.typeNameOf(v) : null;
+            if (own) return own;
+            if (v.vbTypeName) return v.vbTypeName;
             return (v.constructor && v.constructor.name && v.constructor.name !== 'Object') ? v.constructor.name : 'Object';
         }
+        }
     }
-    const VAR_TYPES = { Empty: 0, Null: 1, Integer: 2, Long: 3, Double: 5, Date: 7, String: 8, Boolean: 11 };
+    function varType(v) {
+        const t = kindOf(v);
+        if (t === T.ARRAY) return 8204;
+        // An object with a default member reports its value's type.
+        if (t === T.OBJECT && v instanceof VB.VbObject && v.vbClass && v.vbClass.defaultMember !== null) return varType(v.vbValue());
+        return t;
+    }
 
-    function textCompare(mode) { return mode !== undefined && int(mode) === 1; }
-    function escapeRegExp(s) { return s.replace(/[.*+?^${}()|[\]\\]/g, '\\$&'); }
+    // A collection object (Matches, SubMatches): Count, Item(i), For Each; not an array, which the script's own are.
+    class ItemCollection {
+        constructor(items, typeName) {
+            items.forEach((v, i) => { this[i] = v; });
+            Object.defineProperty(this, 'length', { value: items.length });
+            Object.defineProperty(this, 'vbTypeName', { value: typeName });
+        }
+        get Count() { return LONG(this.length); }
+        Item(i) {
+            const k = whole(i);
+            if (k < 0 || k >= this.length) raise(5);
+            return this[k];
+        }
+        vbItem(i) { return this.Item(i); }
+        get vbDefault() { return undefined; }
+        [Symbol.iterator]() { return Array.prototype[Symbol.iterator].call(this); }
+    }
+
+    function arrayArgument(a) {
+        if (!Array.isArray(a)) raise(13);
+        return a;
+    }
+    function dimension(a, d) {
+        const dims = $.dimsOf(arrayArgument(a));
+        const k = d === undefined ? 1 : whole(d);
+        if (k < 1 || k > dims.length) raise(9);
+        return dims[k - 1];
+    }
+
+    // A number as Hex or Oct write it: 16 bits for an Integer, 32 for a Long and what rounds to one.
+    function radix(v, base) {
+        if (v === NULL) return NULL;
+        if (v === undefined) return '0';
+        const t = kindOf(v);
+        let x = long(v);
+        if (x < 0) x += (t === T.INTEGER || t === T.BOOLEAN) && x >= -32768 ? 0x10000 : 0x100000000;
+        return x.toString(base).toUpperCase();
+    }
 
     const fns = {
         // messages
         MsgBox: (prompt, buttons, title) => {
-            const text = prompt === undefined ? '' : str(prompt === NULL ? '' : prompt);
-            return host.msgBox ? host.msgBox(text, buttons === undefined ? 0 : int(buttons), title === undefined ? '' : str(title)) : 1;
+            const shown = prompt === undefined ? '' : str(prompt === NULL ? '' : prompt);
+            return host.msgBox ? host.msgBox(shown, buttons === undefined ? 0 : whole(buttons), title === undefined ? '' : str(title)) : 1;
         },
         InputBox: (prompt, title, def) => {
-            const r = host.inputBox ? host.inputBox(str(prompt === undefined ? '' : prompt), title === undefined ? '' : str(title), def === undefined ? '' : str(def)) : null;
+            const r = host.inputBox ? host.inputBox(text(prompt), text(title), text(def)) : null;
             return r === null || r === undefined ? '' : String(r);
         },
         // strings
-        Len: (s) => (s === NULL ? NULL : s === undefined ? 0 : str(s).length),
-        Left: (s, k) => { if (s === NULL) return NULL; const c = int(k); if (c < 0) raise(5); return str(s).slice(0, c); },
-        Right: (s, k) => { if (s === NULL) return NULL; const c = int(k); if (c < 0) raise(5); const t = str(s); return c === 0 ? '' : t.slice(Math.max(0, t.length - c)); },
-        Mid: (s, start, k) => {
-            if (s === NULL) return NULL;
-            const i = int(start);
-            if (i < 1) raise(5);
-            const t = str(s);
-            if (k === undefined) return t.slice(i - 1);
-            const c = int(k);
+        Len: (s) => (s === NULL ? NULL : LONG(text(s).length)),
+        LenB: (s) => (s === NULL ? NULL : LONG(text(s).length * 2)),
+        Left: (s, k) => {
+            const c = whole(k);
             if (c < 0) raise(5);
-            return t.substr(i - 1, c);
+            return s === NULL ? NULL : text(s).slice(0, c);
+        },
+        Right: (s, k) => {
+            const c = whole(k);
+            if (c < 0) raise(5);
+            if (s === NULL) return NULL;
+            const t = text(s);
+            return c === 0 ? '' : t.slice(Math.max(0, t.length - c));
+        },
+        Mid: (s, start, k) => {
+            const i = whole(start);
+            if (i < 1) raise(5);
+            let c;
+            if (k !== undefined) {
+                c = whole(k);
+                if (c < 0) raise(5);
+            }
+            if (s === NULL) return NULL;
+            const t = text(s);
+            return c === undefined ? t.slice(i - 1) : t.substr(i - 1, c);
         },
         InStr: (...a) => {
+            if (a.length < 2 || a.length > 4) raise(450);
             let start = 1;
-            if (a.length >= 3 || (a.length === 3 && typeof a[0] === 'number')) { start = int(a.shift()); if (start < 1) raise(5); }
+            if (a.length >= 3) {
+                start = whole(a.shift());
+                if (start < 1) raise(5);
+            }
             const [s1, s2, mode] = a;
+            const folded = textCompare(mode);
             if (s1 === NULL || s2 === NULL) return NULL;
-            let x = str(s1);
-            let y = str(s2);
-            if (textCompare(mode)) { x = x.toLowerCase(); y = y.toLowerCase(); }
-            if (start > x.length && y !== '') return 0;
-            if (y === '') return start > x.length + 1 ? 0 : start;
-            return x.indexOf(y, start - 1) + 1;
+            let x = text(s1);
+            let y = text(s2);
+            if (folded) { x = x.toLowerCase(); y = y.toLowerCase(); }
+            if (x === '') return LONG(0);
+            if (y === '') return LONG(start);
+            if (start > x.length) return LONG(0);
+            return LONG(x.indexOf(y, start - 1) + 1);
         },
         InStrRev: (s1, s2, start, mode) => {
+            const from0 = start === undefined ? -1 : whole(start);
+            if (from0 === 0 || from0 < -1) raise(5);
+            const folded = textCompare(mode);
             if (s1 === NULL || s2 === NULL) return NULL;
-            let x = str(s1);
-            let y = str(s2);
-            if (textCompare(mode)) { x = x.toLowerCase(); y = y.toLowerCase(); }
-            const from = start === undefined || int(start) === -1 ? x.length : int(start);
-            if (from < 1 && from !== -1) raise(5);
-            if (y === '') return from;
-            if (from > x.length) return 0;
-            return x.lastIndexOf(y, from - y.length) + 1;
+            let x = text(s1);
+            let y = text(s2);
+            if (folded) { x = x.toLowerCase(); y = y.toLowerCase(); }
+            const from = from0 === -1 ? x.length : from0;
+            if (y === '') return LONG(from);
+            if (from > x.length) return LONG(0);
+            if (from < y.length) return LONG(0);
+            return LONG(x.lastIndexOf(y, from - y.length) + 1);
         },
-        // One pass: text that a replacement brings in is not searched again.
+        // One pass from the start: text that a replacement brings in is not searched again.
         Replace: (s, find, repl, start, count, mode) => {
-            if (s === NULL) return NULL;
-            let t = str(s);
-            const from = start === undefined ? 1 : int(start);
+            if (s === NULL || find === NULL || repl === NULL) raise(94);
+            const from = start === undefined ? 1 : whole(start);
             if (from < 1) raise(5);
-            t = t.slice(from - 1);
-            const f = str(find);
-            if (f === '') return t;
-            const limit = count === undefined ? -1 : int(count);
-            if (limit === 0) return t;
-            const r = str(repl === undefined ? '' : repl);
-            const re = new RegExp(escapeRegExp(f), textCompare(mode) ? 'gi' : 'g');
+            const limit = count === undefined ? -1 : whole(count);
+            if (limit < -1) raise(5);
+            const folded = textCompare(mode);
+            const t = text(s).slice(from - 1);
+            const f = text(find);
+            if (f === '' || limit === 0) return t;
+            const r = text(repl);
+            const re = new RegExp(escapeRegExp(f), folded ? 'gi' : 'g');
             let done = 0;
             return t.replace(re, (m) => (limit < 0 || done++ < limit ? r : m));
         },
         Split: (s, delimiter, count, mode) => {
-            const t = s === undefined ? '' : str(s);
-            if (t === '') return [];
+            if (s === NULL || delimiter === NULL) raise(94);
+            const limit = count === undefined ? -1 : whole(count);
+            if (limit < -1) raise(5);
+            const folded = textCompare(mode);
+            const t = text(s);
+            if (t === '' || limit === 0) return [];
             const d = delimiter === undefined ? ' ' : str(delimiter);
-            const limit = count === undefined ? -1 : int(count);
             if (d === '') return [t];
-            const parts = textCompare(mode) ? t.split(new RegExp(escapeRegExp(d), 'i')) : t.split(d);
-            if (limit > 0 && parts.length > limit) return [...parts.slice(0, limit - 1), parts.slice(limit - 1).join(d)];
+            const parts = folded ? t.split(new RegExp(escapeRegExp(d), 'i')) : t.split(d);
+            if (limit > 0 && parts.length > limit) {
+                // The last part keeps the rest as it was, delimiters and all.
+                let at = 0;
+                for (let i = 0; i < limit - 1; i++) at += parts[i].length + d.length;
+                return [...parts.slice(0, limit - 1), t.slice(at)];
+            }
             return parts;
         },
         Join: (a, delimiter) => {
-            if (!Array.isArray(a)) raise(13);
-            return a.map((v) => (v === undefined ? '' : str(v))).join(delimiter === undefined ? ' ' : str(delimiter));
+            const list = arrayArgument(a);
+            if ($.dimsOf(list).length !== 1) raise(5);
+            return list.map((v) => (v === NULL ? '' : text(v))).join(delimiter === undefined ? ' ' : str(delimiter));
         },
-        UCase: (s) => (s === NULL ? NULL : str(s).toUpperCase()),
-        LCase: (s) => (s === NULL ? NULL : str(s).toLowerCase()),
-        Trim: (s) => (s === NULL ? NULL : str(s).replace(/^ +| +$/g, '')),
-        LTrim: (s) => (s === NULL ? NULL : str(s).replace(/^ +/, '')),
-        RTrim: (s) => (s === NULL ? NULL : str(s).replace(/ +$/, '')),
-        Space: (k) => { const c = int(k); if (c < 0) raise(5); return ' '.repeat(c); },
+        UCase: (s) => nullOr(s, (v) => text(v).toUpperCase()),
+        LCase: (s) => nullOr(s, (v) => text(v).toLowerCase()),
+        Trim: (s) => nullOr(s, (v) => text(v).replace(/^ +| +$/g, '')),
+        LTrim: (s) => nullOr(s, (v) => text(v).replace(/^ +/, '')),
+        RTrim: (s) => nullOr(s, (v) => text(v).replace(/ +$/, '')),
+        Space: (k) => { const c = whole(k); if (c < 0) raise(5); return ' '.repeat(c); },
         String: (k, ch) => {
-            const c = int(k);
+            const c = whole(k);
             if (c < 0) raise(5);
-            const x = typeof ch === 'number' ? String.fromCharCode(ch % 256) : str(ch).charAt(0);
+            if (ch === NULL) return NULL;
+            let x;
+            if (typeof ch === 'string') x = ch.charAt(0);
+            else if (ch === undefined) raise(450);
+            else x = ansiChar(((long(ch) % 256) + 256) % 256);
             if (x === '') raise(5);
             return x.repeat(c);
         },
-        StrReverse: (s) => Array.from(str(s)).reverse().join(''),
+        StrReverse: (s) => { if (s === NULL) raise(94); return Array.from(text(s)).reverse().join(''); },
         StrComp: (a, c, mode) => {
+            const folded = textCompare(mode);
             if (a === NULL || c === NULL) return NULL;
-            let x = str(a);
-            let y = str(c);
-            if (textCompare(mode)) { x = x.toLowerCase(); y = y.toLowerCase(); }
+            let x = text(a);
+            let y = text(c);
+            if (folded) { x = x.toLowerCase(); y = y.toLowerCase(); }
             return x < y ? -1 : x > y ? 1 : 0;
         },
-        Chr: (k) => { const c = int(k); if (c < 0 || c > 65535) raise(5); return String.fromCharCode(c); },
-        ChrW: (k) => String.fromCharCode(int(k) & 0xffff),
-        Asc: (s) => { const t = str(s); if (t === '') raise(5); return t.charCodeAt(0); },
-        AscW: (s) => { const t = str(s); if (t === '') raise(5); return t.charCodeAt(0); },
-        Escape: (s) => escape(str(s)),
-        Unescape: (s) => unescape(str(s)),
+        Chr: (k) => {
+            const c = long(k);
+            if (c < -32768 || c > 65535) raise(5);
+            return ansiChar(c);
+        },
+        ChrB: (k) => { const c = long(k); if (c < 0 || c > 255) raise(5); return String.fromCharCode(c); },
+        ChrW: (k) => {
+            const c = long(k);
+            if (c < -32768 || c > 65535) raise(5);
+            return String.fromCharCode(c & 0xffff);
+        },
+        Asc: (s) => { if (s === NULL) raise(94); const t = text(s); if (t === '') raise(5); return ansiCode(t.charAt(0)); },
+        AscB: (s) => { if (s === NULL) raise(94); const t = text(s); if (t === '') raise(5); return t.charCodeAt(0) & 0xff; },
+        AscW: (s) => {
+            if (s === NULL) raise(94);
+            const t = text(s);
+            if (t === '') raise(5);
+            const c = t.charCodeAt(0);
+            return c > 0x7fff ? c - 0x10000 : c;
+        },
+        Escape: (s) => nullOr(s, (v) => escape(text(v))),
+        Unescape: (s) => nullOr(s, (v) => unescape(text(v))),
         // conversions
-        CStr: (v) => str(v),
-        CInt: (v) => checkRange(bankers(n(v)), -32768, 32767),
-        CLng: (v) => checkRange(bankers(n(v)), -2147483648, 2147483647),
-        CByte: (v) => checkRange(bankers(n(v)), 0, 255),
-        CDbl: (v) => n(v),
-        CSng: (v) => Math.fround(n(v)),
-        CCur: (v) => Math.round(n(v) * 10000) / 10000,
-        CBool: (v) => $.b(v),
-        CDate: (v) => toDate(v),
-        Int: (v) => (v === NULL ? NULL : Math.floor(n(v))),
-        Fix: (v) => (v === NULL ? NULL : Math.trunc(n(v))),
-        Abs: (v) => (v === NULL ? NULL : Math.abs(n(v))),
-        Sgn: (v) => Math.sign(n(v)),
-        Sqr: (v) => { const x = n(v); if (x < 0) raise(5); return Math.sqrt(x); },
-        Exp: (v) => Math.exp(n(v)),
-        Log: (v) => { const x = n(v); if (x <= 0) raise(5); return Math.log(x); },
-        Sin: (v) => Math.sin(n(v)), Cos: (v) => Math.cos(n(v)), Tan: (v) => Math.tan(n(v)), Atn: (v) => Math.atan(n(v)),
-        Rnd: (v) => {
-            if (v !== undefined && n(v) === 0) return lastRandom;
-            lastRandom = Math.random();
-            return lastRandom;
-        },
-        Randomize: () => { lastRandom = Math.random(); },
+        CStr: (v) => { if (v === NULL) raise(94); return str(v); },
+        CInt: (v) => convert(v, T.INTEGER),
+        CLng: (v) => convert(v, T.LONG),
+        CByte: (v) => convert(v, T.BYTE),
+        CDbl: (v) => convert(v, T.DOUBLE),
+        CSng: (v) => convert(v, T.SINGLE),
+        CCur: (v) => convert(v, T.CURRENCY),
+        CBool: (v) => { if (v === NULL) raise(94); return $.toBoolean(v); },
+        CDate: (v) => { if (v === NULL) raise(94); return $.toDate(v); },
+        // numbers
+        Int: (v) => (v === NULL ? NULL : sameKind(v, Math.floor(n(v)))),
+        Fix: (v) => (v === NULL ? NULL : sameKind(v, Math.trunc(n(v)))),
+        Abs: (v) => (v === NULL ? NULL : sameKind(v, Math.abs(n(v)))),
+        Sgn: (v) => { if (v === NULL) raise(94); return Math.sign(n(v)); },
+        Sqr: (v) => { const x = n(v); if (x < 0) raise(5); return DOUBLE(Math.sqrt(x)); },
+        Exp: (v) => DOUBLE(Math.exp(n(v))),
+        Log: (v) => { const x = n(v); if (x <= 0) raise(5); return DOUBLE(Math.log(x)); },
+        Sin: (v) => DOUBLE(Math.sin(n(v))),
+        Cos: (v) => DOUBLE(Math.cos(n(v))),
+        Tan: (v) => DOUBLE(Math.tan(n(v))),
+        Atn: (v) => DOUBLE(Math.atan(n(v))),
+        Rnd: (v) => rnd(v),
+        Randomize: (v) => randomize(v),
         Round: (v, digits) => {
-            const d = digits === undefined ? 0 : int(digits);
-            const f = Math.pow(10, d);
-            return bankers(Number((n(v) * f).toPrecision(15))) / f;
-        },
-        Hex: (v) => {
+            const d = digits === undefined ? 0 : whole(digits);
+            if (d < 0) raise(5);
             if (v === NULL) return NULL;
-            let x = bankers(n(v));
-            if (x < 0) x = x >= -32768 ? x + 0x10000 : x + 0x100000000;
-            return x.toString(16).toUpperCase();
+            const x = n(v);
+            const f = Math.pow(10, d);
+            const r = bankers(Number((x * f).toPrecision(15))) / f;
+            return sameKind(v, r);
         },
-        Oct: (v) => { let x = bankers(n(v)); if (x < 0) x += 0x100000000; return x.toString(8); },
-        FormatNumber: (v, digits) => {
-            const d = digits === undefined || int(digits) === -1 ? 2 : int(digits);
-            return n(v).toLocaleString('ja-JP', { minimumFractionDigits: d, maximumFractionDigits: d });
-        },
-        FormatDateTime: (v, format) => {
-            const d = toDate(v);
-            const f = format === undefined ? 0 : int(format);
-            const pad = (x) => String(x).padStart(2, '0');
-            if (f === 1) return d.getFullYear() + '年' + (d.getMonth() + 1) + '月' + d.getDate() + '日';
-            if (f === 2) return d.getFullYear() + '/' + pad(d.getMonth() + 1) + '/' + pad(d.getDate());
-            if (f === 3) return d.getHours() + ':' + pad(d.getMinutes()) + ':' + pad(d.getSeconds());
-            if (f === 4) return pad(d.getHours()) + ':' + pad(d.getMinutes());
-            return $.formatDate(d);
-        },
-        // dates and time
-        Now: () => new Date(),
-        Date: () => { const d = new Date(); return new Date(d.getFullYear(), d.getMonth(), d.getDate()); },
-        Time: () => { const d = new Date(); return new Date(1899, 11, 30, d.getHours(), d.getMinutes(), d.getSeconds()); },
-        Timer: () => { const d = new Date(); return d.getHours() * 3600 + d.getMinutes() * 60 + d.getSeconds() + d.getMilliseconds() / 1000; },
-        Hour: (v) => toDate(v).getHours(),
-        Minute: (v) => toDate(v).getMinutes(),
-        Second: (v) => toDate(v).getSeconds(),
-        Day: (v) => toDate(v).getDate(),
-        Month: (v) => toDate(v).getMonth() + 1,
-        Year: (v) => toDate(v).getFullYear(),
-        Weekday: (v, first) => {
-            const f = first === undefined || int(first) === 0 ? 1 : int(first);
-            return ((toDate(v).getDay() + 1 - f + 7) % 7) + 1;
-        },
-        MonthName: (m) => int(m) + '月',
-        WeekdayName: (w) => '日月火水木金土'.charAt((int(w) - 1) % 7) + '曜日',
-        DateSerial: (y, m, d) => new Date(int(y), int(m) - 1, int(d)),
-        TimeSerial: (h, m, s) => new Date(1899, 11, 30, int(h), int(m), int(s)),
-        DateValue: (v) => { const d = toDate(v); return new Date(d.getFullYear(), d.getMonth(), d.getDate()); },
-        TimeValue: (v) => { const d = toDate(v); return new Date(1899, 11, 30, d.getHours(), d.getMinutes(), d.getSeconds()); },
-        DateAdd: (iv, k, v) => {
-            const d = new Date(toDate(v).getTime());
-            const c = int(k);
-            switch (interval(iv)) {
-            case 'y': d.setFullYear(d.getFullYear() + c); break;
-            case 'q': d.setMonth(d.getMonth() + 3 * c); break;
-            case 'm': {
-                const day = d.getDate();
-                d.setDate(1);
-                d.setMonth(d.getMonth() + c);
-                const last = new Date(d.getFullYear(), d.getMonth() + 1, 0).getDate();
-                d.setDate(Math.min(day, last));
-                break;
-            }
-            case 'd': d.setDate(d.getDate() + c); break;
-            case 'ww': d.setDate(d.getDate() + 7 * c); break;
-            case 'h': d.setHours(d.getHours() + c); break;
-            case 'n': d.setMinutes(d.getMinutes() + c); break;
-            default: d.setSeconds(d.getSeconds() + c); break;
-            }
-            return d;
-        },
-        DateDiff: (iv, a, c) => {
-            const x = toDate(a);
-            const y = toDate(c);
-            const days = (d) => Math.floor($.dateToNumber(d));
-            switch (interval(iv)) {
-            case 'y': return y.getFullYear() - x.getFullYear();
-            case 'q': return (y.getFullYear() * 4 + Math.floor(y.getMonth() / 3)) - (x.getFullYear() * 4 + Math.floor(x.getMonth() / 3));
-            case 'm': return (y.getFullYear() * 12 + y.getMonth()) - (x.getFullYear() * 12 + x.getMonth());
-            case 'd': return days(y) - days(x);
-            case 'ww': return Math.floor((days(y) - y.getDay()) / 7) - Math.floor((days(x) - x.getDay()) / 7);
-            case 'h': return Math.floor($.dateToNumber(y) * 24 + 1e-9) - Math.floor($.dateToNumber(x) * 24 + 1e-9);
-            case 'n': return Math.floor($.dateToNumber(y) * 1440 + 1e-9) - Math.floor($.dateToNumber(x) * 1440 + 1e-9);
-            default: return Math.round(($.dateToNumber(y) - $.dateToNumber(x)) * 86400);
-            }
+        Hex: (v) => radix(v, 16),
+        Oct: (v) => radix(v, 8),
+        RGB: (r, g, b) => {
+            const part = (v) => {
+                const x = whole(v);
+                if (x < 0) raise(5);
+                return Math.min(255, x);
+            };
+            return LONG(part(r) + part(g) * 256 + part(b) * 65536);
         },
         // tests
         IsNumeric: (v) => {
-            if (typeof v === 'number' || typeof v === 'boolean' || v === undefined) return true;
-            if (typeof v === 'string') return isNumericText(v);
-            return isDate(v) ? false : false;
+            switch (kindOf(v)) {
+            case T.EMPTY: case T.INTEGER: case T.LONG: case T.SINGLE: case T.DOUBLE: case T.CURRENCY: case T.BYTE: case T.BOOLEAN: return true;
+            case T.STRING: return !Number.isNaN($.parseNumber(v));
+            default: return false;
+            }
         },
         IsEmpty: (v) => v === undefined,
         IsNull: (v) => v === NULL,
-        IsObject: (v) => v === null || (typeof v === 'object' && v !== NULL && !isDate(v) && !Array.isArray(v)) || typeof v === 'function',
+        IsObject: (v) => $.isReference(v),
         IsArray: (v) => Array.isArray(v),
-        IsDate: (v) => isDate(v) || (typeof v === 'string' && $.parseDate(v) !== null),
         TypeName: (v) => typeName(v),
-        VarType: (v) => (Array.isArray(v) ? 8204 : (VAR_TYPES[typeName(v)] !== undefined ? VAR_TYPES[typeName(v)] : 9)),
+        VarType: (v) => varType(v),
         // arrays
-        UBound: (a, dim) => {
-            if (!Array.isArray(a)) raise(13);
-            let x = a;
-            for (let i = 1; i < (dim === undefined ? 1 : int(dim)); i++) { x = x[0]; if (!Array.isArray(x)) raise(9); }
-            return x.length - 1;
-        },
-        LBound: (a) => { if (!Array.isArray(a)) raise(13); return 0; },
+        UBound: (a, d) => LONG(dimension(a, d) - 1),
+        LBound: (a, d) => { dimension(a, d); return LONG(0); },
         Array: (...items) => items,
         Filter: (a, match, include, mode) => {
-            const m = textCompare(mode) ? str(match).toLowerCase() : str(match);
+            const list = arrayArgument(a);
+            if (match === NULL) raise(94);
+            const folded = textCompare(mode);
+            const m = folded ? text(match).toLowerCase() : text(match);
             const keep = include === undefined ? true : $.b(include);
-            return a.filter((v) => ((textCompare(mode) ? str(v).toLowerCase() : str(v)).includes(m)) === keep);
+            return list.filter((v) => ((folded ? text(v).toLowerCase() : text(v)).includes(m)) === keep);
         },
-        RGB: (r, g, b) => (int(r) & 255) + (int(g) & 255) * 256 + (int(b) & 255) * 65536,
+        // the script and its host
         GetRef: (name) => {
             const f = VB.globals[str(name).toLowerCase()];
-            if (typeof f !== 'function') raise(5);
+            if (typeof f !== 'function' || !f.$vb) raise(5);
             return f;
         },
         CreateObject: (progId) => {
+            const id = str(progId);
+            const own = $.objects && $.objects.get(id.toLowerCase());
+            if (own) return own();
             if (host.createObject) {
-                const o = host.createObject(str(progId));
+                const o = host.createObject(id);
                 if (o) return o;
             }
             raise(429);
             return null;
         },
+        GetObject: () => raise(429),
+        ScriptEngine: () => 'VBScript',
+        ScriptEngineMajorVersion: () => 5,
+        ScriptEngineMinorVersion: () => 8,
+        ScriptEngineBuildVersion: () => 16384,
+        GetLocale: () => LONG(1041),
+        SetLocale: () => LONG(1041),
+        Eval: (s) => {
+            const js = VB.compileExpression(str(s), VB.known);
+            // eslint-disable-next-line no-new-func
+            return new Function('$', 'G', 'return ' + js)($, VB.globals);
+        },
+        Execute: (s) => { VB.execute(str(s)); },
+        ExecuteGlobal: (s) => { VB.execute(str(s)); },
         newRegExp: () => {
             const re = {
-                Pattern: '', IgnoreCase: false, Global: false,
-                compiled() { return new RegExp(str(re.Pattern), (re.IgnoreCase ? 'i' : '') + (re.Global ? 'g' : '')); },
-                Test(s) { return re.compiled().test(str(s)); },
-                Replace(s, r) { return str(s).replace(re.compiled(), str(r)); },
+                vbTypeName: 'IRegExp2',
+                Pattern: '', IgnoreCase: false, Global: false, MultiLine: false,
+                compiled() {
+                    try {
+                        return new RegExp(str(re.Pattern), (re.IgnoreCase ? 'i' : '') + (re.Global ? 'g' : '') + (re.MultiLine ? 'm' : ''));
+                    } catch (e) {
+                        raise(5017);
+                        return null;
+                    }
+                },
+                Test(s) { return re.compiled().test(text(s)); },
+                Replace(s, r) { return text(s).replace(re.compiled(), text(r)); },
                 Execute(s) {
                     const out = [];
-                    const rx = new RegExp(re.compiled().source, re.compiled().flags.includes('g') ? re.compiled().flags : re.compiled().flags + 'g');
+                    const c = re.compiled();
+                    const rx = new RegExp(c.source, c.flags.includes('g') ? c.flags : c.flags + 'g');
+                    const t = text(s);
                     let m;
-                    while ((m = rx.exec(str(s))) !== null) {
-                        out.push({ Value: m[0], FirstIndex: m.index, Length: m[0].length, vbDefault: m[0] });
+                    while ((m = rx.exec(t)) !== null) {
+                        const groups = m.slice(1).map((g) => (g === undefined ? undefined : g));
+                        out.push({
+                            vbTypeName: 'IMatch2', Value: m[0], FirstIndex: LONG(m.index), Length: LONG(m[0].length), vbDefault: m[0],
+                            SubMatches: new ItemCollection(groups, 'ISubMatches'),
+                        });
                         if (!re.Global) break;
                         if (m[0] === '') rx.lastIndex++;
                     }
-                    out.Count = out.length;
-                    return out;
+                    return new ItemCollection(out, 'IMatchCollection2');
                 },
             };
             return re;
@@ -387,5 +505,14 @@
     for (const [k, f] of Object.entries(fns)) B[k.toLowerCase()] = f;
     // Err is an object, not a function: a bare "Err" is the object itself.
     B.err = $.err;
-    void textOf;
+    B.randomize = randomize;
+    $.typeName = typeName;
+
+    // Execute and ExecuteGlobal: statements at the script's global level, errors to the caller.
+    VB.execute = (source) => {
+        const compiled = VB.compile(source, VB.known);
+        VB.known = { globals: compiled.globals, procs: compiled.procs };
+        // eslint-disable-next-line no-new-func
+        new Function('$', 'G', compiled.source)($, VB.globals)();
+    };
 })(typeof window !== 'undefined' ? window : globalThis);

@@ -1,0 +1,416 @@
+#include "support/DialogFields.h"
+#include "support/TestSupport.h"
+
+#include "commands/MenuBar.h"
+#include "documents/ModernExport.h"
+#include "effects/FilteredTextMarkup.h"
+#include "effects/Form10.h"
+#include "effects/Form21.h"
+#include "effects/Form22.h"
+#include "effects/Form24.h"
+#include "effects/Form6.h"
+#include "effects/Form7.h"
+#include "elements/Form9.h"
+#include "platform/DhtmlEdit.h"
+#include "platform/PageEncoding.h"
+#include "shell/Form1.h"
+#include "shell/Module1.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+using namespace TestSupport;
+using namespace DialogFields;
+
+#define QVERIFY_ALIVE(...)                                                                                            \
+    do {                                                                                                               \
+        const QString missed = inChromium(__VA_ARGS__);                                                                \
+        QVERIFY2(missed.isEmpty(), qPrintable(missed));                                                                \
+    } while (false)
+
+// Every effect of the effects list and both element dialogs with scripts, made
+// by the program, exported through its menu item and opened in Debian's
+// Chromium: each must come alive there as it does in run mode. The checks of
+// what a person sees in the browser are tests/browser/exported-effects.mjs.
+class TestExportedEffects : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QString browserChecks() { return QStringLiteral(TOVALEAF_BROWSER_CHECKS); }
+
+    static void load(Form1 &form, const ProgramFolderFixture &folder, const QByteArray &page)
+    {
+        writeBytes(folder.file(QStringLiteral("page.htm")), page);
+        QVERIFY(form.surface()->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+    }
+    // A fresh page with the caret after "ab", as a user leaves it before choosing an effect.
+    static void startPage(Form1 &form, const ProgramFolderFixture &folder)
+    {
+        if (form.surface()->BrowseMode())
+            form.Command4_Click();
+        load(form, folder, "<html><body><p>ab</p></body></html>");
+        selectText(form.surface(), QStringLiteral("ab"), 2);
+    }
+    static void showForm(Form1 &form)
+    {
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+    }
+    static QString templateText(const ProgramFolderFixture &folder, const QString &name)
+    {
+        return PageEncoding::decode(readBytes(folder.file(name)), PageEncoding::Cp932);
+    }
+    static void writePicture(const QString &path, const QColor &colour, int width = 120, int height = 80)
+    {
+        QImage picture(width, height, QImage::Format_RGB32);
+        picture.fill(colour);
+        QVERIFY(picture.save(path, "PNG"));
+    }
+
+    // The page on the surface, exported through ■ファイル into a folder of its own.
+    QString exportPage(Form1 &form, ScriptedDialogs &pickers, ScriptedMessageBoxes &boxes)
+    {
+        const QString folder = m_exports.filePath(QStringLiteral("export%1").arg(++m_exported));
+        pickers.folders.enqueue(folder);
+        const qsizetype told = boxes.shown.size();
+        form.menus().item(QStringLiteral("kakidasi"))->trigger();
+        const QString page = folder + QStringLiteral("/index.htm");
+        if (boxes.shown.size() != told + 1 || !boxes.shown.last().text.startsWith(QStringLiteral("今のブラウザで動くように書き出しました。")))
+            return QStringLiteral("not exported: ") + (boxes.shown.size() > told ? boxes.shown.last().text : QStringLiteral("nothing said"));
+        if (!ModernExport::loadsRuntime(readBytes(page)) || readBytes(folder + QStringLiteral("/tovaleaf-runtime.js")) != ModernExport::runtime())
+            return QStringLiteral("no runtime for ") + page;
+        return page;
+    }
+    // The named check of what a person sees, run over page in headless Chromium: what it missed, or nothing.
+    static QString inChromium(const QString &check, const QString &page, const QString &argument = QString())
+    {
+        if (!QFileInfo::exists(page))
+            return check + QStringLiteral(": ") + page;
+        QProcess node;
+        node.setProcessChannelMode(QProcess::MergedChannels);
+        node.setWorkingDirectory(browserChecks());
+        QStringList arguments{browserChecks() + QStringLiteral("/check.mjs"), QStringLiteral("chromium"), check, page};
+        if (!argument.isNull())
+            arguments << argument;
+        node.start(QStringLiteral(TOVALEAF_NODE), arguments);
+        if (!node.waitForFinished(180000))
+            return check + QStringLiteral(": Chromium did not finish");
+        const QString said = QString::fromUtf8(node.readAll());
+        if (node.exitStatus() != QProcess::NormalExit || node.exitCode() != 0)
+            return check + QStringLiteral(" in Chromium:\n") + said;
+        return QString();
+    }
+
+    QTemporaryDir m_exports;
+    int m_exported = 0;
+
+private slots:
+    // Both are installed by the test command (scripts/setup.sh, tests/browser/install.sh): missing is a failure.
+    void initTestCase()
+    {
+        QVERIFY2(QFileInfo::exists(QStringLiteral("/usr/bin/chromium")), "Debian's chromium is not installed: bash scripts/setup.sh");
+        QVERIFY2(QFileInfo::exists(browserChecks() + QStringLiteral("/node_modules/playwright-core/package.json")),
+                 "the browser packages are not installed: bash tests/browser/install.sh");
+        QVERIFY(m_exports.isValid());
+        // For a look at what was exported after a failure.
+        if (qEnvironmentVariableIsSet("TOVALEAF_KEEP_EXPORTS")) {
+            m_exports.setAutoRemove(false);
+            qInfo().noquote() << "exported pages kept in" << m_exports.path();
+        }
+    }
+
+    void transitionsAndTheRedirectFilter()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        ScriptedDialogs pickers;
+        Form1 form;
+        showForm(form);
+        Module1 &shared = Module1::shared();
+        writePicture(folder.file(QStringLiteral("red.png")), Qt::red);
+        writePicture(folder.file(QStringLiteral("b.png")), Qt::blue);
+        writePicture(folder.file(QStringLiteral("small.png")), Qt::red, 100, 60);
+
+        startPage(form, folder);
+        shared.EffectKind = Effect::RevealText;
+        shared.SnippetHtml = Form6::markup(3, QStringLiteral("center"), QStringLiteral("LIME"));
+        form.goscript();
+        QVERIFY_ALIVE(QStringLiteral("revealText"), exportPage(form, pickers, boxes));
+
+        startPage(form, folder);
+        shared.EffectKind = Effect::RevealImage;
+        shared.SnippetHtml = Form7::markup(folder.file(QStringLiteral("red.png")), QStringLiteral("赤"), QStringLiteral("6"));
+        form.goscript();
+        QVERIFY_ALIVE(QStringLiteral("revealImage"), exportPage(form, pickers, boxes));
+
+        startPage(form, folder);
+        shared.EffectKind = Effect::BlendFilter;
+        shared.BlendImage1 = folder.file(QStringLiteral("red.png"));
+        shared.BlendImage2 = folder.file(QStringLiteral("b.png"));
+        shared.EffectElementId = QStringLiteral("image42");
+        shared.SnippetHtml = Form21::markup(QStringLiteral("image42"), shared.BlendImage1);
+        form.goscript();
+        QVERIFY_ALIVE(QStringLiteral("blend"), exportPage(form, pickers, boxes));
+
+        startPage(form, folder);
+        shared.EffectKind = Effect::RedirectFilter;
+        shared.SnippetHtml = Form22::markup(QStringLiteral("回る"), folder.file(QStringLiteral("small.png")));
+        form.goscript();
+        QVERIFY_ALIVE(QStringLiteral("redirect"), exportPage(form, pickers, boxes));
+    }
+
+    void filteredText()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        ScriptedDialogs pickers;
+        Form1 form;
+        showForm(form);
+        Module1 &shared = Module1::shared();
+        const struct {
+            qint16 code;
+            QString filter;
+            const char *check;
+        } cases[] = {
+            {Effect::ShadowText, FilteredTextMarkup::shadow(QStringLiteral("red"), QStringLiteral("10")), "shadow"},
+            {Effect::WaveText, FilteredTextMarkup::wave(QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("20")), "wave"},
+            {Effect::BurningText, FilteredTextMarkup::glow(QStringLiteral("5"), QStringLiteral("RED")), "glow"},
+            {Effect::VanishingText, FilteredTextMarkup::alpha(QStringLiteral("90"), 2), "alpha"},
+        };
+        int number = 10;
+        for (const auto &c : cases) {
+            startPage(form, folder);
+            shared.EffectKind = c.code;
+            shared.EffectElementId = QStringLiteral("MIVO%1").arg(number);
+            shared.SnippetHtml = FilteredTextMarkup::build(QString::number(number), c.filter);
+            form.goscript();
+            QVERIFY2(form.surface()->BrowseMode(), qPrintable(c.filter));
+            QVERIFY_ALIVE(QLatin1String(c.check), exportPage(form, pickers, boxes), shared.EffectElementId.toString());
+            ++number;
+        }
+    }
+
+    void clockAndTypewriter()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        ScriptedDialogs pickers;
+        Form1 form;
+        showForm(form);
+        Module1 &shared = Module1::shared();
+
+        startPage(form, folder);
+        shared.EffectKind = Effect::Clock;
+        shared.SnippetHtml.clear();
+        form.goscript();
+        m_clockPage = exportPage(form, pickers, boxes);
+        QVERIFY_ALIVE(QStringLiteral("clock"), m_clockPage);
+
+        const QString words = QStringLiteral("タイプ\"ライタ\"風の文字");
+        startPage(form, folder);
+        shared.EffectKind = Effect::Typewriter;
+        shared.TypewriterText = words;
+        shared.SnippetHtml.clear();
+        form.goscript();
+        QVERIFY_ALIVE(QStringLiteral("typewriter"), exportPage(form, pickers, boxes), words);
+    }
+
+    // A smoke check in another engine, where Debian's firefox-esr is installed.
+    void clockTicksInFirefox()
+    {
+        if (m_clockPage.isEmpty())
+            QSKIP("the clock page was not exported (see clockAndTypewriter)");
+        QProcess node;
+        node.setProcessChannelMode(QProcess::MergedChannels);
+        node.setWorkingDirectory(browserChecks());
+        node.start(QStringLiteral(TOVALEAF_NODE), {QStringLiteral("--experimental-websocket"), QStringLiteral("--no-warnings"),
+                                                   browserChecks() + QStringLiteral("/check.mjs"), QStringLiteral("firefox"),
+                                                   QStringLiteral("clock"), m_clockPage});
+        QVERIFY(node.waitForFinished(120000));
+        const QString said = QString::fromUtf8(node.readAll()).trimmed();
+        if (node.exitCode() == 77)
+            QSKIP(qPrintable(said));
+        QVERIFY2(node.exitCode() == 0, qPrintable(said));
+        qInfo().noquote() << said;
+    }
+
+    void colourChangeButtons()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        ScriptedDialogs pickers;
+        Form1 form;
+        showForm(form);
+        Module1 &shared = Module1::shared();
+        writeBytes(folder.file(QStringLiteral("next.htm")), "<html><head><title>next</title></head><body>next page</body></html>");
+
+        startPage(form, folder);
+        shared.EffectKind = Effect::ColorChangeText;
+        shared.ButtonColor1 = QStringLiteral("navy");
+        shared.ButtonColor2 = QStringLiteral("red");
+        shared.ButtonLinks[0] = folder.file(QStringLiteral("next.htm"));
+        shared.ButtonLinks[1] = QString();
+        const auto button = [](int n, const QString &caption) {
+            const QString i = QString::number(n);
+            return QStringLiteral("<Button ID=MIVO%1 onmouseover=\"go_in(%1)\" onmouseout=\"go_out(%1)\" onclick=\"go_link(%1)\" "
+                                  "STYLE=\"font-family:ＭＳ Ｐゴシック;font-size:28pt;Color:navy;\">%2</Button>")
+                .arg(i, caption);
+        };
+        shared.SnippetHtml = button(0, QStringLiteral("次へ")) + button(1, QStringLiteral("戻る"));
+        form.goscript();
+        QVERIFY_ALIVE(QStringLiteral("colourChange"), exportPage(form, pickers, boxes));
+    }
+
+    void dialogBoxesAndFullScreen()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        ScriptedDialogs pickers;
+        Form1 form;
+        showForm(form);
+        Module1 &shared = Module1::shared();
+        writeBytes(folder.file(QStringLiteral("shown.htm")), "<html><head><title>shown page</title></head><body style=\"background:#0f0\">shown</body></html>");
+
+        for (const char *kind : {"modal", "modeless"}) {
+            startPage(form, folder);
+            shared.EffectKind = Effect::DialogBox;
+            shared.DialogBoxFile = folder.file(QStringLiteral("shown.htm"));
+            shared.SnippetHtml = templateText(folder, QLatin1String(kind) + QStringLiteral(".vs")).replace(QStringLiteral("[html_file]"), shared.DialogBoxFile);
+            form.goscript();
+            QVERIFY_ALIVE(QStringLiteral("dialog"), exportPage(form, pickers, boxes), QLatin1String(kind));
+        }
+
+        startPage(form, folder);
+        shared.EffectKind = Effect::FullScreen;
+        shared.SnippetHtml = templateText(folder, QStringLiteral("zenngamenn.mvo")).replace(QStringLiteral("[zenngamenn]"), folder.file(QStringLiteral("shown.htm")));
+        form.goscript();
+        QVERIFY_ALIVE(QStringLiteral("fullScreen"), exportPage(form, pickers, boxes));
+    }
+
+    // The moving picture goes to the browser as its preview: that file, opened in Chromium, moves.
+    void movingPicturePreview()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        ScriptedDialogs pickers;
+        RecordingShellOpen shell;
+        Form1 form;
+        showForm(form);
+        const QString picture = folder.file(QStringLiteral("bird.png"));
+        writePicture(picture, Qt::red, 40, 40);
+        for (const QString &path : {Form24::Circle, Form24::Rectangle}) {
+            startPage(form, folder);
+            Form24 dialog(&form);
+            line(&dialog, "Text1")->setText(picture);
+            choose(combo(&dialog, "Combo1"), path);
+            boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+            click(&dialog, "Command2");
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QCOMPARE(shell.opened.size(), 1);
+            QVERIFY_ALIVE(QStringLiteral("movingPicture"), shell.opened.takeLast());
+        }
+    }
+
+    // ブラウザ起動 hands the browser the page with its runtime: the clock ticks there.
+    void browserPreviewRuns()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        RecordingShellOpen shell;
+        Form1 form;
+        showForm(form);
+        startPage(form, folder);
+        Module1::shared().EffectKind = Effect::Clock;
+        Module1::shared().SnippetHtml.clear();
+        form.goscript();
+        // Back to editing, where the preview is offered.
+        form.Command4_Click();
+        form.menus().item(QStringLiteral("go_ie40"))->trigger();
+        QCOMPARE(shell.opened, QStringList{folder.file(QStringLiteral("MivoTemp.htm"))});
+        QVERIFY_ALIVE(QStringLiteral("clock"), shell.opened.first());
+    }
+
+    // The form-control list's two dialogs whose elements carry a script: the marquee and the button.
+    void elementDialogsWithScripts()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        ScriptedDialogs pickers;
+        Form1 form;
+        showForm(form);
+
+        startPage(form, folder);
+        {
+            Form9 dialog(&form);
+            choose(combo(&dialog, "Combo1"), QStringLiteral("Scroll"));
+            choose(combo(&dialog, "Combo2"), QStringLiteral("Left"));
+            line(&dialog, "Text2")->setText(QStringLiteral("60"));
+            line(&dialog, "Text3")->setText(QStringLiteral("6"));
+            click(&dialog, "Command1");
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        }
+        QVERIFY_ALIVE(QStringLiteral("marquee"), exportPage(form, pickers, boxes));
+
+        startPage(form, folder);
+        {
+            Form10 dialog(&form);
+            choose(combo(&dialog, "Combo1"), QStringLiteral("onclick"));
+            choose(combo(&dialog, "Combo2"), QStringLiteral("ﾒｯｾｰｼﾞ"));
+            click(&dialog, "Command2");
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        }
+        QVERIFY_ALIVE(QStringLiteral("buttonMessage"), exportPage(form, pickers, boxes), QStringLiteral("ようこそ！私のホームページへ。"));
+    }
+
+    // The runtime's own ways outside the program, on a page written for them: message boxes,
+    // questions, errors, a dialog page that takes its arguments and closes itself.
+    void standaloneHost()
+    {
+        QTemporaryDir site;
+        writeBytes(site.filePath(QStringLiteral("host.htm")),
+                   "<html><head><title>host</title><script language=VBScript>\n"
+                   "Sub window_onload()\n"
+                   "  MsgBox \"first\", vbInformation, \"Title One\"\n"
+                   "  MsgBox \"second\"\n"
+                   "  out.innerText = \"after boxes\"\n"
+                   "End Sub\n"
+                   "Sub ask_onclick()\n"
+                   "  answer.innerText = MsgBox(\"Go on?\", vbYesNo + vbQuestion) & \",\" & MsgBox(\"Three?\", vbYesNoCancel) & \",\" & InputBox(\"Name?\", \"\", \"taro\")\n"
+                   "End Sub\n"
+                   "Sub broken_onclick()\n"
+                   "  Dim x\n"
+                   "  x = 1 / 0\n"
+                   "End Sub\n"
+                   "Sub open_onclick()\n"
+                   "  window.showModalDialog \"dialog.htm\", \"hello\", \"dialogWidth:300px;dialogHeight:200px\"\n"
+                   "End Sub\n"
+                   "</script></head><body><div id=out></div><div id=answer></div>\n"
+                   "<button id=ask>ask</button><button id=broken>broken</button><button id=jsbroken onclick=\"nothere()\">js</button>"
+                   "<button id=open>open</button></body></html>");
+        writeBytes(site.filePath(QStringLiteral("dialog.htm")),
+                   "<html><head><title>Dialog Title</title><script language=VBScript>\n"
+                   "Sub window_onload()\n"
+                   "  got.innerText = window.dialogArguments\n"
+                   "End Sub\n"
+                   "Sub done_onclick()\n"
+                   "  window.returnValue = \"bye\"\n"
+                   "  window.close\n"
+                   "End Sub\n"
+                   "</script></head><body><div id=got></div><button id=done>done</button></body></html>");
+        const QString out = m_exports.filePath(QStringLiteral("host"));
+        const ModernExport::Result result = ModernExport::exportFile(site.filePath(QStringLiteral("host.htm")), out);
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QCOMPARE(result.copied, QStringList{QStringLiteral("dialog.htm")});
+        QVERIFY_ALIVE(QStringLiteral("standaloneHost"), out + QStringLiteral("/host.htm"));
+    }
+
+private:
+    QString m_clockPage;
+};
+
+TOVALEAF_TEST_MAIN(TestExportedEffects)
+#include "tst_exportedeffects.moc"
