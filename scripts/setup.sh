@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-webengine-dev qt6-webchannel-dev qt6-translations-l10n
-  libgl-dev libbenchmark-dev
+  libgl-dev libbenchmark-dev libuchardet-dev
   fonts-ipafont-gothic fonts-ipafont-mincho xdg-utils nodejs
   desktop-file-utils appstream
   chromium

@@ -345,7 +345,7 @@ bool DhtmlEdit::LoadDocument(const QString &path)
         return fail(QStringLiteral("ページが大きすぎるため開けません（%1MBまで）: %2").arg(MaxPageBytes / (1024 * 1024)).arg(path));
     if (PageEncoding::looksBinary(bytes))
         return fail(QStringLiteral("テキストのページではないため開けません: %1").arg(path));
-    return show(PageEncoding::decodeDetected(bytes), QFileInfo(path).absoluteFilePath(), false);
+    return show(PageEncoding::readPage(bytes), QFileInfo(path).absoluteFilePath(), false);
 }
 
 bool DhtmlEdit::setDocumentHTML(const QString &html)
