@@ -26,17 +26,6 @@ MenuCommands::MenuCommands(Form1 *form) : m_form(form), m_editing(form->surface(
     connectItem("go_hennsyuu", &MenuCommands::go_hennsyuu_Click);
 }
 
-QStringList MenuCommands::connectedItems()
-{
-    QStringList items;
-    for (const EditingCommands::Row &row : EditingCommands::table())
-        items << QString::fromLatin1(row.item);
-    items << QStringLiteral("mivomake_hyou") << QStringLiteral("mivolinkok") << QStringLiteral("haikei_iro")
-          << QStringLiteral("haikeisettei") << QStringLiteral("deletehaikei") << QStringLiteral("go_browse")
-          << QStringLiteral("go_hennsyuu");
-    return items;
-}
-
 void MenuCommands::connectItem(const char *name, void (MenuCommands::*handler)())
 {
     QObject::connect(m_form->menus().item(QString::fromLatin1(name)), &QAction::triggered, m_form,

@@ -2,8 +2,6 @@
 
 #include "EditingCommands.h"
 
-#include <QStringList>
-
 class Form1;
 
 // Connects the menu bar's items to what they do: the editing commands, the
@@ -15,8 +13,6 @@ public:
     explicit MenuCommands(Form1 *form);
 
     EditingCommands &editing() { return m_editing; }
-    // The items this class connects.
-    static QStringList connectedItems();
 
     void mivomake_hyou_Click();
     void mivolinkok_Click();

@@ -22,7 +22,6 @@ public:
 
     // The dialog an effect code opens, shown modally with the main window as owner.
     void registerDialog(qint16 code, DialogOpener opener);
-    bool hasDialog(qint16 code) const { return m_dialogs.contains(code); }
 
     void Combo2_Click(const QString &chosenText);
     void ShowEffectNotes();

@@ -22,11 +22,6 @@ public:
     void harituke() { Command5_Click(); }
     void Command5_Click();
 
-    // The working copies: the template text being filled (Text5) and the page
-    // text searched for an earlier load handler (Text1).
-    QString templateText() const { return m_Text5; }
-    QString pageCopy() const { return m_Text1; }
-
 private:
     void AddEffectControls();
     void EnterRunMode();

@@ -75,7 +75,6 @@ void Form12::Command1_Click()
     cursor.movePosition(QTextCursor::End);
     m_Text2->setTextCursor(cursor);
     m_Text2->insertPlainText(QStringLiteral("<OPTION>") + item + QStringLiteral("</OPTION>\n"));
-    ++m_count;
     m_Text1->clear();
     m_Text1->setFocus();
     m_Command2->setEnabled(true);
@@ -92,14 +91,12 @@ void Form12::List1_Click(QListWidgetItem *item)
     delete m_List1->takeItem(m_List1->row(item));
     MessageBoxes::say(QStringLiteral("ソースの削除も行ってください。"), QStringLiteral("確認"));
     m_Text2->setFocus();
-    --m_count;
 }
 
 void Form12::Command4_Click()
 {
     m_List1->clear();
     m_Text2->clear();
-    m_count = 0;
     m_Command2->setEnabled(false);
 }
 

@@ -22,7 +22,6 @@ public:
     void Command2_Click(); // OK
     void Command3_Click(); // Cancel
 
-    int itemCount() const { return m_count; }
     // The option source as the user sees it, each line ending in CR LF.
     QString sourceText() const;
 
@@ -35,5 +34,4 @@ private:
     QPushButton *m_Command4;
     QPushButton *m_Command2;
     QPushButton *m_Command3;
-    int m_count = 0;
 };

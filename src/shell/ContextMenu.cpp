@@ -53,22 +53,12 @@ const QStringList &ContextMenu::texts()
     return list;
 }
 
-int ContextMenu::ruleOf(int index)
-{
-    return index >= 0 && index < Size ? Entries[index].command : 0;
-}
-
 QList<int> ContextMenu::states(const std::function<int(int command)> &status, bool browseMode)
 {
     QList<int> out(Size, Selectable);
     out[4] = browseMode ? Disabled : Selectable;
     out[5] = browseMode ? Selectable : Disabled;
-    for (int index : QueryOrder) {
-        try {
-            out[index] = status(Entries[index].command) == 3 ? Selectable : Disabled;
-        } catch (...) {
-            out[index] = Selectable;
-        }
-    }
+    for (int index : QueryOrder)
+        out[index] = status(Entries[index].command) == 3 ? Selectable : Disabled;
     return out;
 }

@@ -1,5 +1,5 @@
 #include "Form1.h"
-#include "effects/EffectCatalogue.h"
+
 #include "EditorEvents.h"
 #include "Module1.h"
 #include "ProgramFolder.h"
@@ -35,7 +35,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>

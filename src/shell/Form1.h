@@ -16,7 +16,6 @@ class NewPageCommand;
 class PageSaver;
 class ProgramExit;
 class EditorEvents;
-class MenuBar;
 class MenuCommands;
 class ModernExportCommand;
 class DhtmlEdit;
@@ -85,7 +84,6 @@ public:
 
     DhtmlEdit *surface() const { return m_DHTMLEdit1; }
     MenuBar &menus() { return *m_menus; }
-    MenuCommands &menuCommands() { return *m_menuCommands; }
     EditorEvents &editorEvents() { return *m_editorEvents; }
     QComboBox *combo(int n) const { return n == 1 ? m_Combo1 : n == 2 ? m_Combo2 : nullptr; }
     CommonDialog *commonDialog() const { return m_CommonDialog1; }

@@ -247,7 +247,7 @@ private slots:
         QCOMPARE(field<QLineEdit>(&dialog, "Text1")->text(), QString());
         setText(&dialog, "Text1", QStringLiteral("青"));
         add->click();
-        QCOMPARE(dialog.itemCount(), 2);
+        QCOMPARE(items->count(), 2);
         QCOMPARE(dialog.sourceText(), QStringLiteral("<OPTION>赤</OPTION>\r\n<OPTION>青</OPTION>\r\n"));
 
         // Removing an item from the list leaves its source line.
@@ -264,7 +264,7 @@ private slots:
         QCOMPARE(boxes.shown[0].buttons, MessageBoxes::Buttons::OkCancel);
         QCOMPARE(boxes.shown[2].text, QStringLiteral("ソースの削除も行ってください。"));
         QCOMPARE(boxes.shown[2].title, QStringLiteral("確認"));
-        QCOMPARE(dialog.itemCount(), 1);
+        QCOMPARE(items->count(), 1);
         QCOMPARE(dialog.sourceText(), QStringLiteral("<OPTION>赤</OPTION>\r\n<OPTION>青</OPTION>\r\n"));
 
         // "全削除" empties both and disables OK until the next add.

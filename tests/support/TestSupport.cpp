@@ -29,11 +29,6 @@ void prepareApplication()
     Main::prepareApplication();
 }
 
-QString testFile(const QString &name)
-{
-    return QStringLiteral(TOVALEAF_TEST_FILES "/") + name;
-}
-
 QByteArray readBytes(const QString &path)
 {
     QFile file(path);

@@ -28,8 +28,6 @@ class DhtmlEdit;
 namespace TestSupport {
 void prepareProcess();
 void prepareApplication();
-// A test file from tests/data.
-QString testFile(const QString &name);
 QByteArray readBytes(const QString &path);
 void writeBytes(const QString &path, const QByteArray &bytes);
 // Places the selection on the page: the text node that holds needle, from
