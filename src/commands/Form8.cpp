@@ -2,9 +2,8 @@
 
 #include "platform/ColorField.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/AppContext.h"
 #include "platform/WebBrowser.h"
-#include "shell/Form1.h"
-#include "shell/ProgramFolder.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,18 +14,18 @@
 
 QPointer<Form8> Form8::s_current;
 
-Form8 *Form8::showFor(Form1 *owner)
+Form8 *Form8::showFor(const DialogOwner &owner)
 {
     if (!s_current)
         s_current = new Form8(owner);
-    const QRect screen = owner->screen() ? owner->screen()->geometry() : QRect();
+    const QRect screen = owner.window->screen() ? owner.window->screen()->geometry() : QRect();
     s_current->setGeometry(screen.left(), screen.top(), WidthPixels, HeightPixels);
     s_current->show();
     return s_current;
 }
 
-Form8::Form8(Form1 *owner)
-    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint), m_surface(owner->surface())
+Form8::Form8(const DialogOwner &owner)
+    : QWidget(owner.window, Qt::Tool | Qt::WindowStaysOnTopHint), m_surface(owner.surface)
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("背景色設定"));
@@ -55,7 +54,7 @@ Form8::Form8(Form1 *owner)
     layout->addLayout(row);
     connect(m_Text1, &QLineEdit::textChanged, this, &Form8::Text1_Change);
     connect(m_Command1, &QPushButton::clicked, m_Text1, &QLineEdit::clear);
-    m_palette->Navigate(ProgramFolder::file(QStringLiteral("\\color.htm")));
+    m_palette->Navigate(owner.app.folder.file(QStringLiteral("\\color.htm")));
 }
 
 void Form8::Text1_Change()

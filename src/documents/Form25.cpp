@@ -3,10 +3,10 @@
 #include "DriveList.h"
 #include "FileList.h"
 #include "FolderList.h"
+#include "platform/AppContext.h"
 #include "platform/DhtmlEdit.h"
-#include "platform/RecoveryCopy.h"
 #include "platform/MessageBoxes.h"
-#include "shell/Module1.h"
+#include "platform/RecoveryCopy.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -30,7 +30,7 @@ const QList<QPair<QString, QString>> &Form25::fileTypes()
     return types;
 }
 
-Form25::Form25(DhtmlEdit *surface, QWidget *owner) : QDialog(owner), m_surface(surface)
+Form25::Form25(AppContext &app, DhtmlEdit *surface, QWidget *owner) : QDialog(owner), m_app(app), m_surface(surface)
 {
     setObjectName(QStringLiteral("Form25"));
     setWindowTitle(Caption);
@@ -79,8 +79,8 @@ void Form25::buildControls()
     connect(m_Combo1, &QComboBox::textActivated, this, &Form25::Combo1_Click);
     connect(m_Drive1, &DriveList::Change, this, &Form25::Drive1_Change);
     connect(m_Dir1, &FolderList::Change, this, &Form25::Dir1_Change);
-    connect(m_Dir1, &FolderList::refused, this, [](const QString &message) {
-        MessageBoxes::say(message, MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
+    connect(m_Dir1, &FolderList::refused, this, [this](const QString &message) {
+        m_app.boxes.say(message, MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
     });
     connect(m_File1, &FileList::Click, this, &Form25::File1_Click);
     connect(m_Command1, &QPushButton::clicked, this, &Form25::Command1_Click);
@@ -97,7 +97,7 @@ void Form25::onLoad()
         m_Combo1->addItem(type.first);
     m_Combo1->setCurrentIndex(1);
     m_Combo1->setEditText(QStringLiteral("HTMﾌｧｲﾙ"));
-    const QString start = QDir::currentPath();
+    const QString start = m_app.workingFolder;
     m_Drive1->setDriveOf(start);
     if (!m_Dir1->setPath(start))
         m_Dir1->setPath(m_Drive1->Drive());
@@ -136,7 +136,7 @@ void Form25::File1_Click()
     // The root is kept without its separator, as a drive root is.
     if (folder.endsWith(QLatin1Char('/')))
         folder.chop(1);
-    Module1::shared().DocumentFolder = folder;
+    m_app.shared.DocumentFolder = folder;
     m_Text1->setText(folder + QLatin1Char('/') + name);
 }
 
@@ -144,13 +144,13 @@ void Form25::Command1_Click()
 {
     const QString path = m_Text1->text();
     if (path.isEmpty()) {
-        MessageBoxes::say(QStringLiteral("ファイルが指定されていません。"));
+        m_app.boxes.say(QStringLiteral("ファイルが指定されていません。"));
         m_Text1->setFocus();
         return;
     }
     if (!m_surface->LoadDocument(path)) {
         // The surface keeps the page it had; the screen stays for another choice.
-        MessageBoxes::say(QStringLiteral("ファイルを開けませんでした。\n%1").arg(m_surface->lastError()), MessageBoxes::DefaultTitle,
+        m_app.boxes.say(QStringLiteral("ファイルを開けませんでした。\n%1").arg(m_surface->lastError()), MessageBoxes::DefaultTitle,
                           MessageBoxes::Icon::Warning);
         m_Text1->setFocus();
         return;
@@ -160,7 +160,7 @@ void Form25::Command1_Click()
         QFile file(path);
         const bool genuine = file.open(QIODevice::ReadOnly) && file.readAll().contains("\xEF\xBF\xBD");
         if (!genuine)
-            MessageBoxes::say(QStringLiteral("文字として読めない部分があったため、「%1」に置き換えて開きました: %2")
+            m_app.boxes.say(QStringLiteral("文字として読めない部分があったため、「%1」に置き換えて開きました: %2")
                                   .arg(QChar(0xFFFD), path));
     }
     accept();
@@ -168,7 +168,7 @@ void Form25::Command1_Click()
 
 void Form25::Command2_Click()
 {
-    Module1::shared().DocumentFolder.clear();
+    m_app.shared.DocumentFolder.clear();
     QDialog::reject();
 }
 

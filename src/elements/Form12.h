@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
-class Form1;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -14,7 +15,7 @@ class Form12 : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Form12(Form1 *owner);
+    explicit Form12(const DialogOwner &owner);
 
     void Command1_Click(); // add
     void List1_Click(QListWidgetItem *item);
@@ -26,7 +27,7 @@ public:
     QString sourceText() const;
 
 private:
-    Form1 *m_owner;
+    DialogOwner m_owner;
     QLineEdit *m_Text1;
     QPushButton *m_Command1;
     QListWidget *m_List1;

@@ -12,8 +12,8 @@
 const QString Form28::DefaultAddress = QStringLiteral("https://www.example.com/");
 const QString Form28::ClosingReminder = QStringLiteral("ホームページを見た後は，電話回線が切断されているかお忘れないように！");
 
-Form28::Form28(QWidget *owner)
-    : QWidget(owner, Qt::Window), m_Text1(new QLineEdit(DefaultAddress, this)),
+Form28::Form28(MessageBoxes &boxes, QWidget *owner)
+    : QWidget(owner, Qt::Window), m_boxes(boxes), m_Text1(new QLineEdit(DefaultAddress, this)),
       m_Command1(new QPushButton(QStringLiteral("Jump"), this)), m_WebBrowser1(new WebBrowser(QStringLiteral("WebBrowser1"), this)),
       m_Label1(new QLabel(QStringLiteral("URLを入力してJumpをｸﾘｯｸするとホームページが見れます．"), this)),
       m_Label2(new QLabel(QStringLiteral("ﾎｰﾑﾍﾟｰｼﾞが表示されている時は，ﾏｳｽの右ｸﾘｯｸでﾌﾞﾗｳｻﾞﾒﾆｭｰが出ます．"), this))
@@ -58,6 +58,6 @@ void Form28::resizeEvent(QResizeEvent *event)
 
 void Form28::closeEvent(QCloseEvent *event)
 {
-    MessageBoxes::say(ClosingReminder);
+    m_boxes.say(ClosingReminder);
     QWidget::closeEvent(event);
 }

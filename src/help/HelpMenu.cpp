@@ -1,10 +1,10 @@
 #include "HelpMenu.h"
 
 #include "Form28.h"
+#include "platform/AppContext.h"
 #include "platform/FileAccess.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ShellOpen.h"
-#include "shell/ProgramFolder.h"
 
 #include <cerrno>
 
@@ -15,24 +15,24 @@ const QString HelpMenu::SamplesQuestion = QStringLiteral("DynamicHtml等のサ�
 
 void HelpMenu::ShowHelpText(const QString &fileName)
 {
-    const QString path = ProgramFolder::file(fileName);
+    const QString path = m_app.folder.file(fileName);
     // The shell would fail without a word; the user is told which file is missing.
     const FileAccess::Result readable = FileAccess::probeRead(path);
     if (!readable) {
-        MessageBoxes::say(readable.error == ENOENT
+        m_app.boxes.say(readable.error == ENOENT
                               ? QStringLiteral("ヘルプのファイルが見つかりません: %1").arg(path)
                               : QStringLiteral("ヘルプのファイルを開けません: %1: %2").arg(path, FileAccess::reason(readable.error, FileAccess::Access::Read)));
         return;
     }
-    ShellOpen::file(path);
+    m_app.shell.open(path);
 }
 
 void HelpMenu::mivoscript_Click()
 {
-    if (MessageBoxes::question(SamplesQuestion, MessageBoxes::Buttons::OkCancel, QStringLiteral("確認")) != MessageBoxes::Answer::Ok)
+    if (m_app.boxes.question(SamplesQuestion, MessageBoxes::Buttons::OkCancel, QStringLiteral("確認")) != MessageBoxes::Answer::Ok)
         return;
     if (!m_Form28)
-        m_Form28 = new Form28(m_owner);
+        m_Form28 = new Form28(m_app.boxes, m_owner);
     m_Form28->show();
     m_Form28->raise();
     m_Form28->activateWindow();

@@ -1,5 +1,6 @@
 #include "DhtmlEdit.h"
 
+#include "AppContext.h"
 #include "EditorPage.h"
 #include "FileAccess.h"
 #include "FileChannel.h"
@@ -75,13 +76,13 @@ QString jsValue(const QVariant &value)
 
 } // namespace
 
-DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
+DhtmlEdit::DhtmlEdit(AppContext &app, QWidget *parent) : QWidget(parent), m_app(app)
 {
-    PageScheme::instance();
+    PageScheme::instance()->setMessageBoxes(&m_app.boxes);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_view = new SurfaceView(this);
-    m_pages = new SurfacePages(this);
+    m_pages = new SurfacePages(m_app.boxes, this);
     m_recovery = new RecoveryCopy(this);
     m_page = m_pages->page(false);
     m_view->setPage(m_page);
@@ -200,6 +201,8 @@ void DhtmlEdit::deliverDocumentComplete()
 DhtmlEdit::~DhtmlEdit()
 {
     PageScheme::instance()->withdraw(m_shownUrl);
+    if (PageScheme::instance()->messageBoxes() == &m_app.boxes)
+        PageScheme::instance()->setMessageBoxes(nullptr);
 }
 
 QWebEngineView *DhtmlEdit::view() const
@@ -262,7 +265,7 @@ QString DhtmlEdit::basePathForNewText() const
 {
     if (!m_shownPath.isEmpty())
         return QFileInfo(m_shownPath).absolutePath() + QStringLiteral("/untitled.htm");
-    return QDir::currentPath() + QStringLiteral("/untitled.htm");
+    return QDir(m_app.workingFolder).filePath(QStringLiteral("untitled.htm"));
 }
 
 bool DhtmlEdit::fail(const QString &message)
@@ -378,6 +381,8 @@ bool DhtmlEdit::NewDocument()
         m_pages->stop(true);
     m_runText.clear();
     m_recovery->markDiscarded();
+    if (wasRunning)
+        emit BrowseModeChanged(false);
     return true;
 }
 
@@ -483,6 +488,7 @@ bool DhtmlEdit::setBrowseMode(bool browse)
     // A running page stops with run mode (its timers, its messages).
     if (!browse)
         m_pages->stop(true);
+    emit BrowseModeChanged(browse);
     return true;
 }
 
@@ -544,13 +550,14 @@ bool DhtmlEdit::promptAndRun(int command, int option)
         return run(command, option, dialog.address());
     }
     case CommandImage: {
-        PicturePrompt dialog(defaults.value(QStringLiteral("src")).toString(), defaults.value(QStringLiteral("alt")).toString(), owner);
+        PicturePrompt dialog(defaults.value(QStringLiteral("src")).toString(), defaults.value(QStringLiteral("alt")).toString(),
+                             m_app.dialogs, owner);
         if (dialog.exec() != QDialog::Accepted)
             return fail(cancelled);
         return run(command, option, dialog.value());
     }
     case CommandFont: {
-        FontPrompt dialog(defaults, owner);
+        FontPrompt dialog(defaults, m_app.dialogs, owner);
         if (dialog.exec() != QDialog::Accepted)
             return fail(cancelled);
         return run(command, option, dialog.value());
@@ -560,7 +567,7 @@ bool DhtmlEdit::promptAndRun(int command, int option)
         FindPrompt dialog(defaults.value(QStringLiteral("text")).toString(), [&](const QVariantMap &request) {
             const bool hit = run(command, option, request);
             if (!hit)
-                MessageBoxes::say(lastError(), QStringLiteral("検索"));
+                m_app.boxes.say(lastError(), QStringLiteral("検索"));
             found = found || hit;
             return hit;
         }, owner);

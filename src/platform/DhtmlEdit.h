@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+struct AppContext;
 class EditorPage;
 class RecoveryCopy;
 class SurfacePages;
@@ -28,7 +29,8 @@ public:
     // Shows the context menu items and returns the chosen index, or -1.
     using MenuPresenter = std::function<int(const QStringList &texts, const QList<int> &states, const QPoint &globalPos)>;
 
-    explicit DhtmlEdit(QWidget *parent = nullptr);
+    // app: the user's side its prompts and the page's dialogs ask, the folder a new page belongs to.
+    explicit DhtmlEdit(AppContext &app, QWidget *parent = nullptr);
     ~DhtmlEdit() override;
 
     bool LoadDocument(const QString &path);
@@ -97,6 +99,8 @@ signals:
     void GotFocus();
     // The renderer died; the page is shown again from the recovery copy.
     void RendererFailed(const QString &message);
+    // The surface went into run mode (browse) or back to edit mode.
+    void BrowseModeChanged(bool browse);
 
 private:
     // The view shows the page of the mode; the other stops.
@@ -123,6 +127,7 @@ private:
     void deliverDocumentComplete();
     struct Busy;
 
+    AppContext &m_app;
     SurfaceView *m_view = nullptr;
     SurfacePages *m_pages = nullptr;
     EditorPage *m_page = nullptr; // the one the view shows

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-EditorPage::EditorPage(QObject *parent) : QWebEnginePage(parent) {}
+EditorPage::EditorPage(MessageBoxes &boxes, QObject *parent) : QWebEnginePage(parent), m_boxes(boxes) {}
 
 bool EditorPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
 {
@@ -24,19 +24,19 @@ bool EditorPage::acceptNavigationRequest(const QUrl &url, NavigationType type, b
 
 void EditorPage::javaScriptAlert(const QUrl &, const QString &msg)
 {
-    MessageBoxes::say(msg);
+    m_boxes.say(msg);
 }
 
 bool EditorPage::javaScriptConfirm(const QUrl &, const QString &msg)
 {
-    return MessageBoxes::question(msg, MessageBoxes::Buttons::OkCancel) == MessageBoxes::Answer::Ok;
+    return m_boxes.question(msg, MessageBoxes::Buttons::OkCancel) == MessageBoxes::Answer::Ok;
 }
 
 bool EditorPage::javaScriptPrompt(const QUrl &securityOrigin, const QString &msg, const QString &defaultValue, QString *result)
 {
-    if (PageDialogs::answer(msg, result, securityOrigin, this))
+    if (PageDialogs::answer(msg, result, securityOrigin, this, m_boxes))
         return true;
-    const std::optional<QString> line = MessageBoxes::inputLine(msg, MessageBoxes::DefaultTitle, defaultValue);
+    const std::optional<QString> line = m_boxes.input(msg, MessageBoxes::DefaultTitle, defaultValue);
     if (!line)
         return false;
     *result = *line;

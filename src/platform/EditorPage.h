@@ -3,13 +3,16 @@
 #include <QUrl>
 #include <QWebEnginePage>
 
+class MessageBoxes;
+
 // Page policy of the editing surface: in edit mode nothing but the program's
 // own loads may replace the page (a clicked link never navigates).
 class EditorPage : public QWebEnginePage
 {
     Q_OBJECT
 public:
-    explicit EditorPage(QObject *parent = nullptr);
+    // boxes: where the page's alerts and questions, and the windows it opens, ask the user.
+    EditorPage(MessageBoxes &boxes, QObject *parent);
 
     void setEditMode(bool editMode) { m_editMode = editMode; }
     // The next main-frame navigation to url is the program's own.
@@ -25,6 +28,7 @@ protected:
                                   const QString &sourceID) override;
 
 private:
+    MessageBoxes &m_boxes;
     bool m_editMode = true;
     QUrl m_expected;
 };

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class MessageBoxes;
 class QUrl;
 class QWebEnginePage;
 
@@ -12,6 +13,7 @@ class PageDialogs
 {
 public:
     // True when message was a request on the channel; *reply goes back to the page.
-    // origin: the asking frame's, whose folder bounds the pages it may open.
-    static bool answer(const QString &message, QString *reply, const QUrl &origin, QWebEnginePage *page);
+    // origin: the asking frame's, whose folder bounds the pages it may open;
+    // boxes: the user's side the page asks.
+    static bool answer(const QString &message, QString *reply, const QUrl &origin, QWebEnginePage *page, MessageBoxes &boxes);
 };

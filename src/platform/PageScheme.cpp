@@ -144,11 +144,12 @@ void PageScheme::serveModal(QWebEngineUrlRequestJob *job)
     const QUrl url = job->requestUrl();
     const QUrl from = job->initiator();
     const std::optional<QString> root = PageOrigins::instance().rootOf(url.host());
-    if (!root || from.scheme() != QLatin1String(Name) || from.host() != url.host() || hostFlags(url.host()).contains(QLatin1Char('e'))) {
+    if (!root || !m_boxes || from.scheme() != QLatin1String(Name) || from.host() != url.host()
+        || hostFlags(url.host()).contains(QLatin1Char('e'))) {
         job->fail(QWebEngineUrlRequestJob::RequestDenied);
         return;
     }
-    PageWindow::showModal(job, *root);
+    PageWindow::showModal(job, *root, *m_boxes);
 }
 
 void PageScheme::serveFile(QWebEngineUrlRequestJob *job, const QString &requestedPath)

@@ -14,6 +14,8 @@
 // those under the host's root (PageOrigins): a picture or style sheet from
 // outside it is handed over to the file itself, where the engine keeps its
 // content from the page's code.
+class MessageBoxes;
+
 class PageScheme : public QWebEngineUrlSchemeHandler
 {
     Q_OBJECT
@@ -37,11 +39,17 @@ public:
 
     void requestStarted(QWebEngineUrlRequestJob *job) override;
 
+    // Where the modal dialogs pages open ask the user: the surface's, as long as
+    // this one handler serves every surface of the process.
+    void setMessageBoxes(MessageBoxes *boxes) { m_boxes = boxes; }
+    MessageBoxes *messageBoxes() const { return m_boxes; }
+
 private:
     explicit PageScheme(QObject *parent);
     void serveFile(QWebEngineUrlRequestJob *job, const QString &path);
     void serveModal(QWebEngineUrlRequestJob *job);
 
+    MessageBoxes *m_boxes = nullptr;
     QMutex m_mutex;
     struct Document
     {

@@ -34,9 +34,9 @@ const QString TooManyWindows =
                    "開いているウィンドウを閉じてから、もう一度試してください。");
 const QString OutsideFolder = QStringLiteral("ページのあるフォルダの外にあるページは、ページから開けません: %1");
 
-void tellOutside(const QString &path)
+void tellOutside(const QString &path, MessageBoxes &boxes)
 {
-    MessageBoxes::say(OutsideFolder.arg(path), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
+    boxes.say(OutsideFolder.arg(path), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
 }
 
 QString argumentsLiteral(const QJsonValue &value)
@@ -65,8 +65,8 @@ int featureSize(const QString &features, const QString &name, int fallback)
 
 } // namespace
 
-PageWindow::PageWindow(Kind kind, const QUrl &url, const QJsonValue &arguments, QWidget *owner)
-    : QDialog(owner), m_kind(kind), m_view(new QWebEngineView(this)), m_page(new EditorPage(m_view))
+PageWindow::PageWindow(Kind kind, const QUrl &url, const QJsonValue &arguments, QWidget *owner, MessageBoxes &boxes)
+    : QDialog(owner), m_kind(kind), m_view(new QWebEngineView(this)), m_page(new EditorPage(boxes, m_view))
 {
     ++g_open;
     setObjectName(QStringLiteral("PageWindow"));
@@ -107,15 +107,15 @@ int PageWindow::openCount()
     return g_open;
 }
 
-bool PageWindow::mayOpenAnother()
+bool PageWindow::mayOpenAnother(MessageBoxes &boxes)
 {
     if (g_open < MaxOpen)
         return true;
-    MessageBoxes::say(TooManyWindows.arg(MaxOpen), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
+    boxes.say(TooManyWindows.arg(MaxOpen), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
     return false;
 }
 
-std::optional<QUrl> PageWindow::addressFor(const QUrl &asked, const QUrl &opener)
+std::optional<QUrl> PageWindow::addressFor(const QUrl &asked, const QUrl &opener, MessageBoxes &boxes)
 {
     const QString scheme = QString::fromLatin1(PageScheme::Name);
     const std::optional<QString> root =
@@ -124,7 +124,7 @@ std::optional<QUrl> PageWindow::addressFor(const QUrl &asked, const QUrl &opener
     if (!root || !asked.isValid() || asked.scheme() != scheme)
         return std::nullopt;
     if (!PageOrigins::contains(*root, PageOrigins::resolvedPath(asked.path()))) {
-        tellOutside(asked.path());
+        tellOutside(asked.path(), boxes);
         return std::nullopt;
     }
     QUrl shown = asked;
@@ -147,7 +147,7 @@ void PageWindow::applyFeatures(const QString &features)
         move(owner->frameGeometry().center() - rect().center());
 }
 
-void PageWindow::showModal(QWebEngineUrlRequestJob *job, const QString &root)
+void PageWindow::showModal(QWebEngineUrlRequestJob *job, const QString &root, MessageBoxes &boxes)
 {
     const QUrl request = job->requestUrl();
     const QJsonObject asked = QJsonDocument::fromJson(QUrlQuery(request).queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded).toUtf8()).object();
@@ -162,7 +162,7 @@ void PageWindow::showModal(QWebEngineUrlRequestJob *job, const QString &root)
     // A refusal answers the page at once; the user is told after, outside the request.
     if (openCount() >= MaxOpen) {
         answer(QJsonValue());
-        QTimer::singleShot(0, qApp, [] { mayOpenAnother(); });
+        QTimer::singleShot(0, qApp, [&boxes] { mayOpenAnother(boxes); });
         return;
     }
     const QUrl target(asked.value(QStringLiteral("url")).toString());
@@ -173,12 +173,12 @@ void PageWindow::showModal(QWebEngineUrlRequestJob *job, const QString &root)
     }
     if (!PageOrigins::contains(root, PageOrigins::resolvedPath(target.path()))) {
         answer(QJsonValue());
-        QTimer::singleShot(0, qApp, [path = target.path()] { tellOutside(path); });
+        QTimer::singleShot(0, qApp, [path = target.path(), &boxes] { tellOutside(path, boxes); });
         return;
     }
     QUrl shown = target;
     shown.setHost(PageOrigins::instance().windowHost(root));
-    auto *window = new PageWindow(Kind::Modal, shown, asked.value(QStringLiteral("arguments")), QApplication::activeWindow());
+    auto *window = new PageWindow(Kind::Modal, shown, asked.value(QStringLiteral("arguments")), QApplication::activeWindow(), boxes);
     window->setAttribute(Qt::WA_DeleteOnClose, true);
     window->setWindowModality(Qt::ApplicationModal);
     window->applyFeatures(asked.value(QStringLiteral("features")).toString());
@@ -186,16 +186,16 @@ void PageWindow::showModal(QWebEngineUrlRequestJob *job, const QString &root)
     window->show();
 }
 
-void PageWindow::showModeless(const QUrl &url, const QJsonValue &arguments, const QString &features, QWidget *owner)
+void PageWindow::showModeless(const QUrl &url, const QJsonValue &arguments, const QString &features, QWidget *owner, MessageBoxes &boxes)
 {
-    auto *window = new PageWindow(Kind::Modeless, url, arguments, owner);
+    auto *window = new PageWindow(Kind::Modeless, url, arguments, owner, boxes);
     window->applyFeatures(features);
     window->show();
 }
 
-void PageWindow::showFullScreen(const QUrl &url, QWidget *owner)
+void PageWindow::showFullScreen(const QUrl &url, QWidget *owner, MessageBoxes &boxes)
 {
-    auto *window = new PageWindow(Kind::FullScreen, url, QJsonValue(), owner);
+    auto *window = new PageWindow(Kind::FullScreen, url, QJsonValue(), owner, boxes);
     window->setWindowFlag(Qt::FramelessWindowHint);
     // The way back, said once at the top.
     auto *hint = new QLabel(QStringLiteral("Esc キーで元の画面に戻ります"), window);

@@ -47,8 +47,8 @@ void installEditorScripts(QWebEngineScriptCollection &scripts)
 
 } // namespace
 
-SurfacePages::SurfacePages(QObject *parent)
-    : QObject(parent), m_editBridge(new SurfaceBridge(this)), m_runBridge(new SurfaceBridge(this))
+SurfacePages::SurfacePages(MessageBoxes &boxes, QObject *parent)
+    : QObject(parent), m_boxes(boxes), m_editBridge(new SurfaceBridge(this)), m_runBridge(new SurfaceBridge(this))
 {
     m_editPage = makePage(false);
     m_runPage = makePage(true);
@@ -57,7 +57,7 @@ SurfacePages::SurfacePages(QObject *parent)
 EditorPage *SurfacePages::makePage(bool browse)
 {
     // Not a child of the view: the view deletes a page of its own when it is given another.
-    auto *page = new EditorPage(this);
+    auto *page = new EditorPage(m_boxes, this);
     if (browse) {
         page->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
         page->setEditMode(false);

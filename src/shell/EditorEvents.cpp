@@ -3,16 +3,16 @@
 #include "ContextMenu.h"
 #include "DisplayRule.h"
 #include "Form1.h"
-#include "Module1.h"
-#include "TextBuffer.h"
 #include "commands/MenuBar.h"
 #include "commands/MenuCommands.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
+#include "platform/TextBuffer.h"
 
 #include <QAction>
-#include <QComboBox>
 
-EditorEvents::EditorEvents(Form1 *form, MenuCommands *commands) : m_form(form), m_commands(commands)
+EditorEvents::EditorEvents(Form1 *form, MenuCommands *commands, const Module1 &shared)
+    : m_form(form), m_commands(commands), m_shared(shared)
 {
     DhtmlEdit *surface = form->surface();
     QObject::connect(surface, &DhtmlEdit::DisplayChanged, form, [this] { DisplayChanged(); });
@@ -24,20 +24,17 @@ void EditorEvents::DisplayChanged()
 {
     DhtmlEdit *surface = m_form->surface();
     surface->setKeepForeignStyles(true);
-    const int tagAt = DisplayRule::tagPosition(m_form->richTextBox(1)->text(), Module1::shared().BodyBackgroundTag);
+    const int tagAt = DisplayRule::tagPosition(m_form->richTextBox(1)->text(), m_shared.BodyBackgroundTag);
     const DisplayRule::Outcome outcome =
         DisplayRule::decide([surface](int command) { return surface->QueryStatus(command); }, tagAt, surface->BrowseMode());
     for (const auto &[item, on] : outcome.items)
         m_form->menus().item(item)->setEnabled(on);
-    // A running page takes no new elements: the lists stay off until edit mode.
-    const bool lists = outcome.listsEnabled && !surface->BrowseMode();
-    m_form->combo(1)->setEnabled(lists);
-    m_form->combo(2)->setEnabled(lists);
+    m_form->holdListsForPosition(!outcome.listsEnabled);
 }
 
 void EditorEvents::SourceCopyChanged()
 {
-    const int tagAt = DisplayRule::tagPosition(m_form->richTextBox(1)->text(), Module1::shared().BodyBackgroundTag);
+    const int tagAt = DisplayRule::tagPosition(m_form->richTextBox(1)->text(), m_shared.BodyBackgroundTag);
     const bool pictured = DisplayRule::pictureSet(tagAt);
     m_form->menus().item(QStringLiteral("haikeisettei"))->setEnabled(!pictured);
     m_form->menus().item(QStringLiteral("deletehaikei"))->setEnabled(pictured);

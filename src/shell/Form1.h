@@ -1,9 +1,13 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+#include "platform/MainOperations.h"
+
 #include <QMainWindow>
 
 #include <memory>
 
+struct AppContext;
 class BrowserPreview;
 class CommonDialog;
 class ControlList;
@@ -31,7 +35,7 @@ class RecoveryStore;
 // The main window: the editing surface under the two drop-down lists, the mode
 // indicator and the XML sample button. Dialogs reach the page only through its
 // public operations.
-class Form1 : public QMainWindow
+class Form1 : public QMainWindow, public MainOperations
 {
     Q_OBJECT
 public:
@@ -46,23 +50,21 @@ public:
     static constexpr int MinimumWidth = 12000;
     static constexpr int MinimumHeight = 1600;
 
-    explicit Form1(QWidget *parent = nullptr);
+    explicit Form1(AppContext &app, QWidget *parent = nullptr);
     ~Form1() override;
 
-    // Inserts Module1's SnippetHtml at the caret and rewrites the page.
-    void mivo_go();
-
-    // Pastes SnippetHtml, then adds the current effect's script and shows the page running.
-    void goscript();
+    void mivo_go() override;
+    void goscript() override;
     // Only the script step (the hidden button Command5).
-    void harituke();
+    void harituke() override;
     void Command5_Click();
-    // Inserts the table of Module1's Table variables at the caret.
-    void creat_hyou();
+    void creat_hyou() override;
 
-    // Run mode and back (the hidden buttons Command3 and Command4).
+    // Run mode and back (the hidden buttons Command3 and Command4), and the menu's two items for them.
     void Command3_Click();
     void Command4_Click();
+    void go_browse_Click();
+    void go_hennsyuu_Click();
 
     // The form-control list and the effects list.
     void Combo1_Click();
@@ -71,8 +73,11 @@ public:
     void Combo2_LostFocus();
     EffectDispatcher &effects() { return *m_effects; }
 
-    // Text4 after BrowseMode: the mode's text and background.
-    void showMode();
+    // The text Text4 shows for the run mode the surface enters next (the XML
+    // sample names its own); an empty text restores "実行モード".
+    void nameRunMode(const QString &text);
+    // While a positioned object is selected the two lists take no new element.
+    void holdListsForPosition(bool held);
     // File menu and the XML sample button.
     void SavePage();
     void NewPage();
@@ -83,6 +88,8 @@ public:
     void Command1_Click();
 
     DhtmlEdit *surface() const { return m_DHTMLEdit1; }
+    // What the dialogs this window opens are given.
+    DialogOwner dialogOwner();
     MenuBar &menus() { return *m_menus; }
     EditorEvents &editorEvents() { return *m_editorEvents; }
     QComboBox *combo(int n) const { return n == 1 ? m_Combo1 : n == 2 ? m_Combo2 : nullptr; }
@@ -101,6 +108,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The mode's look, after the surface's mode, the run mode's name and the held lists.
+    void showMode();
+    void onBrowseModeChanged(bool browse);
     void buildControls();
     void placeTwips(QWidget *widget, int left, int top, int width, int height);
     void onLoad();
@@ -109,6 +119,7 @@ private:
     void connectDocumentCommands();
     void keepRecoveryCopy();
 
+    AppContext &m_app;
     QComboBox *m_Combo1 = nullptr;
     QComboBox *m_Combo2 = nullptr;
     QLineEdit *m_Text4 = nullptr;
@@ -141,6 +152,8 @@ private:
     Form3 *m_Form3 = nullptr; // made on first use, kept between showings
     std::unique_ptr<HelpMenu> m_help;
     std::unique_ptr<RecoveryStore> m_recoveryStore;
+    QString m_runModeText;
+    bool m_listsHeld = false;
     bool m_resizing = false;
     bool m_recoveryWarned = false;
 };

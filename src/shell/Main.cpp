@@ -2,10 +2,14 @@
 
 #include "CommandLine.h"
 #include "Form1.h"
-#include "ProgramFolder.h"
 #include "documents/RecoveryOffer.h"
-#include "platform/SaveJournal.h"
+#include "platform/AppContext.h"
+#include "platform/CommonDialog.h"
+#include "platform/MessageBoxes.h"
 #include "platform/PageScheme.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SaveJournal.h"
+#include "platform/ShellOpen.h"
 #include "platform/StateFolder.h"
 
 #include <QApplication>
@@ -45,10 +49,10 @@ void prepareApplication()
         QCoreApplication::installTranslator(translator);
 }
 
-void resumeEndedRuns(Form1 &form)
+void resumeEndedRuns(AppContext &app, Form1 &form)
 {
     SaveJournal::removeLeftovers();
-    RecoveryOffer(form.surface(), form.commonDialog(), StateFolder::current()).offer();
+    RecoveryOffer(app.boxes, form.surface(), form.commonDialog(), StateFolder::current()).offer();
 }
 
 int run(int argc, char **argv)
@@ -59,10 +63,17 @@ int run(int argc, char **argv)
     prepareProcess();
     QApplication app(argc, argv);
     prepareApplication();
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
-    Form1 form;
+    // The one context of the run: the program's folder (its current directory too),
+    // its shared variables and the user's side.
+    const QString folder = ProgramFolder::ofExecutable();
+    QDir::setCurrent(folder);
+    DialogMessageBoxes boxes;
+    StandardDialogPicker dialogs;
+    DesktopShellOpen shell;
+    AppContext context(folder, boxes, dialogs, shell);
+    Form1 form(context);
     form.show();
-    resumeEndedRuns(form);
+    resumeEndedRuns(context, form);
     return app.exec();
 }
 

@@ -69,8 +69,8 @@ private:
 private slots:
     void treeCaptionsAndSeparators()
     {
-        ProgramFolderFixture folder;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         QMenuBar *bar = form.menuBar();
         QStringList top;
         for (QAction *a : bar->actions())
@@ -101,15 +101,13 @@ private slots:
 
     void itemsSendTheirCommands()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs dialogs;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         DhtmlEdit *surface = form.surface();
-        writeBytes(folder.file(QStringLiteral("page.htm")),
+        writeBytes(app.file(QStringLiteral("page.htm")),
                    "<html><body><p>text</p><table><tr><td>cell one</td><td>b</td></tr><tr><td>c</td><td>d</td></tr></table></body></html>");
         auto fresh = [&] {
-            QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+            QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
             recordCalls(surface);
             placeCaretInCell(surface);
         };
@@ -139,8 +137,8 @@ private slots:
         QVERIFY(takeCalls(surface).startsWith(QStringLiteral("[[5032,1,{")));
 
         // Colours: the number from the colour dialog, never a name; a cancel sends nothing.
-        dialogs.colors.enqueue(QColor(255, 0, 0));
-        dialogs.colors.enqueue(QColor(0x12, 0x34, 0x56));
+        app.dialogs.colors.enqueue(QColor(255, 0, 0));
+        app.dialogs.colors.enqueue(QColor(0x12, 0x34, 0x56));
         fresh();
         run(form, "mojiiro");
         run(form, "moji_backcolor");
@@ -149,7 +147,7 @@ private slots:
         QCOMPARE(takeCalls(surface), QStringLiteral("[]"));
         QVERIFY(surface->DocumentHTML().contains(QStringLiteral("<TD>c<FONT color=#ff0000 style=\"background-color: rgb(18, 52, 86);\">el</FONT>l one</TD>")));
 
-        // The prompting items show the surface's own dialogs.
+        // The prompting items show the surface's own app.dialogs.
         for (const auto &[item, title] : QList<QPair<const char *, QString>>{
                  {"font_all", QStringLiteral("フォント")}, {"insertgazo", QStringLiteral("画像")}, {"mivosearch", QStringLiteral("検索")}}) {
             fresh();
@@ -163,7 +161,7 @@ private slots:
         selectText(surface, QStringLiteral("text"), 1);
         run(form, "mivodel_gyou");
         QCOMPARE(takeCalls(surface), QStringLiteral("[[5007,2,1]]"));
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 };
 

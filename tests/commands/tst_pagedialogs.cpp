@@ -8,11 +8,11 @@
 #include "platform/ColorField.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "platform/PageScheme.h"
+#include "platform/TextBuffer.h"
 #include "platform/WebBrowser.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/TextBuffer.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -118,14 +118,13 @@ class TestPageDialogs : public QObject
 private slots:
     void tableDialog()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
-        writeBytes(folder.file(QStringLiteral("page.htm")), "<html><body><p>before</p></body></html>");
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        writeBytes(app.file(QStringLiteral("page.htm")), "<html><body><p>before</p></body></html>");
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
         recordCalls(surface);
         selectText(surface, QStringLiteral("before"), 6);
         QAction *make = form.menus().item(QStringLiteral("mivomake_hyou"));
@@ -173,7 +172,7 @@ private slots:
         QCOMPARE(takeCalls(surface),
                  QStringLiteral("[[5022,0,{\"Caption\":\"売上表\",\"CellAttrs\":\"%1\",\"NumCols\":\"2\",\"NumRows\":\"3\",\"TableAttrs\":\"%2\"}]]")
                      .arg(CellAttrs, TableAttrs));
-        const Module1 &shared = Module1::shared();
+        const Module1 &shared = app.shared();
         QCOMPARE(shared.TableRows, QVariant(QStringLiteral("3")));
         QCOMPARE(shared.TableCols, QVariant(QStringLiteral("2")));
         QCOMPARE(shared.TableAttrs, QVariant(TableAttrs));
@@ -183,7 +182,7 @@ private slots:
         const QString table = QStringLiteral("<TABLE border=1 borderColor=gray cellPadding=1 cellSpacing=1 width=5%>%1"
                                              "<TBODY><TR>%2%2</TR><TR>%2%2</TR><TR>%2%2</TR></TBODY></TABLE>");
         QCOMPARE(bodyOf(surface), QStringLiteral("<P>before%1</P>").arg(table.arg(QStringLiteral("<CAPTION>売上表</CAPTION>"), cell)));
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
 
         // An empty caption hands over an empty Caption and makes no caption.
         QVERIFY(surface->evaluate(QStringLiteral("(() => { const r = document.createRange(); r.setStartAfter(document.querySelector('table'));"
@@ -210,14 +209,14 @@ private slots:
         }
         QCOMPARE(takeCalls(surface), QStringLiteral("[]"));
         QCOMPARE(bodyOf(surface), tables);
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
 
         // A count that is no whole number from 1 to 1000: told so, nothing inserted, the dialog stays.
         const QStringList refused = {QStringLiteral("0"), QStringLiteral("1001"), QStringLiteral("2.5"), QStringLiteral("abc"),
                                      QStringLiteral("-1"), QStringLiteral("1e2"), QStringLiteral("３")};
         for (const QString &count : refused) {
             for (bool inRows : {true, false}) {
-                boxes.shown.clear();
+                app.boxes.shown.clear();
                 bool stayed = false;
                 ModalDriver bad([&](QDialog *d) {
                     const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
@@ -228,7 +227,7 @@ private slots:
                 make->trigger();
                 QVERIFY(bad.ran());
                 QVERIFY2(stayed, qPrintable(count));
-                QCOMPARE(boxes.texts(), QStringList{QStringLiteral("行数と列数には1から1000までの整数を入力してください。")});
+                QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("行数と列数には1から1000までの整数を入力してください。")});
             }
         }
         QCOMPARE(takeCalls(surface), QStringLiteral("[]"));
@@ -242,15 +241,13 @@ private slots:
 
     void linkDialog()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs dialogs;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
-        writeBytes(folder.file(QStringLiteral("page.htm")), "<html><body><p>go there now</p></body></html>");
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        writeBytes(app.file(QStringLiteral("page.htm")), "<html><body><p>go there now</p></body></html>");
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
         selectText(surface, QStringLiteral("there"), 3, 8);
         QAction *link = form.menus().item(QStringLiteral("mivolinkok"));
         QTRY_VERIFY(link->isEnabled());
@@ -269,8 +266,8 @@ private slots:
         QCOMPARE(bodyOf(surface), QStringLiteral("<P>go there now</P>"));
 
         // A page from the picker; a cancelled picker keeps what the field held.
-        const QString target = folder.file(QStringLiteral("next.htm"));
-        dialogs.fileNames << target << std::nullopt;
+        const QString target = app.file(QStringLiteral("next.htm"));
+        app.dialogs.fileNames << target << std::nullopt;
         ModalDriver pick([](QDialog *d) {
             const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
             child<QPushButton>(d, "Command1")->click();
@@ -280,7 +277,7 @@ private slots:
         link->trigger();
         QVERIFY(pick.ran());
         QCOMPARE(form.commonDialog()->Filter, QStringLiteral("HTMファイル(*.htm)|*.htm|HTMLファイル(*.html)|*.html"));
-        QCOMPARE(dialogs.filtersSeen.first(), QStringLiteral("HTMファイル(*.htm) (*.htm);;HTMLファイル(*.html) (*.html)"));
+        QCOMPARE(app.dialogs.filtersSeen.first(), QStringLiteral("HTMファイル(*.htm) (*.htm);;HTMLファイル(*.html) (*.html)"));
         QCOMPARE(bodyOf(surface), QStringLiteral("<P>go <A href=%1>there</A> now</P>").arg(target));
 
         // A typed address, no prompt of the surface's own.
@@ -295,18 +292,18 @@ private slots:
         QVERIFY(typed.ran());
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(bodyOf(surface), QStringLiteral("<P><A href=http://tova.example/>go</A> <A href=%1>there</A> now</P>").arg(target));
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     void liveBackgroundColour()
     {
-        ProgramFolderFixture folder;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
-        writeBytes(folder.file(QStringLiteral("page.htm")), "<html><body><p>colour me</p></body></html>");
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        writeBytes(app.file(QStringLiteral("page.htm")), "<html><body><p>colour me</p></body></html>");
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
 
         QWidget *focused = QApplication::focusWidget();
         form.menus().item(QStringLiteral("haikei_iro"))->trigger();
@@ -323,7 +320,7 @@ private slots:
         QCOMPARE(child<QLabel>(window, "Label1")->text(),
                  QStringLiteral("希望の色ﾃｷｽﾄを選択し、下のﾃｷｽﾄﾎﾞｯｸｽへ、ﾏｳｽでDragDropして下さい。"));
         QTRY_COMPARE(child<WebBrowser>(window, "WebBrowser1")->view()->url(),
-                     PageScheme::fileAddress(folder.file(QStringLiteral("color.htm"))));
+                     PageScheme::fileAddress(app.file(QStringLiteral("color.htm"))));
         auto *clear = child<QPushButton>(window, "Command1");
         QCOMPARE(clear->text(), QString());
         ColorField *field = window->colorField();
@@ -361,33 +358,31 @@ private slots:
 
     void backgroundPictureRoundTrip()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs dialogs;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
         QAction *set = form.menus().item(QStringLiteral("haikeisettei"));
         QAction *remove = form.menus().item(QStringLiteral("deletehaikei"));
-        Module1 &shared = Module1::shared();
+        Module1 &shared = app.shared();
 
         // Nothing on the surface yet: no "<BODY" to put the picture in, the dialog closes.
         setPicture(set, QStringLiteral("/p.gif"), QStringLiteral("固定する"));
         QCOMPARE(shared.BodyBackgroundTag, QStringLiteral("<BODY background=/p.gif bgProperties=fixed"));
         QCOMPARE(surface->DocumentHTML(), QString());
-        QVERIFY(!QFile::exists(folder.file(QStringLiteral("tvlTemp.htm"))));
+        QVERIFY(!QFile::exists(app.file(QStringLiteral("tvlTemp.htm"))));
         QVERIFY(!QApplication::activeModalWidget());
 
-        writeBytes(folder.file(QStringLiteral("page.htm")), "<html><body text=black><p>words</p></body></html>");
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        writeBytes(app.file(QStringLiteral("page.htm")), "<html><body text=black><p>words</p></body></html>");
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
         selectText(surface, QStringLiteral("words"), 1);
         QTRY_VERIFY(set->isEnabled());
         QVERIFY(!remove->isEnabled());
 
         // The dialog: the pattern and OK wait for a picture; one from the picker, fixed.
-        const QString picture = folder.file(QStringLiteral("p.gif"));
-        dialogs.fileNames << picture;
+        const QString picture = app.file(QStringLiteral("p.gif"));
+        app.dialogs.fileNames << picture;
         ModalDriver driver([&](QDialog *d) {
             const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
             QCOMPARE(d->windowTitle(), QStringLiteral("背景画像設定"));
@@ -409,15 +404,15 @@ private slots:
         set->trigger();
         QVERIFY(driver.ran());
         QCOMPARE(form.commonDialog()->Filter, PictureFilter);
-        QCOMPARE(dialogs.filtersSeen.size(), 1);
+        QCOMPARE(app.dialogs.filtersSeen.size(), 1);
         QCOMPARE(shared.BackgroundFixedAttr, QStringLiteral("bgProperties=fixed"));
         const QString tag = QStringLiteral("<BODY background=%1 bgProperties=fixed").arg(picture);
         QCOMPARE(shared.BodyBackgroundTag, tag);
         // The tag's existing attributes follow the picture's.
         const QString pictured = QStringLiteral("<HTML><HEAD></HEAD>%1 text=black><P>words</P></BODY></HTML>").arg(tag);
         QCOMPARE(surface->DocumentHTML(), pictured);
-        QCOMPARE(readBytes(folder.file(QStringLiteral("tvlTemp.htm"))), pictured.toUtf8() + "\r\n");
-        QVERIFY(!QFile::exists(folder.file(QStringLiteral("tvlTemp1.htm"))));
+        QCOMPARE(readBytes(app.file(QStringLiteral("tvlTemp.htm"))), pictured.toUtf8() + "\r\n");
+        QVERIFY(!QFile::exists(app.file(QStringLiteral("tvlTemp1.htm"))));
         QTRY_VERIFY(remove->isEnabled());
         QVERIFY(!set->isEnabled());
 
@@ -428,12 +423,12 @@ private slots:
         const QString plain = QStringLiteral("<HTML><HEAD></HEAD><BODY text=black><P>words and more</P></BODY></HTML>");
         QCOMPARE(surface->DocumentHTML(), plain);
         QCOMPARE(form.richTextBox(1)->text(), plain);
-        QCOMPARE(readBytes(folder.file(QStringLiteral("tvlTemp.htm"))), plain.toUtf8() + "\r\n");
+        QCOMPARE(readBytes(app.file(QStringLiteral("tvlTemp.htm"))), plain.toUtf8() + "\r\n");
         QTRY_VERIFY(set->isEnabled());
         QVERIFY(!remove->isEnabled());
 
         // A path with a blank stays one attribute, in double quotes, and the delete still finds it.
-        const QString spaced = folder.file(QStringLiteral("my pictures/sky.gif"));
+        const QString spaced = app.file(QStringLiteral("my pictures/sky.gif"));
         setPicture(set, spaced, QStringLiteral("固定しない"));
         const QString quoted = QStringLiteral("<BODY background=\"%1\" bgProperties=none").arg(spaced);
         QCOMPARE(shared.BodyBackgroundTag, quoted);
@@ -459,22 +454,21 @@ private slots:
         QCOMPARE(surface->DocumentHTML(), plain);
 
         // Deleting when the page no longer holds the tag changes nothing, but the page is still rewritten.
-        QVERIFY(QFile::remove(folder.file(QStringLiteral("tvlTemp.htm"))));
+        QVERIFY(QFile::remove(app.file(QStringLiteral("tvlTemp.htm"))));
         remove->setEnabled(true);
         remove->trigger();
         QCOMPARE(surface->DocumentHTML(), plain);
-        QCOMPARE(readBytes(folder.file(QStringLiteral("tvlTemp.htm"))), plain.toUtf8() + "\r\n");
-        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(readBytes(app.file(QStringLiteral("tvlTemp.htm"))), plain.toUtf8() + "\r\n");
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     void backgroundPictureBesideAnOpenedPage()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
+        TestApp app;
         QTemporaryDir pages;
         writeBytes(pages.filePath(QStringLiteral("a.htm")), "<html><body><p>opened</p></body></html>");
-        QDir::setCurrent(pages.path());
-        Form1 form;
+        app.context.workingFolder = pages.path();
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
@@ -492,8 +486,8 @@ private slots:
         });
         form.menus().item(QStringLiteral("mivofile_open"))->trigger();
         QVERIFY(open.ran());
-        QCOMPARE(Module1::shared().EffectKind, Effect::FileScreenOpened);
-        QCOMPARE(Module1::shared().DocumentFolder, pages.path());
+        QCOMPARE(app.shared().EffectKind, Effect::FileScreenOpened);
+        QCOMPARE(app.shared().DocumentFolder, pages.path());
 
         // The picture dialog writes tvlTemp1.htm beside the page, the delete tvlTemp.htm.
         setPicture(set, QStringLiteral("sky.gif"), QStringLiteral("固定しない"));
@@ -510,21 +504,21 @@ private slots:
         QCOMPARE(surface->DocumentHTML(), plain);
         QCOMPARE(readBytes(pages.filePath(QStringLiteral("tvlTemp.htm"))), plain.toUtf8() + "\r\n");
         for (const char *name : {"tvlTemp.htm", "tvlTemp1.htm"})
-            QVERIFY(!QFile::exists(folder.file(QLatin1String(name))));
+            QVERIFY(!QFile::exists(app.file(QLatin1String(name))));
 
         // A file screen left with Cancel names no folder: the program folder takes the temporary page.
         ModalDriver cancel([](QDialog *d) { child<QPushButton>(d, "Command2")->click(); });
         form.menus().item(QStringLiteral("mivofile_open"))->trigger();
         QVERIFY(cancel.ran());
-        QCOMPARE(Module1::shared().EffectKind, Effect::FileScreenOpened);
-        QCOMPARE(Module1::shared().DocumentFolder, QString());
+        QCOMPARE(app.shared().EffectKind, Effect::FileScreenOpened);
+        QCOMPARE(app.shared().DocumentFolder, QString());
         QVERIFY(QFile::remove(pages.filePath(QStringLiteral("tvlTemp.htm"))));
         QVERIFY(QFile::remove(pages.filePath(QStringLiteral("tvlTemp1.htm"))));
         setPicture(set, QStringLiteral("sky.gif"), QStringLiteral("固定しない"));
         QCOMPARE(surface->DocumentHTML(), pictured);
-        QCOMPARE(readBytes(folder.file(QStringLiteral("tvlTemp.htm"))), pictured.toUtf8() + "\r\n");
+        QCOMPARE(readBytes(app.file(QStringLiteral("tvlTemp.htm"))), pictured.toUtf8() + "\r\n");
         QVERIFY(!QFile::exists(pages.filePath(QStringLiteral("tvlTemp1.htm"))));
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 };
 

@@ -1,10 +1,10 @@
-#include "support/TestSupport.h"
 #include "support/ModalDriver.h"
+#include "support/TestSupport.h"
 
 #include "effects/EffectCatalogue.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -27,10 +27,10 @@ private:
         list->setCurrentIndex(index);
         emit list->activated(index);
     }
-    static void load(Form1 &form, const ProgramFolderFixture &folder, const QByteArray &page)
+    static void load(Form1 &form, const TestApp &app, const QByteArray &page)
     {
-        writeBytes(folder.file(QStringLiteral("page.htm")), page);
-        QVERIFY(form.surface()->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        writeBytes(app.file(QStringLiteral("page.htm")), page);
+        QVERIFY(form.surface()->LoadDocument(app.file(QStringLiteral("page.htm"))));
     }
 
 private slots:
@@ -58,10 +58,8 @@ private slots:
 
     void everyEntryOnAnEmptyPage()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        RecordingShellOpen shell;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         QComboBox *list = effectsList(form);
         const struct { const char *text; const char *dialog; qint16 code; } dialogs[] = {
             {"RevealTransition(Text)", "Form6", 10}, {"RevealTransition(Image)", "Form7", 20},
@@ -72,7 +70,7 @@ private slots:
         for (const auto &d : dialogs) {
             qint16 kindWhileOpen = -1;
             ModalDriver driver([&](QDialog *dialog) {
-                kindWhileOpen = Module1::shared().EffectKind;
+                kindWhileOpen = app.shared().EffectKind;
                 QVERIFY(dialog->parentWidget() == &form);
                 dialog->reject();
             });
@@ -81,48 +79,44 @@ private slots:
             QCOMPARE(driver.seen(), QLatin1String(d.dialog));
             QCOMPARE(kindWhileOpen, d.code);
             // Cancel leaves the code and the page as they were.
-            QCOMPARE(Module1::shared().EffectKind, d.code);
+            QCOMPARE(app.shared().EffectKind, d.code);
             QCOMPARE(form.surface()->DocumentHTML(), QString());
             QVERIFY(list->isEnabled());
         }
 
         // The notes entry opens the notes file through the desktop.
         choose(list, QStringLiteral("初めにお読み下さい。"));
-        QCOMPARE(shell.opened, QStringList{folder.file(QStringLiteral("attension.txt"))});
-        QCOMPARE(Module1::shared().EffectKind, Effect::Nothing);
+        QCOMPARE(app.shell.opened, QStringList{app.file(QStringLiteral("attension.txt"))});
+        QCOMPARE(app.shared().EffectKind, Effect::Nothing);
 
         // A text that is no entry does nothing.
         list->setEditText(QStringLiteral("DynamicHtml"));
         form.Combo2_Click();
-        QCOMPARE(Module1::shared().EffectKind, Effect::Nothing);
-        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(app.shared().EffectKind, Effect::Nothing);
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     void missingNotesFile()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        RecordingShellOpen shell;
-        Form1 form;
-        QVERIFY(QFile::remove(folder.file(QStringLiteral("attension.txt"))));
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(QFile::remove(app.file(QStringLiteral("attension.txt"))));
         choose(effectsList(form), QStringLiteral("初めにお読み下さい。"));
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("説明のファイルが見つかりません: ") + folder.file(QStringLiteral("attension.txt"))});
-        QVERIFY(shell.opened.isEmpty());
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("説明のファイルが見つかりません: ") + app.file(QStringLiteral("attension.txt"))});
+        QVERIFY(app.shell.opened.isEmpty());
     }
 
     void oneScriptPerPage()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        RecordingShellOpen shell;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         QComboBox *list = effectsList(form);
 
         // The clock after a text box: the clock alone goes in.
         choose(form.findChild<QComboBox *>(QStringLiteral("Combo1")), QStringLiteral("テキストボックス"));
         choose(list, QStringLiteral("時刻表示"));
-        QCOMPARE(Module1::shared().EffectKind, Effect::Clock);
-        QCOMPARE(Module1::shared().SnippetHtml, Module1::shared().ScriptBlock);
+        QCOMPARE(app.shared().EffectKind, Effect::Clock);
+        QCOMPARE(app.shared().SnippetHtml, app.shared().ScriptBlock);
         QCOMPARE(form.surface()->DocumentHTML().count(QStringLiteral("textbox1")), 1);
         QCOMPARE(form.surface()->DocumentHTML().count(QStringLiteral("<SCRIPT type=text/vbscript>")), 1);
         QVERIFY(form.surface()->BrowseMode());
@@ -133,39 +127,36 @@ private slots:
         // With the script on the page every entry is refused, the notes too.
         const QString page = form.surface()->DocumentHTML();
         for (const QString &entry : EffectCatalogue::listTexts()) {
-            boxes.shown.clear();
+            app.boxes.shown.clear();
             ModalDriver driver([](QDialog *dialog) { dialog->reject(); });
             choose(list, entry);
-            QCOMPARE(boxes.texts(), QStringList{QStringLiteral("既にVbscriptコードが記述されています。")});
-            QCOMPARE(boxes.shown[0].title, QStringLiteral("Tovaleaf"));
-            QCOMPARE(Module1::shared().EffectKind, Effect::Nothing);
+            QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("既にVbscriptコードが記述されています。")});
+            QCOMPARE(app.boxes.shown[0].title, QStringLiteral("Tovaleaf"));
+            QCOMPARE(app.shared().EffectKind, Effect::Nothing);
             QVERIFY(!driver.ran());
         }
-        QVERIFY(shell.opened.isEmpty());
+        QVERIFY(app.shell.opened.isEmpty());
         QCOMPARE(form.surface()->DocumentHTML(), page);
         QVERIFY(!form.surface()->BrowseMode());
     }
 
     void scriptWithoutTypeDoesNotCount()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        load(form, folder, "<html><body><p>a</p><script language=vbscript>Sub x()\nEnd Sub</script></body></html>");
+        TestApp app;
+        Form1 form(app.context);
+        load(form, app, "<html><body><p>a</p><script language=vbscript>Sub x()\nEnd Sub</script></body></html>");
         QVERIFY(form.surface()->DocumentHTML().contains(QStringLiteral("<SCRIPT language=vbscript>")));
         ModalDriver driver([](QDialog *dialog) { dialog->reject(); });
         choose(effectsList(form), QStringLiteral("波文字"));
         QVERIFY(driver.ran());
         QCOMPARE(driver.seen(), QStringLiteral("Form14"));
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     void listTextBackOnLosingFocus()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        RecordingShellOpen shell;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QComboBox *list = effectsList(form);

@@ -3,9 +3,9 @@
 #include "effects/EffectTemplate.h"
 #include "effects/ScriptStep.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "platform/PageEncoding.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -26,14 +26,14 @@ private:
         const int start = html.indexOf(QStringLiteral("<BODY>")) + 6;
         return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
     }
-    static void load(Form1 &form, const ProgramFolderFixture &folder, const QByteArray &page)
+    static void load(Form1 &form, const TestApp &app, const QByteArray &page)
     {
-        writeBytes(folder.file(QStringLiteral("page.htm")), page);
-        QVERIFY(form.surface()->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        writeBytes(app.file(QStringLiteral("page.htm")), page);
+        QVERIFY(form.surface()->LoadDocument(app.file(QStringLiteral("page.htm"))));
     }
-    static QString templateText(const ProgramFolderFixture &folder, const QString &name)
+    static QString templateText(const TestApp &app, const QString &name)
     {
-        return PageEncoding::decode(readBytes(folder.file(name)), PageEncoding::Cp932);
+        return PageEncoding::decode(readBytes(app.file(name)), PageEncoding::Cp932);
     }
     // The page's text holds line breaks as the surface keeps them: LF.
     static QString asInPage(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
@@ -57,27 +57,26 @@ private:
 private slots:
     void templateTextRules()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        Module1 &shared = Module1::shared();
-        load(form, folder, "<html><body><p>x</p></body></html>");
+        TestApp app;
+        Form1 form(app.context);
+        Module1 &shared = app.shared();
+        load(form, app, "<html><body><p>x</p></body></html>");
 
         // An empty template gives an empty block.
-        writeBytes(folder.file(QStringLiteral("shadow.vs")), QByteArray());
+        writeBytes(app.file(QStringLiteral("shadow.vs")), QByteArray());
         shared.EffectKind = Effect::ShadowText;
         shared.EffectElementId = QStringLiteral("MIVO3");
         selectText(form.surface(), QStringLiteral("x"), 1);
         form.harituke();
         QCOMPARE(shared.ScriptBlock, QStringLiteral("<SCRIPT TYPE =text/vbscript></SCRIPT>"));
         QCOMPARE(shared.SnippetHtml, shared.ScriptBlock);
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
         form.Command4_Click();
 
         // Lines end in CR LF, the last one too, whatever the file used; a
         // placeholder is replaced at every occurrence; CP932 text is read as such.
-        load(form, folder, "<html><body><p>x</p></body></html>");
-        writeBytes(folder.file(QStringLiteral("wave.vs")),
+        load(form, app, "<html><body><p>x</p></body></html>");
+        writeBytes(app.file(QStringLiteral("wave.vs")),
                    QByteArray("a [MIVO ID]\nb [MIVO ID][MIVO ID]\r") + PageEncoding::encode(QStringLiteral("波"), PageEncoding::Cp932)
                        + "\r\n[mivo id] [LINK0]");
         shared.EffectKind = Effect::WaveText;
@@ -89,8 +88,8 @@ private slots:
         form.Command4_Click();
 
         // The colour-change placeholders, in their order; an eleventh link token stays.
-        load(form, folder, "<html><body><p>x</p></body></html>");
-        writeBytes(folder.file(QStringLiteral("moji_colorChange.vs")),
+        load(form, app, "<html><body><p>x</p></body></html>");
+        writeBytes(app.file(QStringLiteral("moji_colorChange.vs")),
                    "[color1]/[color2]/[LINK0][LINK9]/[LINK10]/[MIVO ID]/[color1]");
         shared.EffectKind = Effect::ColorChangeText;
         shared.ButtonColor1 = QStringLiteral("red");
@@ -132,10 +131,10 @@ private slots:
 
     void installedTemplatesProvideWhatTheControlsCall()
     {
-        ProgramFolderFixture folder;
+        TestApp app;
         QStringList notCp932Lines;
         const auto read = [&](const char *name) {
-            const QByteArray bytes = readBytes(folder.file(QLatin1String(name)));
+            const QByteArray bytes = readBytes(app.file(QLatin1String(name)));
             const QString text = PageEncoding::decode(bytes, PageEncoding::Cp932);
             // Plain CP932, each line ended by CR LF.
             if (PageEncoding::encode(text, PageEncoding::Cp932) != bytes || !bytes.endsWith("\r\n")
@@ -162,7 +161,7 @@ private slots:
         for (int i = 0; i <= 9; ++i)
             QVERIFY(buttons.contains(QStringLiteral("\"[LINK%1]\"").arg(i)));
         QCOMPARE(notCp932Lines, QStringList());
-        const QString notes = QString::fromUtf8(readBytes(folder.file(QStringLiteral("attension.txt"))));
+        const QString notes = QString::fromUtf8(readBytes(app.file(QStringLiteral("attension.txt"))));
         for (const char *topic : {"一つだけ", "ソースの表示", "実行モード", "「既にVbscriptコードが記述されています。」"})
             QVERIFY2(notes.contains(QString::fromUtf8(topic)), topic);
     }
@@ -192,16 +191,15 @@ private slots:
 
     void clockPageInRunMode()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        load(form, folder, "<html><body><p>ab</p></body></html>");
+        TestApp app;
+        Form1 form(app.context);
+        load(form, app, "<html><body><p>ab</p></body></html>");
         selectText(form.surface(), QStringLiteral("ab"), 2);
-        Module1::shared().EffectKind = Effect::Clock;
-        Module1::shared().SnippetHtml.clear();
+        app.shared().EffectKind = Effect::Clock;
+        app.shared().SnippetHtml.clear();
         form.goscript();
 
-        const QString script = templateText(folder, QStringLiteral("time.vs"));
+        const QString script = templateText(app, QStringLiteral("time.vs"));
         QVERIFY(script.endsWith(QStringLiteral("End Sub\r\n")));
         // A block pasted inside the paragraph ends it when the page is read again.
         QCOMPARE(body(form.surface()),
@@ -209,27 +207,26 @@ private slots:
                                 "font-size:14pt;color:blue\"></DIV><INPUT type=button name=jikann value=STOP language=VBScript "
                                 "onclick=gostop()><SCRIPT type=text/vbscript>")
                      + asInPage(script) + QStringLiteral("</SCRIPT><P></P>"));
-        QCOMPARE(Module1::shared().ScriptBlock, QStringLiteral("<SCRIPT TYPE =text/vbscript>") + script + QStringLiteral("</SCRIPT>"));
-        QCOMPARE(Module1::shared().SnippetHtml, Module1::shared().ScriptBlock);
-        QCOMPARE(Module1::shared().EffectKind, Effect::Clock);
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
-        QCOMPARE(boxes.shown[0].title, QStringLiteral("Tovaleaf"));
+        QCOMPARE(app.shared().ScriptBlock, QStringLiteral("<SCRIPT TYPE =text/vbscript>") + script + QStringLiteral("</SCRIPT>"));
+        QCOMPARE(app.shared().SnippetHtml, app.shared().ScriptBlock);
+        QCOMPARE(app.shared().EffectKind, Effect::Clock);
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
+        QCOMPARE(app.boxes.shown[0].title, QStringLiteral("Tovaleaf"));
         verifyRunMode(form);
         // The page was rewritten through the temporary page and runs from it.
-        QCOMPARE(form.surface()->documentUrl().path(), folder.file(QStringLiteral("scriptTemp.htm")));
-        const QByteArray temp = readBytes(folder.file(QStringLiteral("scriptTemp.htm")));
+        QCOMPARE(form.surface()->documentUrl().path(), app.file(QStringLiteral("scriptTemp.htm")));
+        const QByteArray temp = readBytes(app.file(QStringLiteral("scriptTemp.htm")));
         QVERIFY(temp.startsWith("<HTML lang='ja'>"));
         QVERIFY(temp.contains(PageEncoding::encode(script, PageEncoding::Cp932)));
     }
 
     void colourChangePageInRunMode()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        load(form, folder, "<html><body><p>ab</p></body></html>");
+        TestApp app;
+        Form1 form(app.context);
+        load(form, app, "<html><body><p>ab</p></body></html>");
         selectText(form.surface(), QStringLiteral("ab"), 2);
-        Module1 &shared = Module1::shared();
+        Module1 &shared = app.shared();
         shared.EffectKind = Effect::ColorChangeText;
         shared.ButtonColor1 = QStringLiteral("navy");
         shared.ButtonColor2 = QStringLiteral("red");
@@ -237,7 +234,7 @@ private slots:
         shared.SnippetHtml = QStringLiteral("<Button ID=MIVO0 onmouseover=\"go_in(0)\">b</Button>");
         form.goscript();
 
-        QString script = templateText(folder, QStringLiteral("moji_colorChange.vs"));
+        QString script = templateText(app, QStringLiteral("moji_colorChange.vs"));
         script.replace(QStringLiteral("[color1]"), QStringLiteral("navy")).replace(QStringLiteral("[color2]"), QStringLiteral("red"));
         script.replace(QStringLiteral("[LINK0]"), QStringLiteral("http://example.org/"));
         for (int i = 1; i <= 9; ++i)
@@ -249,31 +246,30 @@ private slots:
                                 "<SCRIPT type=text/vbscript>")
                      + asInPage(script) + QStringLiteral("</SCRIPT></P>"));
         verifyRunMode(form);
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
     }
 
     void filteredTextRefusedOnAPageWithLoadHandler()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         const struct { qint16 code; const char *filter; } cases[] = {
             {Effect::ShadowText, "Shadow(Color=red,Direction=10)"}, {Effect::WaveText, "Wave(strength=5,freq=10,lightstrength=20)"},
             {Effect::BurningText, "Glow(strength=5,Color=RED)"}, {Effect::VanishingText, "Alpha(opacity=90,style=2)"}};
         for (const auto &c : cases) {
-            boxes.shown.clear();
-            load(form, folder, "<html><body><p>ab</p><INPUT TYPE='button' VALUE='Reload' onclick='window_onload()'></body></html>");
+            app.boxes.shown.clear();
+            load(form, app, "<html><body><p>ab</p><INPUT TYPE='button' VALUE='Reload' onclick='window_onload()'></body></html>");
             selectText(form.surface(), QStringLiteral("ab"), 2);
-            Module1::shared().EffectKind = c.code;
-            Module1::shared().EffectElementId = QStringLiteral("MIVO8");
+            app.shared().EffectKind = c.code;
+            app.shared().EffectElementId = QStringLiteral("MIVO8");
             const QString element = QStringLiteral("<DIV ID=MIVO8 STYLE=\"width:100%;Filter:") + QLatin1String(c.filter)
                                     + QStringLiteral("\">ここに文字を入力</DIV>");
-            Module1::shared().SnippetHtml = element;
+            app.shared().SnippetHtml = element;
             form.goscript();
-            QCOMPARE(boxes.texts(), QStringList{QStringLiteral("スクリプトが記述されています。ｱｸｼｮﾝは追加できません！")});
-            QCOMPARE(boxes.shown[0].title, QStringLiteral("Tovaleaf"));
-            QCOMPARE(Module1::shared().EffectKind, Effect::Nothing);
-            QCOMPARE(Module1::shared().SnippetHtml, element);
+            QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("スクリプトが記述されています。ｱｸｼｮﾝは追加できません！")});
+            QCOMPARE(app.boxes.shown[0].title, QStringLiteral("Tovaleaf"));
+            QCOMPARE(app.shared().EffectKind, Effect::Nothing);
+            QCOMPARE(app.shared().SnippetHtml, element);
             QCOMPARE(body(form.surface()),
                      QStringLiteral("<P>ab<DIV id=MIVO8 style=\"width:100%;Filter:") + QLatin1String(c.filter)
                          + QStringLiteral("\">ここに文字を入力</DIV></P><INPUT type=button value=Reload onclick=window_onload()>"));
@@ -283,28 +279,27 @@ private slots:
 
     void missingOrUnreadableTemplate()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        load(form, folder, "<html><body><p>ab</p></body></html>");
-        QFile::remove(folder.file(QStringLiteral("shadow.vs")));
+        TestApp app;
+        Form1 form(app.context);
+        load(form, app, "<html><body><p>ab</p></body></html>");
+        QFile::remove(app.file(QStringLiteral("shadow.vs")));
         selectText(form.surface(), QStringLiteral("ab"), 2);
-        Module1::shared().EffectKind = Effect::ShadowText;
-        Module1::shared().SnippetHtml = QStringLiteral("<DIV ID=MIVO1>t</DIV>");
+        app.shared().EffectKind = Effect::ShadowText;
+        app.shared().SnippetHtml = QStringLiteral("<DIV ID=MIVO1>t</DIV>");
         form.goscript();
-        QCOMPARE(boxes.shown.size(), 1);
-        QVERIFY2(boxes.shown[0].text.startsWith(QStringLiteral("スクリプトのテンプレートを読み込めません: ")
-                                                + folder.file(QStringLiteral("shadow.vs")) + QStringLiteral(": ")),
-                 qPrintable(boxes.shown[0].text));
+        QCOMPARE(app.boxes.shown.size(), 1);
+        QVERIFY2(app.boxes.shown[0].text.startsWith(QStringLiteral("スクリプトのテンプレートを読み込めません: ")
+                                                + app.file(QStringLiteral("shadow.vs")) + QStringLiteral(": ")),
+                 qPrintable(app.boxes.shown[0].text));
         QCOMPARE(body(form.surface()), QStringLiteral("<P>ab<DIV id=MIVO1>t</DIV></P>"));
         verifyEditMode(form);
 
-        boxes.shown.clear();
-        QVERIFY(QFile::remove(folder.file(QStringLiteral("time.vs"))));
-        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("time.vs")));
-        Module1::shared().EffectKind = Effect::Clock;
+        app.boxes.shown.clear();
+        QVERIFY(QFile::remove(app.file(QStringLiteral("time.vs"))));
+        QVERIFY(QDir(app.path()).mkdir(QStringLiteral("time.vs")));
+        app.shared().EffectKind = Effect::Clock;
         form.harituke();
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("スクリプトのテンプレートを読み込めません: ") + folder.file(QStringLiteral("time.vs"))
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("スクリプトのテンプレートを読み込めません: ") + app.file(QStringLiteral("time.vs"))
                                             + QStringLiteral(": フォルダです")});
         QCOMPARE(body(form.surface()), QStringLiteral("<P>ab<DIV id=MIVO1>t</DIV></P>"));
         verifyEditMode(form);
@@ -312,17 +307,16 @@ private slots:
 
     void dialogScriptOnceBehindItsButton()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         const QString script = QStringLiteral("<SCRIPT TYPE =text/vbscript>Sub mivo_open()\r\nEnd Sub\r\nSub go()\r\nEnd Sub\r\n</SCRIPT>");
         for (qint16 code : {Effect::DialogBox, Effect::FullScreen}) {
-            boxes.shown.clear();
+            app.boxes.shown.clear();
             form.Command4_Click();
-            load(form, folder, "<html><body><p>ab</p></body></html>");
+            load(form, app, "<html><body><p>ab</p></body></html>");
             selectText(form.surface(), QStringLiteral("ab"), 1);
-            Module1::shared().EffectKind = code;
-            Module1::shared().SnippetHtml = script;
+            app.shared().EffectKind = code;
+            app.shared().SnippetHtml = script;
             form.goscript();
             const QString button = code == Effect::DialogBox ? QStringLiteral("<INPUT type=button value=Open language=VBScript onclick=mivo_open()>")
                                                              : QStringLiteral("<INPUT type=button value=全画面表示実行 language=VBScript onclick=go()>");
@@ -332,28 +326,27 @@ private slots:
             QStringList expected{QStringLiteral("ブラウズモードで確認します！")};
             if (code == Effect::FullScreen)
                 expected << QStringLiteral("「全画面実行」ボタンをクリックして下さい．");
-            QCOMPARE(boxes.texts(), expected);
+            QCOMPARE(app.boxes.texts(), expected);
         }
     }
 
     void codesOutsideTheTableDoNothing()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        load(form, folder, "<html><body><p>ab</p></body></html>");
+        TestApp app;
+        Form1 form(app.context);
+        load(form, app, "<html><body><p>ab</p></body></html>");
         const QString before = form.surface()->DocumentHTML();
         for (qint16 code : {Effect::Nothing, Effect::MovingImage, Effect::FloatingFrame, Effect::FileScreenOpened, Effect::NewPage,
                             Effect::VanishingTextWithoutScript}) {
-            Module1::shared().EffectKind = code;
-            Module1::shared().SnippetHtml = QStringLiteral("<B>x</B>");
+            app.shared().EffectKind = code;
+            app.shared().SnippetHtml = QStringLiteral("<B>x</B>");
             form.harituke();
-            QCOMPARE(Module1::shared().EffectKind, code);
-            QCOMPARE(Module1::shared().ScriptBlock, QString());
+            QCOMPARE(app.shared().EffectKind, code);
+            QCOMPARE(app.shared().ScriptBlock, QString());
         }
         QCOMPARE(form.surface()->DocumentHTML(), before);
         verifyEditMode(form);
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 };
 

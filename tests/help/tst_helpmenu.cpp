@@ -2,10 +2,10 @@
 
 #include "help/Form28.h"
 #include "help/HelpMenu.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Twips.h"
 #include "platform/WebBrowser.h"
 #include "shell/Form1.h"
-#include "shell/ProgramFolder.h"
 
 #include <QAction>
 #include <QFile>
@@ -25,42 +25,39 @@ class TestHelpMenu : public QObject
 private slots:
     void textFilesOpenWithTheDesktop()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        RecordingShellOpen shell;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.menus().item(QStringLiteral("otasuke"))->trigger();
         form.menus().item(QStringLiteral("trytvl"))->trigger();
         form.menus().item(QStringLiteral("sakusha"))->trigger();
-        QCOMPARE(shell.opened, (QStringList{folder.file(QStringLiteral("tvl.txt")), folder.file(QStringLiteral("sampleexplain.txt")),
-                                            folder.file(QStringLiteral("important.txt"))}));
-        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(app.shell.opened, (QStringList{app.file(QStringLiteral("tvl.txt")), app.file(QStringLiteral("sampleexplain.txt")),
+                                            app.file(QStringLiteral("important.txt"))}));
+        QVERIFY(app.boxes.shown.isEmpty());
         // Our help texts are UTF-8, for the desktop's text program.
-        for (const QString &name : shell.opened) {
+        for (const QString &name : app.shell.opened) {
             const QByteArray bytes = readBytes(name);
             QVERIFY(bytes.size() > 200);
             QCOMPARE(QString::fromUtf8(bytes).toUtf8(), bytes);
         }
-        // A missing file is said, not passed to the shell.
-        QFile::remove(folder.file(QStringLiteral("tvl.txt")));
+        // A missing file is said, not passed to the app.shell.
+        QFile::remove(app.file(QStringLiteral("tvl.txt")));
         form.menus().item(QStringLiteral("otasuke"))->trigger();
-        QCOMPARE(shell.opened.size(), 3);
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ヘルプのファイルが見つかりません: %1").arg(folder.file(QStringLiteral("tvl.txt")))});
+        QCOMPARE(app.shell.opened.size(), 3);
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ヘルプのファイルが見つかりません: %1").arg(app.file(QStringLiteral("tvl.txt")))});
     }
 
     void samplesViewer()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
-        boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
         form.menus().item(QStringLiteral("mivoscript"))->trigger();
-        QCOMPARE(boxes.texts(), QStringList{HelpMenu::SamplesQuestion});
-        QCOMPARE(boxes.shown[0].title, QStringLiteral("確認"));
+        QCOMPARE(app.boxes.texts(), QStringList{HelpMenu::SamplesQuestion});
+        QCOMPARE(app.boxes.shown[0].title, QStringLiteral("確認"));
         QVERIFY(!form.help().viewer());
 
-        boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Ok);
         form.menus().item(QStringLiteral("mivoscript"))->trigger();
         Form28 *viewer = form.help().viewer();
         QVERIFY(viewer);
@@ -69,7 +66,7 @@ private slots:
         QCOMPARE(viewer->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), Form28::DefaultAddress);
         QCOMPARE(viewer->findChild<QPushButton *>(QStringLiteral("Command1"))->font().family(), QStringLiteral("Arial Black"));
         QVERIFY(viewer->browser()->view()->url().isEmpty()); // goes nowhere by itself
-        boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Ok);
         form.menus().item(QStringLiteral("mivoscript"))->trigger();
         QCOMPARE(form.help().viewer(), viewer); // one viewer
 
@@ -98,7 +95,7 @@ private slots:
 
         // Closing always says its reminder, then the viewer is gone.
         viewer->close();
-        QCOMPARE(boxes.texts().last(), Form28::ClosingReminder);
+        QCOMPARE(app.boxes.texts().last(), Form28::ClosingReminder);
         QTRY_VERIFY(!form.help().viewer());
     }
 };

@@ -23,8 +23,8 @@ private:
     // site/ holds the page; secret/ beside it holds what the page must not read.
     struct Disk
     {
-        explicit Disk(const ProgramFolderFixture &folder)
-            : site(folder.file(QStringLiteral("site"))), secret(folder.file(QStringLiteral("secret")))
+        explicit Disk(const TestApp &app)
+            : site(app.file(QStringLiteral("site"))), secret(app.file(QStringLiteral("secret")))
         {
             QDir().mkpath(site + QStringLiteral("/sub"));
             QDir().mkpath(secret);
@@ -67,9 +67,8 @@ private:
 private slots:
     void runningPageReadsOnlyItsFolder()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        const Disk disk(folder);
+        TestApp app;
+        const Disk disk(app);
         const QByteArray secret = disk.secret.toUtf8();
         const QByteArray page =
             "<html><head><link rel=stylesheet href=\"../secret/style.css\">"
@@ -125,7 +124,7 @@ private slots:
             "</script></body></html>";
         const QString path = disk.site + QStringLiteral("/page.htm");
         writeBytes(path, page);
-        DhtmlEdit surface;
+        DhtmlEdit surface(app.context);
         QVERIFY(surface.LoadDocument(path));
         QVERIFY(surface.setBrowseMode(true));
         QTRY_COMPARE(js(&surface, QStringLiteral("document.getElementById('out').getAttribute('data-done')")), QStringLiteral("1"));
@@ -161,14 +160,14 @@ private slots:
     // Edit mode shows pictures from anywhere, however the page names them.
     void editModeShowsPicturesFromAnywhere()
     {
-        ProgramFolderFixture folder;
-        const Disk disk(folder);
+        TestApp app;
+        const Disk disk(app);
         const QByteArray secret = disk.secret.toUtf8();
         const QString path = disk.site + QStringLiteral("/page.htm");
         writeBytes(path, "<html><body background=\"../secret/pic.png\"><img id=a src=\"../secret/pic.png\">"
                          "<img id=b src=\"" + secret + "/pic.png\"><img id=c src=\"file://" + secret + "/pic.png\">"
                          "<img id=d src=\"linkdir/pic.png\"><img id=e src=\"sub/pic.png\"></body></html>");
-        DhtmlEdit surface;
+        DhtmlEdit surface(app.context);
         QVERIFY(surface.LoadDocument(path));
         const QString widths = QStringLiteral("['a','b','c','d','e'].map(id => document.getElementById(id).naturalWidth).join(' ')");
         QTRY_COMPARE(js(&surface, widths), QStringLiteral("7 7 7 7 4"));
@@ -179,8 +178,8 @@ private slots:
     // held to the same rules.
     void viewerPagesReadOnlyTheirFolder()
     {
-        ProgramFolderFixture folder;
-        const Disk disk(folder);
+        TestApp app;
+        const Disk disk(app);
         const QString path = disk.site + QStringLiteral("/plain.htm");
         writeBytes(path, "<html><body><img id=pic src=\"../secret/pic.png\"><script>\n"
                          "const read = (url) => { try { const x = new XMLHttpRequest(); x.open('GET', url, false); x.send();"

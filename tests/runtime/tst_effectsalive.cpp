@@ -6,9 +6,9 @@
 #include "effects/Form6.h"
 #include "effects/Form7.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "platform/PageEncoding.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
 
 #include <QApplication>
 #include <QImage>
@@ -39,17 +39,17 @@ private:
     // Anything drawn on the white page, however faint.
     static bool mark(const QColor &c) { return c.alpha() == 255 && c.red() + c.green() + c.blue() < 720; }
 
-    static void load(Form1 &form, const ProgramFolderFixture &folder, const QByteArray &page)
+    static void load(Form1 &form, const TestApp &app, const QByteArray &page)
     {
-        writeBytes(folder.file(QStringLiteral("page.htm")), page);
-        QVERIFY(form.surface()->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        writeBytes(app.file(QStringLiteral("page.htm")), page);
+        QVERIFY(form.surface()->LoadDocument(app.file(QStringLiteral("page.htm"))));
     }
     // A fresh page with the caret after "ab", as a user leaves it before choosing an effect.
-    static void startPage(Form1 &form, const ProgramFolderFixture &folder, const QByteArray &page = "<html><body><p>ab</p></body></html>")
+    static void startPage(Form1 &form, const TestApp &app, const QByteArray &page = "<html><body><p>ab</p></body></html>")
     {
         if (form.surface()->BrowseMode())
             form.Command4_Click();
-        load(form, folder, page);
+        load(form, app, page);
         selectText(form.surface(), QStringLiteral("ab"), 2);
     }
     static void showForm(Form1 &form)
@@ -57,9 +57,9 @@ private:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
     }
-    static QString templateText(const ProgramFolderFixture &folder, const QString &name)
+    static QString templateText(const TestApp &app, const QString &name)
     {
-        return PageEncoding::decode(readBytes(folder.file(name)), PageEncoding::Cp932);
+        return PageEncoding::decode(readBytes(app.file(name)), PageEncoding::Cp932);
     }
     static void writePicture(const QString &path, const QColor &colour, int width = 120, int height = 80)
     {
@@ -132,14 +132,13 @@ private:
 private slots:
     void revealedTextAndPicture()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         showForm(form);
         DhtmlEdit *surface = form.surface();
-        Module1 &shared = Module1::shared();
+        Module1 &shared = app.shared();
 
-        startPage(form, folder);
+        startPage(form, app);
         shared.EffectKind = Effect::RevealText;
         shared.RevealTransitionNo = 3;
         shared.RevealBackColor = QStringLiteral("LIME");
@@ -165,10 +164,10 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(count(shot(surface), end, lime), area(end), 10000);
 
         // The picture, wiped in from the left.
-        writePicture(folder.file(QStringLiteral("red.png")), Qt::red);
-        startPage(form, folder);
+        writePicture(app.file(QStringLiteral("red.png")), Qt::red);
+        startPage(form, app);
         shared.EffectKind = Effect::RevealImage;
-        shared.EffectImageFile = folder.file(QStringLiteral("red.png"));
+        shared.EffectImageFile = app.file(QStringLiteral("red.png"));
         shared.EffectImageAlt = QStringLiteral("赤");
         shared.EffectImageTransition = QStringLiteral("6");
         shared.SnippetHtml = Form7::markup(shared.EffectImageFile, shared.EffectImageAlt, shared.EffectImageTransition);
@@ -183,17 +182,16 @@ private slots:
             return count(now, left, red) == area(left) && count(now, right, red) == 0;
         }());
         QTRY_COMPARE_WITH_TIMEOUT(count(shot(surface), picture.adjusted(1, 1, -1, -1), red), area(picture.adjusted(1, 1, -1, -1)), 10000);
-        QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("ブラウズモードで確認します！"), QStringLiteral("ブラウズモードで確認します！")}));
+        QCOMPARE(app.boxes.texts(), (QStringList{QStringLiteral("ブラウズモードで確認します！"), QStringLiteral("ブラウズモードで確認します！")}));
     }
 
     void filteredTextKeepsMoving()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         showForm(form);
         DhtmlEdit *surface = form.surface();
-        Module1 &shared = Module1::shared();
+        Module1 &shared = app.shared();
         const struct {
             qint16 code;
             QString filter;
@@ -207,7 +205,7 @@ private slots:
         };
         int number = 10;
         for (const auto &c : cases) {
-            startPage(form, folder);
+            startPage(form, app);
             shared.EffectKind = c.code;
             shared.EffectElementId = QStringLiteral("MIVO%1").arg(number);
             shared.SnippetHtml = FilteredTextMarkup::build(QString::number(number), c.filter);
@@ -226,20 +224,19 @@ private slots:
             QTRY_VERIFY2(shot(surface).copy(box) != before, qPrintable(c.filter));
             ++number;
         }
-        QCOMPARE(boxes.shown.size(), 4);
+        QCOMPARE(app.boxes.shown.size(), 4);
     }
 
     void clockAndTypewriterStop()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         // A page nobody can see gets its timers slowed to once a second.
         showForm(form);
         DhtmlEdit *surface = form.surface();
-        Module1 &shared = Module1::shared();
+        Module1 &shared = app.shared();
 
-        startPage(form, folder);
+        startPage(form, app);
         shared.EffectKind = Effect::Clock;
         shared.SnippetHtml.clear();
         form.goscript();
@@ -260,7 +257,7 @@ private slots:
         // The typewriter: letter by letter, a pause, again; STOP holds it.
         // A quote typed by the user is typed like any other letter.
         const QString words = QStringLiteral("タイプ\"ライタ\"風の文字");
-        startPage(form, folder);
+        startPage(form, app);
         shared.EffectKind = Effect::Typewriter;
         shared.TypewriterText = words;
         shared.SnippetHtml.clear();
@@ -283,24 +280,23 @@ private slots:
         letRun(surface, 1000);
         QCOMPARE(js(surface, typed), held);
         QVERIFY(held.size() < words.size());
-        QCOMPARE(boxes.shown.size(), 2);
+        QCOMPARE(app.boxes.shown.size(), 2);
     }
 
     void colourChangeButtons()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         showForm(form);
         DhtmlEdit *surface = form.surface();
-        Module1 &shared = Module1::shared();
-        writeBytes(folder.file(QStringLiteral("next.htm")), "<html><head><title>next</title></head><body>next page</body></html>");
+        Module1 &shared = app.shared();
+        writeBytes(app.file(QStringLiteral("next.htm")), "<html><head><title>next</title></head><body>next page</body></html>");
 
-        startPage(form, folder);
+        startPage(form, app);
         shared.EffectKind = Effect::ColorChangeText;
         shared.ButtonColor1 = QStringLiteral("navy");
         shared.ButtonColor2 = QStringLiteral("red");
-        shared.ButtonLinks[0] = folder.file(QStringLiteral("next.htm"));
+        shared.ButtonLinks[0] = app.file(QStringLiteral("next.htm"));
         shared.ButtonLinks[1] = QString();
         const auto button = [](int n, const QString &caption) {
             const QString i = QString::number(n);
@@ -335,25 +331,24 @@ private slots:
         // A click follows the button's link.
         QTest::mouseClick(input(surface), Qt::LeftButton, {}, first.center());
         QTRY_COMPARE(js(surface, QStringLiteral("document.title")), QStringLiteral("next"));
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
     }
 
     void blendInATableCell()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         showForm(form);
         DhtmlEdit *surface = form.surface();
-        Module1 &shared = Module1::shared();
-        writePicture(folder.file(QStringLiteral("a.png")), Qt::red);
-        writePicture(folder.file(QStringLiteral("b.png")), Qt::blue);
+        Module1 &shared = app.shared();
+        writePicture(app.file(QStringLiteral("a.png")), Qt::red);
+        writePicture(app.file(QStringLiteral("b.png")), Qt::blue);
 
-        startPage(form, folder,
+        startPage(form, app,
                   "<html><body><p>title</p><table border=1 cellpadding=10 style=\"margin-left:80px\"><tr><td>cell</td><td>ab</td></tr></table></body></html>");
         shared.EffectKind = Effect::BlendFilter;
-        shared.BlendImage1 = folder.file(QStringLiteral("a.png"));
-        shared.BlendImage2 = folder.file(QStringLiteral("b.png"));
+        shared.BlendImage1 = app.file(QStringLiteral("a.png"));
+        shared.BlendImage2 = app.file(QStringLiteral("b.png"));
         shared.EffectElementId = QStringLiteral("image42");
         shared.SnippetHtml = Form21::markup(QStringLiteral("image42"), shared.BlendImage1);
         form.goscript();
@@ -376,19 +371,18 @@ private slots:
         click(surface, QStringLiteral("input[value=Reload]"));
         QTRY_VERIFY(!blue(shot(surface).pixelColor(picture.center())));
         QTRY_VERIFY_WITH_TIMEOUT(blue(shot(surface).pixelColor(picture.center())), 10000);
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
     }
 
     // A second picture given as an address arrives when the network lets it.
     void blendWaitsForALatePicture()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         showForm(form);
         DhtmlEdit *surface = form.surface();
-        Module1 &shared = Module1::shared();
-        writePicture(folder.file(QStringLiteral("a.png")), Qt::red);
+        Module1 &shared = app.shared();
+        writePicture(app.file(QStringLiteral("a.png")), Qt::red);
         QByteArray second;
         {
             QBuffer buffer(&second);
@@ -402,9 +396,9 @@ private slots:
         QTcpSocket *request = nullptr;
         connect(&server, &QTcpServer::newConnection, this, [&] { request = server.nextPendingConnection(); });
 
-        startPage(form, folder);
+        startPage(form, app);
         shared.EffectKind = Effect::BlendFilter;
-        shared.BlendImage1 = folder.file(QStringLiteral("a.png"));
+        shared.BlendImage1 = app.file(QStringLiteral("a.png"));
         shared.BlendImage2 = QStringLiteral("http://127.0.0.1:%1/b.png").arg(server.serverPort());
         shared.EffectElementId = QStringLiteral("image7");
         shared.SnippetHtml = Form21::markup(QStringLiteral("image7"), shared.BlendImage1);
@@ -428,17 +422,16 @@ private slots:
 
     void redirectedBlockTurns()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         showForm(form);
         DhtmlEdit *surface = form.surface();
-        Module1 &shared = Module1::shared();
-        writePicture(folder.file(QStringLiteral("red.png")), Qt::red, 100, 60);
+        Module1 &shared = app.shared();
+        writePicture(app.file(QStringLiteral("red.png")), Qt::red, 100, 60);
 
-        startPage(form, folder);
+        startPage(form, app);
         shared.EffectKind = Effect::RedirectFilter;
-        shared.EffectImageFile = folder.file(QStringLiteral("red.png"));
+        shared.EffectImageFile = app.file(QStringLiteral("red.png"));
         shared.SnippetHtml = Form22::markup(QStringLiteral("回る"), shared.EffectImageFile);
         form.goscript();
         QVERIFY(surface->BrowseMode());
@@ -458,25 +451,24 @@ private slots:
         click(surface, QStringLiteral("input[value=Reload]"));
         QTRY_VERIFY(js(surface, angle).toDouble() < 45);
         QCOMPARE(js(surface, QStringLiteral("document.querySelectorAll('#DA_mivo img').length")), QStringLiteral("1"));
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
     }
 
     void dialogBoxAndFullScreenWindows()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         showForm(form);
         DhtmlEdit *surface = form.surface();
-        Module1 &shared = Module1::shared();
-        writeBytes(folder.file(QStringLiteral("shown.htm")), "<html><head><title>shown page</title></head><body>shown</body></html>");
+        Module1 &shared = app.shared();
+        writeBytes(app.file(QStringLiteral("shown.htm")), "<html><head><title>shown page</title></head><body>shown</body></html>");
 
         for (const char *kind : {"modal.vs", "modeless.vs"}) {
             const bool modal = QLatin1String(kind) == QLatin1String("modal.vs");
-            startPage(form, folder);
+            startPage(form, app);
             shared.EffectKind = Effect::DialogBox;
-            shared.DialogBoxFile = folder.file(QStringLiteral("shown.htm"));
-            shared.SnippetHtml = templateText(folder, QLatin1String(kind)).replace(QStringLiteral("[html_file]"), shared.DialogBoxFile);
+            shared.DialogBoxFile = app.file(QStringLiteral("shown.htm"));
+            shared.SnippetHtml = templateText(app, QLatin1String(kind)).replace(QStringLiteral("[html_file]"), shared.DialogBoxFile);
             goscriptSettled(form);
             QVERIFY(surface->BrowseMode());
             clickLater(surface, QStringLiteral("input[value=Open]"));
@@ -492,9 +484,9 @@ private slots:
             QCOMPARE(js(surface, QStringLiteral("document.querySelectorAll('input[value=Open]').length")), QStringLiteral("1"));
         }
 
-        startPage(form, folder);
+        startPage(form, app);
         shared.EffectKind = Effect::FullScreen;
-        shared.SnippetHtml = templateText(folder, QStringLiteral("zenngamenn.mvo")).replace(QStringLiteral("[zenngamenn]"), folder.file(QStringLiteral("shown.htm")));
+        shared.SnippetHtml = templateText(app, QStringLiteral("zenngamenn.mvo")).replace(QStringLiteral("[zenngamenn]"), app.file(QStringLiteral("shown.htm")));
         goscriptSettled(form);
         QVERIFY(surface->BrowseMode());
         clickLater(surface, QStringLiteral("input[value=全画面表示実行]"));
@@ -503,21 +495,20 @@ private slots:
         QVERIFY(pageWindow(true)->findChild<QLabel *>(QStringLiteral("FullScreenHint")));
         QTest::keyClick(pageWindow(true), Qt::Key_Escape);
         QTRY_VERIFY(pageWindow(true) == nullptr);
-        QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("ブラウズモードで確認します！"), QStringLiteral("ブラウズモードで確認します！"),
+        QCOMPARE(app.boxes.texts(), (QStringList{QStringLiteral("ブラウズモードで確認します！"), QStringLiteral("ブラウズモードで確認します！"),
                                              QStringLiteral("ブラウズモードで確認します！"), QStringLiteral("「全画面実行」ボタンをクリックして下さい．")}));
     }
 
     void marqueeCheckButton()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         showForm(form);
         DhtmlEdit *surface = form.surface();
-        startPage(form, folder);
-        Module1::shared().SnippetHtml =
+        startPage(form, app);
+        app.shared().SnippetHtml =
             QStringLiteral("<MARQUEE BEHAVIOR=Scroll DIRECTION=Left SCROLLDELAY=60 SCROLLAMOUNT=6 LOOP=Infinite>文字を入力してください。</MARQUEE>");
-        Module1::shared().EffectKind = Effect::Marquee;
+        app.shared().EffectKind = Effect::Marquee;
         form.harituke();
         QVERIFY(surface->BrowseMode());
         // The text scrolls.
@@ -528,8 +519,8 @@ private slots:
         QTRY_VERIFY(shot(surface).copy(band) != before);
         // The check button's alert is the program's message box.
         click(surface, QStringLiteral("input[value=確認]"));
-        QTRY_COMPARE(boxes.texts(), (QStringList{QStringLiteral("ブラウズモードで確認します！"), QStringLiteral("実行中！")}));
-        QCOMPARE(boxes.shown[1].title, MessageBoxes::DefaultTitle);
+        QTRY_COMPARE(app.boxes.texts(), (QStringList{QStringLiteral("ブラウズモードで確認します！"), QStringLiteral("実行中！")}));
+        QCOMPARE(app.boxes.shown[1].title, MessageBoxes::DefaultTitle);
     }
 };
 

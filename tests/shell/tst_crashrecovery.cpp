@@ -51,15 +51,14 @@ class TestCrashRecovery : public QObject
 private slots:
     void typingSurvivesRepeatedCrashes()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         DhtmlEdit *surface = form.surface();
         RecoveryCopy &copy = surface->recovery();
         for (int round = 1; round <= 5; ++round) {
             // Every page opened after a crash is editable, however many came before.
-            const QString page = folder.file(QStringLiteral("page%1.htm").arg(round));
+            const QString page = app.file(QStringLiteral("page%1.htm").arg(round));
             writeBytes(page, "<html><body><p>start</p></body></html>");
             QVERIFY(surface->LoadDocument(page));
             QVERIFY2(editable(surface), qPrintable(QStringLiteral("round %1").arg(round)));
@@ -69,9 +68,9 @@ private slots:
             QTRY_COMPARE(body(surface), QStringLiteral("start typed%1").arg(round));
             QVERIFY(copied.wait(20000));
 
-            boxes.shown.clear();
+            app.boxes.shown.clear();
             killRenderer(surface);
-            QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ページの表示処理が異常終了したため、ページを表示し直しました。編集した内容は失われていません。")});
+            QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ページの表示処理が異常終了したため、ページを表示し直しました。編集した内容は失われていません。")});
             QCOMPARE(body(surface), QStringLiteral("start typed%1").arg(round));
             QVERIFY(editable(surface));
             // The page that came back takes typing, and keeps its folder.
@@ -85,9 +84,8 @@ private slots:
 
     void changeAfterTheCopyIsToldLost()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         DhtmlEdit *surface = form.surface();
         QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>kept</p></body></html>")));
@@ -98,26 +96,25 @@ private slots:
         type(surface, QStringLiteral(" late"));
         QTRY_VERIFY(!surface->recovery().isCurrent());
         killRenderer(surface);
-        QCOMPARE(boxes.shown.size(), 1);
-        QVERIFY2(boxes.shown[0].text.contains(QStringLiteral("秒前に控えた内容からページを表示し直しました。それより後の編集は失われました。")),
-                 qPrintable(boxes.shown[0].text));
+        QCOMPARE(app.boxes.shown.size(), 1);
+        QVERIFY2(app.boxes.shown[0].text.contains(QStringLiteral("秒前に控えた内容からページを表示し直しました。それより後の編集は失われました。")),
+                 qPrintable(app.boxes.shown[0].text));
         QCOMPARE(body(surface), QStringLiteral("kept copied"));
         QVERIFY(editable(surface));
     }
 
     void crashInRunModeComesBackRunning()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         DhtmlEdit *surface = form.surface();
         QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>ran</p></body></html>")));
         form.Command3_Click();
         QVERIFY(surface->BrowseMode());
-        boxes.shown.clear();
+        app.boxes.shown.clear();
         killRenderer(surface);
-        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(app.boxes.shown.size(), 1);
         QVERIFY(surface->BrowseMode());
         QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text4"))->text(), Form1::RunModeText);
         QCOMPARE(body(surface), QStringLiteral("ran"));

@@ -4,11 +4,11 @@
 #include "../documents/UnprivilegedFiles.h"
 #include "commands/MenuBar.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
+#include "platform/TextBuffer.h"
 #include "shell/ContextMenu.h"
 #include "shell/DisplayRule.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/TextBuffer.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -84,9 +84,9 @@ QStringList allBut(const QStringList &off)
     return out;
 }
 
-void writePage(const ProgramFolderFixture &folder, const QString &name, const QByteArray &body)
+void writePage(const TestApp &app, const QString &name, const QByteArray &body)
 {
-    writeBytes(folder.file(name), "<html><body>" + body + "</body></html>");
+    writeBytes(app.file(name), "<html><body>" + body + "</body></html>");
 }
 
 QString bodyOf(DhtmlEdit *surface)
@@ -214,16 +214,15 @@ private slots:
 
     void displayChangedOnTheSurface()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
-        writePage(folder, QStringLiteral("page.htm"),
+        writePage(app, QStringLiteral("page.htm"),
                   "<p>plain text</p><table border=1><tr><td>cell</td></tr></table>"
                   "<div id=pos style=\"position: absolute; left: 300px; top: 10px\">floating</div>");
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
 
         // Before any picture was set the tag is empty: "set" on, "delete" off.
         const QStringList inText = {QStringLiteral("deletehaikei"), QStringLiteral("mivoinsert_cell"),
@@ -258,10 +257,10 @@ private slots:
         QTRY_COMPARE(menuText(form), allBut(inText));
 
         // A page whose BODY tag holds the picture's tag: "delete" on, "set" off, once it is loaded.
-        Module1::shared().BodyBackgroundTag = QStringLiteral("<BODY background=p.gif bgProperties=none");
-        writeBytes(folder.file(QStringLiteral("pictured.htm")),
+        app.shared().BodyBackgroundTag = QStringLiteral("<BODY background=p.gif bgProperties=none");
+        writeBytes(app.file(QStringLiteral("pictured.htm")),
                    "<html><body background=p.gif bgProperties=none><p>plain text</p></body></html>");
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("pictured.htm"))));
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("pictured.htm"))));
         QTRY_VERIFY(form.menus().item(QStringLiteral("deletehaikei"))->isEnabled());
         QVERIFY(!form.menus().item(QStringLiteral("haikeisettei"))->isEnabled());
         QCOMPARE(form.richTextBox(1)->text(),
@@ -300,18 +299,17 @@ private slots:
 
     void contextMenuOnTheSurface()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
         MenuRecorder menu;
         menu.install(surface);
-        writePage(folder, QStringLiteral("page.htm"),
+        writePage(app, QStringLiteral("page.htm"),
                   "<p>plain <a href=x.htm>link</a> text</p>"
                   "<div id=pos style=\"position: absolute; left: 300px; top: 10px\">floating</div>");
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
 
         // Edit mode, a bare caret in plain text, nothing to paste or undo.
         selectText(surface, QStringLiteral("plain"), 1);
@@ -361,9 +359,8 @@ private slots:
 
     void contextMenuActions()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
@@ -373,10 +370,10 @@ private slots:
             menu.answer = index;
             rightClick(surface, menu);
         };
-        writePage(folder, QStringLiteral("page.htm"),
+        writePage(app, QStringLiteral("page.htm"),
                   "<p>alpha beta gamma</p><p>second line</p>"
                   "<div id=pos style=\"position: absolute; left: 300px; top: 10px\">floating</div>");
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
         const QString floating = QStringLiteral("<DIV id=pos style=\"position: absolute; left: 300px; top: 10px\">floating</DIV>");
 
         // Copy, cut and paste go through the menu bar's procedures.
@@ -468,12 +465,12 @@ private slots:
             choose(index);
         QCOMPARE(surface->DocumentHTML(), before);
         QVERIFY(!surface->BrowseMode());
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
 
         // Into run mode and back; the menu bar's mode items are left as they were.
         choose(4);
         QVERIFY(surface->BrowseMode());
-        QCOMPARE(boxes.texts(), QStringList{RunMessage});
+        QCOMPARE(app.boxes.texts(), QStringList{RunMessage});
         QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text4"))->text(), QStringLiteral("実行モード"));
         QVERIFY(form.menus().item(QStringLiteral("go_browse"))->isEnabled());
         QVERIFY(form.menus().item(QStringLiteral("go_hennsyuu"))->isEnabled());
@@ -485,9 +482,8 @@ private slots:
 
     void runModeAndBack()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
@@ -501,7 +497,7 @@ private slots:
         // A new, empty page can run: nothing about its content is asked.
         browse->trigger();
         QVERIFY(surface->BrowseMode());
-        QCOMPARE(boxes.texts(), QStringList{RunMessage});
+        QCOMPARE(app.boxes.texts(), QStringList{RunMessage});
         QCOMPARE(text4->text(), QStringLiteral("実行モード"));
         QCOMPARE(base(text4), QColor(255, 0, 0));
         QVERIFY(!form.combo(1)->isEnabled());
@@ -519,13 +515,13 @@ private slots:
         QVERIFY(!edit->isEnabled());
 
         // The page runs from "\BrowseTemp.htm", rewritten with lang='ja'; edit mode does not reload.
-        writePage(folder, QStringLiteral("page.htm"), "<p>run me</p>");
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
-        boxes.shown.clear();
+        writePage(app, QStringLiteral("page.htm"), "<p>run me</p>");
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
+        app.boxes.shown.clear();
         form.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         QVERIFY(surface->BrowseMode());
-        QCOMPARE(boxes.texts(), QStringList{RunMessage});
-        QCOMPARE(readBytes(folder.file(QStringLiteral("BrowseTemp.htm"))),
+        QCOMPARE(app.boxes.texts(), QStringList{RunMessage});
+        QCOMPARE(readBytes(app.file(QStringLiteral("BrowseTemp.htm"))),
                  QByteArray("<HTML lang='ja'><HEAD></HEAD><BODY><P>run me</P></BODY></HTML>\r\n\r\n"));
         QCOMPARE(text4->text(), QStringLiteral("実行モード"));
         // The hidden buttons leave the menu items alone.
@@ -538,20 +534,20 @@ private slots:
         QCOMPARE(surface->DocumentHTML(), QStringLiteral("<HTML lang=ja><HEAD></HEAD><BODY><P>run me</P></BODY></HTML>"));
 
         // A program folder that cannot be written: told why, and the program stays in edit mode.
-        boxes.shown.clear();
-        const QString temp = folder.file(QStringLiteral("BrowseTemp.htm"));
+        app.boxes.shown.clear();
+        const QString temp = app.file(QStringLiteral("BrowseTemp.htm"));
         QVERIFY(QFile::remove(temp));
-        UnprivilegedFiles::openToAll(folder.path());
-        UnprivilegedFiles::readOnly(folder.path());
+        UnprivilegedFiles::openToAll(app.path());
+        UnprivilegedFiles::readOnly(app.path());
         {
             UnprivilegedFiles asUser;
             browse->trigger();
         }
-        UnprivilegedFiles::openToAll(folder.path());
-        QFile::setPermissions(folder.path(), QFile::permissions(folder.path()) | QFile::WriteOwner);
-        QCOMPARE(boxes.shown.size(), 1);
-        QVERIFY2(boxes.shown[0].text.startsWith(QStringLiteral("一時ページに書き込めません: %1: ").arg(temp)),
-                 qPrintable(boxes.shown[0].text));
+        UnprivilegedFiles::openToAll(app.path());
+        QFile::setPermissions(app.path(), QFile::permissions(app.path()) | QFile::WriteOwner);
+        QCOMPARE(app.boxes.shown.size(), 1);
+        QVERIFY2(app.boxes.shown[0].text.startsWith(QStringLiteral("一時ページに書き込めません: %1: ").arg(temp)),
+                 qPrintable(app.boxes.shown[0].text));
         QVERIFY(!surface->BrowseMode());
         QVERIFY(!QFile::exists(temp));
         QCOMPARE(text4->text(), QStringLiteral("編集モード"));

@@ -2,10 +2,10 @@
 #include "support/TestSupport.h"
 
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "platform/SurfaceWait.h"
 #include "platform/WaitPanel.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -107,12 +107,9 @@ class TestStalledEngine : public QObject
 private slots:
     void stoppedRendererWritesNothing()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs dialogs;
-        RecordingShellOpen shell;
+        TestApp app;
         StallLimit limit(1500);
-        Form1 form;
+        Form1 form(app.context);
         form.show();
         DhtmlEdit *surface = form.surface();
         QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>loaded</p></body></html>")));
@@ -121,62 +118,61 @@ private slots:
         QTest::keyClicks(surface->view()->focusProxy(), QStringLiteral(" and typed"));
         QTRY_COMPARE(body(surface), QStringLiteral("loaded and typed"));
 
-        const QString target = folder.file(QStringLiteral("saved.htm"));
-        const QString preview = folder.file(QStringLiteral("MivoTemp.htm"));
-        const QString insertion = folder.file(QStringLiteral("scriptTemp.htm"));
+        const QString target = app.file(QStringLiteral("saved.htm"));
+        const QString preview = app.file(QStringLiteral("MivoTemp.htm"));
+        const QString insertion = app.file(QStringLiteral("scriptTemp.htm"));
         QFile::remove(preview);
         QFile::remove(insertion);
         {
             StoppedRenderer stopped(surface);
             const QString reason = QStringLiteral("ページが応答しません");
 
-            dialogs.fileNames << target;
+            app.dialogs.fileNames << target;
             form.SavePage();
             QVERIFY(!QFile::exists(target));
-            QCOMPARE(boxes.shown.size(), 1);
-            QVERIFY2(boxes.shown[0].text.startsWith(QStringLiteral("ページの内容を読み取れないため、保存しませんでした。\n")),
-                     qPrintable(boxes.shown[0].text));
-            QVERIFY(boxes.shown[0].text.contains(reason));
+            QCOMPARE(app.boxes.shown.size(), 1);
+            QVERIFY2(app.boxes.shown[0].text.startsWith(QStringLiteral("ページの内容を読み取れないため、保存しませんでした。\n")),
+                     qPrintable(app.boxes.shown[0].text));
+            QVERIFY(app.boxes.shown[0].text.contains(reason));
             // Not even asked where to: nothing could be written.
-            QVERIFY(dialogs.filtersSeen.isEmpty());
+            QVERIFY(app.dialogs.filtersSeen.isEmpty());
 
             form.PreviewInBrowser();
             QVERIFY(!QFile::exists(preview));
-            QVERIFY(shell.opened.isEmpty());
-            QCOMPARE(boxes.shown.size(), 2);
-            QVERIFY(boxes.shown[1].text.startsWith(QStringLiteral("ページの内容を読み取れないため、ブラウザで表示しませんでした。")));
+            QVERIFY(app.shell.opened.isEmpty());
+            QCOMPARE(app.boxes.shown.size(), 2);
+            QVERIFY(app.boxes.shown[1].text.startsWith(QStringLiteral("ページの内容を読み取れないため、ブラウザで表示しませんでした。")));
 
             form.ShowSource();
-            QCOMPARE(boxes.shown.size(), 3);
-            QVERIFY(boxes.shown[2].text.startsWith(QStringLiteral("ページの内容を読み取れないため、ソースを表示できません。")));
+            QCOMPARE(app.boxes.shown.size(), 3);
+            QVERIFY(app.boxes.shown[2].text.startsWith(QStringLiteral("ページの内容を読み取れないため、ソースを表示できません。")));
 
-            Module1::shared().SnippetHtml = QStringLiteral("<INPUT type=button value=ok>");
+            app.shared().SnippetHtml = QStringLiteral("<INPUT type=button value=ok>");
             form.mivo_go();
             QVERIFY(!QFile::exists(insertion));
-            QCOMPARE(boxes.shown.size(), 4);
-            QVERIFY2(boxes.shown[3].text.contains(reason), qPrintable(boxes.shown[3].text));
-            for (const auto &shown : boxes.shown)
+            QCOMPARE(app.boxes.shown.size(), 4);
+            QVERIFY2(app.boxes.shown[3].text.contains(reason), qPrintable(app.boxes.shown[3].text));
+            for (const auto &shown : app.boxes.shown)
                 QVERIFY2(shown.text.contains(reason), qPrintable(shown.text));
         }
         // Going again, the page is what the user made.
-        boxes.shown.clear();
-        dialogs.fileNames << target;
+        app.boxes.shown.clear();
+        app.dialogs.fileNames << target;
         form.SavePage();
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("保存しました。")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("保存しました。")});
         QVERIFY(QString::fromLocal8Bit(readBytes(target)).contains(QStringLiteral("loaded and typed")));
     }
 
     void userCancelsALoadThatDoesNotEnd()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
+        TestApp app;
         SilentServer server;
         QVERIFY(server.isListening());
-        Form1 form;
+        Form1 form(app.context);
         form.show();
         DhtmlEdit *surface = form.surface();
         QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>before</p></body></html>")));
-        const QString slow = folder.file(QStringLiteral("slow.htm"));
+        const QString slow = app.file(QStringLiteral("slow.htm"));
         writeBytes(slow, QStringLiteral("<html><body><p>slow</p><img src=\"%1\"></body></html>").arg(server.pictureUrl()).toUtf8());
 
         // Another window of the program: what is typed into it meanwhile waits for the load to end.
@@ -209,16 +205,15 @@ private slots:
 
     void workingEngineIsNotCutOff()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
+        TestApp app;
         // Far below what the load takes: only a renderer doing nothing would be given up.
         StallLimit limit(300);
-        DhtmlEdit surface;
+        DhtmlEdit surface(app.context);
         QByteArray page = "<html><body><p>";
         for (int i = 0; i < 200000; ++i)
             page += "<b>w" + QByteArray::number(i) + "</b> ";
         page += "</p><p id=end>end</p></body></html>";
-        const QString big = folder.file(QStringLiteral("big.htm"));
+        const QString big = app.file(QStringLiteral("big.htm"));
         writeBytes(big, page);
         QElapsedTimer took;
         took.start();
@@ -229,16 +224,15 @@ private slots:
 
     void newPageInRunModeOpensForEditing()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
+        TestApp app;
         QTest::failOnWarning(QRegularExpression(QStringLiteral("timed out")));
-        Form1 form;
+        Form1 form(app.context);
         form.show();
         DhtmlEdit *surface = form.surface();
         QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>old</p></body></html>")));
         form.Command3_Click();
         QVERIFY(surface->BrowseMode());
-        boxes.answers << MessageBoxes::Answer::No;
+        app.boxes.answers << MessageBoxes::Answer::No;
         form.NewPage();
         QVERIFY(!surface->BrowseMode());
         auto *indicator = form.findChild<QLineEdit *>(QStringLiteral("Text4"));
@@ -255,7 +249,7 @@ private slots:
         form.Combo2_Click();
         QVERIFY(close.ran());
         QCOMPARE(close.seen(), QStringLiteral("Form6"));
-        QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("現在編集中のファイルをブラウズモードで確認します！"),
+        QCOMPARE(app.boxes.texts(), (QStringList{QStringLiteral("現在編集中のファイルをブラウズモードで確認します！"),
                                              QStringLiteral("新規作成を実行します。ファイルの保存をしますか？")}));
     }
 };

@@ -20,15 +20,15 @@ inline QString body(DhtmlEdit *surface)
     return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
 }
 
-inline bool load(Form1 &form, const ProgramFolderFixture &folder, const QByteArray &page)
+inline bool load(Form1 &form, const TestApp &app, const QByteArray &page)
 {
-    TestSupport::writeBytes(folder.file(QStringLiteral("page.htm")), page);
-    return form.surface()->LoadDocument(folder.file(QStringLiteral("page.htm")));
+    TestSupport::writeBytes(app.file(QStringLiteral("page.htm")), page);
+    return form.surface()->LoadDocument(app.file(QStringLiteral("page.htm")));
 }
 
-inline QString templateText(const ProgramFolderFixture &folder, const QString &name)
+inline QString templateText(const TestApp &app, const QString &name)
 {
-    return PageEncoding::decode(TestSupport::readBytes(folder.file(name)), PageEncoding::Cp932);
+    return PageEncoding::decode(TestSupport::readBytes(app.file(name)), PageEncoding::Cp932);
 }
 
 // The page's text holds line breaks as the surface keeps them: LF.

@@ -1,9 +1,8 @@
 #include "TestSupport.h"
 
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "shell/Main.h"
-#include "shell/Module1.h"
-#include "shell/ProgramFolder.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -81,26 +80,25 @@ QString js(DhtmlEdit *surface, const QString &expression)
 
 } // namespace TestSupport
 
-ProgramFolderFixture::ProgramFolderFixture()
+namespace {
+
+// The installation files, copied into folder; returns it.
+QString copyOfInstallation(const QString &folder)
 {
     QDirIterator it(QStringLiteral(TOVALEAF_DATA_DIR), QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     const QDir source(QStringLiteral(TOVALEAF_DATA_DIR));
     while (it.hasNext()) {
         const QString from = it.next();
-        const QString to = m_dir.path() + QLatin1Char('/') + source.relativeFilePath(from);
+        const QString to = folder + QLatin1Char('/') + source.relativeFilePath(from);
         QDir().mkpath(QFileInfo(to).absolutePath());
         QFile::copy(from, to);
     }
-    ProgramFolder::setPath(m_dir.path());
-    QDir::setCurrent(m_dir.path());
-    Module1::reset();
+    return folder;
 }
 
-ProgramFolderFixture::~ProgramFolderFixture()
-{
-    QDir::setCurrent(QDir::tempPath());
-    ProgramFolder::setPath(QString());
-}
+} // namespace
+
+TestApp::TestApp() : context(copyOfInstallation(m_dir.path()), boxes, dialogs, shell) {}
 
 void ScriptedMessageBoxes::notify(const QString &text, const QString &title, Icon icon)
 {

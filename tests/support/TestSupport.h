@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/AppContext.h"
 #include "platform/CommonDialog.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ShellOpen.h"
@@ -37,19 +38,6 @@ void selectText(DhtmlEdit *surface, const QString &needle, int start, int end = 
 QString js(DhtmlEdit *surface, const QString &expression);
 } // namespace TestSupport
 
-// A fresh program folder (a copy of the installation files) and fresh shared state.
-class ProgramFolderFixture
-{
-public:
-    ProgramFolderFixture();
-    ~ProgramFolderFixture();
-    QString path() const { return m_dir.path(); }
-    QString file(const QString &name) const { return m_dir.path() + QLatin1Char('/') + name; }
-
-private:
-    QTemporaryDir m_dir;
-};
-
 // Message boxes answered from a script; every box shown is recorded.
 class ScriptedMessageBoxes : public MessageBoxes
 {
@@ -61,8 +49,6 @@ public:
         Buttons buttons;
         Icon icon;
     };
-    ScriptedMessageBoxes() { MessageBoxes::install(this); }
-    ~ScriptedMessageBoxes() override { MessageBoxes::install(nullptr); }
     void notify(const QString &text, const QString &title, Icon icon) override;
     Answer ask(const QString &text, Buttons buttons, const QString &title, Icon icon) override;
     std::optional<QString> input(const QString &text, const QString &title, const QString &value) override;
@@ -77,8 +63,6 @@ public:
 class ScriptedDialogs : public DialogPicker
 {
 public:
-    ScriptedDialogs() { DialogPicker::install(this); }
-    ~ScriptedDialogs() override { DialogPicker::install(nullptr); }
     std::optional<QString> saveFileName(QWidget *, const QString &filter, const QString &current) override;
     std::optional<QString> openFileName(QWidget *, const QString &filter, const QString &current) override;
     std::optional<QString> folder(QWidget *, const QString &title, const QString &current) override;
@@ -98,8 +82,6 @@ public:
 class RecordingShellOpen : public ShellOpen
 {
 public:
-    RecordingShellOpen() { ShellOpen::install(this); }
-    ~RecordingShellOpen() override { ShellOpen::install(nullptr); }
     bool open(const QString &path) override
     {
         opened << path;
@@ -107,4 +89,28 @@ public:
     }
     QStringList opened;
     bool result = true;
+};
+
+// What the start-up makes, made fresh for one test: a program folder that is a
+// copy of the installation files, the user's side scripted, and the
+// application context over them, which the windows under test are given.
+class TestApp
+{
+public:
+    TestApp();
+    TestApp(const TestApp &) = delete;
+    TestApp &operator=(const TestApp &) = delete;
+
+    QString path() const { return m_dir.path(); }
+    QString file(const QString &name) const { return m_dir.path() + QLatin1Char('/') + name; }
+    Module1 &shared() { return context.shared; }
+
+private:
+    QTemporaryDir m_dir;
+
+public:
+    ScriptedMessageBoxes boxes;
+    ScriptedDialogs dialogs;
+    RecordingShellOpen shell;
+    AppContext context;
 };

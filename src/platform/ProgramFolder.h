@@ -7,11 +7,18 @@
 class ProgramFolder
 {
 public:
-    static QString path();
-    // For tests, which run on a fresh copy of the installation files.
-    static void setPath(const QString &folder);
+    explicit ProgramFolder(const QString &folder);
+
+    // The executable's folder, where the build and an unpacked program keep their files.
+    static QString ofExecutable();
+
+    // A root is kept without its separator, as a drive root is ("" for "/").
+    QString path() const { return m_path; }
     // The program folder's file of that name (given with or without the leading separator).
-    static QString file(const QString &name);
+    QString file(const QString &name) const { return join(m_path, name); }
     // Joins a folder as kept by the program ("" for the root) and a name.
     static QString join(const QString &folder, const QString &name);
+
+private:
+    QString m_path;
 };

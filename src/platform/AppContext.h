@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Module1.h"
+#include "ProgramFolder.h"
+
+class DialogPicker;
+class MessageBoxes;
+class ShellOpen;
+
+// What the start-up makes once and hands, through constructors, to every part
+// that needs it: Module1's variables (the one channel from the dialogs to the
+// main window), the program folder, the folder the run works in, and the
+// user's side of the program (message boxes, the file, colour and font
+// dialogs, the desktop's "open"), which tests script.
+struct AppContext
+{
+    AppContext(const QString &programFolder, MessageBoxes &messageBoxes, DialogPicker &dialogPicker, ShellOpen &shellOpen);
+    AppContext(const AppContext &) = delete;
+    AppContext &operator=(const AppContext &) = delete;
+
+    Module1 shared;
+    ProgramFolder folder;
+    // The run's current folder, the program folder from the start: the file
+    // screen opens there, and a page never saved counts as one of it.
+    QString workingFolder;
+    MessageBoxes &boxes;
+    DialogPicker &dialogs;
+    ShellOpen &shell;
+};
