@@ -222,6 +222,41 @@ private slots:
         QCOMPARE(js(&surface, QStringLiteral("document.getElementById('end').textContent")), QStringLiteral("end"));
     }
 
+    // The sample loads, then its page stops answering: the indicator and the lists stay as edit mode shows them.
+    void sampleThatCannotRunStaysInEditMode()
+    {
+        TestApp app;
+        StallLimit limit(1500);
+        Form1 form(app.context);
+        form.show();
+        DhtmlEdit *surface = form.surface();
+        std::optional<StoppedRenderer> stopped;
+        app.boxes.whileShown = [&](const ScriptedMessageBoxes::Shown &box) {
+            if (box.text == QStringLiteral("ブラウザモードで確認します。"))
+                stopped.emplace(surface);
+        };
+        form.Command1_Click();
+        QVERIFY(stopped);
+        QVERIFY(!surface->BrowseMode());
+        QCOMPARE(app.boxes.shown.size(), 2);
+        QVERIFY2(app.boxes.shown[1].text.startsWith(QStringLiteral("実行モードに切り替えられませんでした: ")), qPrintable(app.boxes.shown[1].text));
+        auto *indicator = form.findChild<QLineEdit *>(QStringLiteral("Text4"));
+        QCOMPARE(indicator->text(), Form1::EditModeText);
+        QVERIFY(indicator->palette().color(QPalette::Base) != QColor(255, 0, 0));
+        QVERIFY(form.combo(1)->isEnabled());
+        QVERIFY(form.combo(2)->isEnabled());
+
+        // Answering again, the other sample runs under its own name.
+        stopped.reset();
+        app.boxes.whileShown = nullptr;
+        app.boxes.answers << MessageBoxes::Answer::Ok;
+        form.Command1_Click();
+        QVERIFY(surface->BrowseMode());
+        QCOMPARE(indicator->text(), QStringLiteral("実行モード"));
+        QCOMPARE(indicator->palette().color(QPalette::Base), QColor(255, 0, 0));
+        QVERIFY(!form.combo(1)->isEnabled());
+    }
+
     void newPageInRunModeOpensForEditing()
     {
         TestApp app;

@@ -103,11 +103,15 @@ TestApp::TestApp() : context(copyOfInstallation(m_dir.path()), boxes, dialogs, s
 void ScriptedMessageBoxes::notify(const QString &text, const QString &title, Icon icon)
 {
     shown.append({text, title, Buttons::Ok, icon});
+    if (whileShown)
+        whileShown(shown.last());
 }
 
 MessageBoxes::Answer ScriptedMessageBoxes::ask(const QString &text, Buttons buttons, const QString &title, Icon icon)
 {
     shown.append({text, title, buttons, icon});
+    if (whileShown)
+        whileShown(shown.last());
     if (answers.isEmpty()) {
         qWarning("unscripted question: %s", qPrintable(text));
         return Answer::Cancel;

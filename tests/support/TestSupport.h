@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+
 class DhtmlEdit;
 
 // A test program's main: the page scheme is registered before the application exists.
@@ -56,6 +58,8 @@ public:
     QQueue<Answer> answers;
     QQueue<std::optional<QString>> inputs; // nullopt: cancelled
     QList<Shown> shown;
+    // Runs as each box comes up, before it is answered: what the user does meanwhile.
+    std::function<void(const Shown &)> whileShown;
     QStringList texts() const;
 };
 
