@@ -35,27 +35,6 @@ const QString TableAttrs = QStringLiteral("border=1 bordercolor=gray cellPadding
 const QString CellAttrs = QStringLiteral("bgcolor=white align=left");
 const QString PictureFilter = QStringLiteral("GIFファイル(*.gif)|*.gif|JPGファイル(*.jpg)|*.jpg|全てのファイル(*.*)|*.*");
 
-// The page records every command the program sends it, then runs it.
-void recordCalls(DhtmlEdit *surface)
-{
-    QVERIFY(surface->evaluate(QStringLiteral(
-        "(() => { __tvl.calls = []; const run = __tvl.exec;"
-        " __tvl.exec = (id, option, value) => { __tvl.calls.push([id, option, value === undefined ? null : value]);"
-        " return run(id, option, value); }; })()")));
-}
-
-QString takeCalls(DhtmlEdit *surface)
-{
-    return js(surface, QStringLiteral("JSON.stringify(__tvl.calls.splice(0))"));
-}
-
-QString bodyOf(DhtmlEdit *surface)
-{
-    const QString html = surface->DocumentHTML();
-    const int open = html.indexOf(QStringLiteral("<BODY"));
-    const int start = html.indexOf(QLatin1Char('>'), open) + 1;
-    return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
-}
 
 template <typename W>
 W *child(QWidget *parent, const char *name)
@@ -125,7 +104,7 @@ private slots:
         DhtmlEdit *surface = form.surface();
         writeBytes(app.file(QStringLiteral("page.htm")), "<html><body><p>before</p></body></html>");
         QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
-        recordCalls(surface);
+        QVERIFY(recordCalls(surface));
         selectText(surface, QStringLiteral("before"), 6);
         QAction *make = form.menus().item(QStringLiteral("mivomake_hyou"));
         QTRY_VERIFY(make->isEnabled());
@@ -158,7 +137,7 @@ private slots:
         make->trigger();
         QVERIFY(first.ran());
         QCOMPARE(takeCalls(surface), QStringLiteral("[]"));
-        QCOMPARE(bodyOf(surface), QStringLiteral("<P>before</P>"));
+        QCOMPARE(body(surface), QStringLiteral("<P>before</P>"));
 
         // Opened again it shows the initial texts; 3 rows, 2 columns and a caption go in at the caret.
         ModalDriver second([](QDialog *d) {
@@ -181,7 +160,7 @@ private slots:
         const QString cell = QStringLiteral("<TD bgColor=white align=left></TD>");
         const QString table = QStringLiteral("<TABLE border=1 borderColor=gray cellPadding=1 cellSpacing=1 width=5%>%1"
                                              "<TBODY><TR>%2%2</TR><TR>%2%2</TR><TR>%2%2</TR></TBODY></TABLE>");
-        QCOMPARE(bodyOf(surface), QStringLiteral("<P>before%1</P>").arg(table.arg(QStringLiteral("<CAPTION>売上表</CAPTION>"), cell)));
+        QCOMPARE(body(surface), QStringLiteral("<P>before%1</P>").arg(table.arg(QStringLiteral("<CAPTION>売上表</CAPTION>"), cell)));
         QVERIFY(app.boxes.shown.isEmpty());
 
         // An empty caption hands over an empty Caption and makes no caption.
@@ -198,7 +177,7 @@ private slots:
                                         QStringLiteral("<TABLE border=1 borderColor=gray cellPadding=1 cellSpacing=1 width=5%>"
                                                        "<TBODY><TR>%1</TR></TBODY></TABLE>")
                                             .arg(cell));
-        QCOMPARE(bodyOf(surface), tables);
+        QCOMPARE(body(surface), tables);
 
         // An empty count closes the dialog without a word and inserts nothing.
         for (const auto &[rows, cols] : QList<QPair<QString, QString>>{{QString(), QStringLiteral("2")}, {QStringLiteral("2"), QString()}}) {
@@ -208,7 +187,7 @@ private slots:
             QVERIFY(!QApplication::activeModalWidget());
         }
         QCOMPARE(takeCalls(surface), QStringLiteral("[]"));
-        QCOMPARE(bodyOf(surface), tables);
+        QCOMPARE(body(surface), tables);
         QVERIFY(app.boxes.shown.isEmpty());
 
         // A count that is no whole number from 1 to 1000: told so, nothing inserted, the dialog stays.
@@ -231,7 +210,7 @@ private slots:
             }
         }
         QCOMPARE(takeCalls(surface), QStringLiteral("[]"));
-        QCOMPARE(bodyOf(surface), tables);
+        QCOMPARE(body(surface), tables);
 
         // The largest table is let through.
         ModalDriver largest([](QDialog *d) { fillTable(d, QStringLiteral("1000"), QStringLiteral("1"), QString(), "Command1"); });
@@ -263,7 +242,7 @@ private slots:
         });
         link->trigger();
         QVERIFY(cancel.ran());
-        QCOMPARE(bodyOf(surface), QStringLiteral("<P>go there now</P>"));
+        QCOMPARE(body(surface), QStringLiteral("<P>go there now</P>"));
 
         // A page from the picker; a cancelled picker keeps what the field held.
         const QString target = app.file(QStringLiteral("next.htm"));
@@ -278,7 +257,7 @@ private slots:
         QVERIFY(pick.ran());
         QCOMPARE(form.commonDialog()->Filter, QStringLiteral("HTMファイル(*.htm)|*.htm|HTMLファイル(*.html)|*.html"));
         QCOMPARE(app.dialogs.filtersSeen.first(), QStringLiteral("HTMファイル(*.htm) (*.htm);;HTMLファイル(*.html) (*.html)"));
-        QCOMPARE(bodyOf(surface), QStringLiteral("<P>go <A href=%1>there</A> now</P>").arg(target));
+        QCOMPARE(body(surface), QStringLiteral("<P>go <A href=%1>there</A> now</P>").arg(target));
 
         // A typed address, no prompt of the surface's own.
         selectText(surface, QStringLiteral("go "), 0, 2);
@@ -291,7 +270,7 @@ private slots:
         link->trigger();
         QVERIFY(typed.ran());
         QVERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(bodyOf(surface), QStringLiteral("<P><A href=http://tova.example/>go</A> <A href=%1>there</A> now</P>").arg(target));
+        QCOMPARE(body(surface), QStringLiteral("<P><A href=http://tova.example/>go</A> <A href=%1>there</A> now</P>").arg(target));
         QVERIFY(app.boxes.shown.isEmpty());
     }
 

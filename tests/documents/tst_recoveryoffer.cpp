@@ -33,11 +33,6 @@ QStringList stateFiles()
     return QDir(StateFolder::current().path()).entryList(QDir::Files | QDir::Hidden);
 }
 
-QString body(DhtmlEdit *surface)
-{
-    return js(surface, QStringLiteral("document.body.innerText"));
-}
-
 } // namespace
 
 // A start after a run that ended without saving: what it offers back, and what never.
@@ -70,7 +65,7 @@ private slots:
         QVERIFY2(app.boxes.shown[0].text.startsWith(RecoveryOffer::Question), qPrintable(app.boxes.shown[0].text));
         QVERIFY(app.boxes.shown[0].text.contains(original));
         QCOMPARE(app.boxes.shown[0].buttons, MessageBoxes::Buttons::YesNo);
-        QCOMPARE(body(form.surface()), QStringLiteral("typed before the kill"));
+        QCOMPARE(bodyText(form.surface()), QStringLiteral("typed before the kill"));
         // It belongs where it came from: the save proposes that file, and its pictures resolve there.
         QCOMPARE(form.commonDialog()->FileName, original);
         QCOMPARE(form.surface()->documentUrl().path(), original);
@@ -137,7 +132,7 @@ private slots:
         app.boxes.answers << MessageBoxes::Answer::Yes;
         Main::resumeEndedRuns(app.context, form);
         QCOMPARE(app.boxes.shown.size(), 1);
-        QCOMPARE(body(form.surface()), QStringLiteral("still being edited"));
+        QCOMPARE(bodyText(form.surface()), QStringLiteral("still being edited"));
     }
 
     void killedSaveLeavesNothingBehind()

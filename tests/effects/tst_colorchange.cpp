@@ -1,4 +1,5 @@
 #include "support/ModalDriver.h"
+#include "support/DialogFields.h"
 #include "support/TestSupport.h"
 
 #include "effects/Form10.h"
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using namespace DialogFields;
 using namespace TestSupport;
 
 // The colour-change buttons dialog and the button-with-event dialog.
@@ -22,30 +24,6 @@ class TestColorChange : public QObject
     Q_OBJECT
 
 private:
-    static QString body(DhtmlEdit *surface)
-    {
-        const QString html = surface->DocumentHTML();
-        const int start = html.indexOf(QStringLiteral("<BODY>")) + 6;
-        return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
-    }
-    template<typename T>
-    static T *field(QWidget *dialog, const char *name)
-    {
-        T *widget = dialog->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no %s", name);
-        return widget;
-    }
-    static void setText(QWidget *dialog, const char *name, const QString &text) { field<QLineEdit>(dialog, name)->setText(text); }
-    static void click(QWidget *dialog, const char *name) { field<QPushButton>(dialog, name)->click(); }
-    static void choose(QWidget *dialog, const char *name, const QString &text)
-    {
-        auto *combo = field<QComboBox>(dialog, name);
-        const int index = combo->findText(text);
-        QVERIFY2(index >= 0, qPrintable(text));
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
     static void add(Form17 &dialog, const QString &caption, const QString &link)
     {
         setText(&dialog, "Text3", caption);

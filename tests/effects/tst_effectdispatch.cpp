@@ -1,4 +1,5 @@
 #include "support/ModalDriver.h"
+#include "support/DialogFields.h"
 #include "support/TestSupport.h"
 
 #include "effects/EffectCatalogue.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QLineEdit>
 
+using namespace DialogFields;
 using namespace TestSupport;
 
 // The effects list: the one-script rule, EffectKind and what each entry opens.
@@ -19,19 +21,6 @@ class TestEffectDispatch : public QObject
 
 private:
     static QComboBox *effectsList(Form1 &form) { return form.findChild<QComboBox *>(QStringLiteral("Combo2")); }
-    // As the user picks an entry of the list.
-    static void choose(QComboBox *list, const QString &text)
-    {
-        const int index = list->findText(text);
-        QVERIFY2(index >= 0, qPrintable(text));
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
-    static void load(Form1 &form, const TestApp &app, const QByteArray &page)
-    {
-        writeBytes(app.file(QStringLiteral("page.htm")), page);
-        QVERIFY(form.surface()->LoadDocument(app.file(QStringLiteral("page.htm"))));
-    }
 
 private slots:
     void catalogue()
@@ -144,7 +133,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        load(form, app, "<html><body><p>a</p><script language=vbscript>Sub x()\nEnd Sub</script></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>a</p><script language=vbscript>Sub x()\nEnd Sub</script></body></html>"));
         QVERIFY(form.surface()->DocumentHTML().contains(QStringLiteral("<SCRIPT language=vbscript>")));
         ModalDriver driver([](QDialog *dialog) { dialog->reject(); });
         choose(effectsList(form), QStringLiteral("波文字"));

@@ -1,4 +1,5 @@
 #include "support/ModalDriver.h"
+#include "support/DialogFields.h"
 #include "support/TestSupport.h"
 
 #include "effects/FilteredTextMarkup.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace DialogFields;
 using namespace TestSupport;
 
 // The shadow, wave, glow and alpha text app.dialogs.
@@ -25,25 +27,6 @@ class TestFilteredText : public QObject
     Q_OBJECT
 
 private:
-    static QString body(DhtmlEdit *surface)
-    {
-        const QString html = surface->DocumentHTML();
-        const int start = html.indexOf(QStringLiteral("<BODY>")) + 6;
-        return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
-    }
-    static void load(Form1 &form, const TestApp &app, const QByteArray &page)
-    {
-        writeBytes(app.file(QStringLiteral("page.htm")), page);
-        QVERIFY(form.surface()->LoadDocument(app.file(QStringLiteral("page.htm"))));
-    }
-    template<typename T>
-    static T *field(QWidget *dialog, const char *name)
-    {
-        T *widget = dialog->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no %s", name);
-        return widget;
-    }
     static QString text(QWidget *dialog, const char *name) { return field<QLineEdit>(dialog, name)->text(); }
     static QString comboText(QWidget *dialog, const char *name) { return field<QComboBox>(dialog, name)->currentText(); }
 
@@ -68,7 +51,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        load(form, app, "<html><body><p>ab</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         {
             Form13 dialog(form.dialogOwner());
             QCOMPARE(dialog.windowTitle(), QStringLiteral("影付き文字設定"));
@@ -114,7 +97,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        load(form, app, "<html><body><p>ab</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         selectText(form.surface(), QStringLiteral("ab"), 2);
         QString number;
         ModalDriver driver([&](QDialog *dialog) {
@@ -147,7 +130,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        load(form, app, "<html><body><p>ab</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         const QString before = form.surface()->DocumentHTML();
         {
             Form14 dialog(form.dialogOwner());
@@ -210,7 +193,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        load(form, app, "<html><body><p>ab</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         const QString before = form.surface()->DocumentHTML();
         Module1 &shared = app.shared();
         {
@@ -247,7 +230,7 @@ private slots:
         QVERIFY(!form.surface()->BrowseMode());
 
         // With the action the code becomes 60 and the script follows.
-        load(form, app, "<html><body><p>ab</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         shared.EffectKind = Effect::Nothing;
         {
             Form16 dialog(form.dialogOwner());

@@ -10,6 +10,7 @@
 #include "effects/Form27.h"
 #include "platform/CommonDialog.h"
 #include "platform/Module1.h"
+#include "platform/PageEncoding.h"
 #include "platform/TextBuffer.h"
 
 #include <QFile>
@@ -36,7 +37,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        QVERIFY(load(form, app, startPage()));
+        QVERIFY(loadPage(form.surface(), app, startPage()));
         Module1 &shared = app.shared();
         shared.EffectKind = Effect::Typewriter;
         shared.TypewriterText = QStringLiteral("earlier");
@@ -76,7 +77,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        QVERIFY(load(form, app, startPage()));
+        QVERIFY(loadPage(form.surface(), app, startPage()));
         Module1 &shared = app.shared();
         shared.EffectKind = Effect::MovingImage;
         shared.MovingPathKind = 20;
@@ -162,7 +163,7 @@ private slots:
         Module1 &shared = app.shared();
         for (const QString &kindName : {QStringLiteral("Modal"), QStringLiteral("Modeless")}) {
             form.Command4_Click();
-            QVERIFY(load(form, app, startPage()));
+            QVERIFY(loadPage(form.surface(), app, startPage()));
             shared.EffectKind = Effect::DialogBox;
             const QString before = form.surface()->DocumentHTML();
             app.boxes.shown.clear();
@@ -220,7 +221,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        QVERIFY(load(form, app, startPage()));
+        QVERIFY(loadPage(form.surface(), app, startPage()));
         Module1 &shared = app.shared();
         shared.EffectKind = Effect::FullScreen;
 
@@ -247,7 +248,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        QVERIFY(load(form, app, startPage()));
+        QVERIFY(loadPage(form.surface(), app, startPage()));
         const QString before = form.surface()->DocumentHTML();
         for (const char *file : {"typewriter.vs", "pathoval.mvo", "modeless.vs", "zenngamenn.mvo"})
             QVERIFY(QFile::remove(app.file(QLatin1String(file))));

@@ -20,23 +20,6 @@ class TestScriptAssembly : public QObject
     Q_OBJECT
 
 private:
-    static QString body(DhtmlEdit *surface)
-    {
-        const QString html = surface->DocumentHTML();
-        const int start = html.indexOf(QStringLiteral("<BODY>")) + 6;
-        return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
-    }
-    static void load(Form1 &form, const TestApp &app, const QByteArray &page)
-    {
-        writeBytes(app.file(QStringLiteral("page.htm")), page);
-        QVERIFY(form.surface()->LoadDocument(app.file(QStringLiteral("page.htm"))));
-    }
-    static QString templateText(const TestApp &app, const QString &name)
-    {
-        return PageEncoding::decode(readBytes(app.file(name)), PageEncoding::Cp932);
-    }
-    // The page's text holds line breaks as the surface keeps them: LF.
-    static QString asInPage(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
     static void verifyRunMode(Form1 &form)
     {
         QVERIFY(form.surface()->BrowseMode());
@@ -60,7 +43,7 @@ private slots:
         TestApp app;
         Form1 form(app.context);
         Module1 &shared = app.shared();
-        load(form, app, "<html><body><p>x</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>x</p></body></html>"));
 
         // An empty template gives an empty block.
         writeBytes(app.file(QStringLiteral("shadow.vs")), QByteArray());
@@ -75,7 +58,7 @@ private slots:
 
         // Lines end in CR LF, the last one too, whatever the file used; a
         // placeholder is replaced at every occurrence; CP932 text is read as such.
-        load(form, app, "<html><body><p>x</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>x</p></body></html>"));
         writeBytes(app.file(QStringLiteral("wave.vs")),
                    QByteArray("a [MIVO ID]\nb [MIVO ID][MIVO ID]\r") + PageEncoding::encode(QStringLiteral("波"), PageEncoding::Cp932)
                        + "\r\n[mivo id] [LINK0]");
@@ -88,7 +71,7 @@ private slots:
         form.Command4_Click();
 
         // The colour-change placeholders, in their order; an eleventh link token stays.
-        load(form, app, "<html><body><p>x</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>x</p></body></html>"));
         writeBytes(app.file(QStringLiteral("moji_colorChange.vs")),
                    "[color1]/[color2]/[LINK0][LINK9]/[LINK10]/[MIVO ID]/[color1]");
         shared.EffectKind = Effect::ColorChangeText;
@@ -193,7 +176,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        load(form, app, "<html><body><p>ab</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         selectText(form.surface(), QStringLiteral("ab"), 2);
         app.shared().EffectKind = Effect::Clock;
         app.shared().SnippetHtml.clear();
@@ -224,7 +207,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        load(form, app, "<html><body><p>ab</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         selectText(form.surface(), QStringLiteral("ab"), 2);
         Module1 &shared = app.shared();
         shared.EffectKind = Effect::ColorChangeText;
@@ -258,7 +241,7 @@ private slots:
             {Effect::BurningText, "Glow(strength=5,Color=RED)"}, {Effect::VanishingText, "Alpha(opacity=90,style=2)"}};
         for (const auto &c : cases) {
             app.boxes.shown.clear();
-            load(form, app, "<html><body><p>ab</p><INPUT TYPE='button' VALUE='Reload' onclick='window_onload()'></body></html>");
+            QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p><INPUT TYPE='button' VALUE='Reload' onclick='window_onload()'></body></html>"));
             selectText(form.surface(), QStringLiteral("ab"), 2);
             app.shared().EffectKind = c.code;
             app.shared().EffectElementId = QStringLiteral("MIVO8");
@@ -281,7 +264,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        load(form, app, "<html><body><p>ab</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         QFile::remove(app.file(QStringLiteral("shadow.vs")));
         selectText(form.surface(), QStringLiteral("ab"), 2);
         app.shared().EffectKind = Effect::ShadowText;
@@ -313,7 +296,7 @@ private slots:
         for (qint16 code : {Effect::DialogBox, Effect::FullScreen}) {
             app.boxes.shown.clear();
             form.Command4_Click();
-            load(form, app, "<html><body><p>ab</p></body></html>");
+            QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
             selectText(form.surface(), QStringLiteral("ab"), 1);
             app.shared().EffectKind = code;
             app.shared().SnippetHtml = script;
@@ -334,7 +317,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        load(form, app, "<html><body><p>ab</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         const QString before = form.surface()->DocumentHTML();
         for (qint16 code : {Effect::Nothing, Effect::MovingImage, Effect::FloatingFrame, Effect::FileScreenOpened, Effect::NewPage,
                             Effect::VanishingTextWithoutScript}) {

@@ -83,7 +83,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        QVERIFY(load(form, app, startPage()));
+        QVERIFY(loadPage(form.surface(), app, startPage()));
         Module1 &shared = app.shared();
         shared.EffectKind = Effect::RevealText;
         const QString before = form.surface()->DocumentHTML();
@@ -150,7 +150,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        QVERIFY(load(form, app, startPage()));
+        QVERIFY(loadPage(form.surface(), app, startPage()));
         Module1 &shared = app.shared();
         shared.EffectKind = Effect::RevealImage;
 
@@ -195,7 +195,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        QVERIFY(load(form, app, startPage()));
+        QVERIFY(loadPage(form.surface(), app, startPage()));
         Module1 &shared = app.shared();
         shared.EffectKind = Effect::BlendFilter;
         const QRegularExpression id(QStringLiteral("^image([0-9]|[1-9][0-9])$"));
@@ -254,7 +254,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        QVERIFY(load(form, app, startPage()));
+        QVERIFY(loadPage(form.surface(), app, startPage()));
         Module1 &shared = app.shared();
         shared.EffectKind = Effect::RedirectFilter;
         const QString before = form.surface()->DocumentHTML();
@@ -303,7 +303,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        QVERIFY(load(form, app, startPage()));
+        QVERIFY(loadPage(form.surface(), app, startPage()));
         const QString before = form.surface()->DocumentHTML();
         const struct { qint16 code; const char *file; } cases[] = {
             {Effect::RevealText, "vbscript.mivo"}, {Effect::RevealImage, "image_vbscript.mivo"},
@@ -348,7 +348,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        QVERIFY(load(form, app, startPage()));
+        QVERIFY(loadPage(form.surface(), app, startPage()));
         selectText(form.surface(), QStringLiteral("ab"), 2);
         ModalDriver driver([&](QDialog *dialog) {
             QCOMPARE(app.shared().EffectKind, Effect::RevealText);

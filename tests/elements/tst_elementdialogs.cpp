@@ -1,4 +1,5 @@
 #include "support/ModalDriver.h"
+#include "support/DialogFields.h"
 #include "support/TestSupport.h"
 
 #include "elements/Form11.h"
@@ -16,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using namespace DialogFields;
 using namespace TestSupport;
 
 // The form-control list and the floating frame, marquee, rule and select box app.dialogs.
@@ -24,34 +26,6 @@ class TestElementDialogs : public QObject
     Q_OBJECT
 
 private:
-    static QString body(DhtmlEdit *surface)
-    {
-        const QString html = surface->DocumentHTML();
-        const int start = html.indexOf(QStringLiteral("<BODY>")) + 6;
-        return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
-    }
-    static void load(Form1 &form, const TestApp &app, const QByteArray &page)
-    {
-        writeBytes(app.file(QStringLiteral("page.htm")), page);
-        QVERIFY(form.surface()->LoadDocument(app.file(QStringLiteral("page.htm"))));
-    }
-    template<typename T>
-    static T *field(QWidget *dialog, const char *name)
-    {
-        T *widget = dialog->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no %s", name);
-        return widget;
-    }
-    static void setText(QWidget *dialog, const char *name, const QString &text) { field<QLineEdit>(dialog, name)->setText(text); }
-    static void click(QWidget *dialog, const char *name) { field<QPushButton>(dialog, name)->click(); }
-    static void choose(QComboBox *list, const QString &text)
-    {
-        const int index = list->findText(text);
-        QVERIFY2(index >= 0, qPrintable(text));
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
 
 private slots:
     void fixedSnippetsFromTheList()
@@ -59,13 +33,13 @@ private slots:
         TestApp app;
         Form1 form(app.context);
         auto *list = form.findChild<QComboBox *>(QStringLiteral("Combo1"));
-        load(form, app, "<html><body><p>abcd</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>abcd</p></body></html>"));
         selectText(form.surface(), QStringLiteral("abcd"), 1, 3);
         choose(list, QStringLiteral("テキストエリア"));
         QCOMPARE(app.shared().SnippetHtml, QStringLiteral("<TEXTAREA></TEXTAREA>"));
         QCOMPARE(body(form.surface()), QStringLiteral("<P>a<TEXTAREA></TEXTAREA>d</P>"));
 
-        load(form, app, "<html><body><p>ab</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         const struct { const char *entry; const char *snippet; const char *markup; } cases[] = {
             {"オプションボタン", "<INPUT TYPE=\"radio\">", "<INPUT type=radio>"},
             {"チェックボタン", "<INPUT TYPE=\"checkbox\">", "<INPUT type=checkbox>"},
@@ -147,7 +121,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        load(form, app, "<html><body><p>ab</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         selectText(form.surface(), QStringLiteral("ab"), 2);
         {
             Form9 dialog(form.dialogOwner());
@@ -174,7 +148,7 @@ private slots:
 
         // Empty fields leave their attributes empty.
         form.Command4_Click();
-        load(form, app, "<html><body></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body></body></html>"));
         Form9 empty(form.dialogOwner());
         click(&empty, "Command1");
         QCOMPARE(app.shared().SnippetHtml,

@@ -19,18 +19,7 @@ class TestSnippetInsertion : public QObject
     Q_OBJECT
 
 private:
-    static QString body(DhtmlEdit *surface)
-    {
-        const QString html = surface->DocumentHTML();
-        const int start = html.indexOf(QStringLiteral("<BODY>")) + 6;
-        return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
-    }
 
-    static void load(Form1 &form, const TestApp &app, const QByteArray &page)
-    {
-        writeBytes(app.file(QStringLiteral("page.htm")), page);
-        QVERIFY(form.surface()->LoadDocument(app.file(QStringLiteral("page.htm"))));
-    }
 
     static void go(TestApp &app, Form1 &form, const QString &snippet)
     {
@@ -44,7 +33,7 @@ private slots:
         TestApp app;
         Form1 form(app.context);
         DhtmlEdit *surface = form.surface();
-        load(form, app, "<html><body><p>abcdef</p><table><tr><td>cell</td></tr></table></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>abcdef</p><table><tr><td>cell</td></tr></table></body></html>"));
 
         selectText(surface, QStringLiteral("abcdef"), 3);
         go(app, form, QStringLiteral("<INPUT type=button value=\"ボタン\">"));
@@ -73,7 +62,7 @@ private slots:
         TestApp app;
         Form1 form(app.context);
         DhtmlEdit *surface = form.surface();
-        load(form, app, "<HTML><BODY>\n<P>x</P>\n<TEXTAREA><HTML></TEXTAREA></BODY></HTML>");
+        QVERIFY(loadPage(form.surface(), app, "<HTML><BODY>\n<P>x</P>\n<TEXTAREA><HTML></TEXTAREA></BODY></HTML>"));
 
         // An empty snippet inserts nothing, yet the page is rewritten and "<HTML>" gains its language.
         selectText(surface, QStringLiteral("x"), 1);
@@ -96,7 +85,7 @@ private slots:
         QCOMPARE(readBytes(temp), again);
 
         // The surface writes the page's own tag in capitals; a lower-case "<html>" in text stays as written.
-        load(form, app, "<html><body><p>y</p><textarea><html></textarea></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>y</p><textarea><html></textarea></body></html>"));
         selectText(surface, QStringLiteral("y"), 1);
         go(app, form, QStringLiteral("日本語"));
         QCOMPARE(readBytes(temp), QByteArray("<HTML lang='ja'><HEAD></HEAD><BODY><P>y") + PageEncoding::encode(QStringLiteral("日本語"), PageEncoding::Cp932)
@@ -109,7 +98,7 @@ private slots:
         TestApp app;
         Form1 form(app.context);
         DhtmlEdit *surface = form.surface();
-        load(form, app, "<html><body><p>z</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>z</p></body></html>"));
         selectText(surface, QStringLiteral("z"), 1);
         go(app, form, QStringLiteral("café 😀 ①"));
         QVERIFY(readBytes(app.file(QStringLiteral("scriptTemp.htm"))).contains("caf&#233; &#128512; \x87\x40"));
@@ -132,7 +121,7 @@ private slots:
         TestApp app;
         Form1 form(app.context);
         DhtmlEdit *surface = form.surface();
-        load(form, app, "<html><body><p>keep</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>keep</p></body></html>"));
         const QString before = surface->DocumentHTML();
         QFile::setPermissions(app.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         selectText(surface, QStringLiteral("keep"), 4);
@@ -152,7 +141,7 @@ private slots:
         TestApp app;
         Form1 form(app.context);
         DhtmlEdit *surface = form.surface();
-        load(form, app, "<html><body><p>keep</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>keep</p></body></html>"));
         const QString before = surface->DocumentHTML();
         // A folder where the temporary page should be: it can be neither written nor read.
         QDir(app.path()).mkdir(QStringLiteral("scriptTemp.htm"));

@@ -17,13 +17,6 @@ class TestHostilePages : public QObject
     Q_OBJECT
 
 private:
-    static QString writePage(const TestApp &app, const QString &name, const QByteArray &bytes)
-    {
-        const QString path = app.file(name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        writeBytes(path, bytes);
-        return path;
-    }
     static bool has(DhtmlEdit *surface, const QString &id)
     {
         return js(surface, QStringLiteral("String(document.getElementById('%1') !== null)").arg(id)) == QLatin1String("true");

@@ -39,33 +39,13 @@ private:
     // Anything drawn on the white page, however faint.
     static bool mark(const QColor &c) { return c.alpha() == 255 && c.red() + c.green() + c.blue() < 720; }
 
-    static void load(Form1 &form, const TestApp &app, const QByteArray &page)
-    {
-        writeBytes(app.file(QStringLiteral("page.htm")), page);
-        QVERIFY(form.surface()->LoadDocument(app.file(QStringLiteral("page.htm"))));
-    }
     // A fresh page with the caret after "ab", as a user leaves it before choosing an effect.
     static void startPage(Form1 &form, const TestApp &app, const QByteArray &page = "<html><body><p>ab</p></body></html>")
     {
         if (form.surface()->BrowseMode())
             form.Command4_Click();
-        load(form, app, page);
+        QVERIFY(loadPage(form.surface(), app, page));
         selectText(form.surface(), QStringLiteral("ab"), 2);
-    }
-    static void showForm(Form1 &form)
-    {
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-    }
-    static QString templateText(const TestApp &app, const QString &name)
-    {
-        return PageEncoding::decode(readBytes(app.file(name)), PageEncoding::Cp932);
-    }
-    static void writePicture(const QString &path, const QColor &colour, int width = 120, int height = 80)
-    {
-        QImage picture(width, height, QImage::Format_RGB32);
-        picture.fill(colour);
-        QVERIFY(picture.save(path, "PNG"));
     }
     static QImage shot(DhtmlEdit *surface) { return surface->view()->grab().toImage(); }
     // Where the first element matching selector is, in the view's pixels.
@@ -134,7 +114,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        showForm(form);
+        QVERIFY(showExposed(form));
         DhtmlEdit *surface = form.surface();
         Module1 &shared = app.shared();
 
@@ -164,7 +144,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(count(shot(surface), end, lime), area(end), 10000);
 
         // The picture, wiped in from the left.
-        writePicture(app.file(QStringLiteral("red.png")), Qt::red);
+        QVERIFY(writePicture(app.file(QStringLiteral("red.png")), Qt::red));
         startPage(form, app);
         shared.EffectKind = Effect::RevealImage;
         shared.EffectImageFile = app.file(QStringLiteral("red.png"));
@@ -189,7 +169,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        showForm(form);
+        QVERIFY(showExposed(form));
         DhtmlEdit *surface = form.surface();
         Module1 &shared = app.shared();
         const struct {
@@ -232,7 +212,7 @@ private slots:
         TestApp app;
         Form1 form(app.context);
         // A page nobody can see gets its timers slowed to once a second.
-        showForm(form);
+        QVERIFY(showExposed(form));
         DhtmlEdit *surface = form.surface();
         Module1 &shared = app.shared();
 
@@ -287,7 +267,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        showForm(form);
+        QVERIFY(showExposed(form));
         DhtmlEdit *surface = form.surface();
         Module1 &shared = app.shared();
         writeBytes(app.file(QStringLiteral("next.htm")), "<html><head><title>next</title></head><body>next page</body></html>");
@@ -338,11 +318,11 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        showForm(form);
+        QVERIFY(showExposed(form));
         DhtmlEdit *surface = form.surface();
         Module1 &shared = app.shared();
-        writePicture(app.file(QStringLiteral("a.png")), Qt::red);
-        writePicture(app.file(QStringLiteral("b.png")), Qt::blue);
+        QVERIFY(writePicture(app.file(QStringLiteral("a.png")), Qt::red));
+        QVERIFY(writePicture(app.file(QStringLiteral("b.png")), Qt::blue));
 
         startPage(form, app,
                   "<html><body><p>title</p><table border=1 cellpadding=10 style=\"margin-left:80px\"><tr><td>cell</td><td>ab</td></tr></table></body></html>");
@@ -379,10 +359,10 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        showForm(form);
+        QVERIFY(showExposed(form));
         DhtmlEdit *surface = form.surface();
         Module1 &shared = app.shared();
-        writePicture(app.file(QStringLiteral("a.png")), Qt::red);
+        QVERIFY(writePicture(app.file(QStringLiteral("a.png")), Qt::red));
         QByteArray second;
         {
             QBuffer buffer(&second);
@@ -424,10 +404,10 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        showForm(form);
+        QVERIFY(showExposed(form));
         DhtmlEdit *surface = form.surface();
         Module1 &shared = app.shared();
-        writePicture(app.file(QStringLiteral("red.png")), Qt::red, 100, 60);
+        QVERIFY(writePicture(app.file(QStringLiteral("red.png")), Qt::red, 100, 60));
 
         startPage(form, app);
         shared.EffectKind = Effect::RedirectFilter;
@@ -458,7 +438,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        showForm(form);
+        QVERIFY(showExposed(form));
         DhtmlEdit *surface = form.surface();
         Module1 &shared = app.shared();
         writeBytes(app.file(QStringLiteral("shown.htm")), "<html><head><title>shown page</title></head><body>shown</body></html>");
@@ -503,7 +483,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        showForm(form);
+        QVERIFY(showExposed(form));
         DhtmlEdit *surface = form.surface();
         startPage(form, app);
         app.shared().SnippetHtml =

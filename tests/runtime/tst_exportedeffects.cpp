@@ -42,33 +42,13 @@ class TestExportedEffects : public QObject
 private:
     static QString browserChecks() { return QStringLiteral(TOVALEAF_BROWSER_CHECKS); }
 
-    static void load(Form1 &form, const TestApp &app, const QByteArray &page)
-    {
-        writeBytes(app.file(QStringLiteral("page.htm")), page);
-        QVERIFY(form.surface()->LoadDocument(app.file(QStringLiteral("page.htm"))));
-    }
     // A fresh page with the caret after "ab", as a user leaves it before choosing an effect.
     static void startPage(Form1 &form, const TestApp &app)
     {
         if (form.surface()->BrowseMode())
             form.Command4_Click();
-        load(form, app, "<html><body><p>ab</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         selectText(form.surface(), QStringLiteral("ab"), 2);
-    }
-    static void showForm(Form1 &form)
-    {
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-    }
-    static QString templateText(const TestApp &app, const QString &name)
-    {
-        return PageEncoding::decode(readBytes(app.file(name)), PageEncoding::Cp932);
-    }
-    static void writePicture(const QString &path, const QColor &colour, int width = 120, int height = 80)
-    {
-        QImage picture(width, height, QImage::Format_RGB32);
-        picture.fill(colour);
-        QVERIFY(picture.save(path, "PNG"));
     }
 
     // The page on the surface, exported through ■ファイル into a folder of its own.
@@ -127,11 +107,11 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        showForm(form);
+        QVERIFY(showExposed(form));
         Module1 &shared = app.shared();
-        writePicture(app.file(QStringLiteral("red.png")), Qt::red);
-        writePicture(app.file(QStringLiteral("b.png")), Qt::blue);
-        writePicture(app.file(QStringLiteral("small.png")), Qt::red, 100, 60);
+        QVERIFY(writePicture(app.file(QStringLiteral("red.png")), Qt::red));
+        QVERIFY(writePicture(app.file(QStringLiteral("b.png")), Qt::blue));
+        QVERIFY(writePicture(app.file(QStringLiteral("small.png")), Qt::red, 100, 60));
 
         startPage(form, app);
         shared.EffectKind = Effect::RevealText;
@@ -165,7 +145,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        showForm(form);
+        QVERIFY(showExposed(form));
         Module1 &shared = app.shared();
         const struct {
             qint16 code;
@@ -194,7 +174,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        showForm(form);
+        QVERIFY(showExposed(form));
         Module1 &shared = app.shared();
 
         startPage(form, app);
@@ -236,7 +216,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        showForm(form);
+        QVERIFY(showExposed(form));
         Module1 &shared = app.shared();
         writeBytes(app.file(QStringLiteral("next.htm")), "<html><head><title>next</title></head><body>next page</body></html>");
 
@@ -261,7 +241,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        showForm(form);
+        QVERIFY(showExposed(form));
         Module1 &shared = app.shared();
         writeBytes(app.file(QStringLiteral("shown.htm")), "<html><head><title>shown page</title></head><body style=\"background:#0f0\">shown</body></html>");
 
@@ -286,9 +266,9 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        showForm(form);
+        QVERIFY(showExposed(form));
         const QString picture = app.file(QStringLiteral("bird.png"));
-        writePicture(picture, Qt::red, 40, 40);
+        QVERIFY(writePicture(picture, Qt::red, 40, 40));
         for (const QString &path : {Form24::Circle, Form24::Rectangle}) {
             startPage(form, app);
             Form24 dialog(form.dialogOwner());
@@ -307,7 +287,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        showForm(form);
+        QVERIFY(showExposed(form));
         startPage(form, app);
         app.shared().EffectKind = Effect::Clock;
         app.shared().SnippetHtml.clear();
@@ -324,7 +304,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        showForm(form);
+        QVERIFY(showExposed(form));
 
         startPage(form, app);
         {

@@ -19,12 +19,6 @@ class TestVbScriptRunMode : public QObject
     Q_OBJECT
 
 private:
-    static QString writePage(const TestApp &app, const QString &name, const QByteArray &bytes)
-    {
-        const QString path = app.file(name);
-        writeBytes(path, bytes);
-        return path;
-    }
     static QString text(DhtmlEdit *surface, const QString &id)
     {
         return js(surface, QStringLiteral("document.getElementById('%1').textContent").arg(id));

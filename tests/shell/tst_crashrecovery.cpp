@@ -36,11 +36,6 @@ bool editable(DhtmlEdit *surface)
     return js(surface, QStringLiteral("(typeof __tvl === 'object') + ' ' + document.designMode")) == QLatin1String("true on");
 }
 
-QString body(DhtmlEdit *surface)
-{
-    return js(surface, QStringLiteral("document.body.innerText"));
-}
-
 } // namespace
 
 // A renderer that dies while the user works: the page comes back as they left it.
@@ -65,19 +60,19 @@ private slots:
             selectText(surface, QStringLiteral("start"), 5);
             QSignalSpy copied(&copy, &RecoveryCopy::copied);
             type(surface, QStringLiteral(" typed%1").arg(round));
-            QTRY_COMPARE(body(surface), QStringLiteral("start typed%1").arg(round));
+            QTRY_COMPARE(bodyText(surface), QStringLiteral("start typed%1").arg(round));
             QVERIFY(copied.wait(20000));
 
             app.boxes.shown.clear();
             killRenderer(surface);
             QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ページの表示処理が異常終了したため、ページを表示し直しました。編集した内容は失われていません。")});
-            QCOMPARE(body(surface), QStringLiteral("start typed%1").arg(round));
+            QCOMPARE(bodyText(surface), QStringLiteral("start typed%1").arg(round));
             QVERIFY(editable(surface));
             // The page that came back takes typing, and keeps its folder.
             QCOMPARE(surface->documentUrl().path(), page);
             selectText(surface, QStringLiteral("typed"), QStringLiteral("start typed%1").arg(round).size());
             type(surface, QStringLiteral("!"));
-            QTRY_COMPARE(body(surface), QStringLiteral("start typed%1!").arg(round));
+            QTRY_COMPARE(bodyText(surface), QStringLiteral("start typed%1!").arg(round));
             QVERIFY(copy.isDirty());
         }
     }
@@ -99,7 +94,7 @@ private slots:
         QCOMPARE(app.boxes.shown.size(), 1);
         QVERIFY2(app.boxes.shown[0].text.contains(QStringLiteral("秒前に控えた内容からページを表示し直しました。それより後の編集は失われました。")),
                  qPrintable(app.boxes.shown[0].text));
-        QCOMPARE(body(surface), QStringLiteral("kept copied"));
+        QCOMPARE(bodyText(surface), QStringLiteral("kept copied"));
         QVERIFY(editable(surface));
     }
 
@@ -117,11 +112,11 @@ private slots:
         QCOMPARE(app.boxes.shown.size(), 1);
         QVERIFY(surface->BrowseMode());
         QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text4"))->text(), Form1::RunModeText);
-        QCOMPARE(body(surface), QStringLiteral("ran"));
+        QCOMPARE(bodyText(surface), QStringLiteral("ran"));
         form.Command4_Click();
         QVERIFY(!surface->BrowseMode());
         QVERIFY(editable(surface));
-        QCOMPARE(body(surface), QStringLiteral("ran"));
+        QCOMPARE(bodyText(surface), QStringLiteral("ran"));
     }
 };
 

@@ -84,17 +84,9 @@ QStringList allBut(const QStringList &off)
     return out;
 }
 
-void writePage(const TestApp &app, const QString &name, const QByteArray &body)
+void writeBody(const TestApp &app, const QString &name, const QByteArray &body)
 {
     writeBytes(app.file(name), "<html><body>" + body + "</body></html>");
-}
-
-QString bodyOf(DhtmlEdit *surface)
-{
-    const QString html = surface->DocumentHTML();
-    const int open = html.indexOf(QStringLiteral("<BODY"));
-    const int start = html.indexOf(QLatin1Char('>'), open) + 1;
-    return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
 }
 
 QColor base(QLineEdit *edit)
@@ -219,7 +211,7 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
-        writePage(app, QStringLiteral("page.htm"),
+        writeBody(app, QStringLiteral("page.htm"),
                   "<p>plain text</p><table border=1><tr><td>cell</td></tr></table>"
                   "<div id=pos style=\"position: absolute; left: 300px; top: 10px\">floating</div>");
         QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
@@ -306,7 +298,7 @@ private slots:
         DhtmlEdit *surface = form.surface();
         MenuRecorder menu;
         menu.install(surface);
-        writePage(app, QStringLiteral("page.htm"),
+        writeBody(app, QStringLiteral("page.htm"),
                   "<p>plain <a href=x.htm>link</a> text</p>"
                   "<div id=pos style=\"position: absolute; left: 300px; top: 10px\">floating</div>");
         QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
@@ -370,7 +362,7 @@ private slots:
             menu.answer = index;
             rightClick(surface, menu);
         };
-        writePage(app, QStringLiteral("page.htm"),
+        writeBody(app, QStringLiteral("page.htm"),
                   "<p>alpha beta gamma</p><p>second line</p>"
                   "<div id=pos style=\"position: absolute; left: 300px; top: 10px\">floating</div>");
         QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
@@ -384,41 +376,41 @@ private slots:
         selectText(surface, QStringLiteral("gamma"), 10, 16);
         choose(1);
         QTRY_COMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(" gamma"));
-        QTRY_COMPARE(bodyOf(surface), QStringLiteral("<P>alpha beta</P><P>second line</P>") + floating);
+        QTRY_COMPARE(body(surface), QStringLiteral("<P>alpha beta</P><P>second line</P>") + floating);
         selectText(surface, QStringLiteral("second"), 6);
         choose(2);
-        QCOMPARE(bodyOf(surface), QStringLiteral("<P>alpha beta</P><P>second gamma line</P>") + floating);
+        QCOMPARE(body(surface), QStringLiteral("<P>alpha beta</P><P>second gamma line</P>") + floating);
 
         // Undo takes the paste back; select all selects the page.
         choose(7);
-        QCOMPARE(bodyOf(surface), QStringLiteral("<P>alpha beta</P><P>second line</P>") + floating);
+        QCOMPARE(body(surface), QStringLiteral("<P>alpha beta</P><P>second line</P>") + floating);
         choose(8);
         QCOMPARE(js(surface, QStringLiteral("getSelection().toString()")), QStringLiteral("alpha beta\n\nsecond line\n\nfloating"));
 
         // Lists.
         selectText(surface, QStringLiteral("alpha"), 1);
         choose(13);
-        QVERIFY2(bodyOf(surface).contains(QStringLiteral("<UL><LI>alpha beta</LI></UL>")), qPrintable(bodyOf(surface)));
+        QVERIFY2(body(surface).contains(QStringLiteral("<UL><LI>alpha beta</LI></UL>")), qPrintable(body(surface)));
         choose(14);
-        QVERIFY(bodyOf(surface).contains(QStringLiteral("<OL><LI>alpha beta</LI></OL>")));
-        QVERIFY(!bodyOf(surface).contains(QStringLiteral("<UL>")));
+        QVERIFY(body(surface).contains(QStringLiteral("<OL><LI>alpha beta</LI></OL>")));
+        QVERIFY(!body(surface).contains(QStringLiteral("<UL>")));
 
         // The object items on the positioned element: into the text and back, above and below the text.
         QVERIFY(surface->evaluate(QStringLiteral("__tvl.selectElement(document.getElementById('pos'))")));
         choose(17);
-        QVERIFY2(bodyOf(surface).endsWith(QStringLiteral("top: 10px; z-index: 1;\">floating</DIV>")), qPrintable(bodyOf(surface)));
+        QVERIFY2(body(surface).endsWith(QStringLiteral("top: 10px; z-index: 1;\">floating</DIV>")), qPrintable(body(surface)));
         choose(18);
-        QVERIFY(bodyOf(surface).endsWith(QStringLiteral("top: 10px; z-index: -1;\">floating</DIV>")));
+        QVERIFY(body(surface).endsWith(QStringLiteral("top: 10px; z-index: -1;\">floating</DIV>")));
         choose(16);
-        QVERIFY2(bodyOf(surface).endsWith(QStringLiteral("<DIV id=pos>floating</DIV>")), qPrintable(bodyOf(surface)));
+        QVERIFY2(body(surface).endsWith(QStringLiteral("<DIV id=pos>floating</DIV>")), qPrintable(body(surface)));
 
         // Remove format on a selection.
         selectWord(surface, QStringLiteral("second"));
         QVERIFY(surface->ExecCommand(5000, 1));
-        QVERIFY(bodyOf(surface).contains(QStringLiteral("<P><B>second</B> line</P>")));
+        QVERIFY(body(surface).contains(QStringLiteral("<P><B>second</B> line</P>")));
         selectWord(surface, QStringLiteral("second"));
         choose(21);
-        QVERIFY(bodyOf(surface).contains(QStringLiteral("<P>second line</P>")));
+        QVERIFY(body(surface).contains(QStringLiteral("<P>second line</P>")));
 
         // Link: the link dialog; unlink takes it off again.
         selectWord(surface, QStringLiteral("second"));
@@ -432,10 +424,10 @@ private slots:
         });
         choose(23);
         QVERIFY(link.ran());
-        QVERIFY2(bodyOf(surface).contains(QStringLiteral("<P><A href=http://tova.example/>second</A> line</P>")), qPrintable(bodyOf(surface)));
+        QVERIFY2(body(surface).contains(QStringLiteral("<P><A href=http://tova.example/>second</A> line</P>")), qPrintable(body(surface)));
         selectText(surface, QStringLiteral("second"), 2);
         choose(24);
-        QVERIFY(bodyOf(surface).contains(QStringLiteral("<P>second line</P>")));
+        QVERIFY(body(surface).contains(QStringLiteral("<P>second line</P>")));
 
         // Font and find show the surface's dialogs; the source item the source window.
         selectWord(surface, QStringLiteral("line"));
@@ -447,7 +439,7 @@ private slots:
         });
         choose(20);
         QVERIFY(font.ran());
-        QVERIFY2(bodyOf(surface).contains(QStringLiteral("<P>second <B>line</B></P>")), qPrintable(bodyOf(surface)));
+        QVERIFY2(body(surface).contains(QStringLiteral("<P>second <B>line</B></P>")), qPrintable(body(surface)));
         for (const auto &[index, title] : QList<QPair<int, QString>>{{11, QStringLiteral("検索")}, {10, QStringLiteral("HTML Source")}}) {
             QString seen;
             ModalDriver look([&seen](QDialog *d) {
@@ -515,7 +507,7 @@ private slots:
         QVERIFY(!edit->isEnabled());
 
         // The page runs from "\BrowseTemp.htm", rewritten with lang='ja'; edit mode does not reload.
-        writePage(app, QStringLiteral("page.htm"), "<p>run me</p>");
+        writeBody(app, QStringLiteral("page.htm"), "<p>run me</p>");
         QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
         app.boxes.shown.clear();
         form.findChild<QPushButton *>(QStringLiteral("Command3"))->click();

@@ -91,11 +91,6 @@ private:
     bool m_seen = false;
 };
 
-QString body(DhtmlEdit *surface)
-{
-    return js(surface, QStringLiteral("document.body.innerText"));
-}
-
 } // namespace
 
 // A page that does not answer, or answers slowly: the program says so and
@@ -116,7 +111,7 @@ private slots:
         selectText(surface, QStringLiteral("loaded"), 6);
         surface->view()->setFocus();
         QTest::keyClicks(surface->view()->focusProxy(), QStringLiteral(" and typed"));
-        QTRY_COMPARE(body(surface), QStringLiteral("loaded and typed"));
+        QTRY_COMPARE(bodyText(surface), QStringLiteral("loaded and typed"));
 
         const QString target = app.file(QStringLiteral("saved.htm"));
         const QString preview = app.file(QStringLiteral("MivoTemp.htm"));
@@ -193,14 +188,14 @@ private slots:
         QCOMPARE(typedWhileWaiting, QString());
         QTRY_COMPARE(other.text(), QStringLiteral("later"));
         // The page stays what it was, and editable.
-        QCOMPARE(body(surface), QStringLiteral("before"));
+        QCOMPARE(bodyText(surface), QStringLiteral("before"));
         QCOMPARE(js(surface, QStringLiteral("document.designMode")), QStringLiteral("on"));
 
         // Esc is the panel's key too.
         PanelDriver escape([&](WaitPanel *) { QTest::keyClick(form.windowHandle(), Qt::Key_Escape); });
         QVERIFY(!surface->LoadDocument(slow));
         QVERIFY(escape.seen());
-        QCOMPARE(body(surface), QStringLiteral("before"));
+        QCOMPARE(bodyText(surface), QStringLiteral("before"));
     }
 
     void workingEngineIsNotCutOff()

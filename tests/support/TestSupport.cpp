@@ -1,11 +1,13 @@
 #include "TestSupport.h"
 
 #include "platform/DhtmlEdit.h"
+#include "platform/PageEncoding.h"
 #include "platform/Module1.h"
 #include "shell/Main.h"
 
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -76,6 +78,71 @@ QString js(DhtmlEdit *surface, const QString &expression)
 {
     const auto v = surface->evaluate(expression);
     return v ? v->toString() : QStringLiteral("<no value>");
+}
+
+QString body(DhtmlEdit *surface)
+{
+    const QString html = surface->DocumentHTML();
+    const qsizetype start = html.indexOf(QLatin1Char('>'), html.indexOf(QStringLiteral("<BODY"))) + 1;
+    return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
+}
+
+bool recordCalls(DhtmlEdit *surface)
+{
+    return surface
+        ->evaluate(QStringLiteral(
+            "(() => { if (__tvl.calls) return true; __tvl.calls = []; const run = __tvl.exec;"
+            " __tvl.exec = (id, option, value) => { __tvl.calls.push([id, option, value === undefined ? null : value]);"
+            " return run(id, option, value); }; return true; })()"))
+        .value_or(false)
+        .toBool();
+}
+
+QString takeCalls(DhtmlEdit *surface)
+{
+    return js(surface, QStringLiteral("JSON.stringify(__tvl.calls.splice(0))"));
+}
+
+QString bodyText(DhtmlEdit *surface)
+{
+    return js(surface, QStringLiteral("document.body.innerText"));
+}
+
+bool loadPage(DhtmlEdit *surface, const TestApp &app, const QByteArray &page)
+{
+    writeBytes(app.file(QStringLiteral("page.htm")), page);
+    return surface->LoadDocument(app.file(QStringLiteral("page.htm")));
+}
+
+QString writePage(const TestApp &app, const QString &name, const QByteArray &bytes)
+{
+    const QString path = app.file(name);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    writeBytes(path, bytes);
+    return path;
+}
+
+QString templateText(const TestApp &app, const QString &name)
+{
+    return PageEncoding::decode(readBytes(app.file(name)), PageEncoding::Cp932);
+}
+
+QString asInPage(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+bool writePicture(const QString &path, const QColor &colour, int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(colour);
+    return picture.save(path, "PNG");
+}
+
+bool showExposed(QWidget &window)
+{
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
 }
 
 } // namespace TestSupport

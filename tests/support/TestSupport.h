@@ -38,6 +38,10 @@ void writeBytes(const QString &path, const QByteArray &bytes);
 // An empty needle puts the caret in the body itself.
 void selectText(DhtmlEdit *surface, const QString &needle, int start, int end = -1);
 QString js(DhtmlEdit *surface, const QString &expression);
+// From now on the page records every command the program sends it, then runs it.
+bool recordCalls(DhtmlEdit *surface);
+// The commands recorded since the last take, as JSON: [[id, option, value], ...].
+QString takeCalls(DhtmlEdit *surface);
 } // namespace TestSupport
 
 // Message boxes answered from a script; every box shown is recorded.
@@ -118,3 +122,22 @@ public:
     RecordingShellOpen shell;
     AppContext context;
 };
+
+namespace TestSupport {
+// The page's body as the program reads it: DocumentHTML between the BODY tags.
+QString body(DhtmlEdit *surface);
+// The body's text as the page shows it (innerText).
+QString bodyText(DhtmlEdit *surface);
+// Writes page as the program folder's page.htm and loads it; false when the surface refuses.
+bool loadPage(DhtmlEdit *surface, const TestApp &app, const QByteArray &page);
+// Writes bytes as the program folder's file name (in its subfolder, made if need be); its path.
+QString writePage(const TestApp &app, const QString &name, const QByteArray &bytes);
+// An installed template as the program reads it (CP932).
+QString templateText(const TestApp &app, const QString &name);
+// Line breaks as the surface keeps them in a page's text: LF.
+QString asInPage(QString text);
+// A picture of one colour written as PNG; false when it could not be.
+bool writePicture(const QString &path, const QColor &colour, int width = 120, int height = 80);
+// Shows window and waits until the window system has it on screen.
+bool showExposed(QWidget &window);
+} // namespace TestSupport
