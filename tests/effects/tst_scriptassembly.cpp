@@ -38,138 +38,26 @@ private:
     }
 
 private slots:
-    void templateTextRules()
+    // The template as the file has it, filled, becomes the script of the page that runs.
+    void templateIntoTheRunningPage()
     {
         TestApp app;
         Form1 form(app.context);
         Module1 &shared = app.shared();
-        QVERIFY(loadPage(form.surface(), app, "<html><body><p>x</p></body></html>"));
-
-        // An empty template gives an empty block.
-        writeBytes(app.file(QStringLiteral("shadow.vs")), QByteArray());
-        shared.EffectKind = Effect::ShadowText;
-        shared.EffectElementId = QStringLiteral("MIVO3");
-        selectText(form.surface(), QStringLiteral("x"), 1);
-        form.harituke();
-        QCOMPARE(shared.ScriptBlock, QStringLiteral("<SCRIPT TYPE =text/vbscript></SCRIPT>"));
-        QCOMPARE(shared.SnippetHtml, shared.ScriptBlock);
-        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
-        form.Command4_Click();
-
-        // Lines end in CR LF, the last one too, whatever the file used; a
-        // placeholder is replaced at every occurrence; CP932 text is read as such.
         QVERIFY(loadPage(form.surface(), app, "<html><body><p>x</p></body></html>"));
         writeBytes(app.file(QStringLiteral("wave.vs")),
                    QByteArray("a [MIVO ID]\nb [MIVO ID][MIVO ID]\r") + PageEncoding::encode(QStringLiteral("波"), PageEncoding::Cp932)
                        + "\r\n[mivo id] [LINK0]");
         shared.EffectKind = Effect::WaveText;
         shared.EffectElementId = QStringLiteral("MIVO45");
+        selectText(form.surface(), QStringLiteral("x"), 1);
         form.Command5_Click();
-        QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text4"))->text(), QStringLiteral("実行モード"));
-        QCOMPARE(shared.ScriptBlock,
-                 QStringLiteral("<SCRIPT TYPE =text/vbscript>a MIVO45\r\nb MIVO45MIVO45\r\n波\r\n[mivo id] [LINK0]\r\n</SCRIPT>"));
-        form.Command4_Click();
-
-        // The colour-change placeholders, in their order; an eleventh link token stays.
-        QVERIFY(loadPage(form.surface(), app, "<html><body><p>x</p></body></html>"));
-        writeBytes(app.file(QStringLiteral("moji_colorChange.vs")),
-                   "[color1]/[color2]/[LINK0][LINK9]/[LINK10]/[MIVO ID]/[color1]");
-        shared.EffectKind = Effect::ColorChangeText;
-        shared.ButtonColor1 = QStringLiteral("red");
-        shared.ButtonColor2 = QStringLiteral("[LINK0]");
-        shared.ButtonLinks[0] = QStringLiteral("a.htm");
-        shared.ButtonLinks[9] = QStringLiteral("j.htm");
-        shared.ButtonLinks[10] = QStringLiteral("never.htm");
-        shared.SnippetHtml.clear();
-        form.harituke();
-        // [color2] goes in before the links are filled, so its value's token is filled too.
-        QCOMPARE(shared.ScriptBlock,
-                 QStringLiteral("<SCRIPT TYPE =text/vbscript>red/a.htm/a.htmj.htm/[LINK10]/[MIVO ID]/red\r\n</SCRIPT>"));
-
-        // Pure rules, without a page.
-        QCOMPARE(EffectTemplate::substitute(Effect::Typewriter, QStringLiteral("[naiyou][naiyou]"), shared), QString());
-        shared.TypewriterText = QStringLiteral("abc");
-        QCOMPARE(EffectTemplate::substitute(Effect::Typewriter, QStringLiteral("[naiyou]-[naiyou]"), shared), QStringLiteral("abc-abc"));
-        shared.TypewriterText = QStringLiteral("say \"hi\"");
-        QCOMPARE(EffectTemplate::substitute(Effect::Typewriter, QStringLiteral("x = \"[naiyou]\""), shared),
-                 QStringLiteral("x = \"say \"\"hi\"\"\""));
-        shared.EffectElementId = QStringLiteral("img1");
-        shared.BlendImage1 = QStringLiteral("1.gif");
-        shared.BlendImage2 = QStringLiteral("2.gif");
-        QCOMPARE(EffectTemplate::substitute(Effect::BlendFilter, QStringLiteral("[IMGID] [GAZOU1] [GAZOU2] [MIVO ID]"), shared),
-                 QStringLiteral("img1 1.gif 2.gif [MIVO ID]"));
-        QCOMPARE(EffectTemplate::substitute(Effect::RevealText, QStringLiteral("[MIVO ID]"), shared), QStringLiteral("[MIVO ID]"));
-        QCOMPARE(EffectTemplate::fileName(Effect::RevealText), QStringLiteral("\\vbscript.mivo"));
-        QCOMPARE(EffectTemplate::fileName(Effect::RevealImage), QStringLiteral("\\image_vbscript.mivo"));
-        QCOMPARE(EffectTemplate::fileName(Effect::BurningText), QStringLiteral("\\glow.vs"));
-        QCOMPARE(EffectTemplate::fileName(Effect::VanishingText), QStringLiteral("\\alpha.vs"));
-        QCOMPARE(EffectTemplate::fileName(Effect::BlendFilter), QStringLiteral("\\blendfilter.vs"));
-        QCOMPARE(EffectTemplate::fileName(Effect::RedirectFilter), QStringLiteral("\\redirect.vs"));
-        QCOMPARE(EffectTemplate::fileName(Effect::Clock), QStringLiteral("\\time.vs"));
-        QCOMPARE(EffectTemplate::fileName(Effect::Typewriter), QStringLiteral("\\typewriter.vs"));
-        for (qint16 none : {Effect::Nothing, Effect::MovingImage, Effect::DialogBox, Effect::FullScreen, Effect::Marquee,
-                            Effect::FloatingFrame, Effect::VanishingTextWithoutScript})
-            QCOMPARE(EffectTemplate::fileName(none), QString());
-    }
-
-    void installedTemplatesProvideWhatTheControlsCall()
-    {
-        TestApp app;
-        QStringList notCp932Lines;
-        const auto read = [&](const char *name) {
-            const QByteArray bytes = readBytes(app.file(QLatin1String(name)));
-            const QString text = PageEncoding::decode(bytes, PageEncoding::Cp932);
-            // Plain CP932, each line ended by CR LF.
-            if (PageEncoding::encode(text, PageEncoding::Cp932) != bytes || !bytes.endsWith("\r\n")
-                || bytes.count("\n") != bytes.count("\r\n"))
-                notCp932Lines << QLatin1String(name);
-            return text;
-        };
-        for (const char *name : {"shadow.vs", "wave.vs", "glow.vs", "alpha.vs"}) {
-            const QString text = read(name);
-            QVERIFY2(text.contains(QStringLiteral("Sub window_onload()")), name);
-            QVERIFY2(text.contains(QStringLiteral("document.all(\"[MIVO ID]\")")), name);
-            QVERIFY2(!text.contains(QStringLiteral("</SCRIPT>"), Qt::CaseInsensitive), name);
-        }
-        QVERIFY(read("shadow.vs").contains(QStringLiteral(".filters.item(\"Shadow\").direction")));
-        QVERIFY(read("wave.vs").contains(QStringLiteral(".filters.item(\"Wave\")")));
-        QVERIFY(read("glow.vs").contains(QStringLiteral(".filters.item(\"Glow\")")));
-        QVERIFY(read("alpha.vs").contains(QStringLiteral(".filters.item(\"Alpha\")")));
-        const QString clock = read("time.vs");
-        QVERIFY(clock.contains(QStringLiteral("Sub gostop()")));
-        QVERIFY(clock.contains(QStringLiteral("document.all(\"TimeArea\")")));
-        const QString buttons = read("moji_colorChange.vs");
-        for (const char *needed : {"Sub go_in(n)", "Sub go_out(n)", "Sub go_link(n)", "\"[color1]\"", "\"[color2]\"", "\"MIVO\" & n"})
-            QVERIFY2(buttons.contains(QLatin1String(needed)), needed);
-        for (int i = 0; i <= 9; ++i)
-            QVERIFY(buttons.contains(QStringLiteral("\"[LINK%1]\"").arg(i)));
-        QCOMPARE(notCp932Lines, QStringList());
-        const QString notes = QString::fromUtf8(readBytes(app.file(QStringLiteral("attension.txt"))));
-        for (const char *topic : {"一つだけ", "ソースの表示", "実行モード", "「既にVbscriptコードが記述されています。」"})
-            QVERIFY2(notes.contains(QString::fromUtf8(topic)), topic);
-    }
-
-    void controlMarkupTexts()
-    {
-        const QString reload = QStringLiteral("<INPUT TYPE='button' VALUE='Reload'LANGUAGE='VBScript' onclick='window_onload()'>");
-        for (qint16 code : {Effect::RevealText, Effect::RevealImage, Effect::ShadowText, Effect::WaveText, Effect::BurningText,
-                            Effect::VanishingText, Effect::BlendFilter, Effect::RedirectFilter})
-            QCOMPARE(EffectTemplate::controlMarkup(code), reload);
-        QCOMPARE(EffectTemplate::controlMarkup(Effect::ColorChangeText), QStringLiteral("<INPUT TYPE='text'value='ﾃｷｽﾄﾎﾞｯｸｽ'>\r"));
-        QCOMPARE(EffectTemplate::controlMarkup(Effect::Clock),
-                 QStringLiteral("<DIV ID='TimeArea' style='background-color:silver;width:20%;text-align:center;font-family:arial black;"
-                                "font-size:14pt;color:blue'></DIV><INPUT TYPE='button' NAME='jikann' VALUE='STOP'LANGUAGE='VBScript' "
-                                "onclick='gostop()'>"));
-        QCOMPARE(EffectTemplate::controlMarkup(Effect::Typewriter),
-                 QStringLiteral("<Textarea ID='typetext' cols='50' rows='6' style='background-color:gold;color:navy;font-size:11pt'>"
-                                "</Textarea><INPUT TYPE='button' NAME='jikann' VALUE='STOP'LANGUAGE='VBScript' onclick='gostop()'>"));
-        QCOMPARE(EffectTemplate::controlMarkup(Effect::DialogBox),
-                 QStringLiteral("<INPUT TYPE='button' VALUE='Open'LANGUAGE='VBScript' onclick='mivo_open()'>"));
-        QCOMPARE(EffectTemplate::controlMarkup(Effect::FullScreen),
-                 QStringLiteral("<INPUT TYPE='button' VALUE='全画面表示実行'LANGUAGE='VBScript' onclick='go()'>"));
-        QCOMPARE(EffectTemplate::controlMarkup(Effect::Marquee),
-                 QStringLiteral("<INPUT TYPE='button' VALUE='確認'LANGUAGE='VBScript' onclick=alert('実行中！')>"));
-        QCOMPARE(EffectTemplate::controlMarkup(Effect::MovingImage), QString());
+        verifyRunMode(form);
+        const QString script = QStringLiteral("a MIVO45\r\nb MIVO45MIVO45\r\n波\r\n[mivo id] [LINK0]\r\n");
+        QCOMPARE(shared.ScriptBlock, QStringLiteral("<SCRIPT TYPE =text/vbscript>") + script + QStringLiteral("</SCRIPT>"));
+        QCOMPARE(shared.SnippetHtml, shared.ScriptBlock);
+        QVERIFY2(form.surface()->DocumentHTML().contains(QStringLiteral("<SCRIPT type=text/vbscript>") + asInPage(script) + QStringLiteral("</SCRIPT>")),
+                 qPrintable(form.surface()->DocumentHTML()));
     }
 
     void clockPageInRunMode()
