@@ -19,6 +19,8 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -66,25 +68,22 @@ private:
         return page;
     }
     // The named check of what a person sees, run over page in headless Chromium: what it missed, or nothing.
-    static QString inChromium(const QString &check, const QString &page, const QString &argument = QString())
+    QString inChromium(const QString &check, const QString &page, const QString &argument = QString())
     {
         if (!QFileInfo::exists(page))
             return check + QStringLiteral(": ") + page;
-        QProcess node;
-        node.setProcessChannelMode(QProcess::MergedChannels);
-        node.setWorkingDirectory(browserChecks());
-        QStringList arguments{browserChecks() + QStringLiteral("/check.mjs"), QStringLiteral("chromium"), check, page};
-        if (!argument.isNull())
-            arguments << argument;
-        node.start(QStringLiteral(TOVALEAF_NODE), arguments);
-        if (!node.waitForFinished(180000))
-            return check + QStringLiteral(": Chromium did not finish");
-        const QString said = QString::fromUtf8(node.readAll());
-        if (node.exitStatus() != QProcess::NormalExit || node.exitCode() != 0)
-            return check + QStringLiteral(" in Chromium:\n") + said;
-        return QString();
+        const QJsonArray request{check, page, argument.isNull() ? QJsonValue() : QJsonValue(argument)};
+        m_chromium.write(QJsonDocument(request).toJson(QJsonDocument::Compact) + '\n');
+        while (!m_chromium.canReadLine()) {
+            if (m_chromium.state() != QProcess::Running || !m_chromium.waitForReadyRead(180000))
+                return check + QStringLiteral(": Chromium did not answer\n") + QString::fromUtf8(m_chromium.readAllStandardError());
+        }
+        const QString answer = QJsonDocument::fromJson("[" + m_chromium.readLine() + "]").array().at(0).toString();
+        return answer == QLatin1String("ok") ? QString() : check + QStringLiteral(" in Chromium:\n") + answer;
     }
 
+    // One Chromium for every check of the run (tests/browser/check.mjs serve).
+    QProcess m_chromium;
     QTemporaryDir m_exports;
     int m_exported = 0;
 
@@ -96,11 +95,21 @@ private slots:
         QVERIFY2(QFileInfo::exists(browserChecks() + QStringLiteral("/node_modules/playwright-core/package.json")),
                  "the browser packages are not installed: bash tests/browser/install.sh");
         QVERIFY(m_exports.isValid());
+        m_chromium.setWorkingDirectory(browserChecks());
+        m_chromium.start(QStringLiteral(TOVALEAF_NODE), {browserChecks() + QStringLiteral("/check.mjs"), QStringLiteral("serve")});
+        QVERIFY2(m_chromium.waitForStarted(), qPrintable(m_chromium.errorString()));
         // For a look at what was exported after a failure.
         if (qEnvironmentVariableIsSet("TOVALEAF_KEEP_EXPORTS")) {
             m_exports.setAutoRemove(false);
             qInfo().noquote() << "exported pages kept in" << m_exports.path();
         }
+    }
+
+    void cleanupTestCase()
+    {
+        // Its input ended, the server closes its browser and ends.
+        m_chromium.closeWriteChannel();
+        QVERIFY(m_chromium.waitForFinished(60000));
     }
 
     void transitionsAndTheRedirectFilter()
