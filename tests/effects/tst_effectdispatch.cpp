@@ -23,27 +23,6 @@ private:
     static QComboBox *effectsList(Form1 &form) { return form.findChild<QComboBox *>(QStringLiteral("Combo2")); }
 
 private slots:
-    void catalogue()
-    {
-        QCOMPARE(EffectCatalogue::listTexts(),
-                 (QStringList{QStringLiteral("初めにお読み下さい。"), QStringLiteral("RevealTransition(Text)"),
-                              QStringLiteral("RevealTransition(Image)"), QStringLiteral("BlendFilter"), QStringLiteral("移動する画像"),
-                              QStringLiteral("時刻表示"), QStringLiteral("ﾀｲﾌﾟﾗｲﾀ風な文字"), QStringLiteral("影付き文字"),
-                              QStringLiteral("波文字"), QStringLiteral("燃える文字"), QStringLiteral("消える文字"),
-                              QStringLiteral("ﾏｳｽで色が変わる文字"), QStringLiteral("Dialog Box"), QStringLiteral("全画面表示"),
-                              QStringLiteral("Redirect Filter(IE5.0)")}));
-        const QList<qint16> codes{0, 10, 20, 80, 120, 100, 110, 30, 40, 50, 60, 70, 130, 140, 90};
-        QCOMPARE(EffectCatalogue::entries().size(), codes.size());
-        for (int i = 0; i < codes.size(); ++i)
-            QCOMPARE(EffectCatalogue::entries()[i].code, codes[i]);
-        QCOMPARE(EffectCatalogue::find(QStringLiteral("Redirect Filter(IE5.0)"))->code, Effect::RedirectFilter);
-        // Exact texts: the full-width or lower-case forms are no entries.
-        QVERIFY(!EffectCatalogue::find(QStringLiteral("タイプライタ風な文字")));
-        QVERIFY(!EffectCatalogue::find(QStringLiteral("dialog box")));
-        QVERIFY(!EffectCatalogue::find(QStringLiteral("DynamicHtml")));
-        QVERIFY(EffectCatalogue::holdsScript(QStringLiteral("<P>a</P><SCRIPT type=text/vbscript></SCRIPT>")));
-        QVERIFY(!EffectCatalogue::holdsScript(QStringLiteral("<SCRIPT language=vbscript></SCRIPT><script type=x>")));
-    }
 
     void everyEntryOnAnEmptyPage()
     {

@@ -1,3 +1,4 @@
+#include "effects/EffectCatalogue.h"
 #include "effects/EffectTemplate.h"
 #include "platform/Module1.h"
 #include "platform/PageEncoding.h"
@@ -32,13 +33,37 @@ QStringList captures(const QString &text, const QString &pattern)
 
 } // namespace
 
-// An effect's script made from its template, without a page: reading, the
-// placeholders, the controls pasted before it and the templates as installed.
-class TestEffectTemplate : public QObject
+// The effects' rules, without a page: which entry of the list is which, and an
+// effect's script made from its template (reading, the placeholders, the
+// controls pasted before it, the templates as installed).
+class TestEffectRules : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void listEntries()
+    {
+        // Each text finds its own entry, and no two entries share a code.
+        QSet<qint16> codes;
+        for (const EffectCatalogue::Entry &entry : EffectCatalogue::entries()) {
+            const std::optional<EffectCatalogue::Entry> found = EffectCatalogue::find(entry.text);
+            QVERIFY2(found && found->code == entry.code, qPrintable(entry.text));
+            codes << entry.code;
+        }
+        QCOMPARE(codes.size(), EffectCatalogue::entries().size());
+        QCOMPARE(EffectCatalogue::listTexts().size(), EffectCatalogue::entries().size());
+        // Exact texts: the full-width or lower-case forms, the prompt, are no entries.
+        QCOMPARE(EffectCatalogue::find(QStringLiteral("ﾀｲﾌﾟﾗｲﾀ風な文字"))->code, Effect::Typewriter);
+        QVERIFY(!EffectCatalogue::find(QStringLiteral("タイプライタ風な文字")));
+        QCOMPARE(EffectCatalogue::find(QStringLiteral("Dialog Box"))->code, Effect::DialogBox);
+        QVERIFY(!EffectCatalogue::find(QStringLiteral("dialog box")));
+        QVERIFY(!EffectCatalogue::find(QStringLiteral("DynamicHtml")));
+        QVERIFY(!EffectCatalogue::find(QString()));
+        // A page carries a script when it holds the program's own kind of script block.
+        QVERIFY(EffectCatalogue::holdsScript(QStringLiteral("<P>a</P><SCRIPT type=text/vbscript></SCRIPT>")));
+        QVERIFY(!EffectCatalogue::holdsScript(QStringLiteral("<SCRIPT language=vbscript></SCRIPT><script type=x>")));
+    }
+
     void reading()
     {
         QTemporaryDir dir;
@@ -182,5 +207,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestEffectTemplate)
-#include "tst_effecttemplate.moc"
+QTEST_APPLESS_MAIN(TestEffectRules)
+#include "tst_effectrules.moc"
