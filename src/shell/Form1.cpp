@@ -15,6 +15,7 @@
 #include "documents/Form25.h"
 #include "documents/ModernExportCommand.h"
 #include "documents/NewPageCommand.h"
+#include "documents/PageOpener.h"
 #include "documents/PageSaver.h"
 #include "documents/ProgramExit.h"
 #include "documents/XmlSample.h"
@@ -27,10 +28,12 @@
 #include "elements/SnippetInserter.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/DroppedFiles.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RecoveryCopy.h"
 #include "platform/RecoveryStore.h"
 #include "platform/StateFolder.h"
+#include "platform/SurfaceView.h"
 #include "platform/Twips.h"
 
 #include <QAction>
@@ -203,6 +206,9 @@ void Form1::buildControls()
     m_DHTMLEdit1 = new DhtmlEdit(client);
     m_DHTMLEdit1->setObjectName(QStringLiteral("DHTMLEdit1"));
     placeTwips(m_DHTMLEdit1, 120, 480, 12015, 8295);
+    setAcceptDrops(true);
+    if (auto *view = qobject_cast<SurfaceView *>(m_DHTMLEdit1->view()))
+        connect(view, &SurfaceView::filesDropped, this, &Form1::openDroppedFiles, Qt::QueuedConnection);
 
     m_Command3 = hiddenButton(QStringLiteral("Command3"), client);
     m_Command4 = hiddenButton(QStringLiteral("Command4"), client);
@@ -382,6 +388,7 @@ void Form1::connectDocumentCommands()
 {
     m_pageSaver = std::make_unique<PageSaver>(m_DHTMLEdit1, m_RichTextBox1, m_CommonDialog1);
     m_newPage = std::make_unique<NewPageCommand>(m_DHTMLEdit1, *m_pageSaver);
+    m_opener = std::make_unique<PageOpener>(m_DHTMLEdit1, *m_pageSaver);
     m_preview = std::make_unique<BrowserPreview>(m_DHTMLEdit1, m_RichTextBox1);
     m_modernExport = std::make_unique<ModernExportCommand>(m_DHTMLEdit1, m_RichTextBox1, this);
     m_xmlSample = std::make_unique<XmlSample>(this, m_DHTMLEdit1, m_Text4, m_Command1);
@@ -419,9 +426,35 @@ void Form1::NewPage()
 
 void Form1::openFileScreen()
 {
+    if (!m_opener->mayReplacePage())
+        return;
     Module1::shared().EffectKind = Effect::FileScreenOpened;
     Form25 screen(m_DHTMLEdit1, this);
     screen.exec();
+}
+
+bool Form1::openPageFromOutside(const QString &path)
+{
+    return m_opener->openFromOutside(path);
+}
+
+void Form1::openDroppedFiles(const QStringList &paths)
+{
+    if (paths.size() != 1) {
+        MessageBoxes::say(QStringLiteral("開けるページは一度に一つです。ページのファイルを一つだけドロップしてください。"));
+        return;
+    }
+    openPageFromOutside(paths.first());
+}
+
+bool Form1::event(QEvent *event)
+{
+    // The question and the load wait for the user and the page: not inside the drop.
+    if (DroppedFiles::handle(event, [this](const QStringList &files) {
+            QMetaObject::invokeMethod(this, [this, files] { openDroppedFiles(files); }, Qt::QueuedConnection);
+        }))
+        return true;
+    return QMainWindow::event(event);
 }
 
 void Form1::PreviewInBrowser()

@@ -13,6 +13,7 @@ class Form3;
 class HelpMenu;
 class MenuBar;
 class NewPageCommand;
+class PageOpener;
 class PageSaver;
 class ProgramExit;
 class EditorEvents;
@@ -78,6 +79,11 @@ public:
     void SavePage();
     void NewPage();
     void openFileScreen();
+    // A page named on the command line or dropped on the window: opened as
+    // the file screen opens one, after the same question. False when it was not.
+    bool openPageFromOutside(const QString &path);
+    // Files dropped on the window: one page opens, more are refused.
+    void openDroppedFiles(const QStringList &paths);
     void PreviewInBrowser();
     void ExportForTodaysBrowsers();
     void FinishProgram();
@@ -101,6 +107,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     // The unload handler: it may keep the window open.
     void closeEvent(QCloseEvent *event) override;
+    // Files dropped anywhere on the window (the surface has its own).
+    bool event(QEvent *event) override;
 
 private:
     void buildControls();
@@ -134,6 +142,7 @@ private:
     std::unique_ptr<ControlList> m_controls;
     std::unique_ptr<PageSaver> m_pageSaver;
     std::unique_ptr<NewPageCommand> m_newPage;
+    std::unique_ptr<PageOpener> m_opener;
     std::unique_ptr<BrowserPreview> m_preview;
     std::unique_ptr<ModernExportCommand> m_modernExport;
     std::unique_ptr<XmlSample> m_xmlSample;

@@ -58,11 +58,17 @@ int run(int argc, char **argv)
         return *status;
     prepareProcess();
     QApplication app(argc, argv);
+    // Named against the folder the user started in, before the program moves into its own.
+    QString page;
+    if (const std::optional<int> status = CommandLine::pageToOpen(QCoreApplication::arguments(), QDir::currentPath(), &page))
+        return *status;
     prepareApplication();
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     Form1 form;
     form.show();
     resumeEndedRuns(form);
+    if (!page.isEmpty())
+        QMetaObject::invokeMethod(&form, [&form, page] { form.openPageFromOutside(page); }, Qt::QueuedConnection);
     return app.exec();
 }
 
