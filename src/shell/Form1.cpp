@@ -3,6 +3,7 @@
 #include "EditorEvents.h"
 #include "Module1.h"
 #include "ProgramFolder.h"
+#include "StatusLine.h"
 #include "TextBuffer.h"
 #include "commands/MenuBar.h"
 #include "effects/EffectCatalogue.h"
@@ -47,6 +48,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QStatusBar>
 
 const QString Form1::Caption = QStringLiteral("Tovaleaf for IE5.0 Ver1.20");
 const QString Form1::ControlPrompt = QStringLiteral("Control");
@@ -112,9 +114,12 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     connect(m_menus->item(QStringLiteral("trytvl")), &QAction::triggered, this, [this] { m_help->trytvl_Click(); });
     connect(m_menus->item(QStringLiteral("sakusha")), &QAction::triggered, this, [this] { m_help->sakusha_Click(); });
     connect(m_menus->item(QStringLiteral("mivoscript")), &QAction::triggered, this, [this] { m_help->mivoscript_Click(); });
-    // The design size is the client area, below the menu bar.
+    m_statusLine = new StatusLine(statusBar(), m_DHTMLEdit1, m_Text4, m_RichTextBox1);
+    connect(m_Text4, &QLineEdit::textChanged, this, [this] { m_menus->followMode(m_DHTMLEdit1->BrowseMode()); },
+            Qt::QueuedConnection); // the sample page sets the indicator before the mode
+    // The design size is the client area, between the menu bar and the status bar.
     resize(Twips::toPixelsX(DesignClientWidth, this),
-           Twips::toPixelsY(DesignClientHeight, this) + menuBar()->sizeHint().height());
+           Twips::toPixelsY(DesignClientHeight, this) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     m_snippets = std::make_unique<SnippetInserter>(m_DHTMLEdit1, m_RichTextBox2);
     m_scriptStep = std::make_unique<ScriptStep>(this);
     m_effects = std::make_unique<EffectDispatcher>(this);
@@ -260,6 +265,7 @@ void Form1::onLoad()
         if (html.isNull())
             return;
         m_RichTextBox1->setText(html);
+        m_statusLine->refresh();
         // The page's first DisplayChanged may come before this copy: the picture's items follow it now.
         m_editorEvents->SourceCopyChanged();
     });

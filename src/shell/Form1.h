@@ -29,6 +29,7 @@ class SnippetInserter;
 class TextBuffer;
 class XmlSample;
 class RecoveryStore;
+class StatusLine;
 
 // The main window: the editing surface under the two drop-down lists, the mode
 // indicator and the XML sample button. Dialogs reach the page only through its
@@ -102,6 +103,7 @@ public:
     void ShowSource();
     Form3 *sourceWindow();
     HelpMenu &help() { return *m_help; }
+    StatusLine &statusLine() { return *m_statusLine; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -152,6 +154,7 @@ private:
     Form3 *m_Form3 = nullptr; // made on first use, kept between showings
     std::unique_ptr<HelpMenu> m_help;
     std::unique_ptr<RecoveryStore> m_recoveryStore;
+    StatusLine *m_statusLine = nullptr;
     bool m_resizing = false;
     bool m_recoveryWarned = false;
 };
