@@ -20,6 +20,7 @@ QLabel *field(const QString &name, const QString &toolTip, QStatusBar *bar, int 
     auto *label = new QLabel(bar);
     label->setObjectName(name);
     label->setToolTip(toolTip);
+    label->setContentsMargins(6, 0, 6, 0);
     bar->addWidget(label, stretch);
     return label;
 }
