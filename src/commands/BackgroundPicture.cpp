@@ -23,7 +23,7 @@ QString BackgroundPicture::tempPath(const QString &name, const QString &programF
 {
     if (TemporaryPages::besidePage())
         return TemporaryPages::path(name);
-    return ProgramFolder::file(programFolderName);
+    return ProgramFolder::tempFile(programFolderName);
 }
 
 bool BackgroundPicture::reloadThrough(DhtmlEdit *surface, const QString &path, const QString &text)

@@ -12,7 +12,7 @@ const QString BrowserPreview::TempPageName = QStringLiteral("\\MivoTemp.htm");
 
 QString BrowserPreview::writeTempPage(const QString &text, QString *error)
 {
-    const QString path = ProgramFolder::file(TempPageName);
+    const QString path = ProgramFolder::tempFile(TempPageName);
     // Today's browsers run none of the page's VBScript or filters by themselves: the runtime goes beside it.
     if (!ModernExport::writeRunnable(path, FileChannel::textBytes(text), error))
         return QString();

@@ -1,5 +1,6 @@
 #include "TemporaryPages.h"
 
+#include "ModernExport.h"
 #include "shell/Module1.h"
 #include "shell/ProgramFolder.h"
 
@@ -18,7 +19,7 @@ bool TemporaryPages::besidePage()
 
 QString TemporaryPages::folder()
 {
-    return besidePage() ? Module1::shared().DocumentFolder : ProgramFolder::path();
+    return besidePage() ? Module1::shared().DocumentFolder : ProgramFolder::tempFolder();
 }
 
 QString TemporaryPages::path(const QString &name)
@@ -28,13 +29,20 @@ QString TemporaryPages::path(const QString &name)
 
 QStringList TemporaryPages::removeAll()
 {
-    QStringList folders{ProgramFolder::path()};
+    const QStringList pageNames{TvlTemp, TvlTemp1};
+    // In the program folder the others stay from one run to the next; the cache is no place to keep them.
+    const QStringList cacheNames = pageNames
+        + QStringList{QStringLiteral("\\scriptTemp.htm"), QStringLiteral("\\BrowseTemp.htm"), QStringLiteral("\\MivoTemp.htm"),
+                      QLatin1Char('\\') + ModernExport::RuntimeFileName};
+    const bool inCache = !ProgramFolder::isWritable();
+    QList<QPair<QString, QStringList>> folders{{inCache ? ProgramFolder::cacheFolder() : ProgramFolder::path(),
+                                                inCache ? cacheNames : pageNames}};
     // An empty page folder would mean the root of the file system: nothing of ours is there.
     if (!Module1::shared().DocumentFolder.isEmpty())
-        folders << Module1::shared().DocumentFolder;
+        folders.append({Module1::shared().DocumentFolder, pageNames});
     QStringList left;
-    for (const QString &folder : folders) {
-        for (const QString &name : {TvlTemp, TvlTemp1}) {
+    for (const auto &[folder, names] : folders) {
+        for (const QString &name : names) {
             const QString file = ProgramFolder::join(folder, name);
             if (QFileInfo(file).isFile() && !QFile::remove(file))
                 left << file;

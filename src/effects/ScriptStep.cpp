@@ -76,7 +76,7 @@ void ScriptStep::AddEffectControls()
 void ScriptStep::EnterRunMode()
 {
     DhtmlEdit *surface = m_form->surface();
-    if (!m_form->snippets().reloadViaTempPage(ProgramFolder::file(SnippetInserter::TempPageName)))
+    if (!m_form->snippets().reloadViaTempPage(ProgramFolder::tempFile(SnippetInserter::TempPageName)))
         return;
     MessageBoxes::say(RunModeNotice);
     if (!surface->setBrowseMode(true)) {

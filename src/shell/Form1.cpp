@@ -342,7 +342,7 @@ void Form1::creat_hyou()
 
 void Form1::Command3_Click()
 {
-    if (!m_snippets->reloadViaTempPage(ProgramFolder::file(BrowseTempName)))
+    if (!m_snippets->reloadViaTempPage(ProgramFolder::tempFile(BrowseTempName)))
         return;
     MessageBoxes::say(QStringLiteral("現在編集中のファイルをブラウズモードで確認します！"));
     if (!m_DHTMLEdit1->setBrowseMode(true)) {

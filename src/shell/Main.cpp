@@ -63,7 +63,9 @@ int run(int argc, char **argv)
     if (const std::optional<int> status = CommandLine::pageToOpen(QCoreApplication::arguments(), QDir::currentPath(), &page))
         return *status;
     prepareApplication();
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    // The file screen and the Save As dialog start in the current folder: an
+    // installation the user may not write in is no place for their pages.
+    QDir::setCurrent(ProgramFolder::isWritable() ? ProgramFolder::path() : QDir::homePath());
     Form1 form;
     form.show();
     resumeEndedRuns(form);
