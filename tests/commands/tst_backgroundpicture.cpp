@@ -2,6 +2,7 @@
 
 #include "commands/MenuBar.h"
 #include "documents/FileList.h"
+#include "documents/PageOpener.h"
 #include "documents/Form25.h"
 #include "platform/DhtmlEdit.h"
 #include "shell/Form1.h"
@@ -135,7 +136,11 @@ private slots:
         form.show();
         QVERIFY(form.surface()->setDocumentHTML(QStringLiteral("<html><body><p>page</p></body></html>")));
         const QStringList root = rootState();
+        // The page changed: first the question whether to save it (No).
+        boxes.answers << MessageBoxes::Answer::No;
         fileScreen(form, QString());
+        QCOMPARE(boxes.texts(), QStringList{PageOpener::UnsavedQuestion});
+        boxes.shown.clear();
         QCOMPARE(Module1::shared().EffectKind, Effect::FileScreenOpened);
         QCOMPARE(Module1::shared().DocumentFolder, QString());
 

@@ -5,6 +5,7 @@
 #include "commands/Form8.h"
 #include "commands/MenuBar.h"
 #include "documents/FileList.h"
+#include "documents/PageOpener.h"
 #include "platform/ColorField.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
@@ -513,9 +514,13 @@ private slots:
             QVERIFY(!QFile::exists(folder.file(QLatin1String(name))));
 
         // A file screen left with Cancel names no folder: the program folder takes the temporary page.
+        // The page changed since it was opened: first the question whether to save it (No).
+        boxes.answers << MessageBoxes::Answer::No;
         ModalDriver cancel([](QDialog *d) { child<QPushButton>(d, "Command2")->click(); });
         form.menus().item(QStringLiteral("mivofile_open"))->trigger();
         QVERIFY(cancel.ran());
+        QCOMPARE(boxes.texts(), QStringList{PageOpener::UnsavedQuestion});
+        boxes.shown.clear();
         QCOMPARE(Module1::shared().EffectKind, Effect::FileScreenOpened);
         QCOMPARE(Module1::shared().DocumentFolder, QString());
         QVERIFY(QFile::remove(pages.filePath(QStringLiteral("tvlTemp.htm"))));

@@ -550,23 +550,49 @@ private slots:
         QVERIFY(form.combo(1)->isEnabled());
         QCOMPARE(surface->DocumentHTML(), QStringLiteral("<HTML lang=ja><HEAD></HEAD><BODY><P>run me</P></BODY></HTML>"));
 
-        // A program folder that cannot be written: told why, and the program stays in edit mode.
+        // A program folder that cannot be written (an installation): the page runs from the user's cache.
         boxes.shown.clear();
         const QString temp = folder.file(QStringLiteral("BrowseTemp.htm"));
         QVERIFY(QFile::remove(temp));
+        QTemporaryDir cacheHome;
+        UnprivilegedFiles::openToAll(cacheHome.path());
+        QFile::setPermissions(cacheHome.path(), QFile::permissions(cacheHome.path()) | QFile::WriteOther | QFile::WriteGroup);
+        const QByteArray keptCache = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome.path()));
+        const QString cached = cacheHome.path() + QStringLiteral("/tovaleaf/BrowseTemp.htm");
         UnprivilegedFiles::openToAll(folder.path());
         UnprivilegedFiles::readOnly(folder.path());
         {
             UnprivilegedFiles asUser;
             browse->trigger();
         }
+        QCOMPARE(boxes.texts(), QStringList{RunMessage});
+        QVERIFY(surface->BrowseMode());
+        QVERIFY(!QFile::exists(temp));
+        QCOMPARE(readBytes(cached), QByteArray("<HTML lang=ja><HEAD></HEAD><BODY><P>run me</P></BODY></HTML>\r\n\r\n"));
+        edit->trigger();
+        QVERIFY(!surface->BrowseMode());
+
+        // Nor the cache: told why, and the program stays in edit mode.
+        boxes.shown.clear();
+        QVERIFY(QFile::remove(cached));
+        QFile::setPermissions(cacheHome.path() + QStringLiteral("/tovaleaf"), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        {
+            UnprivilegedFiles asUser;
+            browse->trigger();
+        }
+        QFile::setPermissions(cacheHome.path() + QStringLiteral("/tovaleaf"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         UnprivilegedFiles::openToAll(folder.path());
         QFile::setPermissions(folder.path(), QFile::permissions(folder.path()) | QFile::WriteOwner);
+        if (keptCache.isNull())
+            qunsetenv("XDG_CACHE_HOME");
+        else
+            qputenv("XDG_CACHE_HOME", keptCache);
         QCOMPARE(boxes.shown.size(), 1);
-        QVERIFY2(boxes.shown[0].text.startsWith(QStringLiteral("一時ページに書き込めません: %1: ").arg(temp)),
+        QVERIFY2(boxes.shown[0].text.startsWith(QStringLiteral("一時ページに書き込めません: %1: ").arg(cached)),
                  qPrintable(boxes.shown[0].text));
         QVERIFY(!surface->BrowseMode());
-        QVERIFY(!QFile::exists(temp));
+        QVERIFY(!QFile::exists(cached));
         QCOMPARE(text4->text(), QStringLiteral("編集モード"));
         QCOMPARE(base(text4), normal);
         QVERIFY(form.combo(1)->isEnabled());
