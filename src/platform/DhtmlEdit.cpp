@@ -36,27 +36,19 @@
 namespace {
 
 const QString BlankPage = QStringLiteral("<html><head></head><body></body></html>");
-constexpr int CommandPaste = 5032;
 constexpr qint64 MaxPageBytes = 16 * 1024 * 1024;
-
-constexpr int CommandFind = 5008;
-constexpr int CommandFont = 5009;
-constexpr int CommandLink = 5016;
-constexpr int CommandImage = 5017;
-constexpr int PromptOption = 1;
-constexpr int NoPromptOption = 2;
 
 // Editing commands are off in run mode; the others (copy, select all, find) are not.
 bool isEditingCommand(int command)
 {
-    return command != 5002 && command != 5035 && command != CommandFind;
+    return command != DECMD_COPY && command != DECMD_SELECTALL && command != DECMD_FINDTEXT;
 }
 
 // Commands that ask the user unless told not to.
 bool prompts(int command, int option)
 {
-    const bool asks = command == CommandFind || command == CommandFont || command == CommandLink || command == CommandImage;
-    return asks && option != NoPromptOption;
+    const bool asks = command == DECMD_FINDTEXT || command == DECMD_FONT || command == DECMD_HYPERLINK || command == DECMD_IMAGE;
+    return asks && option != OLECMDEXECOPT_DONTPROMPTUSER;
 }
 
 QString jsString(const QString &text)
@@ -491,7 +483,7 @@ bool DhtmlEdit::ExecCommand(int command, int option, const QVariant &value)
     if (m_browseMode && isEditingCommand(command))
         return fail(QStringLiteral("実行モードでは編集できません。"));
     QVariant argument = value;
-    if (command == CommandPaste) {
+    if (command == DECMD_PASTE) {
         const QMimeData *data = QGuiApplication::clipboard()->mimeData();
         QVariantMap clip;
         clip.insert(QStringLiteral("html"), data && data->hasHtml() ? data->html() : QString());
@@ -537,25 +529,25 @@ bool DhtmlEdit::promptAndRun(int command, int option)
     QWidget *owner = window();
     const QString cancelled = QStringLiteral("キャンセルされました。");
     switch (command) {
-    case CommandLink: {
+    case DECMD_HYPERLINK: {
         LinkPrompt dialog(defaults.value(QStringLiteral("href")).toString(), owner);
         if (dialog.exec() != QDialog::Accepted)
             return fail(cancelled);
         return run(command, option, dialog.address());
     }
-    case CommandImage: {
+    case DECMD_IMAGE: {
         PicturePrompt dialog(defaults.value(QStringLiteral("src")).toString(), defaults.value(QStringLiteral("alt")).toString(), owner);
         if (dialog.exec() != QDialog::Accepted)
             return fail(cancelled);
         return run(command, option, dialog.value());
     }
-    case CommandFont: {
+    case DECMD_FONT: {
         FontPrompt dialog(defaults, owner);
         if (dialog.exec() != QDialog::Accepted)
             return fail(cancelled);
         return run(command, option, dialog.value());
     }
-    case CommandFind: {
+    case DECMD_FINDTEXT: {
         bool found = false;
         FindPrompt dialog(defaults.value(QStringLiteral("text")).toString(), [&](const QVariantMap &request) {
             const bool hit = run(command, option, request);
@@ -578,10 +570,10 @@ int DhtmlEdit::QueryStatus(int command) const
     if (it == m_states.constEnd())
         return 0;
     int status = *it;
-    if (command == CommandPaste && status == StatusEnabled) {
+    if (command == DECMD_PASTE && status == DECMDF_ENABLED) {
         const QMimeData *data = QGuiApplication::clipboard()->mimeData();
         if (!data || (!data->hasText() && !data->hasHtml()))
-            status = StatusSupported;
+            status = DECMDF_DISABLED;
     }
     return status;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EditCommands.h"
 #include "HtmlDocument.h"
 
 #include <QHash>
@@ -24,7 +25,7 @@ class DhtmlEdit : public QWidget
 {
     Q_OBJECT
 public:
-    enum : int { StatusSupported = 1, StatusEnabled = 3 };
+    enum : int { StatusSupported = DECMDF_DISABLED, StatusEnabled = DECMDF_ENABLED };
     // Shows the context menu items and returns the chosen index, or -1.
     using MenuPresenter = std::function<int(const QStringList &texts, const QList<int> &states, const QPoint &globalPos)>;
 

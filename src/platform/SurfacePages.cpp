@@ -2,50 +2,14 @@
 
 #include "EditModeRequests.h"
 #include "EditorPage.h"
+#include "PageScripts.h"
 #include "RunTimeScripts.h"
 #include "SurfaceBridge.h"
 #include "SurfaceWorlds.h"
 
-#include <QFile>
 #include <QWebChannel>
-#include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
-
-namespace {
-
-QString resourceText(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing resource %s", qPrintable(path));
-    return QString::fromUtf8(file.readAll());
-}
-
-QWebEngineScript makeScript(const QString &name, const QString &source, QWebEngineScript::InjectionPoint point)
-{
-    QWebEngineScript script;
-    script.setName(name);
-    script.setSourceCode(source);
-    script.setInjectionPoint(point);
-    script.setWorldId(EditorWorld);
-    script.setRunsOnSubFrames(false);
-    return script;
-}
-
-void installEditorScripts(QWebEngineScriptCollection &scripts)
-{
-    const auto creation = QWebEngineScript::DocumentCreation;
-    scripts.insert(makeScript(QStringLiteral("tvl-webchannel"), resourceText(QStringLiteral(":/qtwebchannel/qwebchannel.js")), creation));
-    for (const char *name : {"tasks", "options", "serializer", "style-keeper", "selection", "history", "commands", "tables",
-                             "positioning", "find", "display", "bridge", "recovery"})
-        scripts.insert(makeScript(QStringLiteral("tvl-%1").arg(QLatin1String(name)),
-                                  resourceText(QStringLiteral(":/platform/js/%1.js").arg(QLatin1String(name))), creation));
-    scripts.insert(makeScript(QStringLiteral("tvl-editor-ready"), resourceText(QStringLiteral(":/platform/js/editor-ready.js")),
-                              QWebEngineScript::DocumentReady));
-}
-
-} // namespace
 
 SurfacePages::SurfacePages(QObject *parent)
     : QObject(parent), m_editBridge(new SurfaceBridge(this)), m_runBridge(new SurfaceBridge(this))
@@ -98,7 +62,7 @@ void SurfacePages::prepare(EditorPage *page, SurfaceBridge *bridge)
     auto *channel = new QWebChannel(page);
     channel->registerObject(QStringLiteral("surfaceBridge"), bridge);
     page->setWebChannel(channel, EditorWorld);
-    installEditorScripts(page->scripts());
+    PageScripts::installEditor(page->scripts());
 }
 
 void SurfacePages::hold(bool browse)
