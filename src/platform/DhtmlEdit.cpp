@@ -7,6 +7,7 @@
 #include "NoscriptText.h"
 #include "PageEncoding.h"
 #include "PageScheme.h"
+#include "PageScripts.h"
 #include "RecoveryCopy.h"
 #include "SurfaceBridge.h"
 #include "SurfacePages.h"
@@ -51,20 +52,6 @@ bool prompts(int command, int option)
     return asks && option != OLECMDEXECOPT_DONTPROMPTUSER;
 }
 
-QString jsString(const QString &text)
-{
-    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(array.mid(1, array.size() - 2));
-}
-
-QString jsValue(const QVariant &value)
-{
-    if (!value.isValid() || value.isNull())
-        return QStringLiteral("null");
-    const QByteArray array = QJsonDocument(QJsonArray{QJsonValue::fromVariant(value)}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(array.mid(1, array.size() - 2));
-}
-
 } // namespace
 
 DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
@@ -104,14 +91,14 @@ DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
     connect(m_recovery, &RecoveryCopy::copyWanted, this, &DhtmlEdit::takeRecoveryCopy);
     // A right click: the caret goes where the click was, unless it was on the selection.
     connect(m_view, &SurfaceView::rightClicked, this, [this](const QPoint &globalPos, const QPoint &localPos) {
-        evaluate(QStringLiteral("__tvl.caretForMenu && __tvl.caretForMenu(%1, %2)").arg(localPos.x()).arg(localPos.y()));
+        evaluate(PageScripts::caretForMenu(localPos.x(), localPos.y()));
         onContextMenuRequested(globalPos);
     }, Qt::QueuedConnection);
     // The engine's own request (the menu key) comes from inside a task of the engine,
     // where the page cannot answer: the menu waits until the page answers again.
     connect(m_view, &SurfaceView::contextMenuRequested, this, [this](const QPoint &globalPos, const QPoint &) {
         QPointer<DhtmlEdit> self(this);
-        m_page->runJavaScript(QStringLiteral("0"), EditorWorld, [self, globalPos](const QVariant &) {
+        m_page->runJavaScript(PageScripts::nothing(), EditorWorld, [self, globalPos](const QVariant &) {
             if (self)
                 QMetaObject::invokeMethod(self, [self, globalPos] { if (self) self->onContextMenuRequested(globalPos); },
                                           Qt::QueuedConnection);
@@ -139,7 +126,7 @@ void DhtmlEdit::takeRecoveryCopy()
         return;
     QPointer<DhtmlEdit> self(this);
     const QUrl shown = m_shownUrl;
-    m_page->runJavaScript(QStringLiteral("(typeof __tvl === 'undefined') ? null : __tvl.serializeDocument(document)"), EditorWorld,
+    m_page->runJavaScript(PageScripts::documentText(), EditorWorld,
                           [self, shown](const QVariant &value) {
                               if (!self || self->m_browseMode || self->m_shownUrl != shown || value.typeId() != QMetaType::QString)
                                   return;
@@ -221,13 +208,6 @@ void DhtmlEdit::usePage(bool browse)
         m_view->setFocus();
 }
 
-static QString optionsLiteral(bool editMode, bool keep, bool borders, bool details)
-{
-    auto b = [](bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); };
-    return QStringLiteral("{editMode:%1,keepForeignStyles:%2,showBorders:%3,showDetails:%4}")
-        .arg(b(editMode), b(keep), b(borders), b(details));
-}
-
 // The options of the next load, as options.js reads them from the address.
 QString DhtmlEdit::optionFlags() const
 {
@@ -245,9 +225,7 @@ QString DhtmlEdit::optionFlags() const
 
 void DhtmlEdit::applyOptionsNow()
 {
-    m_page->runJavaScript(QStringLiteral("if (window.__tvl && __tvl.applyDisplay) { __tvl.options = %1; __tvl.applyDisplay(); }")
-                              .arg(optionsLiteral(!m_browseMode, m_keepForeignStyles, m_showBorders, m_showDetails)),
-                          EditorWorld);
+    m_page->runJavaScript(PageScripts::setDisplayOptions(!m_browseMode, m_keepForeignStyles, m_showBorders, m_showDetails), EditorWorld);
 }
 
 QString DhtmlEdit::basePathForNewText() const
@@ -414,9 +392,7 @@ QString DhtmlEdit::DocumentHTML()
 {
     if (m_browseMode)
         return runningPageHtml();
-    const std::optional<QString> text = pageText(
-        QStringLiteral("(typeof __tvl === 'undefined') ? null : ((%1 || __tvl.edited) ? __tvl.serializeDocument(document) : '')")
-            .arg(m_pristine ? QStringLiteral("false") : QStringLiteral("true")));
+    const std::optional<QString> text = pageText(PageScripts::editedDocumentText(!m_pristine));
     return text ? *text : QString();
 }
 
@@ -427,10 +403,7 @@ QString DhtmlEdit::runningPageHtml()
     if (m_pristine)
         return QStringLiteral("");
     if (m_runHtml.isNull()) {
-        const std::optional<QString> text =
-            pageText(QStringLiteral("(typeof __tvl === 'undefined') ? null : "
-                                    "__tvl.serializeDocument(new DOMParser().parseFromString(%1, 'text/html'))")
-                         .arg(jsString(NoscriptText::keep(m_runText))));
+        const std::optional<QString> text = pageText(PageScripts::serializeText(NoscriptText::keep(m_runText)));
         if (!text)
             return QString();
         m_runHtml = *text;
@@ -447,8 +420,7 @@ bool DhtmlEdit::setBrowseMode(bool browse)
     QString text;
     if (browse) {
         // Edited since it was loaded: run what the user sees; else the text as loaded.
-        const std::optional<QVariant> current = evaluate(
-            QStringLiteral("(typeof __tvl === 'undefined') ? false : (__tvl.edited ? __tvl.serializeDocument(document) : null)"));
+        const std::optional<QVariant> current = evaluate(PageScripts::changedDocumentText());
         if (!current)
             return false;
         if (current->typeId() == QMetaType::Bool)
@@ -497,8 +469,7 @@ bool DhtmlEdit::ExecCommand(int command, int option, const QVariant &value)
 
 bool DhtmlEdit::run(int command, int option, const QVariant &argument)
 {
-    const std::optional<QVariant> result =
-        evaluate(QStringLiteral("__tvl.exec(%1, %2, %3)").arg(command).arg(option).arg(jsValue(argument)));
+    const std::optional<QVariant> result = evaluate(PageScripts::exec(command, option, argument));
     if (!result)
         return false;
     const QString why = result->toString();
@@ -517,10 +488,7 @@ bool DhtmlEdit::run(int command, int option, const QVariant &argument)
 
 bool DhtmlEdit::promptAndRun(int command, int option)
 {
-    const std::optional<QVariant> start = evaluate(
-        QStringLiteral("(() => { const c = __tvl.commands[%1]; return c && c.enabled(__tvl.selectionState()) ? "
-                       "JSON.stringify(__tvl.promptDefaults(%1)) : null; })()")
-            .arg(command));
+    const std::optional<QVariant> start = evaluate(PageScripts::promptStart(command));
     if (!start)
         return false;
     if (!start->isValid() || start->isNull())
@@ -580,7 +548,7 @@ int DhtmlEdit::QueryStatus(int command) const
 
 bool DhtmlEdit::refreshCommandStates()
 {
-    const std::optional<QVariant> states = evaluate(QStringLiteral("__tvl.commandStates()"));
+    const std::optional<QVariant> states = evaluate(PageScripts::commandStates());
     if (!states)
         return false;
     const QVariantMap map = states->toMap();
@@ -756,7 +724,7 @@ void DhtmlEdit::setHeight(int twips)
 
 int DhtmlEdit::createRange()
 {
-    const std::optional<QVariant> id = evaluate(QStringLiteral("__tvl.createRange()"));
+    const std::optional<QVariant> id = evaluate(PageScripts::createRange());
     if (!id)
         return 0;
     if (id->toInt() <= 0) {
@@ -768,8 +736,7 @@ int DhtmlEdit::createRange()
 
 bool DhtmlEdit::pasteIntoRange(int rangeId, const QString &html)
 {
-    const std::optional<QVariant> why =
-        evaluate(QStringLiteral("__tvl.pasteHTML(%1, %2)").arg(rangeId).arg(jsString(html)));
+    const std::optional<QVariant> why = evaluate(PageScripts::pasteHTML(rangeId, html));
     if (!why)
         return false;
     if (!why->isValid() || !why->toString().isEmpty())
@@ -781,25 +748,25 @@ bool DhtmlEdit::pasteIntoRange(int rangeId, const QString &html)
 
 bool DhtmlEdit::rollbackLastPaste()
 {
-    const std::optional<QVariant> done = evaluate(QStringLiteral("__tvl.rollbackPaste()"));
+    const std::optional<QVariant> done = evaluate(PageScripts::rollbackPaste());
     return done && done->toBool();
 }
 
 QString DhtmlEdit::rangeText(int rangeId)
 {
-    const std::optional<QString> text = pageText(QStringLiteral("__tvl.rangeText(%1)").arg(rangeId));
+    const std::optional<QString> text = pageText(PageScripts::rangeText(rangeId));
     return text ? *text : QString();
 }
 
 QString DhtmlEdit::bgColor()
 {
-    const std::optional<QString> color = pageText(QStringLiteral("__tvl.bgColor()"));
+    const std::optional<QString> color = pageText(PageScripts::bgColor());
     return color ? *color : QString();
 }
 
 bool DhtmlEdit::setBgColor(const QString &color)
 {
-    if (!evaluate(QStringLiteral("__tvl.setBgColor(%1)").arg(jsString(color))))
+    if (!evaluate(PageScripts::setBgColor(color)))
         return false;
     m_pristine = false;
     m_recovery->markDirty();

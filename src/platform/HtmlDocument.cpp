@@ -1,9 +1,7 @@
 #include "HtmlDocument.h"
 
 #include "DhtmlEdit.h"
-
-#include <QJsonArray>
-#include <QJsonDocument>
+#include "PageScripts.h"
 
 bool TextRange::pasteHTML(const QString &html)
 {
@@ -36,8 +34,6 @@ bool HtmlDocument::declareCharset(const QString &charset)
 {
     if (!m_surface)
         return false;
-    const QByteArray quoted = QJsonDocument(QJsonArray{charset}).toJson(QJsonDocument::Compact);
-    const std::optional<QVariant> done =
-        m_surface->evaluate(QStringLiteral("__tvl.declareCharset(%1)").arg(QString::fromUtf8(quoted.mid(1, quoted.size() - 2))));
+    const std::optional<QVariant> done = m_surface->evaluate(PageScripts::declareCharset(charset));
     return done && done->toBool();
 }

@@ -4,8 +4,8 @@
 #include "MessageBoxes.h"
 #include "PageOrigins.h"
 #include "PageScheme.h"
+#include "PageScripts.h"
 #include "RunTimeScripts.h"
-#include "SurfaceWorlds.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -21,7 +21,6 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
@@ -37,13 +36,6 @@ const QString OutsideFolder = QStringLiteral("ページのあるフォルダの�
 void tellOutside(const QString &path)
 {
     MessageBoxes::say(OutsideFolder.arg(path), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
-}
-
-QString argumentsLiteral(const QJsonValue &value)
-{
-    // Wrapped in an array so that plain values serialise too.
-    const QByteArray json = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(json);
 }
 
 // "dialogWidth:300px; dialogHeight:20em" -> pixels.
@@ -77,14 +69,8 @@ PageWindow::PageWindow(Kind kind, const QUrl &url, const QJsonValue &arguments, 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
 
-    QWebEngineScript args;
-    args.setName(QStringLiteral("tvl-dialog-arguments"));
-    args.setSourceCode(QStringLiteral("window.__tvlDialog = true; window.dialogArguments = %1[0];").arg(argumentsLiteral(arguments)));
-    args.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    args.setWorldId(PageWorld);
-    args.setRunsOnSubFrames(false);
     if (kind != Kind::FullScreen)
-        m_page->scripts().insert(args);
+        PageScripts::installDialogArguments(m_page->scripts(), arguments);
     RunTimeScripts::install(m_page->scripts(), true);
 
     connect(m_page, &QWebEnginePage::titleChanged, this, [this](const QString &title) { setWindowTitle(title); });

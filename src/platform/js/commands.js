@@ -254,6 +254,12 @@
         return c && c.prompt ? c.prompt() : null;
     };
 
+    // A prompting command's dialog: what it starts from (in JSON), or null when the command cannot run now.
+    T.promptStart = (id) => {
+        const c = T.commands[id];
+        return c && c.enabled(T.selectionState()) ? JSON.stringify(T.promptDefaults(id)) : null;
+    };
+
     // Returns '' when done, else why not.
     T.exec = (id, option, value) => {
         const c = T.commands[id];
