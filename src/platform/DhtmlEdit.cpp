@@ -6,6 +6,7 @@
 #include "MessageBoxes.h"
 #include "NoscriptText.h"
 #include "PageEncoding.h"
+#include "PageEnvironment.h"
 #include "PageScheme.h"
 #include "PageScripts.h"
 #include "RecoveryCopy.h"
@@ -54,13 +55,14 @@ bool prompts(int command, int option)
 
 } // namespace
 
-DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
+DhtmlEdit::DhtmlEdit(QWidget *parent) : DhtmlEdit(PageEnvironment::of(parent), parent) {}
+
+DhtmlEdit::DhtmlEdit(PageEnvironment &environment, QWidget *parent) : QWidget(parent), m_environment(environment)
 {
-    PageScheme::instance();
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_view = new SurfaceView(this);
-    m_pages = new SurfacePages(this);
+    m_pages = new SurfacePages(m_environment, this);
     m_recovery = new RecoveryCopy(this);
     m_page = m_pages->page(false);
     m_view->setPage(m_page);
@@ -112,7 +114,7 @@ DhtmlEdit::DhtmlEdit(QWidget *parent) : QWidget(parent)
     // The blank page loads in the background; the first call that needs it waits.
     m_shownText = BlankPage;
     m_shownPath = basePathForNewText();
-    m_shownUrl = PageScheme::instance()->publish(m_shownText, m_shownPath, optionFlags());
+    m_shownUrl = m_environment.scheme().publish(m_shownText, m_shownPath, optionFlags());
     m_pendingUrl = m_shownUrl;
     m_page->expectLoad(m_shownUrl);
     m_page->load(m_shownUrl);
@@ -178,7 +180,7 @@ void DhtmlEdit::deliverDocumentComplete()
 
 DhtmlEdit::~DhtmlEdit()
 {
-    PageScheme::instance()->withdraw(m_shownUrl);
+    m_environment.scheme().withdraw(m_shownUrl);
 }
 
 QWebEngineView *DhtmlEdit::view() const
@@ -261,7 +263,7 @@ bool DhtmlEdit::ensureShown()
 
 bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine)
 {
-    const QUrl url = PageScheme::instance()->publish(m_browseMode ? text : NoscriptText::keep(text), basePath, optionFlags());
+    const QUrl url = m_environment.scheme().publish(m_browseMode ? text : NoscriptText::keep(text), basePath, optionFlags());
     m_page->expectLoad(url);
     m_pendingUrl = url;
     Busy busy(this);
@@ -269,7 +271,7 @@ bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine
     const SurfaceWait::Outcome outcome = SurfaceWait(m_page, this).load([&] { m_page->load(url); }, url, &ok);
     m_pendingUrl.clear();
     if (outcome != SurfaceWait::Outcome::Done || !ok) {
-        PageScheme::instance()->withdraw(url);
+        m_environment.scheme().withdraw(url);
         // Back to what was shown before, so the surface never stays half loaded;
         // a renderer that died brings it back by itself.
         if (outcome != SurfaceWait::Outcome::RendererDied) {
@@ -282,7 +284,7 @@ bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine
         return fail(QStringLiteral("ページを読み込めませんでした。"));
     }
     if (m_shownUrl != url)
-        PageScheme::instance()->withdraw(m_shownUrl);
+        m_environment.scheme().withdraw(m_shownUrl);
     m_shownUrl = url;
     m_shownText = text;
     if (m_browseMode) {

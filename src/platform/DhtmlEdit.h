@@ -13,6 +13,7 @@
 #include <optional>
 
 class EditorPage;
+class PageEnvironment;
 class RecoveryCopy;
 class SurfacePages;
 class SurfaceView;
@@ -29,6 +30,8 @@ public:
     // Shows the context menu items and returns the chosen index, or -1.
     using MenuPresenter = std::function<int(const QStringList &texts, const QList<int> &states, const QPoint &globalPos)>;
 
+    DhtmlEdit(PageEnvironment &environment, QWidget *parent = nullptr);
+    // In the environment of parent (PageEnvironment::of).
     explicit DhtmlEdit(QWidget *parent = nullptr);
     ~DhtmlEdit() override;
 
@@ -124,6 +127,7 @@ private:
     void deliverDocumentComplete();
     struct Busy;
 
+    PageEnvironment &m_environment;
     SurfaceView *m_view = nullptr;
     SurfacePages *m_pages = nullptr;
     EditorPage *m_page = nullptr; // the one the view shows

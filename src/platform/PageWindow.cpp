@@ -2,6 +2,7 @@
 
 #include "EditorPage.h"
 #include "MessageBoxes.h"
+#include "PageEnvironment.h"
 #include "PageOrigins.h"
 #include "PageScheme.h"
 #include "PageScripts.h"
@@ -57,8 +58,8 @@ int featureSize(const QString &features, const QString &name, int fallback)
 
 } // namespace
 
-PageWindow::PageWindow(Kind kind, const QUrl &url, const QJsonValue &arguments, QWidget *owner)
-    : QDialog(owner), m_kind(kind), m_view(new QWebEngineView(this)), m_page(new EditorPage(m_view))
+PageWindow::PageWindow(PageEnvironment &environment, Kind kind, const QUrl &url, const QJsonValue &arguments, QWidget *owner)
+    : QDialog(owner), m_kind(kind), m_view(new QWebEngineView(this)), m_page(new EditorPage(environment, m_view))
 {
     ++g_open;
     setObjectName(QStringLiteral("PageWindow"));
@@ -101,11 +102,11 @@ bool PageWindow::mayOpenAnother()
     return false;
 }
 
-std::optional<QUrl> PageWindow::addressFor(const QUrl &asked, const QUrl &opener)
+std::optional<QUrl> PageWindow::addressFor(const QUrl &asked, const QUrl &opener, PageEnvironment &environment)
 {
     const QString scheme = QString::fromLatin1(PageScheme::Name);
     const std::optional<QString> root =
-        opener.scheme() == scheme ? PageOrigins::instance().rootOf(opener.host()) : std::nullopt;
+        opener.scheme() == scheme ? environment.origins().rootOf(opener.host()) : std::nullopt;
     // Only pages of this program's own scheme, never another site.
     if (!root || !asked.isValid() || asked.scheme() != scheme)
         return std::nullopt;
@@ -114,7 +115,7 @@ std::optional<QUrl> PageWindow::addressFor(const QUrl &asked, const QUrl &opener
         return std::nullopt;
     }
     QUrl shown = asked;
-    shown.setHost(PageOrigins::instance().windowHost(*root));
+    shown.setHost(environment.origins().windowHost(*root));
     return shown;
 }
 
@@ -133,7 +134,7 @@ void PageWindow::applyFeatures(const QString &features)
         move(owner->frameGeometry().center() - rect().center());
 }
 
-void PageWindow::showModal(QWebEngineUrlRequestJob *job, const QString &root)
+void PageWindow::showModal(PageEnvironment &environment, QWebEngineUrlRequestJob *job, const QString &root)
 {
     const QUrl request = job->requestUrl();
     const QJsonObject asked = QJsonDocument::fromJson(QUrlQuery(request).queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded).toUtf8()).object();
@@ -163,8 +164,8 @@ void PageWindow::showModal(QWebEngineUrlRequestJob *job, const QString &root)
         return;
     }
     QUrl shown = target;
-    shown.setHost(PageOrigins::instance().windowHost(root));
-    auto *window = new PageWindow(Kind::Modal, shown, asked.value(QStringLiteral("arguments")), QApplication::activeWindow());
+    shown.setHost(environment.origins().windowHost(root));
+    auto *window = new PageWindow(environment, Kind::Modal, shown, asked.value(QStringLiteral("arguments")), QApplication::activeWindow());
     window->setAttribute(Qt::WA_DeleteOnClose, true);
     window->setWindowModality(Qt::ApplicationModal);
     window->applyFeatures(asked.value(QStringLiteral("features")).toString());
@@ -172,16 +173,17 @@ void PageWindow::showModal(QWebEngineUrlRequestJob *job, const QString &root)
     window->show();
 }
 
-void PageWindow::showModeless(const QUrl &url, const QJsonValue &arguments, const QString &features, QWidget *owner)
+void PageWindow::showModeless(PageEnvironment &environment, const QUrl &url, const QJsonValue &arguments,
+                              const QString &features, QWidget *owner)
 {
-    auto *window = new PageWindow(Kind::Modeless, url, arguments, owner);
+    auto *window = new PageWindow(environment, Kind::Modeless, url, arguments, owner);
     window->applyFeatures(features);
     window->show();
 }
 
-void PageWindow::showFullScreen(const QUrl &url, QWidget *owner)
+void PageWindow::showFullScreen(PageEnvironment &environment, const QUrl &url, QWidget *owner)
 {
-    auto *window = new PageWindow(Kind::FullScreen, url, QJsonValue(), owner);
+    auto *window = new PageWindow(environment, Kind::FullScreen, url, QJsonValue(), owner);
     window->setWindowFlag(Qt::FramelessWindowHint);
     // The way back, said once at the top.
     auto *hint = new QLabel(QStringLiteral("Esc キーで元の画面に戻ります"), window);

@@ -11,8 +11,8 @@
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 
-SurfacePages::SurfacePages(QObject *parent)
-    : QObject(parent), m_editBridge(new SurfaceBridge(this)), m_runBridge(new SurfaceBridge(this))
+SurfacePages::SurfacePages(PageEnvironment &environment, QObject *parent)
+    : QObject(parent), m_environment(environment), m_editBridge(new SurfaceBridge(this)), m_runBridge(new SurfaceBridge(this))
 {
     m_editPage = makePage(false);
     m_runPage = makePage(true);
@@ -21,7 +21,7 @@ SurfacePages::SurfacePages(QObject *parent)
 EditorPage *SurfacePages::makePage(bool browse)
 {
     // Not a child of the view: the view deletes a page of its own when it is given another.
-    auto *page = new EditorPage(this);
+    auto *page = new EditorPage(m_environment, this);
     if (browse) {
         page->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
         page->setEditMode(false);

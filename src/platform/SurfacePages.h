@@ -3,6 +3,7 @@
 #include <QObject>
 
 class EditorPage;
+class PageEnvironment;
 class SurfaceBridge;
 
 // The two pages behind the editing surface. The edit page is made with the
@@ -16,7 +17,7 @@ class SurfacePages : public QObject
 {
     Q_OBJECT
 public:
-    explicit SurfacePages(QObject *parent);
+    SurfacePages(PageEnvironment &environment, QObject *parent);
 
     EditorPage *page(bool browse) const { return browse ? m_runPage : m_editPage; }
     SurfaceBridge *bridge(bool browse) const { return browse ? m_runBridge : m_editBridge; }
@@ -31,6 +32,7 @@ private:
     EditorPage *makePage(bool browse);
     void prepare(EditorPage *page, SurfaceBridge *bridge);
 
+    PageEnvironment &m_environment;
     SurfaceBridge *m_editBridge;
     SurfaceBridge *m_runBridge;
     EditorPage *m_editPage = nullptr;
