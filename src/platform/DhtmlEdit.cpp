@@ -6,6 +6,7 @@
 #include "MessageBoxes.h"
 #include "NoscriptText.h"
 #include "PageEncoding.h"
+#include "PageCalls.h"
 #include "PageEnvironment.h"
 #include "PageScheme.h"
 #include "PageScripts.h"
@@ -62,10 +63,9 @@ DhtmlEdit::DhtmlEdit(PageEnvironment &environment, QWidget *parent) : QWidget(pa
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_view = new SurfaceView(this);
-    m_pages = new SurfacePages(m_environment, this);
+    m_pages = new SurfacePages(m_environment, m_view, this);
     m_recovery = new RecoveryCopy(this);
-    m_page = m_pages->page(false);
-    m_view->setPage(m_page);
+    m_calls = new PageCalls(*m_pages, this);
     layout->addWidget(m_view);
     setFocusProxy(m_view);
 
@@ -73,7 +73,7 @@ DhtmlEdit::DhtmlEdit(PageEnvironment &environment, QWidget *parent) : QWidget(pa
         SurfaceBridge *bridge = m_pages->bridge(browse);
         // Only the page shown speaks for the surface.
         connect(bridge, &SurfaceBridge::displayReported, this, [this, browse](const QVariantMap &states) {
-            if (!isShownPage(m_pages->page(browse)))
+            if (!m_pages->isShown(m_pages->page(browse)))
                 return;
             m_states.clear();
             for (auto it = states.cbegin(); it != states.cend(); ++it)
@@ -81,15 +81,23 @@ DhtmlEdit::DhtmlEdit(PageEnvironment &environment, QWidget *parent) : QWidget(pa
             emit DisplayChanged();
         });
         connect(bridge, &SurfaceBridge::edited, this, [this, browse] {
-            if (isShownPage(m_pages->page(browse)))
+            if (m_pages->isShown(m_pages->page(browse)))
                 m_pristine = false;
         });
         connect(bridge, &SurfaceBridge::changed, this, [this, browse] {
-            if (!browse && !m_browseMode && isShownPage(m_pages->page(false)))
+            if (!browse && !m_browseMode && m_pages->isShown(m_pages->page(false)))
                 m_recovery->changed();
         });
         connectPage(m_pages->page(browse));
     }
+    connect(m_pages, &SurfacePages::replaced, this, &DhtmlEdit::connectPage);
+    // When no call waits on the page any more: a crashed page comes back, or the load's news is told.
+    connect(m_calls, &PageCalls::idle, this, [this] {
+        if (m_calls->pageDown() || m_crashedOutOfView[0] || m_crashedOutOfView[1])
+            QMetaObject::invokeMethod(this, &DhtmlEdit::recoverFromCrash, Qt::QueuedConnection);
+        else if (m_completePending)
+            QMetaObject::invokeMethod(this, &DhtmlEdit::deliverDocumentComplete, Qt::QueuedConnection);
+    });
     connect(m_recovery, &RecoveryCopy::copyWanted, this, &DhtmlEdit::takeRecoveryCopy);
     // A right click: the caret goes where the click was, unless it was on the selection.
     connect(m_view, &SurfaceView::rightClicked, this, [this](const QPoint &globalPos, const QPoint &localPos) {
@@ -100,7 +108,7 @@ DhtmlEdit::DhtmlEdit(PageEnvironment &environment, QWidget *parent) : QWidget(pa
     // where the page cannot answer: the menu waits until the page answers again.
     connect(m_view, &SurfaceView::contextMenuRequested, this, [this](const QPoint &globalPos, const QPoint &) {
         QPointer<DhtmlEdit> self(this);
-        m_page->runJavaScript(PageScripts::nothing(), EditorWorld, [self, globalPos](const QVariant &) {
+        m_calls->post(PageScripts::nothing(), [self, globalPos](const QVariant &) {
             if (self)
                 QMetaObject::invokeMethod(self, [self, globalPos] { if (self) self->onContextMenuRequested(globalPos); },
                                           Qt::QueuedConnection);
@@ -115,38 +123,30 @@ DhtmlEdit::DhtmlEdit(PageEnvironment &environment, QWidget *parent) : QWidget(pa
     m_shownText = BlankPage;
     m_shownPath = basePathForNewText();
     m_shownUrl = m_environment.scheme().publish(m_shownText, m_shownPath, optionFlags());
-    m_pendingUrl = m_shownUrl;
-    m_page->expectLoad(m_shownUrl);
-    m_page->load(m_shownUrl);
+    m_calls->startLoad(m_shownUrl);
 }
 
 // Asked without waiting: the copy comes when the page has made it, and is
 // dropped if another page was shown meanwhile.
 void DhtmlEdit::takeRecoveryCopy()
 {
-    if (m_browseMode || m_recoveryPending || !m_pendingUrl.isEmpty())
+    if (m_browseMode || m_calls->pageDown() || m_calls->isLoading())
         return;
-    QPointer<DhtmlEdit> self(this);
     const QUrl shown = m_shownUrl;
-    m_page->runJavaScript(PageScripts::documentText(), EditorWorld,
-                          [self, shown](const QVariant &value) {
-                              if (!self || self->m_browseMode || self->m_shownUrl != shown || value.typeId() != QMetaType::QString)
-                                  return;
-                              self->m_recovery->copyTaken(value.toString());
-                          });
+    m_calls->post(PageScripts::documentText(), [this, shown](const QVariant &value) {
+        if (m_browseMode || m_shownUrl != shown || value.typeId() != QMetaType::QString)
+            return;
+        m_recovery->copyTaken(value.toString());
+    });
 }
 
 void DhtmlEdit::connectPage(EditorPage *page)
 {
     connect(page, &QWebEnginePage::loadFinished, this, [this, page](bool ok) {
-        if (ok && isShownPage(page)) {
+        if (ok && m_pages->isShown(page)) {
             m_completePending = true;
             QMetaObject::invokeMethod(this, &DhtmlEdit::deliverDocumentComplete, Qt::QueuedConnection);
         }
-    });
-    connect(page, &QWebEnginePage::loadingChanged, this, [this, page](const QWebEngineLoadingInfo &info) {
-        if (isShownPage(page) && info.url() == m_pendingUrl && info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
-            m_pendingUrl.clear();
     });
     connect(page, &QWebEnginePage::renderProcessTerminated, this,
             [this, page](QWebEnginePage::RenderProcessTerminationStatus status, int) {
@@ -155,24 +155,9 @@ void DhtmlEdit::connectPage(EditorPage *page)
             });
 }
 
-struct DhtmlEdit::Busy
-{
-    explicit Busy(DhtmlEdit *surface) : m_surface(surface) { ++m_surface->m_busy; }
-    ~Busy()
-    {
-        if (--m_surface->m_busy > 0)
-            return;
-        if (m_surface->m_recoveryPending || m_surface->m_crashedOutOfView[0] || m_surface->m_crashedOutOfView[1])
-            QMetaObject::invokeMethod(m_surface, &DhtmlEdit::recoverFromCrash, Qt::QueuedConnection);
-        else if (m_surface->m_completePending)
-            QMetaObject::invokeMethod(m_surface, &DhtmlEdit::deliverDocumentComplete, Qt::QueuedConnection);
-    }
-    DhtmlEdit *m_surface;
-};
-
 void DhtmlEdit::deliverDocumentComplete()
 {
-    if (m_busy > 0 || !m_completePending)
+    if (m_calls->busy() || !m_completePending)
         return;
     m_completePending = false;
     emit DocumentComplete();
@@ -193,23 +178,6 @@ QWebEnginePage *DhtmlEdit::runPage() const
     return m_pages->page(true);
 }
 
-bool DhtmlEdit::isShownPage(const QObject *page) const
-{
-    return page == m_page;
-}
-
-void DhtmlEdit::usePage(bool browse)
-{
-    EditorPage *next = m_pages->page(browse);
-    if (next == m_page)
-        return;
-    const bool hadFocus = m_view->hasFocus() || m_view->isAncestorOf(QApplication::focusWidget());
-    m_page = next;
-    m_view->setPage(m_page);
-    if (hadFocus)
-        m_view->setFocus();
-}
-
 // The options of the next load, as options.js reads them from the address.
 QString DhtmlEdit::optionFlags() const
 {
@@ -227,7 +195,7 @@ QString DhtmlEdit::optionFlags() const
 
 void DhtmlEdit::applyOptionsNow()
 {
-    m_page->runJavaScript(PageScripts::setDisplayOptions(!m_browseMode, m_keepForeignStyles, m_showBorders, m_showDetails), EditorWorld);
+    m_calls->post(PageScripts::setDisplayOptions(!m_browseMode, m_keepForeignStyles, m_showBorders, m_showDetails));
 }
 
 QString DhtmlEdit::basePathForNewText() const
@@ -237,48 +205,27 @@ QString DhtmlEdit::basePathForNewText() const
     return QDir::currentPath() + QStringLiteral("/untitled.htm");
 }
 
-bool DhtmlEdit::fail(const QString &message)
+QString DhtmlEdit::lastError() const
 {
-    m_lastError = message;
-    return false;
+    return m_calls->lastError();
 }
 
-bool DhtmlEdit::ensureShown()
+bool DhtmlEdit::fail(const QString &message)
 {
-    if (m_recoveryPending)
-        return fail(QStringLiteral("ページの表示処理が異常終了したため、ページを表示し直しているところです。"));
-    if (m_pendingUrl.isEmpty())
-        return true;
-    Busy busy(this);
-    bool ok = false;
-    const QUrl url = m_pendingUrl;
-    const SurfaceWait::Outcome outcome = SurfaceWait(m_page, this).load([] {}, url, &ok);
-    m_pendingUrl.clear();
-    if (outcome != SurfaceWait::Outcome::Done)
-        return fail(QStringLiteral("ページを表示できませんでした。%1").arg(SurfaceWait::reason(outcome)));
-    if (!ok)
-        return fail(QStringLiteral("ページを表示できませんでした。"));
-    return true;
+    return m_calls->fail(message);
 }
 
 bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine)
 {
     const QUrl url = m_environment.scheme().publish(m_browseMode ? text : NoscriptText::keep(text), basePath, optionFlags());
-    m_page->expectLoad(url);
-    m_pendingUrl = url;
-    Busy busy(this);
     bool ok = false;
-    const SurfaceWait::Outcome outcome = SurfaceWait(m_page, this).load([&] { m_page->load(url); }, url, &ok);
-    m_pendingUrl.clear();
+    const SurfaceWait::Outcome outcome = m_calls->load(url, &ok);
     if (outcome != SurfaceWait::Outcome::Done || !ok) {
         m_environment.scheme().withdraw(url);
         // Back to what was shown before, so the surface never stays half loaded;
         // a renderer that died brings it back by itself.
-        if (outcome != SurfaceWait::Outcome::RendererDied) {
-            m_pendingUrl = m_shownUrl;
-            m_page->expectLoad(m_shownUrl);
-            m_page->load(m_shownUrl);
-        }
+        if (outcome != SurfaceWait::Outcome::RendererDied)
+            m_calls->startLoad(m_shownUrl);
         if (outcome != SurfaceWait::Outcome::Done)
             return fail(QStringLiteral("ページを読み込めませんでした。%1").arg(SurfaceWait::reason(outcome)));
         return fail(QStringLiteral("ページを読み込めませんでした。"));
@@ -334,14 +281,14 @@ bool DhtmlEdit::NewDocument()
     const bool wasRunning = m_browseMode;
     if (wasRunning) {
         m_browseMode = false;
-        usePage(false);
+        m_pages->show(false);
         m_pages->hold(true);
     }
     if (!show(BlankPage, basePathForNewText(), true)) {
         if (wasRunning) {
             m_browseMode = true;
-            usePage(true);
-            m_pendingUrl.clear();
+            m_pages->show(true);
+            m_calls->forgetLoad();
             m_pages->stop(false);
         }
         return false;
@@ -366,28 +313,12 @@ bool DhtmlEdit::showRecovered(const QString &text, const QString &origin)
 
 std::optional<QVariant> DhtmlEdit::evaluate(const QString &script)
 {
-    if (!ensureShown())
-        return std::nullopt;
-    Busy busy(this);
-    SurfaceWait::Outcome outcome = SurfaceWait::Outcome::Done;
-    std::optional<QVariant> value = SurfaceWait(m_page, this).runScript(script, &outcome);
-    if (outcome != SurfaceWait::Outcome::Done)
-        fail(SurfaceWait::reason(outcome));
-    return value;
+    return m_calls->evaluate(script);
 }
 
-// The text of a page that answered, else nullopt with the reason in lastError.
 std::optional<QString> DhtmlEdit::pageText(const QString &script)
 {
-    const std::optional<QVariant> value = evaluate(script);
-    if (!value)
-        return std::nullopt;
-    if (!value->isValid() || value->isNull()) {
-        fail(QStringLiteral("ページの編集機能が読み込まれていないため、ページの内容を読み取れません。"));
-        return std::nullopt;
-    }
-    // Non-null also when empty: a null string means that the page did not answer.
-    return value->toString().isNull() ? QStringLiteral("") : value->toString();
+    return m_calls->text(script);
 }
 
 QString DhtmlEdit::DocumentHTML()
@@ -417,7 +348,7 @@ bool DhtmlEdit::setBrowseMode(bool browse)
 {
     if (browse == m_browseMode)
         return true;
-    if (!ensureShown())
+    if (!m_calls->ready())
         return false;
     QString text;
     if (browse) {
@@ -434,15 +365,15 @@ bool DhtmlEdit::setBrowseMode(bool browse)
     }
     const bool pristine = m_pristine;
     m_browseMode = browse;
-    usePage(browse);
+    m_pages->show(browse);
     // The running page holds still while the edit page loads, and goes on if that fails.
     if (!browse)
         m_pages->hold(true);
     if (!show(text, m_shownPath, pristine)) {
         m_browseMode = !browse;
-        usePage(!browse);
+        m_pages->show(!browse);
         // The page of the mode not entered goes back to nothing; the one shown before stays as it was.
-        m_pendingUrl.clear();
+        m_calls->forgetLoad();
         m_pages->stop(browse);
         return false;
     }
@@ -610,11 +541,11 @@ void DhtmlEdit::onContextMenuRequested(const QPoint &globalPos)
 void DhtmlEdit::onRenderProcessTerminated(bool runPage)
 {
     // A call waiting on the page ends first (its wait sees the same death); then the page comes back.
-    if (isShownPage(m_pages->page(runPage)))
-        m_recoveryPending = true;
+    if (m_pages->isShown(m_pages->page(runPage)))
+        m_calls->setPageDown(true);
     else
         m_crashedOutOfView[runPage ? 1 : 0] = true;
-    if (m_busy == 0)
+    if (!m_calls->busy())
         QMetaObject::invokeMethod(this, &DhtmlEdit::recoverFromCrash, Qt::QueuedConnection);
 }
 
@@ -623,31 +554,25 @@ void DhtmlEdit::onRenderProcessTerminated(bool runPage)
 // a page came up without the editor every few crashes.
 void DhtmlEdit::replaceCrashedPage(bool runPage)
 {
-    const bool shown = isShownPage(m_pages->page(runPage));
-    EditorPage *fresh = m_pages->replace(runPage);
-    connectPage(fresh);
-    if (shown) {
-        m_page = fresh;
-        m_view->setPage(m_page);
-    }
+    m_pages->replace(runPage);
 }
 
 // Shows the recovery copy in a fresh page, in the mode the surface was in.
 void DhtmlEdit::recoverFromCrash()
 {
-    if (m_busy > 0)
+    if (m_calls->busy())
         return;
     for (const bool runPage : {false, true}) {
         if (m_crashedOutOfView[runPage ? 1 : 0]) {
             m_crashedOutOfView[runPage ? 1 : 0] = false;
-            if (!isShownPage(m_pages->page(runPage)))
+            if (!m_pages->isShown(m_pages->page(runPage)))
                 replaceCrashedPage(runPage);
         }
     }
-    if (!m_recoveryPending)
+    if (!m_calls->pageDown())
         return;
-    m_recoveryPending = false;
-    m_pendingUrl.clear();
+    m_calls->setPageDown(false);
+    m_calls->forgetLoad();
     const bool current = m_recovery->isCurrent();
     const qint64 ageSeconds = (m_recovery->ageMs() + 500) / 1000;
     const QString text = m_browseMode ? (m_runText.isNull() ? m_shownText : m_runText) : m_recovery->text();
@@ -655,9 +580,9 @@ void DhtmlEdit::recoverFromCrash()
     QString message;
     if (!show(text.isEmpty() ? BlankPage : text, m_shownPath, m_pristine)) {
         message = QStringLiteral("ページの表示処理が異常終了しました。ページを表示し直せませんでした: %1").arg(lastError());
-        if (m_recoveryPending) {
+        if (m_calls->pageDown()) {
             // The page itself brings the renderer down: an empty page instead, the copy kept.
-            m_recoveryPending = false;
+            m_calls->setPageDown(false);
             replaceCrashedPage(m_browseMode);
             show(BlankPage, basePathForNewText(), true);
             m_recovery->pageShown(text);

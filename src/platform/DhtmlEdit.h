@@ -13,6 +13,7 @@
 #include <optional>
 
 class EditorPage;
+class PageCalls;
 class PageEnvironment;
 class RecoveryCopy;
 class SurfacePages;
@@ -72,7 +73,7 @@ public:
     void setHeight(int twips);
 
     // Why the last member that returned false failed, in Japanese.
-    QString lastError() const { return m_lastError; }
+    QString lastError() const;
     // The text the page was last loaded from.
     QString loadedText() const { return m_shownText; }
     QUrl documentUrl() const { return m_shownUrl; }
@@ -103,9 +104,6 @@ signals:
     void RendererFailed(const QString &message);
 
 private:
-    // The view shows the page of the mode; the other stops.
-    void usePage(bool browse);
-    bool isShownPage(const QObject *page) const;
     bool run(int command, int option, const QVariant &argument);
     bool promptAndRun(int command, int option);
     QString optionFlags() const;
@@ -119,19 +117,17 @@ private:
     void recoverFromCrash();
     std::optional<QString> pageText(const QString &script);
     bool fail(const QString &message);
-    bool ensureShown();
     QString runningPageHtml();
     QString basePathForNewText() const;
     // DocumentComplete waits until no call is waiting on the page, so that its
     // handlers never run inside another call's wait.
     void deliverDocumentComplete();
-    struct Busy;
 
     PageEnvironment &m_environment;
     SurfaceView *m_view = nullptr;
     SurfacePages *m_pages = nullptr;
-    EditorPage *m_page = nullptr; // the one the view shows
     RecoveryCopy *m_recovery = nullptr;
+    PageCalls *m_calls = nullptr;
 
     bool m_browseMode = false;
     bool m_pristine = true;
@@ -141,7 +137,6 @@ private:
     QString m_shownText;
     QString m_shownPath;
     QUrl m_shownUrl;
-    QUrl m_pendingUrl;
     QString m_runText;
     QString m_runHtml; // m_runText in the program's form, made on first demand
     QHash<int, int> m_states;
@@ -149,9 +144,6 @@ private:
     QList<int> m_menuStates;
     bool m_menuSet = false;
     MenuPresenter m_menuPresenter;
-    QString m_lastError;
-    int m_busy = 0;
     bool m_completePending = false;
-    bool m_recoveryPending = false;
     bool m_crashedOutOfView[2] = {false, false}; // edit page, run page
 };

@@ -5,17 +5,39 @@
 #include "PageScripts.h"
 #include "RunTimeScripts.h"
 #include "SurfaceBridge.h"
+#include "SurfaceView.h"
 #include "SurfaceWorlds.h"
 
+#include <QApplication>
 #include <QWebChannel>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 
-SurfacePages::SurfacePages(PageEnvironment &environment, QObject *parent)
-    : QObject(parent), m_environment(environment), m_editBridge(new SurfaceBridge(this)), m_runBridge(new SurfaceBridge(this))
+SurfacePages::SurfacePages(PageEnvironment &environment, SurfaceView *view, QObject *parent)
+    : QObject(parent), m_environment(environment), m_view(view), m_editBridge(new SurfaceBridge(this)),
+      m_runBridge(new SurfaceBridge(this))
 {
     m_editPage = makePage(false);
     m_runPage = makePage(true);
+    m_shown = m_editPage;
+    m_view->setPage(m_shown);
+}
+
+bool SurfacePages::isShown(const QObject *page) const
+{
+    return page == m_shown;
+}
+
+void SurfacePages::show(bool browse)
+{
+    EditorPage *next = page(browse);
+    if (next == m_shown)
+        return;
+    const bool hadFocus = m_view->hasFocus() || m_view->isAncestorOf(QApplication::focusWidget());
+    m_shown = next;
+    m_view->setPage(m_shown);
+    if (hadFocus)
+        m_view->setFocus();
 }
 
 EditorPage *SurfacePages::makePage(bool browse)
@@ -43,14 +65,18 @@ EditorPage *SurfacePages::makePage(bool browse)
     return page;
 }
 
-EditorPage *SurfacePages::replace(bool browse)
+void SurfacePages::replace(bool browse)
 {
     EditorPage *&slot = browse ? m_runPage : m_editPage;
     EditorPage *old = slot;
     slot = makePage(browse);
+    emit replaced(slot);
+    if (m_shown == old) {
+        m_shown = slot;
+        m_view->setPage(m_shown);
+    }
     // Later: the crash that ends it may still be on its way through its signals.
     old->deleteLater();
-    return slot;
 }
 
 void SurfacePages::prepare(EditorPage *page, SurfaceBridge *bridge)
