@@ -6,12 +6,14 @@
 #include "MessageBoxes.h"
 #include "NoscriptText.h"
 #include "PageEncoding.h"
+#include "CommandStates.h"
 #include "PageCalls.h"
 #include "PageEnvironment.h"
 #include "PageScheme.h"
 #include "PageScripts.h"
 #include "RecoveryCopy.h"
 #include "SurfaceBridge.h"
+#include "SurfaceCommands.h"
 #include "SurfacePages.h"
 #include "SurfacePrompts.h"
 #include "SurfaceView.h"
@@ -41,19 +43,6 @@ namespace {
 const QString BlankPage = QStringLiteral("<html><head></head><body></body></html>");
 constexpr qint64 MaxPageBytes = 16 * 1024 * 1024;
 
-// Editing commands are off in run mode; the others (copy, select all, find) are not.
-bool isEditingCommand(int command)
-{
-    return command != DECMD_COPY && command != DECMD_SELECTALL && command != DECMD_FINDTEXT;
-}
-
-// Commands that ask the user unless told not to.
-bool prompts(int command, int option)
-{
-    const bool asks = command == DECMD_FINDTEXT || command == DECMD_FONT || command == DECMD_HYPERLINK || command == DECMD_IMAGE;
-    return asks && option != OLECMDEXECOPT_DONTPROMPTUSER;
-}
-
 } // namespace
 
 DhtmlEdit::DhtmlEdit(QWidget *parent) : DhtmlEdit(PageEnvironment::of(parent), parent) {}
@@ -66,6 +55,8 @@ DhtmlEdit::DhtmlEdit(PageEnvironment &environment, QWidget *parent) : QWidget(pa
     m_pages = new SurfacePages(m_environment, m_view, this);
     m_recovery = new RecoveryCopy(this);
     m_calls = new PageCalls(*m_pages, this);
+    m_states = std::make_unique<CommandStates>();
+    m_commands = std::make_unique<SurfaceCommands>(*m_calls, *m_pages, *m_states, this);
     layout->addWidget(m_view);
     setFocusProxy(m_view);
 
@@ -75,9 +66,7 @@ DhtmlEdit::DhtmlEdit(PageEnvironment &environment, QWidget *parent) : QWidget(pa
         connect(bridge, &SurfaceBridge::displayReported, this, [this, browse](const QVariantMap &states) {
             if (!m_pages->isShown(m_pages->page(browse)))
                 return;
-            m_states.clear();
-            for (auto it = states.cbegin(); it != states.cend(); ++it)
-                m_states.insert(it.key().toInt(), it.value().toInt());
+            m_states->take(states);
             emit DisplayChanged();
         });
         connect(bridge, &SurfaceBridge::edited, this, [this, browse] {
@@ -241,7 +230,7 @@ bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine
     }
     m_shownPath = basePath;
     m_pristine = pristine;
-    m_states.clear();
+    m_states->clear();
     m_recovery->pageShown(text);
     return true;
 }
@@ -385,110 +374,17 @@ bool DhtmlEdit::setBrowseMode(bool browse)
 
 bool DhtmlEdit::ExecCommand(int command, int option, const QVariant &value)
 {
-    if (m_browseMode && isEditingCommand(command))
-        return fail(QStringLiteral("実行モードでは編集できません。"));
-    QVariant argument = value;
-    if (command == DECMD_PASTE) {
-        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-        QVariantMap clip;
-        clip.insert(QStringLiteral("html"), data && data->hasHtml() ? data->html() : QString());
-        clip.insert(QStringLiteral("text"), data && data->hasText() ? data->text() : QString());
-        argument = clip;
-    }
-    if (prompts(command, option))
-        return promptAndRun(command, option);
-    return run(command, option, argument);
-}
-
-bool DhtmlEdit::run(int command, int option, const QVariant &argument)
-{
-    const std::optional<QVariant> result = evaluate(PageScripts::exec(command, option, argument));
-    if (!result)
-        return false;
-    const QString why = result->toString();
-    if (why.isEmpty())
-        return true;
-    if (why == QLatin1String("unknown"))
-        return fail(QStringLiteral("このコマンドには対応していません: %1").arg(command));
-    if (why == QLatin1String("disabled"))
-        return fail(QStringLiteral("今はこのコマンドを実行できません: %1").arg(command));
-    if (why == QLatin1String("notfound"))
-        return fail(QStringLiteral("「%1」は見つかりませんでした。").arg(argument.toMap().value(QStringLiteral("text")).toString()));
-    if (why == QLatin1String("badcounts"))
-        return fail(QStringLiteral("行数と列数には1から1000までの整数を指定してください。"));
-    return fail(QStringLiteral("コマンドを実行できませんでした: %1").arg(command));
-}
-
-bool DhtmlEdit::promptAndRun(int command, int option)
-{
-    const std::optional<QVariant> start = evaluate(PageScripts::promptStart(command));
-    if (!start)
-        return false;
-    if (!start->isValid() || start->isNull())
-        return fail(QStringLiteral("今はこのコマンドを実行できません: %1").arg(command));
-    const QVariantMap defaults = QJsonDocument::fromJson(start->toString().toUtf8()).toVariant().toMap();
-    QWidget *owner = window();
-    const QString cancelled = QStringLiteral("キャンセルされました。");
-    switch (command) {
-    case DECMD_HYPERLINK: {
-        LinkPrompt dialog(defaults.value(QStringLiteral("href")).toString(), owner);
-        if (dialog.exec() != QDialog::Accepted)
-            return fail(cancelled);
-        return run(command, option, dialog.address());
-    }
-    case DECMD_IMAGE: {
-        PicturePrompt dialog(defaults.value(QStringLiteral("src")).toString(), defaults.value(QStringLiteral("alt")).toString(), owner);
-        if (dialog.exec() != QDialog::Accepted)
-            return fail(cancelled);
-        return run(command, option, dialog.value());
-    }
-    case DECMD_FONT: {
-        FontPrompt dialog(defaults, owner);
-        if (dialog.exec() != QDialog::Accepted)
-            return fail(cancelled);
-        return run(command, option, dialog.value());
-    }
-    case DECMD_FINDTEXT: {
-        bool found = false;
-        FindPrompt dialog(defaults.value(QStringLiteral("text")).toString(), [&](const QVariantMap &request) {
-            const bool hit = run(command, option, request);
-            if (!hit)
-                MessageBoxes::say(lastError(), QStringLiteral("検索"));
-            found = found || hit;
-            return hit;
-        }, owner);
-        dialog.exec();
-        return found ? true : fail(cancelled);
-    }
-    default:
-        return run(command, option, {});
-    }
+    return m_commands->exec(command, option, value);
 }
 
 int DhtmlEdit::QueryStatus(int command) const
 {
-    auto it = m_states.constFind(command);
-    if (it == m_states.constEnd())
-        return 0;
-    int status = *it;
-    if (command == DECMD_PASTE && status == DECMDF_ENABLED) {
-        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-        if (!data || (!data->hasText() && !data->hasHtml()))
-            status = DECMDF_DISABLED;
-    }
-    return status;
+    return m_states->status(command);
 }
 
 bool DhtmlEdit::refreshCommandStates()
 {
-    const std::optional<QVariant> states = evaluate(PageScripts::commandStates());
-    if (!states)
-        return false;
-    const QVariantMap map = states->toMap();
-    m_states.clear();
-    for (auto it = map.cbegin(); it != map.cend(); ++it)
-        m_states.insert(it.key().toInt(), it.value().toInt());
-    return true;
+    return m_commands->refreshStates();
 }
 
 bool DhtmlEdit::SaveDocument(const QString &path)

@@ -10,12 +10,15 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
+class CommandStates;
 class EditorPage;
 class PageCalls;
 class PageEnvironment;
 class RecoveryCopy;
+class SurfaceCommands;
 class SurfacePages;
 class SurfaceView;
 class QWebEnginePage;
@@ -104,8 +107,6 @@ signals:
     void RendererFailed(const QString &message);
 
 private:
-    bool run(int command, int option, const QVariant &argument);
-    bool promptAndRun(int command, int option);
     QString optionFlags() const;
     void applyOptionsNow();
     bool show(const QString &text, const QString &basePath, bool pristine);
@@ -128,6 +129,8 @@ private:
     SurfacePages *m_pages = nullptr;
     RecoveryCopy *m_recovery = nullptr;
     PageCalls *m_calls = nullptr;
+    std::unique_ptr<CommandStates> m_states;
+    std::unique_ptr<SurfaceCommands> m_commands;
 
     bool m_browseMode = false;
     bool m_pristine = true;
@@ -139,7 +142,6 @@ private:
     QUrl m_shownUrl;
     QString m_runText;
     QString m_runHtml; // m_runText in the program's form, made on first demand
-    QHash<int, int> m_states;
     QStringList m_menuTexts;
     QList<int> m_menuStates;
     bool m_menuSet = false;
