@@ -7,6 +7,7 @@
 #include "NoscriptText.h"
 #include "PageEncoding.h"
 #include "CommandStates.h"
+#include "DisplayOptions.h"
 #include "PageCalls.h"
 #include "PageEnvironment.h"
 #include "PageScheme.h"
@@ -14,6 +15,7 @@
 #include "RecoveryCopy.h"
 #include "SurfaceBridge.h"
 #include "SurfaceCommands.h"
+#include "SurfaceMenu.h"
 #include "SurfacePages.h"
 #include "SurfacePrompts.h"
 #include "SurfaceView.h"
@@ -57,6 +59,8 @@ DhtmlEdit::DhtmlEdit(PageEnvironment &environment, QWidget *parent) : QWidget(pa
     m_calls = new PageCalls(*m_pages, this);
     m_states = std::make_unique<CommandStates>();
     m_commands = std::make_unique<SurfaceCommands>(*m_calls, *m_pages, *m_states, this);
+    m_display = std::make_unique<DisplayOptions>(*m_pages, *m_calls);
+    m_menu = new SurfaceMenu(m_view, *m_calls, this);
     layout->addWidget(m_view);
     setFocusProxy(m_view);
 
@@ -88,21 +92,8 @@ DhtmlEdit::DhtmlEdit(PageEnvironment &environment, QWidget *parent) : QWidget(pa
             QMetaObject::invokeMethod(this, &DhtmlEdit::deliverDocumentComplete, Qt::QueuedConnection);
     });
     connect(m_recovery, &RecoveryCopy::copyWanted, this, &DhtmlEdit::takeRecoveryCopy);
-    // A right click: the caret goes where the click was, unless it was on the selection.
-    connect(m_view, &SurfaceView::rightClicked, this, [this](const QPoint &globalPos, const QPoint &localPos) {
-        evaluate(PageScripts::caretForMenu(localPos.x(), localPos.y()));
-        onContextMenuRequested(globalPos);
-    }, Qt::QueuedConnection);
-    // The engine's own request (the menu key) comes from inside a task of the engine,
-    // where the page cannot answer: the menu waits until the page answers again.
-    connect(m_view, &SurfaceView::contextMenuRequested, this, [this](const QPoint &globalPos, const QPoint &) {
-        QPointer<DhtmlEdit> self(this);
-        m_calls->post(PageScripts::nothing(), [self, globalPos](const QVariant &) {
-            if (self)
-                QMetaObject::invokeMethod(self, [self, globalPos] { if (self) self->onContextMenuRequested(globalPos); },
-                                          Qt::QueuedConnection);
-        });
-    });
+    connect(m_menu, &SurfaceMenu::wanted, this, &DhtmlEdit::ShowContextMenu);
+    connect(m_menu, &SurfaceMenu::chosen, this, &DhtmlEdit::ContextMenuAction);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (now && (now == m_view || m_view->isAncestorOf(now)))
             emit GotFocus();
@@ -111,7 +102,7 @@ DhtmlEdit::DhtmlEdit(PageEnvironment &environment, QWidget *parent) : QWidget(pa
     // The blank page loads in the background; the first call that needs it waits.
     m_shownText = BlankPage;
     m_shownPath = basePathForNewText();
-    m_shownUrl = m_environment.scheme().publish(m_shownText, m_shownPath, optionFlags());
+    m_shownUrl = m_environment.scheme().publish(m_shownText, m_shownPath, m_display->flags());
     m_calls->startLoad(m_shownUrl);
 }
 
@@ -167,26 +158,6 @@ QWebEnginePage *DhtmlEdit::runPage() const
     return m_pages->page(true);
 }
 
-// The options of the next load, as options.js reads them from the address.
-QString DhtmlEdit::optionFlags() const
-{
-    QString flags;
-    if (!m_browseMode)
-        flags += QLatin1Char('e');
-    if (m_keepForeignStyles)
-        flags += QLatin1Char('k');
-    if (m_showBorders)
-        flags += QLatin1Char('b');
-    if (m_showDetails)
-        flags += QLatin1Char('d');
-    return flags;
-}
-
-void DhtmlEdit::applyOptionsNow()
-{
-    m_calls->post(PageScripts::setDisplayOptions(!m_browseMode, m_keepForeignStyles, m_showBorders, m_showDetails));
-}
-
 QString DhtmlEdit::basePathForNewText() const
 {
     if (!m_shownPath.isEmpty())
@@ -206,7 +177,7 @@ bool DhtmlEdit::fail(const QString &message)
 
 bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine)
 {
-    const QUrl url = m_environment.scheme().publish(m_browseMode ? text : NoscriptText::keep(text), basePath, optionFlags());
+    const QUrl url = m_environment.scheme().publish(m_browseMode ? text : NoscriptText::keep(text), basePath, m_display->flags());
     bool ok = false;
     const SurfaceWait::Outcome outcome = m_calls->load(url, &ok);
     if (outcome != SurfaceWait::Outcome::Done || !ok) {
@@ -400,38 +371,12 @@ bool DhtmlEdit::SaveDocument(const QString &path)
 
 void DhtmlEdit::SetContextMenu(const QStringList &texts, const QList<int> &states)
 {
-    m_menuTexts = texts;
-    m_menuStates = states;
-    m_menuSet = true;
+    m_menu->set(texts, states);
 }
 
-void DhtmlEdit::onContextMenuRequested(const QPoint &globalPos)
+void DhtmlEdit::setMenuPresenter(MenuPresenter presenter)
 {
-    m_menuSet = false;
-    const QPoint local = m_view->mapFromGlobal(globalPos);
-    emit ShowContextMenu(local.x(), local.y());
-    if (!m_menuSet)
-        return;
-    int chosen = -1;
-    if (m_menuPresenter) {
-        chosen = m_menuPresenter(m_menuTexts, m_menuStates, globalPos);
-    } else {
-        QMenu menu(this);
-        for (int i = 0; i < m_menuTexts.size(); ++i) {
-            if (m_menuTexts[i].isEmpty()) {
-                if (i < m_menuTexts.size() - 1)
-                    menu.addSeparator();
-                continue;
-            }
-            QAction *action = menu.addAction(m_menuTexts[i]);
-            action->setEnabled(m_menuStates.value(i, 0) != 2);
-            action->setData(i);
-        }
-        if (QAction *picked = menu.exec(globalPos))
-            chosen = picked->data().toInt();
-    }
-    if (chosen >= 0)
-        emit ContextMenuAction(chosen);
+    m_menu->setPresenter(std::move(presenter));
 }
 
 void DhtmlEdit::onRenderProcessTerminated(bool runPage)
@@ -498,51 +443,42 @@ void DhtmlEdit::recoverFromCrash()
 
 void DhtmlEdit::setKeepForeignStyles(bool on)
 {
-    if (m_keepForeignStyles != on) {
-        m_keepForeignStyles = on;
-        applyOptionsNow();
-    }
+    m_display->setKeepForeignStyles(on);
 }
 
 void DhtmlEdit::setShowBorders(bool on)
 {
-    if (m_showBorders != on) {
-        m_showBorders = on;
-        applyOptionsNow();
-    }
+    m_display->setShowBorders(on);
 }
 
 void DhtmlEdit::setShowDetails(bool on)
 {
-    if (m_showDetails != on) {
-        m_showDetails = on;
-        applyOptionsNow();
-    }
+    m_display->setShowDetails(on);
 }
 
 void DhtmlEdit::Refresh()
 {
-    applyOptionsNow();
+    m_display->apply();
 }
 
 int DhtmlEdit::Width() const
 {
-    return Twips::fromPixelsX(width(), this);
+    return Twips::widthOf(this);
 }
 
 int DhtmlEdit::Height() const
 {
-    return Twips::fromPixelsY(height(), this);
+    return Twips::heightOf(this);
 }
 
 void DhtmlEdit::setWidth(int twips)
 {
-    resize(Twips::toPixelsX(twips, this), height());
+    Twips::setWidth(this, twips);
 }
 
 void DhtmlEdit::setHeight(int twips)
 {
-    resize(width(), Twips::toPixelsY(twips, this));
+    Twips::setHeight(this, twips);
 }
 
 int DhtmlEdit::createRange()

@@ -2,6 +2,7 @@
 
 #include "EditCommands.h"
 #include "HtmlDocument.h"
+#include "MenuPopup.h"
 
 #include <QHash>
 #include <QStringList>
@@ -14,11 +15,13 @@
 #include <optional>
 
 class CommandStates;
+class DisplayOptions;
 class EditorPage;
 class PageCalls;
 class PageEnvironment;
 class RecoveryCopy;
 class SurfaceCommands;
+class SurfaceMenu;
 class SurfacePages;
 class SurfaceView;
 class QWebEnginePage;
@@ -32,7 +35,7 @@ class DhtmlEdit : public QWidget
 public:
     enum : int { StatusSupported = DECMDF_DISABLED, StatusEnabled = DECMDF_ENABLED };
     // Shows the context menu items and returns the chosen index, or -1.
-    using MenuPresenter = std::function<int(const QStringList &texts, const QList<int> &states, const QPoint &globalPos)>;
+    using MenuPresenter = MenuPopup::Presenter;
 
     DhtmlEdit(PageEnvironment &environment, QWidget *parent = nullptr);
     // In the environment of parent (PageEnvironment::of).
@@ -81,7 +84,7 @@ public:
     QString loadedText() const { return m_shownText; }
     QUrl documentUrl() const { return m_shownUrl; }
 
-    void setMenuPresenter(MenuPresenter presenter) { m_menuPresenter = std::move(presenter); }
+    void setMenuPresenter(MenuPresenter presenter);
     QWebEngineView *view() const;
     // The page shown in run mode (the view shows it while BrowseMode is true).
     QWebEnginePage *runPage() const;
@@ -107,10 +110,7 @@ signals:
     void RendererFailed(const QString &message);
 
 private:
-    QString optionFlags() const;
-    void applyOptionsNow();
     bool show(const QString &text, const QString &basePath, bool pristine);
-    void onContextMenuRequested(const QPoint &globalPos);
     void connectPage(EditorPage *page);
     void takeRecoveryCopy();
     void onRenderProcessTerminated(bool runPage);
@@ -131,21 +131,16 @@ private:
     PageCalls *m_calls = nullptr;
     std::unique_ptr<CommandStates> m_states;
     std::unique_ptr<SurfaceCommands> m_commands;
+    std::unique_ptr<DisplayOptions> m_display;
+    SurfaceMenu *m_menu = nullptr;
 
     bool m_browseMode = false;
     bool m_pristine = true;
-    bool m_keepForeignStyles = true;
-    bool m_showBorders = false;
-    bool m_showDetails = false;
     QString m_shownText;
     QString m_shownPath;
     QUrl m_shownUrl;
     QString m_runText;
     QString m_runHtml; // m_runText in the program's form, made on first demand
-    QStringList m_menuTexts;
-    QList<int> m_menuStates;
-    bool m_menuSet = false;
-    MenuPresenter m_menuPresenter;
     bool m_completePending = false;
     bool m_crashedOutOfView[2] = {false, false}; // edit page, run page
 };

@@ -61,20 +61,20 @@ void WebBrowser::showNote(const QString &headline, const QString &detail)
 
 int WebBrowser::Width() const
 {
-    return Twips::fromPixelsX(width(), this);
+    return Twips::widthOf(this);
 }
 
 int WebBrowser::Height() const
 {
-    return Twips::fromPixelsY(height(), this);
+    return Twips::heightOf(this);
 }
 
 void WebBrowser::setWidth(int twips)
 {
-    resize(Twips::toPixelsX(twips, this), height());
+    Twips::setWidth(this, twips);
 }
 
 void WebBrowser::setHeight(int twips)
 {
-    resize(width(), Twips::toPixelsY(twips, this));
+    Twips::setHeight(this, twips);
 }
