@@ -1,51 +1,22 @@
 #include "DhtmlEdit.h"
 
-#include "EditorPage.h"
-#include "FileAccess.h"
-#include "FileChannel.h"
-#include "MessageBoxes.h"
-#include "NoscriptText.h"
-#include "PageEncoding.h"
 #include "CommandStates.h"
 #include "DisplayOptions.h"
+#include "EditorPage.h"
 #include "PageCalls.h"
 #include "PageEnvironment.h"
-#include "PageScheme.h"
 #include "PageScripts.h"
 #include "RecoveryCopy.h"
 #include "SurfaceBridge.h"
 #include "SurfaceCommands.h"
+#include "SurfaceDocument.h"
 #include "SurfaceMenu.h"
 #include "SurfacePages.h"
-#include "SurfacePrompts.h"
 #include "SurfaceView.h"
-#include "SurfaceWait.h"
-#include "SurfaceWorlds.h"
 #include "Twips.h"
 
 #include <QApplication>
-#include <QClipboard>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonValue>
-#include <QMenu>
-#include <QMimeData>
-#include <QPointer>
-#include <QTimer>
 #include <QVBoxLayout>
-#include <QWebEngineLoadingInfo>
-
-#include <cerrno>
-
-namespace {
-
-const QString BlankPage = QStringLiteral("<html><head></head><body></body></html>");
-constexpr qint64 MaxPageBytes = 16 * 1024 * 1024;
-
-} // namespace
 
 DhtmlEdit::DhtmlEdit(QWidget *parent) : DhtmlEdit(PageEnvironment::of(parent), parent) {}
 
@@ -60,6 +31,7 @@ DhtmlEdit::DhtmlEdit(PageEnvironment &environment, QWidget *parent) : QWidget(pa
     m_states = std::make_unique<CommandStates>();
     m_commands = std::make_unique<SurfaceCommands>(*m_calls, *m_pages, *m_states, this);
     m_display = std::make_unique<DisplayOptions>(*m_pages, *m_calls);
+    m_document = std::make_unique<SurfaceDocument>(m_environment, *m_pages, *m_calls, *m_states, *m_display, *m_recovery);
     m_menu = new SurfaceMenu(m_view, *m_calls, this);
     layout->addWidget(m_view);
     setFocusProxy(m_view);
@@ -75,10 +47,10 @@ DhtmlEdit::DhtmlEdit(PageEnvironment &environment, QWidget *parent) : QWidget(pa
         });
         connect(bridge, &SurfaceBridge::edited, this, [this, browse] {
             if (m_pages->isShown(m_pages->page(browse)))
-                m_pristine = false;
+                m_document->noteEdited();
         });
         connect(bridge, &SurfaceBridge::changed, this, [this, browse] {
-            if (!browse && !m_browseMode && m_pages->isShown(m_pages->page(false)))
+            if (!browse && !m_document->browseMode() && m_pages->isShown(m_pages->page(false)))
                 m_recovery->changed();
         });
         connectPage(m_pages->page(browse));
@@ -91,7 +63,7 @@ DhtmlEdit::DhtmlEdit(PageEnvironment &environment, QWidget *parent) : QWidget(pa
         else if (m_completePending)
             QMetaObject::invokeMethod(this, &DhtmlEdit::deliverDocumentComplete, Qt::QueuedConnection);
     });
-    connect(m_recovery, &RecoveryCopy::copyWanted, this, &DhtmlEdit::takeRecoveryCopy);
+    connect(m_recovery, &RecoveryCopy::copyWanted, this, [this] { m_document->takeRecoveryCopy(); });
     connect(m_menu, &SurfaceMenu::wanted, this, &DhtmlEdit::ShowContextMenu);
     connect(m_menu, &SurfaceMenu::chosen, this, &DhtmlEdit::ContextMenuAction);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
@@ -100,24 +72,7 @@ DhtmlEdit::DhtmlEdit(PageEnvironment &environment, QWidget *parent) : QWidget(pa
     });
 
     // The blank page loads in the background; the first call that needs it waits.
-    m_shownText = BlankPage;
-    m_shownPath = basePathForNewText();
-    m_shownUrl = m_environment.scheme().publish(m_shownText, m_shownPath, m_display->flags());
-    m_calls->startLoad(m_shownUrl);
-}
-
-// Asked without waiting: the copy comes when the page has made it, and is
-// dropped if another page was shown meanwhile.
-void DhtmlEdit::takeRecoveryCopy()
-{
-    if (m_browseMode || m_calls->pageDown() || m_calls->isLoading())
-        return;
-    const QUrl shown = m_shownUrl;
-    m_calls->post(PageScripts::documentText(), [this, shown](const QVariant &value) {
-        if (m_browseMode || m_shownUrl != shown || value.typeId() != QMetaType::QString)
-            return;
-        m_recovery->copyTaken(value.toString());
-    });
+    m_document->startBlank();
 }
 
 void DhtmlEdit::connectPage(EditorPage *page)
@@ -143,10 +98,7 @@ void DhtmlEdit::deliverDocumentComplete()
     emit DocumentComplete();
 }
 
-DhtmlEdit::~DhtmlEdit()
-{
-    m_environment.scheme().withdraw(m_shownUrl);
-}
+DhtmlEdit::~DhtmlEdit() = default;
 
 QWebEngineView *DhtmlEdit::view() const
 {
@@ -156,13 +108,6 @@ QWebEngineView *DhtmlEdit::view() const
 QWebEnginePage *DhtmlEdit::runPage() const
 {
     return m_pages->page(true);
-}
-
-QString DhtmlEdit::basePathForNewText() const
-{
-    if (!m_shownPath.isEmpty())
-        return QFileInfo(m_shownPath).absolutePath() + QStringLiteral("/untitled.htm");
-    return QDir::currentPath() + QStringLiteral("/untitled.htm");
 }
 
 QString DhtmlEdit::lastError() const
@@ -175,172 +120,59 @@ bool DhtmlEdit::fail(const QString &message)
     return m_calls->fail(message);
 }
 
-bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine)
-{
-    const QUrl url = m_environment.scheme().publish(m_browseMode ? text : NoscriptText::keep(text), basePath, m_display->flags());
-    bool ok = false;
-    const SurfaceWait::Outcome outcome = m_calls->load(url, &ok);
-    if (outcome != SurfaceWait::Outcome::Done || !ok) {
-        m_environment.scheme().withdraw(url);
-        // Back to what was shown before, so the surface never stays half loaded;
-        // a renderer that died brings it back by itself.
-        if (outcome != SurfaceWait::Outcome::RendererDied)
-            m_calls->startLoad(m_shownUrl);
-        if (outcome != SurfaceWait::Outcome::Done)
-            return fail(QStringLiteral("ページを読み込めませんでした。%1").arg(SurfaceWait::reason(outcome)));
-        return fail(QStringLiteral("ページを読み込めませんでした。"));
-    }
-    if (m_shownUrl != url)
-        m_environment.scheme().withdraw(m_shownUrl);
-    m_shownUrl = url;
-    m_shownText = text;
-    if (m_browseMode) {
-        // A page loaded while running is the one edit mode comes back to.
-        m_runText = text;
-        m_runHtml = QString();
-    }
-    m_shownPath = basePath;
-    m_pristine = pristine;
-    m_states->clear();
-    m_recovery->pageShown(text);
-    return true;
-}
-
 bool DhtmlEdit::LoadDocument(const QString &path)
 {
-    if (path.isEmpty())
-        return fail(QStringLiteral("ファイルが見つかりません: %1").arg(path));
-    QByteArray bytes;
-    const FileAccess::Result read = FileAccess::read(path, &bytes, MaxPageBytes + 1);
-    if (!read) {
-        if (read.error == ENOENT)
-            return fail(QStringLiteral("ファイルが見つかりません: %1").arg(path));
-        if (read.error == EISDIR)
-            return fail(QStringLiteral("フォルダは開けません: %1").arg(path));
-        return fail(QStringLiteral("ファイルを読み込めません: %1: %2").arg(path, FileAccess::reason(read.error, FileAccess::Access::Read)));
-    }
-    // The engine's renderer does not survive editing pages much larger than this.
-    if (bytes.size() > MaxPageBytes)
-        return fail(QStringLiteral("ページが大きすぎるため開けません（%1MBまで）: %2").arg(MaxPageBytes / (1024 * 1024)).arg(path));
-    if (PageEncoding::looksBinary(bytes))
-        return fail(QStringLiteral("テキストのページではないため開けません: %1").arg(path));
-    return show(PageEncoding::decodeDetected(bytes), QFileInfo(path).absoluteFilePath(), false);
+    return m_document->load(path);
+}
+
+QString DhtmlEdit::DocumentHTML()
+{
+    return m_document->html();
 }
 
 bool DhtmlEdit::setDocumentHTML(const QString &html)
 {
-    if (!show(html, m_shownPath.isEmpty() ? basePathForNewText() : m_shownPath, false))
-        return false;
-    m_recovery->markDirty();
-    return true;
-}
-
-bool DhtmlEdit::NewDocument()
-{
-    // A new page is for editing: run mode ends with the page it ran.
-    const bool wasRunning = m_browseMode;
-    if (wasRunning) {
-        m_browseMode = false;
-        m_pages->show(false);
-        m_pages->hold(true);
-    }
-    if (!show(BlankPage, basePathForNewText(), true)) {
-        if (wasRunning) {
-            m_browseMode = true;
-            m_pages->show(true);
-            m_calls->forgetLoad();
-            m_pages->stop(false);
-        }
-        return false;
-    }
-    if (wasRunning)
-        m_pages->stop(true);
-    m_runText.clear();
-    m_recovery->markDiscarded();
-    return true;
+    return m_document->setHtml(html);
 }
 
 bool DhtmlEdit::showRecovered(const QString &text, const QString &origin)
 {
-    const QString basePath = !origin.isEmpty() && QFileInfo(origin).absoluteDir().exists() ? QFileInfo(origin).absoluteFilePath()
-                                                                                           : basePathForNewText();
-    if (!show(text, basePath, false))
-        return false;
-    m_recovery->setOrigin(origin);
-    m_recovery->markDirty();
-    return true;
+    return m_document->showRecovered(text, origin);
+}
+
+bool DhtmlEdit::SaveDocument(const QString &path)
+{
+    return m_document->save(path);
+}
+
+bool DhtmlEdit::NewDocument()
+{
+    return m_document->newDocument();
+}
+
+bool DhtmlEdit::BrowseMode() const
+{
+    return m_document->browseMode();
+}
+
+bool DhtmlEdit::setBrowseMode(bool browse)
+{
+    return m_document->setBrowseMode(browse);
+}
+
+QString DhtmlEdit::loadedText() const
+{
+    return m_document->shownText();
+}
+
+QUrl DhtmlEdit::documentUrl() const
+{
+    return m_document->shownUrl();
 }
 
 std::optional<QVariant> DhtmlEdit::evaluate(const QString &script)
 {
     return m_calls->evaluate(script);
-}
-
-std::optional<QString> DhtmlEdit::pageText(const QString &script)
-{
-    return m_calls->text(script);
-}
-
-QString DhtmlEdit::DocumentHTML()
-{
-    if (m_browseMode)
-        return runningPageHtml();
-    const std::optional<QString> text = pageText(PageScripts::editedDocumentText(!m_pristine));
-    return text ? *text : QString();
-}
-
-QString DhtmlEdit::runningPageHtml()
-{
-    // What the user made, not what the running page and run mode's runtime
-    // have done to it since: the text it runs from, parsed without running.
-    if (m_pristine)
-        return QStringLiteral("");
-    if (m_runHtml.isNull()) {
-        const std::optional<QString> text = pageText(PageScripts::serializeText(NoscriptText::keep(m_runText)));
-        if (!text)
-            return QString();
-        m_runHtml = *text;
-    }
-    return m_runHtml;
-}
-
-bool DhtmlEdit::setBrowseMode(bool browse)
-{
-    if (browse == m_browseMode)
-        return true;
-    if (!m_calls->ready())
-        return false;
-    QString text;
-    if (browse) {
-        // Edited since it was loaded: run what the user sees; else the text as loaded.
-        const std::optional<QVariant> current = evaluate(PageScripts::changedDocumentText());
-        if (!current)
-            return false;
-        if (current->typeId() == QMetaType::Bool)
-            return fail(QStringLiteral("ページの編集機能が読み込まれていないため、ページの内容を読み取れません。"));
-        text = (current->isValid() && !current->isNull()) ? current->toString() : m_shownText;
-        m_runText = text;
-    } else {
-        text = m_runText.isNull() ? m_shownText : m_runText;
-    }
-    const bool pristine = m_pristine;
-    m_browseMode = browse;
-    m_pages->show(browse);
-    // The running page holds still while the edit page loads, and goes on if that fails.
-    if (!browse)
-        m_pages->hold(true);
-    if (!show(text, m_shownPath, pristine)) {
-        m_browseMode = !browse;
-        m_pages->show(!browse);
-        // The page of the mode not entered goes back to nothing; the one shown before stays as it was.
-        m_calls->forgetLoad();
-        m_pages->stop(browse);
-        return false;
-    }
-    // A running page stops with run mode (its timers, its messages).
-    if (!browse)
-        m_pages->stop(true);
-    return true;
 }
 
 bool DhtmlEdit::ExecCommand(int command, int option, const QVariant &value)
@@ -356,17 +188,6 @@ int DhtmlEdit::QueryStatus(int command) const
 bool DhtmlEdit::refreshCommandStates()
 {
     return m_commands->refreshStates();
-}
-
-bool DhtmlEdit::SaveDocument(const QString &path)
-{
-    const QString text = DocumentHTML();
-    if (text.isNull())
-        return fail(QStringLiteral("ページの内容を読み取れないため保存しませんでした: %1: %2").arg(path, lastError()));
-    QString error;
-    if (!FileChannel::writeText(path, text, &error))
-        return fail(QStringLiteral("保存できませんでした: %1: %2").arg(path, error));
-    return true;
 }
 
 void DhtmlEdit::SetContextMenu(const QStringList &texts, const QList<int> &states)
@@ -416,16 +237,17 @@ void DhtmlEdit::recoverFromCrash()
     m_calls->forgetLoad();
     const bool current = m_recovery->isCurrent();
     const qint64 ageSeconds = (m_recovery->ageMs() + 500) / 1000;
-    const QString text = m_browseMode ? (m_runText.isNull() ? m_shownText : m_runText) : m_recovery->text();
-    replaceCrashedPage(m_browseMode);
+    const bool browse = m_document->browseMode();
+    const QString text = browse ? m_document->runText() : m_recovery->text();
+    replaceCrashedPage(browse);
     QString message;
-    if (!show(text.isEmpty() ? BlankPage : text, m_shownPath, m_pristine)) {
+    if (!m_document->showAgain(text)) {
         message = QStringLiteral("ページの表示処理が異常終了しました。ページを表示し直せませんでした: %1").arg(lastError());
         if (m_calls->pageDown()) {
             // The page itself brings the renderer down: an empty page instead, the copy kept.
             m_calls->setPageDown(false);
-            replaceCrashedPage(m_browseMode);
-            show(BlankPage, basePathForNewText(), true);
+            replaceCrashedPage(browse);
+            m_document->showBlank();
             m_recovery->pageShown(text);
             message = QStringLiteral("ページを表示し直すたびに表示処理が異常終了するため、空のページを表示しました。")
                       + (m_recovery->isDirty() ? QStringLiteral("編集中の内容は復元用の控えに残しています（次の起動時に復元できます）。")
@@ -500,8 +322,7 @@ bool DhtmlEdit::pasteIntoRange(int rangeId, const QString &html)
         return false;
     if (!why->isValid() || !why->toString().isEmpty())
         return fail(QStringLiteral("選択範囲に貼り付けられませんでした。"));
-    m_pristine = false;
-    m_recovery->markDirty();
+    m_document->noteRewritten();
     return true;
 }
 
@@ -513,13 +334,13 @@ bool DhtmlEdit::rollbackLastPaste()
 
 QString DhtmlEdit::rangeText(int rangeId)
 {
-    const std::optional<QString> text = pageText(PageScripts::rangeText(rangeId));
+    const std::optional<QString> text = m_calls->text(PageScripts::rangeText(rangeId));
     return text ? *text : QString();
 }
 
 QString DhtmlEdit::bgColor()
 {
-    const std::optional<QString> color = pageText(PageScripts::bgColor());
+    const std::optional<QString> color = m_calls->text(PageScripts::bgColor());
     return color ? *color : QString();
 }
 
@@ -527,7 +348,6 @@ bool DhtmlEdit::setBgColor(const QString &color)
 {
     if (!evaluate(PageScripts::setBgColor(color)))
         return false;
-    m_pristine = false;
-    m_recovery->markDirty();
+    m_document->noteRewritten();
     return true;
 }

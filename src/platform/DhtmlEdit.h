@@ -21,6 +21,7 @@ class PageCalls;
 class PageEnvironment;
 class RecoveryCopy;
 class SurfaceCommands;
+class SurfaceDocument;
 class SurfaceMenu;
 class SurfacePages;
 class SurfaceView;
@@ -60,7 +61,7 @@ public:
     // The page as the user last left it, a few seconds behind them.
     RecoveryCopy &recovery() { return *m_recovery; }
 
-    bool BrowseMode() const { return m_browseMode; }
+    bool BrowseMode() const;
     bool setBrowseMode(bool browse);
     bool NewDocument();
 
@@ -81,8 +82,8 @@ public:
     // Why the last member that returned false failed, in Japanese.
     QString lastError() const;
     // The text the page was last loaded from.
-    QString loadedText() const { return m_shownText; }
-    QUrl documentUrl() const { return m_shownUrl; }
+    QString loadedText() const;
+    QUrl documentUrl() const;
 
     void setMenuPresenter(MenuPresenter presenter);
     QWebEngineView *view() const;
@@ -110,16 +111,11 @@ signals:
     void RendererFailed(const QString &message);
 
 private:
-    bool show(const QString &text, const QString &basePath, bool pristine);
     void connectPage(EditorPage *page);
-    void takeRecoveryCopy();
     void onRenderProcessTerminated(bool runPage);
     void replaceCrashedPage(bool runPage);
     void recoverFromCrash();
-    std::optional<QString> pageText(const QString &script);
     bool fail(const QString &message);
-    QString runningPageHtml();
-    QString basePathForNewText() const;
     // DocumentComplete waits until no call is waiting on the page, so that its
     // handlers never run inside another call's wait.
     void deliverDocumentComplete();
@@ -132,15 +128,9 @@ private:
     std::unique_ptr<CommandStates> m_states;
     std::unique_ptr<SurfaceCommands> m_commands;
     std::unique_ptr<DisplayOptions> m_display;
+    std::unique_ptr<SurfaceDocument> m_document;
     SurfaceMenu *m_menu = nullptr;
 
-    bool m_browseMode = false;
-    bool m_pristine = true;
-    QString m_shownText;
-    QString m_shownPath;
-    QUrl m_shownUrl;
-    QString m_runText;
-    QString m_runHtml; // m_runText in the program's form, made on first demand
     bool m_completePending = false;
     bool m_crashedOutOfView[2] = {false, false}; // edit page, run page
 };
