@@ -7,6 +7,7 @@
 #include "PageEnvironment.h"
 #include "PageScripts.h"
 #include "RecoveryCopy.h"
+#include "RendererRecovery.h"
 #include "SurfaceBridge.h"
 #include "SurfaceCommands.h"
 #include "SurfaceDocument.h"
@@ -32,6 +33,7 @@ DhtmlEdit::DhtmlEdit(PageEnvironment &environment, QWidget *parent) : QWidget(pa
     m_commands = std::make_unique<SurfaceCommands>(*m_calls, *m_pages, *m_states, this);
     m_display = std::make_unique<DisplayOptions>(*m_pages, *m_calls);
     m_document = std::make_unique<SurfaceDocument>(m_environment, *m_pages, *m_calls, *m_states, *m_display, *m_recovery);
+    m_crashes = new RendererRecovery(*m_pages, *m_calls, *m_document, *m_recovery, this);
     m_menu = new SurfaceMenu(m_view, *m_calls, this);
     layout->addWidget(m_view);
     setFocusProxy(m_view);
@@ -56,13 +58,12 @@ DhtmlEdit::DhtmlEdit(PageEnvironment &environment, QWidget *parent) : QWidget(pa
         connectPage(m_pages->page(browse));
     }
     connect(m_pages, &SurfacePages::replaced, this, &DhtmlEdit::connectPage);
-    // When no call waits on the page any more: a crashed page comes back, or the load's news is told.
+    // When no call waits on the page any more the load's news is told, unless a crashed page comes back first.
     connect(m_calls, &PageCalls::idle, this, [this] {
-        if (m_calls->pageDown() || m_crashedOutOfView[0] || m_crashedOutOfView[1])
-            QMetaObject::invokeMethod(this, &DhtmlEdit::recoverFromCrash, Qt::QueuedConnection);
-        else if (m_completePending)
+        if (!m_crashes->pending() && m_completePending)
             QMetaObject::invokeMethod(this, &DhtmlEdit::deliverDocumentComplete, Qt::QueuedConnection);
     });
+    connect(m_crashes, &RendererRecovery::recovered, this, &DhtmlEdit::RendererFailed);
     connect(m_recovery, &RecoveryCopy::copyWanted, this, [this] { m_document->takeRecoveryCopy(); });
     connect(m_menu, &SurfaceMenu::wanted, this, &DhtmlEdit::ShowContextMenu);
     connect(m_menu, &SurfaceMenu::chosen, this, &DhtmlEdit::ContextMenuAction);
@@ -83,11 +84,6 @@ void DhtmlEdit::connectPage(EditorPage *page)
             QMetaObject::invokeMethod(this, &DhtmlEdit::deliverDocumentComplete, Qt::QueuedConnection);
         }
     });
-    connect(page, &QWebEnginePage::renderProcessTerminated, this,
-            [this, page](QWebEnginePage::RenderProcessTerminationStatus status, int) {
-                if (status != QWebEnginePage::NormalTerminationStatus)
-                    onRenderProcessTerminated(page == m_pages->page(true));
-            });
 }
 
 void DhtmlEdit::deliverDocumentComplete()
@@ -198,69 +194,6 @@ void DhtmlEdit::SetContextMenu(const QStringList &texts, const QList<int> &state
 void DhtmlEdit::setMenuPresenter(MenuPresenter presenter)
 {
     m_menu->setPresenter(std::move(presenter));
-}
-
-void DhtmlEdit::onRenderProcessTerminated(bool runPage)
-{
-    // A call waiting on the page ends first (its wait sees the same death); then the page comes back.
-    if (m_pages->isShown(m_pages->page(runPage)))
-        m_calls->setPageDown(true);
-    else
-        m_crashedOutOfView[runPage ? 1 : 0] = true;
-    if (!m_calls->busy())
-        QMetaObject::invokeMethod(this, &DhtmlEdit::recoverFromCrash, Qt::QueuedConnection);
-}
-
-// A page whose renderer died is replaced by a fresh one: the engine delivers
-// its user scripts to later renderers of such a page only now and then, and
-// a page came up without the editor every few crashes.
-void DhtmlEdit::replaceCrashedPage(bool runPage)
-{
-    m_pages->replace(runPage);
-}
-
-// Shows the recovery copy in a fresh page, in the mode the surface was in.
-void DhtmlEdit::recoverFromCrash()
-{
-    if (m_calls->busy())
-        return;
-    for (const bool runPage : {false, true}) {
-        if (m_crashedOutOfView[runPage ? 1 : 0]) {
-            m_crashedOutOfView[runPage ? 1 : 0] = false;
-            if (!m_pages->isShown(m_pages->page(runPage)))
-                replaceCrashedPage(runPage);
-        }
-    }
-    if (!m_calls->pageDown())
-        return;
-    m_calls->setPageDown(false);
-    m_calls->forgetLoad();
-    const bool current = m_recovery->isCurrent();
-    const qint64 ageSeconds = (m_recovery->ageMs() + 500) / 1000;
-    const bool browse = m_document->browseMode();
-    const QString text = browse ? m_document->runText() : m_recovery->text();
-    replaceCrashedPage(browse);
-    QString message;
-    if (!m_document->showAgain(text)) {
-        message = QStringLiteral("ページの表示処理が異常終了しました。ページを表示し直せませんでした: %1").arg(lastError());
-        if (m_calls->pageDown()) {
-            // The page itself brings the renderer down: an empty page instead, the copy kept.
-            m_calls->setPageDown(false);
-            replaceCrashedPage(browse);
-            m_document->showBlank();
-            m_recovery->pageShown(text);
-            message = QStringLiteral("ページを表示し直すたびに表示処理が異常終了するため、空のページを表示しました。")
-                      + (m_recovery->isDirty() ? QStringLiteral("編集中の内容は復元用の控えに残しています（次の起動時に復元できます）。")
-                                               : QStringLiteral("元のファイルは変更されていません。"));
-        }
-    } else if (current) {
-        message = QStringLiteral("ページの表示処理が異常終了したため、ページを表示し直しました。編集した内容は失われていません。");
-    } else {
-        message = QStringLiteral("ページの表示処理が異常終了したため、%1秒前に控えた内容からページを表示し直しました。"
-                                 "それより後の編集は失われました。")
-                      .arg(ageSeconds);
-    }
-    emit RendererFailed(message);
 }
 
 void DhtmlEdit::setKeepForeignStyles(bool on)

@@ -20,6 +20,7 @@ class EditorPage;
 class PageCalls;
 class PageEnvironment;
 class RecoveryCopy;
+class RendererRecovery;
 class SurfaceCommands;
 class SurfaceDocument;
 class SurfaceMenu;
@@ -112,9 +113,6 @@ signals:
 
 private:
     void connectPage(EditorPage *page);
-    void onRenderProcessTerminated(bool runPage);
-    void replaceCrashedPage(bool runPage);
-    void recoverFromCrash();
     bool fail(const QString &message);
     // DocumentComplete waits until no call is waiting on the page, so that its
     // handlers never run inside another call's wait.
@@ -129,8 +127,8 @@ private:
     std::unique_ptr<SurfaceCommands> m_commands;
     std::unique_ptr<DisplayOptions> m_display;
     std::unique_ptr<SurfaceDocument> m_document;
+    RendererRecovery *m_crashes = nullptr;
     SurfaceMenu *m_menu = nullptr;
 
     bool m_completePending = false;
-    bool m_crashedOutOfView[2] = {false, false}; // edit page, run page
 };
