@@ -5,7 +5,6 @@
 #include "EditorPage.h"
 #include "PageCalls.h"
 #include "PageEnvironment.h"
-#include "PageScripts.h"
 #include "RecoveryCopy.h"
 #include "RendererRecovery.h"
 #include "SurfaceBridge.h"
@@ -13,6 +12,7 @@
 #include "SurfaceDocument.h"
 #include "SurfaceMenu.h"
 #include "SurfacePages.h"
+#include "SurfaceRanges.h"
 #include "SurfaceView.h"
 #include "Twips.h"
 
@@ -33,6 +33,7 @@ DhtmlEdit::DhtmlEdit(PageEnvironment &environment, QWidget *parent) : QWidget(pa
     m_commands = std::make_unique<SurfaceCommands>(*m_calls, *m_pages, *m_states, this);
     m_display = std::make_unique<DisplayOptions>(*m_pages, *m_calls);
     m_document = std::make_unique<SurfaceDocument>(m_environment, *m_pages, *m_calls, *m_states, *m_display, *m_recovery);
+    m_ranges = std::make_unique<SurfaceRanges>(*m_calls, *m_document);
     m_crashes = new RendererRecovery(*m_pages, *m_calls, *m_document, *m_recovery, this);
     m_menu = new SurfaceMenu(m_view, *m_calls, this);
     layout->addWidget(m_view);
@@ -236,51 +237,12 @@ void DhtmlEdit::setHeight(int twips)
     Twips::setHeight(this, twips);
 }
 
-int DhtmlEdit::createRange()
+SurfaceRanges &DhtmlEdit::ranges()
 {
-    const std::optional<QVariant> id = evaluate(PageScripts::createRange());
-    if (!id)
-        return 0;
-    if (id->toInt() <= 0) {
-        fail(QStringLiteral("ページに本文（BODY）がないため、挿入する位置がありません。"));
-        return 0;
-    }
-    return id->toInt();
-}
-
-bool DhtmlEdit::pasteIntoRange(int rangeId, const QString &html)
-{
-    const std::optional<QVariant> why = evaluate(PageScripts::pasteHTML(rangeId, html));
-    if (!why)
-        return false;
-    if (!why->isValid() || !why->toString().isEmpty())
-        return fail(QStringLiteral("選択範囲に貼り付けられませんでした。"));
-    m_document->noteRewritten();
-    return true;
+    return *m_ranges;
 }
 
 bool DhtmlEdit::rollbackLastPaste()
 {
-    const std::optional<QVariant> done = evaluate(PageScripts::rollbackPaste());
-    return done && done->toBool();
-}
-
-QString DhtmlEdit::rangeText(int rangeId)
-{
-    const std::optional<QString> text = m_calls->text(PageScripts::rangeText(rangeId));
-    return text ? *text : QString();
-}
-
-QString DhtmlEdit::bgColor()
-{
-    const std::optional<QString> color = m_calls->text(PageScripts::bgColor());
-    return color ? *color : QString();
-}
-
-bool DhtmlEdit::setBgColor(const QString &color)
-{
-    if (!evaluate(PageScripts::setBgColor(color)))
-        return false;
-    m_document->noteRewritten();
-    return true;
+    return m_ranges->rollbackLastPaste();
 }

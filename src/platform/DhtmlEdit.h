@@ -25,6 +25,7 @@ class SurfaceCommands;
 class SurfaceDocument;
 class SurfaceMenu;
 class SurfacePages;
+class SurfaceRanges;
 class SurfaceView;
 class QWebEnginePage;
 class QWebEngineView;
@@ -91,13 +92,9 @@ public:
     // The page shown in run mode (the view shows it while BrowseMode is true).
     QWebEnginePage *runPage() const;
 
-    // Used through HtmlDocument.
-    int createRange();
-    bool pasteIntoRange(int rangeId, const QString &html);
+    // What HtmlDocument calls.
+    SurfaceRanges &ranges();
     bool rollbackLastPaste();
-    QString rangeText(int rangeId);
-    QString bgColor();
-    bool setBgColor(const QString &color);
 
     // Runs a script in the editor's world and waits for its value.
     std::optional<QVariant> evaluate(const QString &script);
@@ -127,6 +124,7 @@ private:
     std::unique_ptr<SurfaceCommands> m_commands;
     std::unique_ptr<DisplayOptions> m_display;
     std::unique_ptr<SurfaceDocument> m_document;
+    std::unique_ptr<SurfaceRanges> m_ranges;
     RendererRecovery *m_crashes = nullptr;
     SurfaceMenu *m_menu = nullptr;
 
