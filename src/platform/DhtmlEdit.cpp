@@ -112,11 +112,6 @@ QString DhtmlEdit::lastError() const
     return m_calls->lastError();
 }
 
-bool DhtmlEdit::fail(const QString &message)
-{
-    return m_calls->fail(message);
-}
-
 bool DhtmlEdit::LoadDocument(const QString &path)
 {
     return m_document->load(path);

@@ -32,6 +32,10 @@ class QWebEngineView;
 
 // The editing surface: a page that the user edits in place (edit mode) or
 // runs with its scripts (run mode), with the members the program calls on it.
+// Its parts do the work: SurfacePages (the two pages, the mode's page),
+// PageCalls (calls that wait on the page), SurfaceDocument (the page's text,
+// loaded and read back), SurfaceCommands and CommandStates, SurfaceRanges,
+// DisplayOptions, SurfaceMenu and RendererRecovery.
 class DhtmlEdit : public QWidget
 {
     Q_OBJECT
@@ -110,7 +114,6 @@ signals:
 
 private:
     void connectPage(EditorPage *page);
-    bool fail(const QString &message);
     // DocumentComplete waits until no call is waiting on the page, so that its
     // handlers never run inside another call's wait.
     void deliverDocumentComplete();
