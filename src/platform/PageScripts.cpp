@@ -21,7 +21,7 @@ QString resourceText(const QString &path)
     return QString::fromUtf8(file.readAll());
 }
 
-QString editorScript(const char *name)
+QString scriptFile(const char *name)
 {
     return resourceText(QStringLiteral(":/platform/js/%1.js").arg(QLatin1String(name)));
 }
@@ -68,19 +68,19 @@ void PageScripts::installEditor(QWebEngineScriptCollection &scripts)
     scripts.insert(makeScript(QStringLiteral("tvl-webchannel"), resourceText(QStringLiteral(":/qtwebchannel/qwebchannel.js")), creation));
     // The commands' scripts name the program's ids from the start.
     scripts.insert(makeScript(QStringLiteral("tvl-command-table"),
-                              editorScript("command-table") + QLatin1Char('\n') + call("useCommandTable", {EditCommands::table()})
+                              scriptFile("command-table") + QLatin1Char('\n') + call("useCommandTable", {EditCommands::table()})
                                   + QStringLiteral(";\n"),
                               creation));
     for (const char *name : {"tasks", "options", "serializer", "document-text", "style-keeper", "selection", "history", "commands",
                              "tables", "positioning", "find", "display", "bridge", "recovery"})
-        scripts.insert(makeScript(QStringLiteral("tvl-%1").arg(QLatin1String(name)), editorScript(name), creation));
-    scripts.insert(makeScript(QStringLiteral("tvl-editor-ready"), editorScript("editor-ready"), QWebEngineScript::DocumentReady));
+        scripts.insert(makeScript(QStringLiteral("tvl-%1").arg(QLatin1String(name)), scriptFile(name), creation));
+    scripts.insert(makeScript(QStringLiteral("tvl-editor-ready"), scriptFile("editor-ready"), QWebEngineScript::DocumentReady));
 }
 
 void PageScripts::installDialogArguments(QWebEngineScriptCollection &scripts, const QJsonValue &arguments)
 {
     scripts.insert(makeScript(QStringLiteral("tvl-dialog-arguments"),
-                              QStringLiteral("window.__tvlDialog = true; window.dialogArguments = %1;").arg(json(arguments)),
+                              scriptFile("dialog-arguments") + QStringLiteral("(%1);\n").arg(json(arguments)),
                               QWebEngineScript::DocumentCreation, PageWorld));
 }
 
