@@ -3,9 +3,10 @@
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-webengine-dev qt6-webchannel-dev qt6-tools-dev qt6-translations-l10n
-  libgl-dev libbenchmark-dev
+  qt6-base-dev qt6-webengine-dev qt6-webchannel-dev qt6-translations-l10n
+  libgl-dev libbenchmark-dev libuchardet-dev
   fonts-ipafont-gothic fonts-ipafont-mincho xdg-utils nodejs
+  desktop-file-utils appstream
   chromium
 )
 # Another engine for a smoke check of exported pages, where the system offers it.

@@ -10,6 +10,8 @@
 #include <optional>
 
 #include <cerrno>
+#include "CharsetGuess.h"
+
 #include <iconv.h>
 
 const QByteArray PageEncoding::Cp932 = "CP932";
@@ -115,8 +117,6 @@ const QRegularExpression &declarationPattern()
                                          QRegularExpression::CaseInsensitiveOption);
     return meta;
 }
-
-const QString Utf8Declaration = QStringLiteral("<META charset=UTF-8>");
 
 // Whether a charset gives a character back as it was, asked once per character.
 class CharsetProbe
@@ -490,7 +490,21 @@ QByteArray PageEncoding::detect(const QByteArray &bytes)
     const QByteArray declared = declaredCharset(bytes);
     if (!declared.isEmpty())
         return declared;
-    return isValidUtf8(bytes) ? Utf8 : Cp932;
+    if (isValidUtf8(bytes) && !CharsetGuess::looksLikeIso2022(bytes))
+        return Utf8;
+    return CharsetGuess::of(bytes);
+}
+
+QString PageEncoding::readPage(const QByteArray &bytes)
+{
+    QString text = decodeDetected(bytes);
+    const QByteArray charset = detect(bytes);
+    const bool marked = bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    // Read by the detector's judgement: said in the page, so that it is written
+    // back in that charset and every reader after takes it the same way.
+    if (!marked && charset != Cp932 && charset != Utf8 && declaredCharset(bytes).isEmpty())
+        text = declaring(text, charset);
+    return text;
 }
 
 QString PageEncoding::decodeDetected(const QByteArray &bytes)
@@ -506,6 +520,13 @@ QString PageEncoding::decodeDetected(const QByteArray &bytes)
 
 QString PageEncoding::declaringUtf8(const QString &text)
 {
+    return declaring(text, Utf8);
+}
+
+QString PageEncoding::declaring(const QString &text, const QByteArray &charset)
+{
+    const QString label = charset == Utf8 ? QString::fromLatin1(Utf8) : QString::fromLatin1(webLabel(charset)).toUpper();
+    const QString declaration = QStringLiteral("<META charset=%1>").arg(label);
     const LiteralText literal(text);
     QList<QPair<qsizetype, qsizetype>> names;
     QRegularExpressionMatchIterator it = declarationPattern().globalMatch(text);
@@ -517,7 +538,7 @@ QString PageEncoding::declaringUtf8(const QString &text)
     QString out = text;
     if (!names.isEmpty()) {
         for (auto name = names.crbegin(); name != names.crend(); ++name)
-            out.replace(name->first, name->second, Utf8);
+            out.replace(name->first, name->second, label);
         return out;
     }
     static const QRegularExpression head(QStringLiteral("<head\\b[^>]*>"), QRegularExpression::CaseInsensitiveOption);
@@ -527,10 +548,10 @@ QString PageEncoding::declaringUtf8(const QString &text)
         while (found.hasNext()) {
             const QRegularExpressionMatch m = found.next();
             if (!literal.inCode(m.capturedStart()))
-                return out.insert(m.capturedEnd(), Utf8Declaration);
+                return out.insert(m.capturedEnd(), declaration);
         }
     }
-    return out.prepend(Utf8Declaration);
+    return out.prepend(declaration);
 }
 
 bool PageEncoding::looksBinary(const QByteArray &bytes)

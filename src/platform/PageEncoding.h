@@ -40,10 +40,14 @@ public:
     static bool holds(const QByteArray &charset, char32_t codePoint);
 
     // Charset of a file's bytes: byte-order mark, then a meta declaration,
-    // then UTF-8 when the bytes are valid UTF-8, else CP932.
+    // then UTF-8 when the bytes are valid UTF-8, then what the charset
+    // detector finds (CharsetGuess), else CP932.
     static QByteArray detect(const QByteArray &bytes);
     // Decodes a file's bytes with the detected charset, dropping a byte-order mark.
     static QString decodeDetected(const QByteArray &bytes);
+    // A page file's text as the editor takes it: decodeDetected, with a
+    // declaration added when only the detector knew the charset.
+    static QString readPage(const QByteArray &bytes);
 
     // The iconv name for a declared charset; empty when it is unknown or
     // names no real charset (the editing component's "unicode").
@@ -62,6 +66,8 @@ public:
     // The text with every charset declaration of its markup naming UTF-8, or
     // one added at the start of its HEAD.
     static QString declaringUtf8(const QString &text);
+    // The same for another charset.
+    static QString declaring(const QString &text, const QByteArray &charset);
 
     // The label a browser knows the charset by.
     static QByteArray webLabel(const QByteArray &charset);

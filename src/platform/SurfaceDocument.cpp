@@ -128,7 +128,7 @@ bool SurfaceDocument::load(const QString &path)
             QStringLiteral("ページが大きすぎるため開けません（%1MBまで）: %2").arg(MaxPageBytes / (1024 * 1024)).arg(path));
     if (PageEncoding::looksBinary(bytes))
         return m_calls.fail(QStringLiteral("テキストのページではないため開けません: %1").arg(path));
-    return show(PageEncoding::decodeDetected(bytes), QFileInfo(path).absoluteFilePath(), false);
+    return show(PageEncoding::readPage(bytes), QFileInfo(path).absoluteFilePath(), false);
 }
 
 bool SurfaceDocument::setHtml(const QString &html)

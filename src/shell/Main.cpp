@@ -27,6 +27,8 @@ void prepareProcess()
     PageScheme::registerScheme();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QCoreApplication::setApplicationName(QStringLiteral("Tovaleaf"));
+    // Desktops match the window to its entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tovaleaf.Tovaleaf"));
 }
 
 void prepareApplication()

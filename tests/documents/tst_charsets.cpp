@@ -72,6 +72,10 @@ private slots:
         QTest::newRow("no declaration, CP932") << PageEncoding::encode(page(QString(), japanese), PageEncoding::Cp932) << japanese
                                                << PageEncoding::Cp932 << false;
         QTest::newRow("no declaration, UTF-8") << page(QString(), japanese).toUtf8() << japanese << PageEncoding::Cp932 << false;
+        // Read by the detector's judgement: written back in the same charset, now declared.
+        const QString eucText = QStringLiteral("日本語のページです。漢字とひらがな、カタカナ");
+        QTest::newRow("no declaration, EUC-JP") << PageEncoding::encode(page(QString(), eucText), "EUC-JP") << eucText
+                                                << QByteArray("EUC-JP") << false;
         QTest::newRow("UTF-8 byte-order mark") << QByteArray("\xEF\xBB\xBF") + page(QString(), japanese).toUtf8() << japanese
                                                << PageEncoding::Cp932 << false;
         QTest::newRow("utf-16") << utf16(page(meta(QStringLiteral("utf-16")), japanese), false) << japanese << PageEncoding::Utf16Le << true;

@@ -103,6 +103,47 @@ private slots:
         QVERIFY(!PageEncoding::looksBinary("<p>\x1B$B$\"\x1B(B</p>"));
     }
 
+    // Pages that neither mark nor declare a charset and are not UTF-8: the
+    // detector's judgement where it knows better than the CP932 default, and
+    // the editor's text then says which charset it was read in.
+    void undeclaredPagesAreRecognised()
+    {
+        const QString japanese = QStringLiteral("<html><head><title>テスト</title></head><body><p>日本語のページです。"
+                                                "漢字とひらがな、カタカナを使っています。</p></body></html>");
+        const QByteArray euc = PageEncoding::encode(japanese, "EUC-JP");
+        QCOMPARE(PageEncoding::detect(euc), QByteArray("EUC-JP"));
+        QCOMPARE(PageEncoding::decodeDetected(euc), japanese);
+        QCOMPARE(PageEncoding::readPage(euc),
+                 QStringLiteral("<html><head><META charset=EUC-JP><title>テスト</title></head><body><p>日本語のページです。"
+                                "漢字とひらがな、カタカナを使っています。</p></body></html>"));
+        // Read back with its declaration, written in the same charset.
+        QCOMPARE(PageBytes::of(PageEncoding::readPage(euc)).charset, QByteArray("EUC-JP"));
+
+        // CP932 stays CP932, and gets no declaration, however little Japanese
+        // it holds: three half-width katakana look Western to the detector.
+        const QByteArray sjis = PageEncoding::encode(japanese, PageEncoding::Cp932);
+        QCOMPARE(PageEncoding::detect(sjis), PageEncoding::Cp932);
+        QCOMPARE(PageEncoding::readPage(sjis), japanese);
+        const QByteArray kana = PageEncoding::encode(QStringLiteral("<html><body>ｱｲｳ</body></html>"), PageEncoding::Cp932);
+        QCOMPARE(PageEncoding::detect(kana), PageEncoding::Cp932);
+
+        // Bytes CP932 cannot read: the detector's Western answer.
+        const QByteArray latin = "<html><body>Caf\xE9 cr\xE8me br\xFBl\xE9" "e, \xE0 la carte</body></html>";
+        QCOMPARE(PageEncoding::decodeDetected(latin), QStringLiteral("<html><body>Café crème brûlée, à la carte</body></html>"));
+        QVERIFY(PageEncoding::readPage(latin).contains(QStringLiteral("<META charset=")));
+
+        // Korean in EUC-KR, and 7-bit ISO-2022-JP (valid UTF-8, but not meant as it).
+        const QString korean = QStringLiteral("<html><body><p>한국어 페이지입니다. 안녕하세요, 반갑습니다.</p></body></html>");
+        QCOMPARE(PageEncoding::decodeDetected(PageEncoding::encode(korean, "EUC-KR")), korean);
+        const QByteArray jis = PageEncoding::encode(japanese, "ISO-2022-JP");
+        QCOMPARE(PageEncoding::detect(jis), QByteArray("ISO-2022-JP"));
+        QCOMPARE(PageEncoding::decodeDetected(jis), japanese);
+
+        // A declaration, a byte-order mark or UTF-8 is taken before any guess.
+        QCOMPARE(PageEncoding::readPage(japanese.toUtf8()), japanese);
+        QCOMPARE(PageEncoding::detect("<meta charset=shift_jis>" + euc), PageEncoding::Cp932);
+    }
+
     // Every form the writer chooses reads back as the text it was given.
     void writtenFormsReadBack()
     {
