@@ -2,10 +2,14 @@
 
 #include "MessageBoxes.h"
 #include "PageDialogs.h"
+#include "PageEnvironment.h"
 
 #include <cstdio>
 
-EditorPage::EditorPage(QObject *parent) : QWebEnginePage(parent) {}
+EditorPage::EditorPage(PageEnvironment &environment, QObject *parent)
+    : QWebEnginePage(environment.profile(), parent), m_environment(environment)
+{
+}
 
 bool EditorPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
 {
@@ -34,7 +38,7 @@ bool EditorPage::javaScriptConfirm(const QUrl &, const QString &msg)
 
 bool EditorPage::javaScriptPrompt(const QUrl &securityOrigin, const QString &msg, const QString &defaultValue, QString *result)
 {
-    if (PageDialogs::answer(msg, result, securityOrigin, this))
+    if (PageDialogs::answer(msg, result, securityOrigin, this, m_environment))
         return true;
     const std::optional<QString> line = MessageBoxes::inputLine(msg, MessageBoxes::DefaultTitle, defaultValue);
     if (!line)

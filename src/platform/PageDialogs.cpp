@@ -78,7 +78,8 @@ int msgBox(const QJsonObject &request)
 
 } // namespace
 
-bool PageDialogs::answer(const QString &message, QString *reply, const QUrl &origin, QWebEnginePage *page)
+bool PageDialogs::answer(const QString &message, QString *reply, const QUrl &origin, QWebEnginePage *page,
+                         PageEnvironment &environment)
 {
     if (!message.startsWith(Channel))
         return false;
@@ -103,17 +104,17 @@ bool PageDialogs::answer(const QString &message, QString *reply, const QUrl &ori
         const QUrl url(request.value(QStringLiteral("url")).toString());
         if (!PageWindow::mayOpenAnother())
             return true;
-        const std::optional<QUrl> shown = PageWindow::addressFor(url, origin);
+        const std::optional<QUrl> shown = PageWindow::addressFor(url, origin, environment);
         if (!shown)
             return true;
         // Owned by the window the asking page is in, not by whichever window is active.
         QWidget *view = page ? QWebEngineView::forPage(page) : nullptr;
         QWidget *owner = view ? view->window() : QApplication::activeWindow();
         if (kind == QLatin1String("modeless"))
-            PageWindow::showModeless(*shown, request.value(QStringLiteral("arguments")),
+            PageWindow::showModeless(environment, *shown, request.value(QStringLiteral("arguments")),
                                      request.value(QStringLiteral("features")).toString(), owner);
         else
-            PageWindow::showFullScreen(*shown, owner);
+            PageWindow::showFullScreen(environment, *shown, owner);
     } else if (kind == QLatin1String("dialog-return")) {
         if (PageWindow *window = PageWindow::owning(page))
             window->closeWithReturn(request.value(QStringLiteral("value")));

@@ -9,6 +9,7 @@
 #include "platform/ColorField.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/PageEnvironment.h"
 #include "platform/PageScheme.h"
 #include "platform/WebBrowser.h"
 #include "shell/Form1.h"
@@ -323,8 +324,8 @@ private slots:
         QCOMPARE(child<QGroupBox>(window, "Frame1")->title(), QStringLiteral("カラーパレット"));
         QCOMPARE(child<QLabel>(window, "Label1")->text(),
                  QStringLiteral("希望の色ﾃｷｽﾄを選択し、下のﾃｷｽﾄﾎﾞｯｸｽへ、ﾏｳｽでDragDropして下さい。"));
-        QTRY_COMPARE(child<WebBrowser>(window, "WebBrowser1")->view()->url(),
-                     PageScheme::fileAddress(folder.file(QStringLiteral("color.htm"))));
+        auto *palette = child<WebBrowser>(window, "WebBrowser1");
+        QTRY_COMPARE(palette->view()->url(), palette->environment().scheme().fileAddress(folder.file(QStringLiteral("color.htm"))));
         auto *clear = child<QPushButton>(window, "Command1");
         QCOMPARE(clear->text(), QString());
         ColorField *field = window->colorField();

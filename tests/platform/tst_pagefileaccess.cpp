@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "platform/DhtmlEdit.h"
+#include "platform/PageEnvironment.h"
 #include "platform/WebBrowser.h"
 
 #include <QDir>
@@ -173,6 +174,36 @@ private slots:
         const QString widths = QStringLiteral("['a','b','c','d','e'].map(id => document.getElementById(id).naturalWidth).join(' ')");
         QTRY_COMPARE(js(&surface, widths), QStringLiteral("7 7 7 7 4"));
         QVERIFY(surface.DocumentHTML().contains(QStringLiteral("<IMG id=c src=file://") + disk.secret + QStringLiteral("/pic.png>")));
+    }
+
+    // Two environments in one process (as tests make them): each page reads
+    // its own folder, whatever the other environment shows meanwhile.
+    void environmentsKeepTheirPagesApart()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        const QByteArray page = "<html><body><script>\n"
+                                "document.addEventListener('readown', () => { const x = new XMLHttpRequest();"
+                                " x.open('GET', 'own.txt', false); x.send(); document.body.setAttribute('data-own', x.responseText); });\n"
+                                "</script></body></html>";
+        const QString read = QStringLiteral("document.dispatchEvent(new Event('readown')), document.body.getAttribute('data-own')");
+        PageEnvironment first;
+        PageEnvironment second;
+        DhtmlEdit one(first);
+        DhtmlEdit other(second);
+        for (const QString name : {QStringLiteral("one"), QStringLiteral("other")}) {
+            QDir().mkpath(folder.file(name));
+            writeBytes(folder.file(name + QStringLiteral("/own.txt")), name.toUtf8());
+            writeBytes(folder.file(name + QStringLiteral("/page.htm")), page);
+        }
+        // The same steps on both, so that each environment names its pages as the other does.
+        for (DhtmlEdit *surface : {&one, &other})
+            QVERIFY(surface->LoadDocument(folder.file(surface == &one ? QStringLiteral("one/page.htm") : QStringLiteral("other/page.htm"))));
+        for (DhtmlEdit *surface : {&one, &other})
+            QVERIFY(surface->setBrowseMode(true));
+        QCOMPARE(js(&one, read), QStringLiteral("one"));
+        QCOMPARE(js(&other, read), QStringLiteral("other"));
+        QVERIFY(one.view()->page()->profile() != other.view()->page()->profile());
     }
 
     // A file shown in the plain viewer (the palette, a page the user names) is
