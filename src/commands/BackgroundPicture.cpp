@@ -22,7 +22,7 @@ QString BackgroundPicture::tempPath(const AppContext &app, const QString &name, 
 {
     if (TemporaryPages::besidePage(app))
         return TemporaryPages::path(app, name);
-    return app.folder.file(programFolderName);
+    return app.folder.tempFile(programFolderName);
 }
 
 bool BackgroundPicture::reloadThrough(AppContext &app, DhtmlEdit *surface, const QString &path, const QString &text)

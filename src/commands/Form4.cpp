@@ -56,7 +56,7 @@ void Form4::Command2_Click()
 {
     DhtmlEdit *surface = m_owner.surface;
     // A refused link (nothing selected) is ignored, as the menu's commands are.
-    surface->ExecCommand(5016, 2, m_Text1->text());
+    surface->ExecCommand(DECMD_HYPERLINK, OLECMDEXECOPT_DONTPROMPTUSER, m_Text1->text());
     surface->Refresh();
     accept();
 }

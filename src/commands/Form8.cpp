@@ -37,7 +37,7 @@ Form8::Form8(const DialogOwner &owner)
     frame->setObjectName(QStringLiteral("Frame1"));
     auto *inFrame = new QVBoxLayout(frame);
     inFrame->setContentsMargins(2, 2, 2, 2);
-    m_palette = new WebBrowser(QStringLiteral("WebBrowser1"), frame);
+    m_palette = new WebBrowser(owner.app.pages, QStringLiteral("WebBrowser1"), frame);
     inFrame->addWidget(m_palette);
     layout->addWidget(frame, 1);
     auto *label = new QLabel(QStringLiteral("希望の色ﾃｷｽﾄを選択し、下のﾃｷｽﾄﾎﾞｯｸｽへ、ﾏｳｽでDragDropして下さい。"), this);

@@ -17,7 +17,7 @@ bool TableCreation::insert(AppContext &app, DhtmlEdit *surface)
     param.TableAttrs = shared.TableAttrs;
     param.CellAttrs = shared.TableCellAttrs;
     param.Caption = shared.TableCaption;
-    if (!surface->ExecCommand(5022, 0, param.toVariant())) {
+    if (!surface->ExecCommand(DECMD_INSERTTABLE, OLECMDEXECOPT_DODEFAULT, param.toVariant())) {
         app.boxes.say(QStringLiteral("表を挿入できませんでした: %1").arg(surface->lastError()));
         return false;
     }

@@ -12,7 +12,7 @@ const QString BrowserPreview::TempPageName = QStringLiteral("\\MivoTemp.htm");
 
 QString BrowserPreview::writeTempPage(const AppContext &app, const QString &text, QString *error)
 {
-    const QString path = app.folder.file(TempPageName);
+    const QString path = app.folder.tempFile(TempPageName);
     // Today's browsers run none of the page's VBScript or filters by themselves: the runtime goes beside it.
     if (!ModernExport::writeRunnable(path, FileChannel::textBytes(text), error))
         return QString();

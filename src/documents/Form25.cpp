@@ -3,14 +3,13 @@
 #include "DriveList.h"
 #include "FileList.h"
 #include "FolderList.h"
+#include "PageOpener.h"
 #include "platform/AppContext.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/MessageBoxes.h"
-#include "platform/RecoveryCopy.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -148,20 +147,10 @@ void Form25::Command1_Click()
         m_Text1->setFocus();
         return;
     }
-    if (!m_surface->LoadDocument(path)) {
+    if (!PageOpener::load(m_app.boxes, m_surface, path)) {
         // The surface keeps the page it had; the screen stays for another choice.
-        m_app.boxes.say(QStringLiteral("ファイルを開けませんでした。\n%1").arg(m_surface->lastError()), MessageBoxes::DefaultTitle,
-                          MessageBoxes::Icon::Warning);
         m_Text1->setFocus();
         return;
-    }
-    m_surface->recovery().markOpened(path);
-    if (m_surface->loadedText().contains(QChar(0xFFFD))) {
-        QFile file(path);
-        const bool genuine = file.open(QIODevice::ReadOnly) && file.readAll().contains("\xEF\xBF\xBD");
-        if (!genuine)
-            m_app.boxes.say(QStringLiteral("文字として読めない部分があったため、「%1」に置き換えて開きました: %2")
-                                  .arg(QChar(0xFFFD), path));
     }
     accept();
 }

@@ -34,7 +34,8 @@ QString ModernExportCommand::pageNameFor(const QUrl &documentUrl, const QString 
                                           QStringLiteral("tvltemp1.htm"),   QStringLiteral("browsetemp.htm"),
                                           QStringLiteral("mivotemp.htm"),   QStringLiteral("untitled.htm")};
     if (page.fileName().isEmpty() || temporary.contains(page.fileName().toLower())
-        || QFileInfo(page.absolutePath()) == QFileInfo(programFolder))
+        || QFileInfo(page.absolutePath()) == QFileInfo(programFolder)
+        || QFileInfo(page.absolutePath()) == QFileInfo(ProgramFolder::cacheFolder()))
         return DefaultPageName;
     return page.fileName();
 }

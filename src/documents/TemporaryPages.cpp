@@ -1,5 +1,6 @@
 #include "TemporaryPages.h"
 
+#include "ModernExport.h"
 #include "platform/AppContext.h"
 
 #include <QFile>
@@ -17,7 +18,7 @@ bool TemporaryPages::besidePage(const AppContext &app)
 
 QString TemporaryPages::folder(const AppContext &app)
 {
-    return besidePage(app) ? app.shared.DocumentFolder : app.folder.path();
+    return besidePage(app) ? app.shared.DocumentFolder : app.folder.tempFolder();
 }
 
 QString TemporaryPages::path(const AppContext &app, const QString &name)
@@ -27,13 +28,20 @@ QString TemporaryPages::path(const AppContext &app, const QString &name)
 
 QStringList TemporaryPages::removeAll(const AppContext &app)
 {
-    QStringList folders{app.folder.path()};
+    const QStringList pageNames{TvlTemp, TvlTemp1};
+    // In the program folder the others stay from one run to the next; the cache is no place to keep them.
+    const QStringList cacheNames = pageNames
+        + QStringList{QStringLiteral("\\scriptTemp.htm"), QStringLiteral("\\BrowseTemp.htm"), QStringLiteral("\\MivoTemp.htm"),
+                      QLatin1Char('\\') + ModernExport::RuntimeFileName};
+    const bool inCache = !app.folder.isWritable();
+    QList<QPair<QString, QStringList>> folders{{inCache ? ProgramFolder::cacheFolder() : app.folder.path(),
+                                                inCache ? cacheNames : pageNames}};
     // An empty page folder would mean the root of the file system: nothing of ours is there.
     if (!app.shared.DocumentFolder.isEmpty())
-        folders << app.shared.DocumentFolder;
+        folders.append({app.shared.DocumentFolder, pageNames});
     QStringList left;
-    for (const QString &folder : folders) {
-        for (const QString &name : {TvlTemp, TvlTemp1}) {
+    for (const auto &[folder, names] : folders) {
+        for (const QString &name : names) {
             const QString file = ProgramFolder::join(folder, name);
             if (QFileInfo(file).isFile() && !QFile::remove(file))
                 left << file;

@@ -29,7 +29,7 @@ Form13::Form13(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
     DialogRows::add(grid, QStringLiteral("ID"), m_Text3);
     DialogRows::add(grid, QStringLiteral("ｱｸｼｮﾝ"), m_Combo1);
 
-    m_WebBrowser1 = new WebBrowser(QStringLiteral("WebBrowser1"), this);
+    m_WebBrowser1 = new WebBrowser(m_owner.app.pages, QStringLiteral("WebBrowser1"), this);
     m_WebBrowser1->Navigate(m_owner.app.folder.file(QStringLiteral("\\color.htm")));
     m_Command3 = DialogRows::button(QStringLiteral("Command3"), QStringLiteral("OK"), this);
     m_Command4 = DialogRows::button(QStringLiteral("Command4"), QStringLiteral("Cancel"), this);

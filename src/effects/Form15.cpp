@@ -30,7 +30,7 @@ Form15::Form15(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
     DialogRows::add(grid, QStringLiteral("ID"), m_Text3);
     DialogRows::add(grid, QStringLiteral("ｱｸｼｮﾝ"), m_Combo1);
 
-    m_WebBrowser1 = new WebBrowser(QStringLiteral("WebBrowser1"), this);
+    m_WebBrowser1 = new WebBrowser(m_owner.app.pages, QStringLiteral("WebBrowser1"), this);
     m_WebBrowser1->Navigate(m_owner.app.folder.file(QStringLiteral("\\color.htm")));
     m_Command1 = DialogRows::button(QStringLiteral("Command1"), QStringLiteral("OK"), this);
     m_Command2 = DialogRows::button(QStringLiteral("Command2"), QStringLiteral("Cancel"), this);

@@ -28,7 +28,7 @@ Form17::Form17(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
     m_Text2 = new ColorField(QStringLiteral("Text2"), this);
     DialogRows::add(grid, QStringLiteral("最初の文字色"), m_Text1);
     DialogRows::add(grid, QStringLiteral("ﾏｳｽが乗った時の色"), m_Text2);
-    m_WebBrowser1 = new WebBrowser(QStringLiteral("WebBrowser1"), this);
+    m_WebBrowser1 = new WebBrowser(m_owner.app.pages, QStringLiteral("WebBrowser1"), this);
     m_WebBrowser1->setMinimumHeight(120);
     grid->addWidget(new QLabel(QStringLiteral("文字色選択ﾊﾟﾚｯﾄ")), grid->rowCount(), 0);
     grid->addWidget(m_WebBrowser1, grid->rowCount(), 0, 1, 4);

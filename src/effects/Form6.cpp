@@ -39,7 +39,7 @@ Form6::Form6(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
     DialogRows::add(grid, QStringLiteral("背景色"), m_Text1, QString(), m_Command1);
     new TransitionNumberBox(m_Combo1, m_Text2, m_Command2);
 
-    m_WebBrowser1 = new WebBrowser(QStringLiteral("WebBrowser1"), this);
+    m_WebBrowser1 = new WebBrowser(m_owner.app.pages, QStringLiteral("WebBrowser1"), this);
     m_WebBrowser1->setMinimumHeight(120);
     m_WebBrowser1->Navigate(m_owner.app.folder.file(QStringLiteral("\\color.htm")));
 

@@ -71,7 +71,7 @@ void ScriptStep::AddEffectControls()
 
 void ScriptStep::EnterRunMode()
 {
-    if (!m_snippets.reloadViaTempPage(m_app.folder.file(SnippetInserter::TempPageName)))
+    if (!m_snippets.reloadViaTempPage(m_app.folder.tempFile(SnippetInserter::TempPageName)))
         return;
     m_app.boxes.say(RunModeNotice);
     if (!m_surface->setBrowseMode(true)) {

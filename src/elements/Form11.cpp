@@ -30,7 +30,7 @@ Form11::Form11(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
     DialogRows::add(grid, QStringLiteral("影の有無"), m_Combo1);
     DialogRows::add(grid, QStringLiteral("罫線の色"), m_Text3, QString(), m_Command3);
     DialogRows::add(grid, QStringLiteral("罫線の位置"), m_Combo2);
-    m_WebBrowser1 = new WebBrowser(QStringLiteral("WebBrowser1"), this);
+    m_WebBrowser1 = new WebBrowser(m_owner.app.pages, QStringLiteral("WebBrowser1"), this);
     m_WebBrowser1->Navigate(m_owner.app.folder.file(QStringLiteral("\\color.htm")));
     m_Command1 = DialogRows::button(QStringLiteral("Command1"), QStringLiteral("OK"), this);
     m_Command2 = DialogRows::button(QStringLiteral("Command2"), QStringLiteral("Cancel"), this);

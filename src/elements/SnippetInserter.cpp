@@ -31,7 +31,7 @@ bool SnippetInserter::paste(const QString &snippet)
 
 bool SnippetInserter::insert(const QString &snippet)
 {
-    const QString temp = m_app.folder.file(TempPageName);
+    const QString temp = m_app.folder.tempFile(TempPageName);
     // Known before the paste, so that a folder we cannot write leaves the page untouched.
     const QFileInfo folder(QFileInfo(temp).absolutePath());
     if (!folder.isDir() || !folder.isWritable())

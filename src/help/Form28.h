@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+struct AppContext;
 class MessageBoxes;
 class QLabel;
 class QLineEdit;
@@ -18,7 +19,7 @@ public:
     static constexpr int MinimumWidth = 1200;  // twips
     static constexpr int MinimumHeight = 1650; // twips
 
-    Form28(MessageBoxes &boxes, QWidget *owner);
+    Form28(AppContext &app, QWidget *owner);
 
     void Command1_Click();
     WebBrowser *browser() const { return m_WebBrowser1; }

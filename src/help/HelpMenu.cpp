@@ -32,7 +32,7 @@ void HelpMenu::mivoscript_Click()
     if (m_app.boxes.question(SamplesQuestion, MessageBoxes::Buttons::OkCancel, QStringLiteral("確認")) != MessageBoxes::Answer::Ok)
         return;
     if (!m_Form28)
-        m_Form28 = new Form28(m_app.boxes, m_owner);
+        m_Form28 = new Form28(m_app, m_owner);
     m_Form28->show();
     m_Form28->raise();
     m_Form28->activateWindow();

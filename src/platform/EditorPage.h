@@ -3,7 +3,7 @@
 #include <QUrl>
 #include <QWebEnginePage>
 
-class MessageBoxes;
+class PageEnvironment;
 
 // Page policy of the editing surface: in edit mode nothing but the program's
 // own loads may replace the page (a clicked link never navigates).
@@ -11,8 +11,8 @@ class EditorPage : public QWebEnginePage
 {
     Q_OBJECT
 public:
-    // boxes: where the page's alerts and questions, and the windows it opens, ask the user.
-    EditorPage(MessageBoxes &boxes, QObject *parent);
+    // A page of environment's profile.
+    EditorPage(PageEnvironment &environment, QObject *parent);
 
     void setEditMode(bool editMode) { m_editMode = editMode; }
     // The next main-frame navigation to url is the program's own.
@@ -28,7 +28,7 @@ protected:
                                   const QString &sourceID) override;
 
 private:
-    MessageBoxes &m_boxes;
+    PageEnvironment &m_environment;
     bool m_editMode = true;
     QUrl m_expected;
 };

@@ -1,6 +1,7 @@
 #include "PageDialogs.h"
 
 #include "MessageBoxes.h"
+#include "PageEnvironment.h"
 #include "PageWindow.h"
 
 #include <QJsonDocument>
@@ -78,8 +79,10 @@ int msgBox(const QJsonObject &request, MessageBoxes &boxes)
 
 } // namespace
 
-bool PageDialogs::answer(const QString &message, QString *reply, const QUrl &origin, QWebEnginePage *page, MessageBoxes &boxes)
+bool PageDialogs::answer(const QString &message, QString *reply, const QUrl &origin, QWebEnginePage *page,
+                         PageEnvironment &environment)
 {
+    MessageBoxes &boxes = environment.boxes();
     if (!message.startsWith(Channel))
         return false;
     const qsizetype cut = message.indexOf(QChar(1), Channel.size());
@@ -102,17 +105,17 @@ bool PageDialogs::answer(const QString &message, QString *reply, const QUrl &ori
         const QUrl url(request.value(QStringLiteral("url")).toString());
         if (!PageWindow::mayOpenAnother(boxes))
             return true;
-        const std::optional<QUrl> shown = PageWindow::addressFor(url, origin, boxes);
+        const std::optional<QUrl> shown = PageWindow::addressFor(url, origin, environment);
         if (!shown)
             return true;
         // Owned by the window the asking page is in, not by whichever window is active.
         QWidget *view = page ? QWebEngineView::forPage(page) : nullptr;
         QWidget *owner = view ? view->window() : QApplication::activeWindow();
         if (kind == QLatin1String("modeless"))
-            PageWindow::showModeless(*shown, request.value(QStringLiteral("arguments")),
-                                     request.value(QStringLiteral("features")).toString(), owner, boxes);
+            PageWindow::showModeless(environment, *shown, request.value(QStringLiteral("arguments")),
+                                     request.value(QStringLiteral("features")).toString(), owner);
         else
-            PageWindow::showFullScreen(*shown, owner, boxes);
+            PageWindow::showFullScreen(environment, *shown, owner);
     } else if (kind == QLatin1String("dialog-return")) {
         if (PageWindow *window = PageWindow::owning(page))
             window->closeWithReturn(request.value(QStringLiteral("value")));

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class MessageBoxes;
+class PageEnvironment;
 class QUrl;
 class QWebEnginePage;
 
@@ -14,6 +14,7 @@ class PageDialogs
 public:
     // True when message was a request on the channel; *reply goes back to the page.
     // origin: the asking frame's, whose folder bounds the pages it may open;
-    // boxes: the user's side the page asks.
-    static bool answer(const QString &message, QString *reply, const QUrl &origin, QWebEnginePage *page, MessageBoxes &boxes);
+    // environment: the one of the asking page, where the windows it opens show.
+    static bool answer(const QString &message, QString *reply, const QUrl &origin, QWebEnginePage *page,
+                       PageEnvironment &environment);
 };

@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "EditorEvents.h"
+#include "StatusLine.h"
 #include "commands/MenuBar.h"
 #include "commands/MenuCommands.h"
 #include "commands/TableCreation.h"
@@ -8,6 +9,7 @@
 #include "documents/Form25.h"
 #include "documents/ModernExportCommand.h"
 #include "documents/NewPageCommand.h"
+#include "documents/PageOpener.h"
 #include "documents/PageSaver.h"
 #include "documents/PageText.h"
 #include "documents/ProgramExit.h"
@@ -24,11 +26,13 @@
 #include "platform/AppContext.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/DroppedFiles.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RecoveryCopy.h"
 #include "platform/RecoveryStore.h"
 #include "platform/StateFolder.h"
 #include "platform/TextBuffer.h"
+#include "platform/SurfaceView.h"
 #include "platform/Twips.h"
 #include "source/Form3.h"
 #include "source/SourceEdit.h"
@@ -43,6 +47,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QStatusBar>
 
 const QString Form1::Caption = QStringLiteral("Tovaleaf for IE5.0 Ver1.20");
 const QString Form1::ControlPrompt = QStringLiteral("Control");
@@ -108,9 +113,10 @@ Form1::Form1(AppContext &app, QWidget *parent) : QMainWindow(parent), m_app(app)
     connect(m_menus->item(QStringLiteral("trytvl")), &QAction::triggered, this, [this] { m_help->trytvl_Click(); });
     connect(m_menus->item(QStringLiteral("sakusha")), &QAction::triggered, this, [this] { m_help->sakusha_Click(); });
     connect(m_menus->item(QStringLiteral("mivoscript")), &QAction::triggered, this, [this] { m_help->mivoscript_Click(); });
-    // The design size is the client area, below the menu bar.
+    m_statusLine = new StatusLine(statusBar(), m_DHTMLEdit1, m_Text4, m_RichTextBox1);
+    // The design size is the client area, between the menu bar and the status bar.
     resize(Twips::toPixelsX(DesignClientWidth, this),
-           Twips::toPixelsY(DesignClientHeight, this) + menuBar()->sizeHint().height());
+           Twips::toPixelsY(DesignClientHeight, this) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     m_snippets = std::make_unique<SnippetInserter>(m_app, m_DHTMLEdit1, m_RichTextBox2);
     m_scriptStep = std::make_unique<ScriptStep>(m_app, m_DHTMLEdit1, *m_snippets);
     m_effects = std::make_unique<EffectDispatcher>(dialogOwner());
@@ -207,6 +213,9 @@ void Form1::buildControls()
     m_DHTMLEdit1 = new DhtmlEdit(m_app, client);
     m_DHTMLEdit1->setObjectName(QStringLiteral("DHTMLEdit1"));
     placeTwips(m_DHTMLEdit1, 120, 480, 12015, 8295);
+    setAcceptDrops(true);
+    if (auto *view = qobject_cast<SurfaceView *>(m_DHTMLEdit1->view()))
+        connect(view, &SurfaceView::filesDropped, this, &Form1::openDroppedFiles, Qt::QueuedConnection);
 
     m_Command3 = hiddenButton(QStringLiteral("Command3"), client);
     m_Command4 = hiddenButton(QStringLiteral("Command4"), client);
@@ -258,6 +267,7 @@ void Form1::onLoad()
         if (html.isNull())
             return;
         m_RichTextBox1->setText(html);
+        m_statusLine->refresh();
         // The page's first DisplayChanged may come before this copy: the picture's items follow it now.
         m_editorEvents->SourceCopyChanged();
     });
@@ -305,6 +315,7 @@ void Form1::onBrowseModeChanged(bool browse)
     if (!browse)
         m_runModeText = RunModeText;
     showMode();
+    m_menus->followMode(browse);
 }
 
 // Shown when the surface says it runs, not before: a switch that fails leaves the indicator as it was.
@@ -366,7 +377,7 @@ void Form1::creat_hyou()
 
 void Form1::Command3_Click()
 {
-    if (!m_snippets->reloadViaTempPage(m_app.folder.file(BrowseTempName)))
+    if (!m_snippets->reloadViaTempPage(m_app.folder.tempFile(BrowseTempName)))
         return;
     m_app.boxes.say(QStringLiteral("現在編集中のファイルをブラウズモードで確認します！"));
     if (!m_DHTMLEdit1->setBrowseMode(true))
@@ -429,6 +440,7 @@ void Form1::connectDocumentCommands()
 {
     m_pageSaver = std::make_unique<PageSaver>(m_app, m_DHTMLEdit1, m_RichTextBox1, m_CommonDialog1);
     m_newPage = std::make_unique<NewPageCommand>(m_app, m_DHTMLEdit1, *m_pageSaver);
+    m_opener = std::make_unique<PageOpener>(m_app, m_DHTMLEdit1, *m_pageSaver);
     m_preview = std::make_unique<BrowserPreview>(m_app, m_DHTMLEdit1, m_RichTextBox1);
     m_modernExport = std::make_unique<ModernExportCommand>(m_app, m_DHTMLEdit1, m_RichTextBox1, this);
     m_xmlSample = std::make_unique<XmlSample>(m_app, this, m_DHTMLEdit1, m_Command1, [this](const QString &text) { nameRunMode(text); });
@@ -459,9 +471,35 @@ void Form1::NewPage()
 
 void Form1::openFileScreen()
 {
+    if (!m_opener->mayReplacePage())
+        return;
     m_app.shared.EffectKind = Effect::FileScreenOpened;
     Form25 screen(m_app, m_DHTMLEdit1, this);
     screen.exec();
+}
+
+bool Form1::openPageFromOutside(const QString &path)
+{
+    return m_opener->openFromOutside(path);
+}
+
+void Form1::openDroppedFiles(const QStringList &paths)
+{
+    if (paths.size() != 1) {
+        m_app.boxes.say(QStringLiteral("開けるページは一度に一つです。ページのファイルを一つだけドロップしてください。"));
+        return;
+    }
+    openPageFromOutside(paths.first());
+}
+
+bool Form1::event(QEvent *event)
+{
+    // The question and the load wait for the user and the page: not inside the drop.
+    if (DroppedFiles::handle(event, [this](const QStringList &files) {
+            QMetaObject::invokeMethod(this, [this, files] { openDroppedFiles(files); }, Qt::QueuedConnection);
+        }))
+        return true;
+    return QMainWindow::event(event);
 }
 
 void Form1::PreviewInBrowser()

@@ -17,6 +17,7 @@ class Form3;
 class HelpMenu;
 class MenuBar;
 class NewPageCommand;
+class PageOpener;
 class PageSaver;
 class ProgramExit;
 class EditorEvents;
@@ -31,6 +32,7 @@ class SnippetInserter;
 class TextBuffer;
 class XmlSample;
 class RecoveryStore;
+class StatusLine;
 
 // The main window: the editing surface under the two drop-down lists, the mode
 // indicator and the XML sample button. Dialogs reach the page only through its
@@ -82,6 +84,11 @@ public:
     void SavePage();
     void NewPage();
     void openFileScreen();
+    // A page named on the command line or dropped on the window: opened as
+    // the file screen opens one, after the same question. False when it was not.
+    bool openPageFromOutside(const QString &path);
+    // Files dropped on the window: one page opens, more are refused.
+    void openDroppedFiles(const QStringList &paths);
     void PreviewInBrowser();
     void ExportForTodaysBrowsers();
     void FinishProgram();
@@ -101,11 +108,14 @@ public:
     void ShowSource();
     Form3 *sourceWindow();
     HelpMenu &help() { return *m_help; }
+    StatusLine &statusLine() { return *m_statusLine; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
     // The unload handler: it may keep the window open.
     void closeEvent(QCloseEvent *event) override;
+    // Files dropped anywhere on the window (the surface has its own).
+    bool event(QEvent *event) override;
 
 private:
     // The mode's look, after the surface's mode, the run mode's name and the held lists.
@@ -143,6 +153,7 @@ private:
     std::unique_ptr<ControlList> m_controls;
     std::unique_ptr<PageSaver> m_pageSaver;
     std::unique_ptr<NewPageCommand> m_newPage;
+    std::unique_ptr<PageOpener> m_opener;
     std::unique_ptr<BrowserPreview> m_preview;
     std::unique_ptr<ModernExportCommand> m_modernExport;
     std::unique_ptr<XmlSample> m_xmlSample;
@@ -154,6 +165,7 @@ private:
     std::unique_ptr<RecoveryStore> m_recoveryStore;
     QString m_runModeText;
     bool m_listsHeld = false;
+    StatusLine *m_statusLine = nullptr;
     bool m_resizing = false;
     bool m_recoveryWarned = false;
 };

@@ -62,18 +62,24 @@ int run(int argc, char **argv)
         return *status;
     prepareProcess();
     QApplication app(argc, argv);
+    // Named against the folder the user started in, before the program moves into its own.
+    QString page;
+    if (const std::optional<int> status = CommandLine::pageToOpen(QCoreApplication::arguments(), QDir::currentPath(), &page))
+        return *status;
     prepareApplication();
-    // The one context of the run: the program's folder (its current directory too),
-    // its shared variables and the user's side.
-    const QString folder = ProgramFolder::ofExecutable();
-    QDir::setCurrent(folder);
+    // The one context of the run: the program's folder, its shared variables,
+    // the user's side and the web engine as its pages use it.
     DialogMessageBoxes boxes;
     StandardDialogPicker dialogs;
     DesktopShellOpen shell;
-    AppContext context(folder, boxes, dialogs, shell);
+    AppContext context(ProgramFolder::ofInstallation(), boxes, dialogs, shell);
+    // The desktop's own file dialogs start in the current folder too.
+    QDir::setCurrent(context.workingFolder);
     Form1 form(context);
     form.show();
     resumeEndedRuns(context, form);
+    if (!page.isEmpty())
+        QMetaObject::invokeMethod(&form, [&form, page] { form.openPageFromOutside(page); }, Qt::QueuedConnection);
     return app.exec();
 }
 

@@ -2,6 +2,7 @@
 
 #include "commands/MenuBar.h"
 #include "documents/FileList.h"
+#include "documents/PageOpener.h"
 #include "documents/Form25.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/Module1.h"
@@ -133,7 +134,11 @@ private slots:
         form.show();
         QVERIFY(form.surface()->setDocumentHTML(QStringLiteral("<html><body><p>page</p></body></html>")));
         const QStringList root = rootState();
+        // The page changed: first the question whether to save it (No).
+        app.boxes.answers << MessageBoxes::Answer::No;
         fileScreen(form, QString());
+        QCOMPARE(app.boxes.texts(), QStringList{PageOpener::UnsavedQuestion});
+        app.boxes.shown.clear();
         QCOMPARE(app.shared().EffectKind, Effect::FileScreenOpened);
         QCOMPARE(app.shared().DocumentFolder, QString());
 

@@ -5,10 +5,11 @@
 #include "commands/Form8.h"
 #include "commands/MenuBar.h"
 #include "documents/FileList.h"
+#include "documents/PageOpener.h"
 #include "platform/ColorField.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
-#include "platform/Module1.h"
+#include "platform/PageEnvironment.h"
 #include "platform/PageScheme.h"
 #include "platform/TextBuffer.h"
 #include "platform/WebBrowser.h"
@@ -298,8 +299,8 @@ private slots:
         QCOMPARE(child<QGroupBox>(window, "Frame1")->title(), QStringLiteral("カラーパレット"));
         QCOMPARE(child<QLabel>(window, "Label1")->text(),
                  QStringLiteral("希望の色ﾃｷｽﾄを選択し、下のﾃｷｽﾄﾎﾞｯｸｽへ、ﾏｳｽでDragDropして下さい。"));
-        QTRY_COMPARE(child<WebBrowser>(window, "WebBrowser1")->view()->url(),
-                     PageScheme::fileAddress(app.file(QStringLiteral("color.htm"))));
+        auto *palette = child<WebBrowser>(window, "WebBrowser1");
+        QTRY_COMPARE(palette->view()->url(), palette->environment().scheme().fileAddress(app.file(QStringLiteral("color.htm"))));
         auto *clear = child<QPushButton>(window, "Command1");
         QCOMPARE(clear->text(), QString());
         ColorField *field = window->colorField();
@@ -486,9 +487,13 @@ private slots:
             QVERIFY(!QFile::exists(app.file(QLatin1String(name))));
 
         // A file screen left with Cancel names no folder: the program folder takes the temporary page.
+        // The page changed since it was opened: first the question whether to save it (No).
+        app.boxes.answers << MessageBoxes::Answer::No;
         ModalDriver cancel([](QDialog *d) { child<QPushButton>(d, "Command2")->click(); });
         form.menus().item(QStringLiteral("mivofile_open"))->trigger();
         QVERIFY(cancel.ran());
+        QCOMPARE(app.boxes.texts(), QStringList{PageOpener::UnsavedQuestion});
+        app.boxes.shown.clear();
         QCOMPARE(app.shared().EffectKind, Effect::FileScreenOpened);
         QCOMPARE(app.shared().DocumentFolder, QString());
         QVERIFY(QFile::remove(pages.filePath(QStringLiteral("tvlTemp.htm"))));

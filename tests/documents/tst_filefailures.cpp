@@ -146,7 +146,7 @@ private slots:
         const QString palette = app.file(QStringLiteral("color.htm"));
         QVERIFY(QFile::remove(palette));
 
-        WebBrowser browser(QStringLiteral("WebBrowser1"));
+        WebBrowser browser(app.context.pages, QStringLiteral("WebBrowser1"));
         browser.Navigate(palette);
         QTRY_VERIFY_WITH_TIMEOUT(pageText(browser.view()).contains(QStringLiteral("ページを表示できません。")), 20000);
         QVERIFY(pageText(browser.view()).contains(palette + QStringLiteral(": ファイルが見つかりません")));

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "platform/DhtmlEdit.h"
+#include "platform/PageEnvironment.h"
 #include "platform/WebBrowser.h"
 
 #include <QDir>
@@ -174,6 +175,34 @@ private slots:
         QVERIFY(surface.DocumentHTML().contains(QStringLiteral("<IMG id=c src=file://") + disk.secret + QStringLiteral("/pic.png>")));
     }
 
+    // Two application contexts in one process (as tests make them), each with its
+    // environment: each page reads its own folder, whatever the other shows meanwhile.
+    void environmentsKeepTheirPagesApart()
+    {
+        TestApp app;
+        TestApp another;
+        const QByteArray page = "<html><body><script>\n"
+                                "document.addEventListener('readown', () => { const x = new XMLHttpRequest();"
+                                " x.open('GET', 'own.txt', false); x.send(); document.body.setAttribute('data-own', x.responseText); });\n"
+                                "</script></body></html>";
+        const QString read = QStringLiteral("document.dispatchEvent(new Event('readown')), document.body.getAttribute('data-own')");
+        DhtmlEdit one(app.context);
+        DhtmlEdit other(another.context);
+        for (const QString name : {QStringLiteral("one"), QStringLiteral("other")}) {
+            QDir().mkpath(app.file(name));
+            writeBytes(app.file(name + QStringLiteral("/own.txt")), name.toUtf8());
+            writeBytes(app.file(name + QStringLiteral("/page.htm")), page);
+        }
+        // The same steps on both, so that each environment names its pages as the other does.
+        for (DhtmlEdit *surface : {&one, &other})
+            QVERIFY(surface->LoadDocument(app.file(surface == &one ? QStringLiteral("one/page.htm") : QStringLiteral("other/page.htm"))));
+        for (DhtmlEdit *surface : {&one, &other})
+            QVERIFY(surface->setBrowseMode(true));
+        QCOMPARE(js(&one, read), QStringLiteral("one"));
+        QCOMPARE(js(&other, read), QStringLiteral("other"));
+        QVERIFY(one.view()->page()->profile() != other.view()->page()->profile());
+    }
+
     // A file shown in the plain viewer (the palette, a page the user names) is
     // held to the same rules.
     void viewerPagesReadOnlyTheirFolder()
@@ -190,7 +219,7 @@ private slots:
                          "  document.title = [read('../secret/secret.txt'), read('sub/inner.txt'), read('" + disk.secret.toUtf8() + "/secret.txt'),"
                          "    i.naturalWidth, pixels].join(' '); });\n"
                          "</script></body></html>");
-        WebBrowser browser(QStringLiteral("WebBrowser1"));
+        WebBrowser browser(app.context.pages, QStringLiteral("WebBrowser1"));
         QSignalSpy loaded(browser.view(), &QWebEngineView::loadFinished);
         browser.Navigate(path);
         QVERIFY(loaded.wait(20000));

@@ -525,23 +525,49 @@ private slots:
         QVERIFY(form.combo(1)->isEnabled());
         QCOMPARE(surface->DocumentHTML(), QStringLiteral("<HTML lang=ja><HEAD></HEAD><BODY><P>run me</P></BODY></HTML>"));
 
-        // A program folder that cannot be written: told why, and the program stays in edit mode.
+        // A program folder that cannot be written (an installation): the page runs from the user's cache.
         app.boxes.shown.clear();
         const QString temp = app.file(QStringLiteral("BrowseTemp.htm"));
         QVERIFY(QFile::remove(temp));
+        QTemporaryDir cacheHome;
+        UnprivilegedFiles::openToAll(cacheHome.path());
+        QFile::setPermissions(cacheHome.path(), QFile::permissions(cacheHome.path()) | QFile::WriteOther | QFile::WriteGroup);
+        const QByteArray keptCache = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome.path()));
+        const QString cached = cacheHome.path() + QStringLiteral("/tovaleaf/BrowseTemp.htm");
         UnprivilegedFiles::openToAll(app.path());
         UnprivilegedFiles::readOnly(app.path());
         {
             UnprivilegedFiles asUser;
             browse->trigger();
         }
+        QCOMPARE(app.boxes.texts(), QStringList{RunMessage});
+        QVERIFY(surface->BrowseMode());
+        QVERIFY(!QFile::exists(temp));
+        QCOMPARE(readBytes(cached), QByteArray("<HTML lang=ja><HEAD></HEAD><BODY><P>run me</P></BODY></HTML>\r\n\r\n"));
+        edit->trigger();
+        QVERIFY(!surface->BrowseMode());
+
+        // Nor the cache: told why, and the program stays in edit mode.
+        app.boxes.shown.clear();
+        QVERIFY(QFile::remove(cached));
+        QFile::setPermissions(cacheHome.path() + QStringLiteral("/tovaleaf"), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        {
+            UnprivilegedFiles asUser;
+            browse->trigger();
+        }
+        QFile::setPermissions(cacheHome.path() + QStringLiteral("/tovaleaf"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         UnprivilegedFiles::openToAll(app.path());
         QFile::setPermissions(app.path(), QFile::permissions(app.path()) | QFile::WriteOwner);
+        if (keptCache.isNull())
+            qunsetenv("XDG_CACHE_HOME");
+        else
+            qputenv("XDG_CACHE_HOME", keptCache);
         QCOMPARE(app.boxes.shown.size(), 1);
-        QVERIFY2(app.boxes.shown[0].text.startsWith(QStringLiteral("一時ページに書き込めません: %1: ").arg(temp)),
+        QVERIFY2(app.boxes.shown[0].text.startsWith(QStringLiteral("一時ページに書き込めません: %1: ").arg(cached)),
                  qPrintable(app.boxes.shown[0].text));
         QVERIFY(!surface->BrowseMode());
-        QVERIFY(!QFile::exists(temp));
+        QVERIFY(!QFile::exists(cached));
         QCOMPARE(text4->text(), QStringLiteral("編集モード"));
         QCOMPARE(base(text4), normal);
         QVERIFY(form.combo(1)->isEnabled());

@@ -106,7 +106,7 @@ private slots:
     void paletteAndColourField()
     {
         TestApp app;
-        WebBrowser browser(QStringLiteral("WebBrowser1"));
+        WebBrowser browser(app.context.pages, QStringLiteral("WebBrowser1"));
         QSignalSpy loaded(browser.view(), &QWebEngineView::loadFinished);
         browser.Navigate(app.file(QStringLiteral("color.htm")));
         QVERIFY(loaded.wait(20000));
