@@ -15,14 +15,6 @@ class TestDhtmlEdit : public QObject
 {
     Q_OBJECT
 
-private:
-    QString writePage(const TestApp &app, const QString &name, const QByteArray &bytes)
-    {
-        const QString path = app.file(name);
-        writeBytes(path, bytes);
-        return path;
-    }
-
 private slots:
     void emptySurfaceReportsNothing()
     {
