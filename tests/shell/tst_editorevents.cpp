@@ -7,7 +7,6 @@
 #include "platform/Module1.h"
 #include "platform/TextBuffer.h"
 #include "shell/ContextMenu.h"
-#include "shell/DisplayRule.h"
 #include "shell/Form1.h"
 
 #include <QAction>
@@ -52,15 +51,6 @@ const QStringList RuleItems = {
     QStringLiteral("orderlist"),     QStringLiteral("syoshiki_clear"),  QStringLiteral("go_ie40"),
 };
 
-// "item" for an enabled item, "-item" for a disabled one.
-QStringList outcomeText(const DisplayRule::Outcome &outcome)
-{
-    QStringList out;
-    for (const auto &[item, on] : outcome.items)
-        out << (on ? item : QLatin1Char('-') + item);
-    out << (outcome.listsEnabled ? QStringLiteral("lists") : QStringLiteral("-lists"));
-    return out;
-}
 
 // The same for the main window's menu items and lists as they stand.
 QStringList menuText(Form1 &form)
@@ -164,45 +154,6 @@ class TestEditorEvents : public QObject
     Q_OBJECT
 
 private slots:
-    void enablingRule()
-    {
-        QList<int> asked;
-        const DisplayRule::Outcome all = DisplayRule::decide([&](int c) { asked << c; return 3; }, 0, false);
-        QCOMPARE(asked, (QList<int>{5022, 5019, 5020, 5021, 5005, 5007, 5006, 5002, 5003, 5032, 5049, 5033, 5016, 5050, 5017,
-                                    5018, 5031, 5009, 5035, 5004, 5028, 5039, 5008, 5051, 5030, 5034}));
-        // 5039 on: the two layer items on, the lists off.
-        QCOMPARE(outcomeText(all), allBut({QStringLiteral("deletehaikei"), QStringLiteral("lists")}));
-
-        // 5039 off: the layer items off and the lists on, whatever 5028 and 5038 say.
-        const DisplayRule::Outcome no5039 = DisplayRule::decide([](int c) { return c == 5039 ? 1 : 3; }, 0, false);
-        QCOMPARE(outcomeText(no5039),
-                 allBut({QStringLiteral("deletehaikei"), QStringLiteral("mae_object"), QStringLiteral("ushiro_object")}));
-
-        // Only 3 means enabled.
-        QStringList commandItems = RuleItems;
-        commandItems.removeAll(QStringLiteral("haikeisettei"));
-        commandItems.removeAll(QStringLiteral("go_ie40"));
-        for (int status : {0, 1, 2, 4, -1})
-            QCOMPARE(outcomeText(DisplayRule::decide([status](int) { return status; }, 0, false)),
-                     allBut(commandItems));
-
-        // The background tag: "set" before a picture (or for an empty tag), "delete" after.
-        for (const auto &[position, pictured] : QList<QPair<int, bool>>{{0, false}, {1, false}, {2, true}, {57, true}}) {
-            const QStringList out = outcomeText(DisplayRule::decide([](int) { return 1; }, position, false));
-            QCOMPARE(out.mid(0, 2), pictured ? (QStringList{QStringLiteral("-haikeisettei"), QStringLiteral("deletehaikei")})
-                                             : (QStringList{QStringLiteral("haikeisettei"), QStringLiteral("-deletehaikei")}));
-        }
-        // Run mode: the external browser item is off.
-        QCOMPARE(outcomeText(DisplayRule::decide([](int) { return 3; }, 0, true)).at(29), QStringLiteral("-go_ie40"));
-
-        // Where the tag stands in the source copy: first occurrence, exact, 1-based; an empty tag is at 1.
-        const QString tag = QStringLiteral("<BODY background=p.gif bgProperties=none");
-        const QString copy = QStringLiteral("<HTML><HEAD></HEAD>") + tag + QStringLiteral("><P>x</P>") + tag;
-        QCOMPARE(DisplayRule::tagPosition(copy, tag), 20);
-        QCOMPARE(DisplayRule::tagPosition(copy, QString()), 1);
-        QCOMPARE(DisplayRule::tagPosition(copy.toLower(), tag), 0);
-        QCOMPARE(DisplayRule::tagPosition(QString(), tag), 0);
-    }
 
     void displayChangedOnTheSurface()
     {
@@ -272,22 +223,6 @@ private slots:
         QVERIFY(form.combo(1)->isEnabled());
     }
 
-    void contextMenuRule()
-    {
-        QCOMPARE(ContextMenu::texts(), MenuTexts);
-        QList<int> asked;
-        const QList<int> enabled = ContextMenu::states([&](int c) { asked << c; return 3; }, false);
-        QCOMPARE(asked, (QList<int>{5002, 5003, 5032, 5049, 5035, 5008, 5051, 5030, 5028, 5038, 5039, 5009, 5034, 5016, 5050}));
-        QList<int> expected(26, 0);
-        expected[5] = 2;
-        QCOMPARE(enabled, expected);
-
-        // In run mode with every command off: only the separators, the edit item, the source item and 25 are selectable.
-        expected = QList<int>(26, 2);
-        for (int i : {3, 5, 6, 9, 10, 12, 15, 19, 22, 25})
-            expected[i] = 0;
-        QCOMPARE(ContextMenu::states([](int) { return 1; }, true), expected);
-    }
 
     void contextMenuOnTheSurface()
     {
