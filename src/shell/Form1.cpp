@@ -32,6 +32,7 @@
 #include "platform/RecoveryStore.h"
 #include "platform/StateFolder.h"
 #include "platform/Twips.h"
+#include "platform/WrappingMenuBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,9 +42,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 const QString Form1::Caption = QStringLiteral("Tovaleaf for IE5.0 Ver1.20");
 const QString Form1::ControlPrompt = QStringLiteral("Control");
@@ -60,6 +63,9 @@ const QStringList ControlEntries = {
 };
 
 const QString BrowseTempName = QStringLiteral("\\BrowseTemp.htm");
+
+// What the mode indicator may show: the two modes, and the XML sample's browser mode.
+const QStringList IndicatorTexts = {Form1::EditModeText, Form1::RunModeText, QStringLiteral("ブラウザモード")};
 
 QFont listFont()
 {
@@ -109,9 +115,14 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     connect(m_menus->item(QStringLiteral("trytvl")), &QAction::triggered, this, [this] { m_help->trytvl_Click(); });
     connect(m_menus->item(QStringLiteral("sakusha")), &QAction::triggered, this, [this] { m_help->sakusha_Click(); });
     connect(m_menus->item(QStringLiteral("mivoscript")), &QAction::triggered, this, [this] { m_help->mivoscript_Click(); });
-    // The design size is the client area, below the menu bar.
-    resize(Twips::toPixelsX(DesignClientWidth, this),
-           Twips::toPixelsY(DesignClientHeight, this) + menuBar()->sizeHint().height());
+    menuWidget()->installEventFilter(this);
+    // The resize rule is the window's one limit: the layout's minimum would count the
+    // menu bar's rows at a width the window never has.
+    setMinimumSize(1, 1);
+    fitTopRow();
+    // The design size is the client area, below the menu bar; wider where the top row needs it.
+    const int width = qMax(Twips::toPixelsX(DesignClientWidth, this), m_topRowRight + Twips::toPixelsX(TopRowMargin, this));
+    resize(width, Twips::toPixelsY(DesignClientHeight, this) + menuWidget()->heightForWidth(width));
     m_snippets = std::make_unique<SnippetInserter>(m_DHTMLEdit1, m_RichTextBox2);
     m_scriptStep = std::make_unique<ScriptStep>(this);
     m_effects = std::make_unique<EffectDispatcher>(this);
@@ -223,6 +234,64 @@ void Form1::buildControls()
     m_RichTextBox3 = new TextBuffer(QStringLiteral("RichTextBox3"), this);
     m_RichTextBox3->setBackColor(m_Text4->palette().color(QPalette::Base));
     m_CommonDialog1 = new CommonDialog(QStringLiteral("CommonDialog1"), this);
+}
+
+namespace {
+
+// The width a line edit needs to show text whole.
+int lineEditWidthFor(const QLineEdit *edit, const QString &text)
+{
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    option.state |= QStyle::State_Sunken;
+    const QMargins margins = edit->textMargins();
+    // Two pixels of margin each side inside the frame, and the caret.
+    const QSize contents(edit->fontMetrics().horizontalAdvance(text) + 4 + 1 + margins.left() + margins.right(),
+                         edit->fontMetrics().height());
+    return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, edit).width();
+}
+
+} // namespace
+
+// The top row keeps the design's places where its texts fit them; a control
+// whose text needs more room grows, and those after it move along, keeping the
+// design's gap. The editing surface starts below the row.
+void Form1::fitTopRow()
+{
+    struct Place
+    {
+        QWidget *widget;
+        int left, top, width, height; // twips
+        QSize needed;                 // pixels
+    };
+    int indicatorWidth = 0;
+    for (const QString &text : IndicatorTexts)
+        indicatorWidth = qMax(indicatorWidth, lineEditWidthFor(m_Text4, text));
+    const QList<Place> row = {
+        {m_Combo2, 120, 120, 2895, 345, m_Combo2->sizeHint()},
+        {m_Combo1, 3120, 120, 2535, 345, m_Combo1->sizeHint()},
+        {m_Text4, 5760, 120, 1215, 300, {indicatorWidth, m_Text4->sizeHint().height()}},
+        {m_Command1, 7080, 120, 1215, 255, m_Command1->sizeHint()},
+        {m_Label1, 8400, 120, 3690, 180, m_Label1->sizeHint()},
+    };
+    const int gap = Twips::toPixelsX(105, this);
+    int right = 0;
+    int bottom = 0;
+    for (const Place &place : row) {
+        QRect rect(Twips::toPixelsX(place.left, this), Twips::toPixelsY(place.top, this), Twips::toPixelsX(place.width, this),
+                   Twips::toPixelsY(place.height, this));
+        if (right > 0)
+            rect.moveLeft(qMax(rect.left(), right + gap));
+        rect.setWidth(qMax(rect.width(), place.needed.width()));
+        rect.setHeight(qMax(rect.height(), place.needed.height()));
+        place.widget->setGeometry(rect);
+        right = rect.right() + 1;
+        bottom = qMax(bottom, rect.bottom() + 1);
+    }
+    m_topRowRight = right;
+    const int surfaceTop = qMax(Twips::toPixelsY(480, this), bottom + Twips::toPixelsY(15, this));
+    m_DHTMLEdit1->move(Twips::toPixelsX(120, this), surfaceTop);
 }
 
 TextBuffer *Form1::richTextBox(int n) const
@@ -357,6 +426,14 @@ void Form1::resizeEvent(QResizeEvent *event)
     applyResizeRule();
 }
 
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    // The menu bar takes another row when the window narrows: the surface below it follows.
+    if (watched == menuWidget() && event->type() == QEvent::Resize)
+        applyResizeRule();
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void Form1::applyResizeRule()
 {
     if (isMinimized() || m_resizing)
@@ -365,8 +442,13 @@ void Form1::applyResizeRule()
     const QRect outer = frameGeometry();
     const int frameExtraW = outer.width() - width();
     const int frameExtraH = outer.height() - height();
-    const int minW = Twips::toPixelsX(MinimumWidth, this);
-    const int minH = Twips::toPixelsY(MinimumHeight, this);
+    // Never so narrow that the top row is cut, nor larger than the screen can show.
+    int minW = qMax(Twips::toPixelsX(MinimumWidth, this), m_topRowRight + Twips::toPixelsX(TopRowMargin, this) + frameExtraW);
+    int minH = Twips::toPixelsY(MinimumHeight, this);
+    if (const QScreen *shown = screen()) {
+        minW = qMin(minW, shown->availableGeometry().width());
+        minH = qMin(minH, shown->availableGeometry().height());
+    }
     if (outer.width() < minW)
         resize(minW - frameExtraW, height());
     if (frameGeometry().height() < minH)
@@ -374,7 +456,10 @@ void Form1::applyResizeRule()
     const int outerTwipsW = Twips::fromPixelsX(frameGeometry().width(), this);
     const int outerTwipsH = Twips::fromPixelsY(frameGeometry().height(), this);
     m_DHTMLEdit1->setWidth(qMax(0, outerTwipsW - 300));
-    m_DHTMLEdit1->setHeight(qMax(0, outerTwipsH - 1600));
+    // Measured from below the menu bar and the top row: more rows of menus, or a taller row, leave the surface less.
+    const auto *bar = static_cast<const WrappingMenuBar *>(menuWidget());
+    const int below = (bar->height() - bar->rowHeight()) + (m_DHTMLEdit1->y() - Twips::toPixelsY(480, this));
+    m_DHTMLEdit1->setHeight(qMax(0, outerTwipsH - 1600 - Twips::fromPixelsY(below, this)));
     m_resizing = false;
 }
 

@@ -46,6 +46,8 @@ public:
     static constexpr int DesignClientHeight = 8985;
     static constexpr int MinimumWidth = 12000;
     static constexpr int MinimumHeight = 1600;
+    // Room kept right of the top row's last control.
+    static constexpr int TopRowMargin = 105;
 
     explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
@@ -99,12 +101,14 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     // The unload handler: it may keep the window open.
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildControls();
     void placeTwips(QWidget *widget, int left, int top, int width, int height);
+    void fitTopRow();
     void onLoad();
     void fillLists();
     void applyResizeRule();
@@ -144,5 +148,6 @@ private:
     std::unique_ptr<HelpMenu> m_help;
     std::unique_ptr<RecoveryStore> m_recoveryStore;
     bool m_resizing = false;
+    int m_topRowRight = 0; // pixels, in the client area
     bool m_recoveryWarned = false;
 };

@@ -71,7 +71,7 @@ private slots:
     {
         ProgramFolderFixture folder;
         Form1 form;
-        QMenuBar *bar = form.menuBar();
+        QWidget *bar = form.menuWidget();
         QStringList top;
         for (QAction *a : bar->actions())
             top << a->text();
