@@ -1,5 +1,6 @@
 #include "Form2.h"
 
+#include "platform/FieldWidth.h"
 #include "platform/MessageBoxes.h"
 #include "shell/Form1.h"
 #include "shell/Module1.h"
@@ -46,6 +47,7 @@ Form2::Form2(Form1 *owner) : QDialog(owner), m_owner(owner)
         grid->addWidget(rows[i].second, i, 1);
     }
     m_Text3->setMinimumWidth(360);
+    FieldWidth::fit(m_Text3, InitialTableAttrs);
     m_Text3->setText(InitialTableAttrs);
     m_Text4->setText(InitialCellAttrs);
     m_Text3->setMouseTracking(true);

@@ -27,6 +27,7 @@
 #include "elements/SnippetInserter.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/FieldWidth.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RecoveryCopy.h"
 #include "platform/RecoveryStore.h"
@@ -45,8 +46,6 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QStyle>
-#include <QStyleOptionFrame>
 
 const QString Form1::Caption = QStringLiteral("Tovaleaf for IE5.0 Ver1.20");
 const QString Form1::ControlPrompt = QStringLiteral("Control");
@@ -236,24 +235,6 @@ void Form1::buildControls()
     m_CommonDialog1 = new CommonDialog(QStringLiteral("CommonDialog1"), this);
 }
 
-namespace {
-
-// The width a line edit needs to show text whole.
-int lineEditWidthFor(const QLineEdit *edit, const QString &text)
-{
-    QStyleOptionFrame option;
-    option.initFrom(edit);
-    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
-    option.state |= QStyle::State_Sunken;
-    const QMargins margins = edit->textMargins();
-    // Two pixels of margin each side inside the frame, and the caret.
-    const QSize contents(edit->fontMetrics().horizontalAdvance(text) + 4 + 1 + margins.left() + margins.right(),
-                         edit->fontMetrics().height());
-    return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, edit).width();
-}
-
-} // namespace
-
 // The top row keeps the design's places where its texts fit them; a control
 // whose text needs more room grows, and those after it move along, keeping the
 // design's gap. The editing surface starts below the row.
@@ -267,7 +248,7 @@ void Form1::fitTopRow()
     };
     int indicatorWidth = 0;
     for (const QString &text : IndicatorTexts)
-        indicatorWidth = qMax(indicatorWidth, lineEditWidthFor(m_Text4, text));
+        indicatorWidth = qMax(indicatorWidth, FieldWidth::forText(m_Text4, text));
     const QList<Place> row = {
         {m_Combo2, 120, 120, 2895, 345, m_Combo2->sizeHint()},
         {m_Combo1, 3120, 120, 2535, 345, m_Combo1->sizeHint()},
