@@ -19,10 +19,32 @@ Form8 *Form8::showFor(Form1 *owner)
 {
     if (!s_current)
         s_current = new Form8(owner);
-    const QRect screen = owner->screen() ? owner->screen()->geometry() : QRect();
-    s_current->setGeometry(screen.left(), screen.top(), WidthPixels, HeightPixels);
+    s_current->resize(WidthPixels, HeightPixels);
+    s_current->move(placeBeside(owner, s_current));
     s_current->show();
     return s_current;
+}
+
+QPoint Form8::placeBeside(const QWidget *owner, const QWidget *window)
+{
+    const QScreen *screen = owner->screen();
+    if (!screen)
+        return {};
+    const QRect available = screen->availableGeometry();
+    // The frame, known once shown; until then the main window's frame tells what the desktop adds.
+    const QSize frameExtra = window->isVisible() ? window->frameGeometry().size() - window->size()
+                                                 : owner->frameGeometry().size() - owner->size();
+    QRect frame(available.topLeft(), window->size() + frameExtra);
+    // At the screen's top-left, unless that covers the main window's menu bar and lists: then below them.
+    const auto *form = qobject_cast<const Form1 *>(owner);
+    const int surfaceTop = form ? form->surface()->mapToGlobal(QPoint(0, 0)).y() : owner->mapToGlobal(QPoint(0, 0)).y();
+    const QRect menusAndLists(owner->frameGeometry().topLeft(), QPoint(owner->frameGeometry().right(), surfaceTop - 1));
+    if (frame.intersects(menusAndLists))
+        frame.moveTop(menusAndLists.bottom() + 1);
+    if (frame.bottom() > available.bottom())
+        frame.moveBottom(available.bottom());
+    frame.moveTop(qMax(frame.top(), available.top()));
+    return frame.topLeft();
 }
 
 Form8::Form8(Form1 *owner)
