@@ -2,6 +2,7 @@
 
 #include "platform/AppContext.h"
 #include "platform/MainOperations.h"
+#include "platform/FieldWidth.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Module1.h"
 
@@ -47,6 +48,7 @@ Form2::Form2(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
         grid->addWidget(rows[i].second, i, 1);
     }
     m_Text3->setMinimumWidth(360);
+    FieldWidth::fit(m_Text3, InitialTableAttrs);
     m_Text3->setText(InitialTableAttrs);
     m_Text4->setText(InitialCellAttrs);
     m_Text3->setMouseTracking(true);

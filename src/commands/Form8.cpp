@@ -18,10 +18,32 @@ Form8 *Form8::showFor(const DialogOwner &owner)
 {
     if (!s_current)
         s_current = new Form8(owner);
-    const QRect screen = owner.window->screen() ? owner.window->screen()->geometry() : QRect();
-    s_current->setGeometry(screen.left(), screen.top(), WidthPixels, HeightPixels);
+    s_current->resize(WidthPixels, HeightPixels);
+    s_current->move(placeBeside(owner, s_current));
     s_current->show();
     return s_current;
+}
+
+QPoint Form8::placeBeside(const DialogOwner &owner, const QWidget *window)
+{
+    const QWidget *main = owner.window;
+    const QScreen *screen = main->screen();
+    if (!screen)
+        return {};
+    const QRect available = screen->availableGeometry();
+    // The frame, known once shown; until then the main window's frame tells what the desktop adds.
+    const QSize frameExtra = window->isVisible() ? window->frameGeometry().size() - window->size()
+                                                 : main->frameGeometry().size() - main->size();
+    QRect frame(available.topLeft(), window->size() + frameExtra);
+    // At the screen's top-left, unless that covers the main window's menu bar and lists: then below them.
+    const int surfaceTop = owner.surface ? owner.surface->mapToGlobal(QPoint(0, 0)).y() : main->mapToGlobal(QPoint(0, 0)).y();
+    const QRect menusAndLists(main->frameGeometry().topLeft(), QPoint(main->frameGeometry().right(), surfaceTop - 1));
+    if (frame.intersects(menusAndLists))
+        frame.moveTop(menusAndLists.bottom() + 1);
+    if (frame.bottom() > available.bottom())
+        frame.moveBottom(available.bottom());
+    frame.moveTop(qMax(frame.top(), available.top()));
+    return frame.topLeft();
 }
 
 Form8::Form8(const DialogOwner &owner)

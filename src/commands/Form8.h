@@ -10,7 +10,7 @@ class DhtmlEdit;
 class QPushButton;
 class WebBrowser;
 
-// The page background palette "背景色設定": always on top at the screen's
+// The page background palette "背景色設定": always on top near the screen's
 // top-left, it recolours the page at every change of its colour field.
 class Form8 : public QWidget
 {
@@ -24,6 +24,10 @@ public:
     static Form8 *current() { return s_current; }
 
     ColorField *colorField() const { return m_Text1; }
+
+    // Where the window's frame goes: inside the screen's available area, clear
+    // of the owner's menu bar and lists.
+    static QPoint placeBeside(const DialogOwner &owner, const QWidget *window);
 
 private:
     explicit Form8(const DialogOwner &owner);

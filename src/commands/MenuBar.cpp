@@ -3,7 +3,8 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
-#include <QMenuBar>
+
+#include "platform/WrappingMenuBar.h"
 
 const QList<MenuBar::Entry> &MenuBar::tree()
 {
@@ -105,8 +106,10 @@ void MenuBar::followMode(bool running)
 
 MenuBar::MenuBar(QMainWindow *window)
 {
-    QMenuBar *bar = window->menuBar();
+    // Every top menu stays in sight: the bar wraps onto more rows where the window is narrow.
+    auto *bar = new WrappingMenuBar(window);
     bar->setObjectName(QStringLiteral("menuBar"));
+    window->setMenuWidget(bar);
     const QList<Entry> &entries = tree();
     QList<QMenu *> open; // the open group at each level
     for (int i = 0; i < entries.size(); ++i) {
@@ -120,13 +123,16 @@ MenuBar::MenuBar(QMainWindow *window)
         if (caption == QLatin1String("-")) {
             action = open.last()->addSeparator();
         } else if (isGroup) {
-            QMenu *menu = e.level == 1 ? bar->addMenu(caption) : open.last()->addMenu(caption);
+            QMenu *menu = e.level == 1 ? new QMenu(caption, bar) : open.last()->addMenu(caption);
+            if (e.level == 1)
+                bar->addAction(menu->menuAction());
             menu->setObjectName(name);
             m_groups.insert(name, menu);
             action = menu->menuAction();
             open.append(menu);
         } else if (e.level == 1) {
-            action = bar->addAction(caption);
+            action = new QAction(caption, bar);
+            bar->addAction(action);
         } else {
             action = open.last()->addAction(caption);
         }

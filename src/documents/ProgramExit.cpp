@@ -48,7 +48,8 @@ void ProgramExit::closeOtherWindows()
     QList<QPointer<QWidget>> others;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         const Qt::WindowType type = widget->windowType();
-        if (widget != m_mainWindow && (type == Qt::Window || type == Qt::Dialog))
+        // Tool windows too: the page background palette stays on top of everything otherwise.
+        if (widget != m_mainWindow && (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool))
             others << widget;
     }
     // One pass: a window that refuses to close cannot hold the exit in a loop.

@@ -25,6 +25,10 @@ public:
 
     static QUrl urlFor(const QString &target);
 
+    // Room for several rows of a palette's colour names under its heading.
+    QSize sizeHint() const override { return {360, 240}; }
+    QSize minimumSizeHint() const override { return {120, 120}; }
+
 private:
     void showNote(const QString &headline, const QString &detail);
 

@@ -27,6 +27,7 @@
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/DroppedFiles.h"
+#include "platform/FieldWidth.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RecoveryCopy.h"
 #include "platform/RecoveryStore.h"
@@ -36,6 +37,7 @@
 #include "platform/Twips.h"
 #include "source/Form3.h"
 #include "source/SourceEdit.h"
+#include "platform/WrappingMenuBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,10 +46,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QStatusBar>
+#include <QScreen>
 
 const QString Form1::Caption = QStringLiteral("Tovaleaf for IE5.0 Ver1.20");
 const QString Form1::ControlPrompt = QStringLiteral("Control");
@@ -64,6 +66,9 @@ const QStringList ControlEntries = {
 };
 
 const QString BrowseTempName = QStringLiteral("\\BrowseTemp.htm");
+
+// What the mode indicator may show: the two modes, and the XML sample's browser mode.
+const QStringList IndicatorTexts = {Form1::EditModeText, Form1::RunModeText, QStringLiteral("ブラウザモード")};
 
 QFont listFont()
 {
@@ -114,9 +119,14 @@ Form1::Form1(AppContext &app, QWidget *parent) : QMainWindow(parent), m_app(app)
     connect(m_menus->item(QStringLiteral("sakusha")), &QAction::triggered, this, [this] { m_help->sakusha_Click(); });
     connect(m_menus->item(QStringLiteral("mivoscript")), &QAction::triggered, this, [this] { m_help->mivoscript_Click(); });
     m_statusLine = new StatusLine(statusBar(), m_DHTMLEdit1, m_Text4, m_RichTextBox1);
-    // The design size is the client area, between the menu bar and the status bar.
-    resize(Twips::toPixelsX(DesignClientWidth, this),
-           Twips::toPixelsY(DesignClientHeight, this) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    menuWidget()->installEventFilter(this);
+    // The resize rule is the window's one limit: the layout's minimum would count the
+    // menu bar's rows at a width the window never has.
+    setMinimumSize(1, 1);
+    fitTopRow();
+    // The design size is the client area, between the menu bar and the status bar; wider where the top row needs it.
+    const int width = qMax(Twips::toPixelsX(DesignClientWidth, this), m_topRowRight + Twips::toPixelsX(TopRowMargin, this));
+    resize(width, Twips::toPixelsY(DesignClientHeight, this) + menuWidget()->heightForWidth(width) + statusBar()->sizeHint().height());
     m_snippets = std::make_unique<SnippetInserter>(m_app, m_DHTMLEdit1, m_RichTextBox2);
     m_scriptStep = std::make_unique<ScriptStep>(m_app, m_DHTMLEdit1, *m_snippets);
     m_effects = std::make_unique<EffectDispatcher>(dialogOwner());
@@ -236,6 +246,46 @@ void Form1::buildControls()
     m_RichTextBox3 = new TextBuffer(QStringLiteral("RichTextBox3"), this);
     m_RichTextBox3->setBackColor(m_Text4->palette().color(QPalette::Base));
     m_CommonDialog1 = new CommonDialog(QStringLiteral("CommonDialog1"), this, m_app.dialogs);
+}
+
+// The top row keeps the design's places where its texts fit them; a control
+// whose text needs more room grows, and those after it move along, keeping the
+// design's gap. The editing surface starts below the row.
+void Form1::fitTopRow()
+{
+    struct Place
+    {
+        QWidget *widget;
+        int left, top, width, height; // twips
+        QSize needed;                 // pixels
+    };
+    int indicatorWidth = 0;
+    for (const QString &text : IndicatorTexts)
+        indicatorWidth = qMax(indicatorWidth, FieldWidth::forText(m_Text4, text));
+    const QList<Place> row = {
+        {m_Combo2, 120, 120, 2895, 345, m_Combo2->sizeHint()},
+        {m_Combo1, 3120, 120, 2535, 345, m_Combo1->sizeHint()},
+        {m_Text4, 5760, 120, 1215, 300, {indicatorWidth, m_Text4->sizeHint().height()}},
+        {m_Command1, 7080, 120, 1215, 255, m_Command1->sizeHint()},
+        {m_Label1, 8400, 120, 3690, 180, m_Label1->sizeHint()},
+    };
+    const int gap = Twips::toPixelsX(105, this);
+    int right = 0;
+    int bottom = 0;
+    for (const Place &place : row) {
+        QRect rect(Twips::toPixelsX(place.left, this), Twips::toPixelsY(place.top, this), Twips::toPixelsX(place.width, this),
+                   Twips::toPixelsY(place.height, this));
+        if (right > 0)
+            rect.moveLeft(qMax(rect.left(), right + gap));
+        rect.setWidth(qMax(rect.width(), place.needed.width()));
+        rect.setHeight(qMax(rect.height(), place.needed.height()));
+        place.widget->setGeometry(rect);
+        right = rect.right() + 1;
+        bottom = qMax(bottom, rect.bottom() + 1);
+    }
+    m_topRowRight = right;
+    const int surfaceTop = qMax(Twips::toPixelsY(480, this), bottom + Twips::toPixelsY(15, this));
+    m_DHTMLEdit1->move(Twips::toPixelsX(120, this), surfaceTop);
 }
 
 TextBuffer *Form1::richTextBox(int n) const
@@ -415,6 +465,14 @@ void Form1::resizeEvent(QResizeEvent *event)
     applyResizeRule();
 }
 
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    // The menu bar takes another row when the window narrows: the surface below it follows.
+    if (watched == menuWidget() && event->type() == QEvent::Resize)
+        applyResizeRule();
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void Form1::applyResizeRule()
 {
     if (isMinimized() || m_resizing)
@@ -423,8 +481,13 @@ void Form1::applyResizeRule()
     const QRect outer = frameGeometry();
     const int frameExtraW = outer.width() - width();
     const int frameExtraH = outer.height() - height();
-    const int minW = Twips::toPixelsX(MinimumWidth, this);
-    const int minH = Twips::toPixelsY(MinimumHeight, this);
+    // Never so narrow that the top row is cut, nor larger than the screen can show.
+    int minW = qMax(Twips::toPixelsX(MinimumWidth, this), m_topRowRight + Twips::toPixelsX(TopRowMargin, this) + frameExtraW);
+    int minH = Twips::toPixelsY(MinimumHeight, this);
+    if (const QScreen *shown = screen()) {
+        minW = qMin(minW, shown->availableGeometry().width());
+        minH = qMin(minH, shown->availableGeometry().height());
+    }
     if (outer.width() < minW)
         resize(minW - frameExtraW, height());
     if (frameGeometry().height() < minH)
@@ -432,7 +495,10 @@ void Form1::applyResizeRule()
     const int outerTwipsW = Twips::fromPixelsX(frameGeometry().width(), this);
     const int outerTwipsH = Twips::fromPixelsY(frameGeometry().height(), this);
     m_DHTMLEdit1->setWidth(qMax(0, outerTwipsW - 300));
-    m_DHTMLEdit1->setHeight(qMax(0, outerTwipsH - 1600));
+    // Measured from below the menu bar and the top row: more rows of menus, or a taller row, leave the surface less.
+    const auto *bar = static_cast<const WrappingMenuBar *>(menuWidget());
+    const int below = (bar->height() - bar->rowHeight()) + (m_DHTMLEdit1->y() - Twips::toPixelsY(480, this));
+    m_DHTMLEdit1->setHeight(qMax(0, outerTwipsH - 1600 - Twips::fromPixelsY(below, this)));
     m_resizing = false;
 }
 

@@ -51,6 +51,8 @@ public:
     static constexpr int DesignClientHeight = 8985;
     static constexpr int MinimumWidth = 12000;
     static constexpr int MinimumHeight = 1600;
+    // Room kept right of the top row's last control.
+    static constexpr int TopRowMargin = 105;
 
     explicit Form1(AppContext &app, QWidget *parent = nullptr);
     ~Form1() override;
@@ -112,6 +114,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     // The unload handler: it may keep the window open.
     void closeEvent(QCloseEvent *event) override;
     // Files dropped anywhere on the window (the surface has its own).
@@ -123,6 +126,7 @@ private:
     void onBrowseModeChanged(bool browse);
     void buildControls();
     void placeTwips(QWidget *widget, int left, int top, int width, int height);
+    void fitTopRow();
     void onLoad();
     void fillLists();
     void applyResizeRule();
@@ -167,5 +171,6 @@ private:
     bool m_listsHeld = false;
     StatusLine *m_statusLine = nullptr;
     bool m_resizing = false;
+    int m_topRowRight = 0; // pixels, in the client area
     bool m_recoveryWarned = false;
 };

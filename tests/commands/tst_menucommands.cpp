@@ -58,7 +58,7 @@ private slots:
     {
         TestApp app;
         Form1 form(app.context);
-        QMenuBar *bar = form.menuBar();
+        QWidget *bar = form.menuWidget();
         QStringList top;
         for (QAction *a : bar->actions())
             top << a->text();

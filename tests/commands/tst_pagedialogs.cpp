@@ -290,8 +290,14 @@ private slots:
         Form8 *window = Form8::current();
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("背景色設定"));
-        const QRect screen = form.screen()->geometry();
-        QCOMPARE(window->frameGeometry().topLeft(), screen.topLeft());
+        // On the screen, clear of the main window's menu bar and lists.
+        const QRect screen = form.screen()->availableGeometry();
+        const QRect menusAndLists(form.frameGeometry().topLeft(),
+                                  QPoint(form.frameGeometry().right(), surface->mapToGlobal(QPoint(0, 0)).y() - 1));
+        QVERIFY(menusAndLists.intersects(QRect(screen.topLeft(), window->frameGeometry().size())));
+        QVERIFY(screen.contains(window->frameGeometry()));
+        QVERIFY(!window->frameGeometry().intersects(menusAndLists));
+        QCOMPARE(window->frameGeometry().left(), screen.left());
         QCOMPARE(window->size(), QSize(160, 305));
         QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(window->testAttribute(Qt::WA_ShowWithoutActivating));
@@ -326,9 +332,13 @@ private slots:
         QCOMPARE(js(surface, QStringLiteral("document.bgColor")), QString());
         QCOMPARE(clear->styleSheet(), QString());
 
-        // The window is loaded once and shown again where it was asked for.
+        // The window is loaded once and shown again where it was asked for; at the screen's
+        // top-left where the main window leaves that free.
+        form.move(screen.topLeft() + QPoint(300, 200));
+        QTRY_COMPARE(form.frameGeometry().topLeft(), screen.topLeft() + QPoint(300, 200));
         form.menus().item(QStringLiteral("haikei_iro"))->trigger();
         QCOMPARE(Form8::current(), window);
+        QTRY_COMPARE(window->frameGeometry().topLeft(), screen.topLeft());
         window->close();
         QTRY_VERIFY(!Form8::current());
         form.menus().item(QStringLiteral("haikei_iro"))->trigger();

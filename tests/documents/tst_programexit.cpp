@@ -1,5 +1,7 @@
 #include "support/TestSupport.h"
 
+#include "commands/Form8.h"
+
 #include "UnprivilegedFiles.h"
 #include "commands/MenuBar.h"
 #include "documents/TemporaryPages.h"
@@ -138,12 +140,15 @@ private slots:
         QCOMPARE(separate.closes, 1);
         QVERIFY(!tool->isVisible() && !separate.isVisible());
 
-        // Yes and No: the program ends.
+        // Yes and No: the program ends, with the always-on-top background window.
+        form.menus().item(QStringLiteral("haikei_iro"))->trigger();
+        QVERIFY(Form8::current() && Form8::current()->isVisible());
         scene.app.boxes.shown.clear();
         scene.app.boxes.answers << MessageBoxes::Answer::Yes << MessageBoxes::Answer::No;
         finish->trigger();
         QCOMPARE(scene.app.boxes.texts(), (QStringList{ExitQuestion, SaveQuestion}));
         QVERIFY(!form.isVisible());
+        QTRY_VERIFY(!Form8::current());
     }
 
     void closeBox()

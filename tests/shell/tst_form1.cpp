@@ -6,6 +6,7 @@
 #include "platform/TextBuffer.h"
 #include "platform/Twips.h"
 #include "platform/WebBrowser.h"
+#include "platform/WrappingMenuBar.h"
 #include "shell/Form1.h"
 
 #include <QClipboard>
@@ -71,8 +72,14 @@ private slots:
             QVERIFY(form.findChild<TextBuffer *>(QLatin1String(buffer)));
 
         auto *surface = form.findChild<DhtmlEdit *>(QStringLiteral("DHTMLEdit1"));
-        QCOMPARE(surface->geometry().topLeft(), QPoint(Twips::toPixelsX(120, &form), Twips::toPixelsY(480, &form)));
-        QCOMPARE(form.width(), Twips::toPixelsX(12195, &form));
+        // At the design's place, or lower where the top row needs more height; never under the row.
+        QCOMPARE(surface->x(), Twips::toPixelsX(120, &form));
+        QVERIFY(surface->y() >= Twips::toPixelsY(480, &form));
+        for (const char *name : {"Combo1", "Combo2", "Text4", "Command1", "Label1"})
+            QVERIFY2(form.findChild<QWidget *>(QLatin1String(name))->geometry().bottom() < surface->y(), name);
+        // The design's width, or wider where the top row needs it.
+        QVERIFY(form.width() >= Twips::toPixelsX(12195, &form));
+        QVERIFY(form.findChild<QLabel *>(QStringLiteral("Label1"))->geometry().right() < form.width());
         QVERIFY(!surface->BrowseMode());
         QCOMPARE(surface->DocumentHTML(), QString());
     }
@@ -87,16 +94,32 @@ private slots:
         const int minW = Twips::toPixelsX(12000, &form);
         const int minH = Twips::toPixelsY(1600, &form);
 
+        // Not narrower than the design's minimum, nor than the top row needs.
+        auto *label = form.findChild<QLabel *>(QStringLiteral("Label1"));
+        const int rowNeeds = label->geometry().right() + 1 + Twips::toPixelsX(Form1::TopRowMargin, &form)
+                             + form.frameGeometry().width() - form.width();
         form.resize(300, 50);
-        QTRY_COMPARE(form.frameGeometry().width(), minW);
+        QTRY_COMPARE(form.frameGeometry().width(), qMax(minW, rowNeeds));
         QCOMPARE(form.frameGeometry().height(), minH);
 
         form.resize(minW + 700, minH + 400);
         // Measured on the outer window, frame included.
         QTRY_COMPARE(surface->width(), Twips::toPixelsX(Twips::fromPixelsX(form.frameGeometry().width(), &form) - 300, &form));
-        QCOMPARE(surface->height(), Twips::toPixelsY(Twips::fromPixelsY(form.frameGeometry().height(), &form) - 1600, &form));
         QVERIFY(form.frameGeometry().width() >= minW + 700);
-        QCOMPARE(surface->geometry().topLeft(), QPoint(Twips::toPixelsX(120, &form), Twips::toPixelsY(480, &form)));
+        QCOMPARE(surface->x(), Twips::toPixelsX(120, &form));
+
+        // The height is measured from below the menu bar: as it takes more rows, the surface's bottom stays where it was.
+        auto *bar = static_cast<WrappingMenuBar *>(form.menuWidget());
+        auto below = [&] { return form.frameGeometry().bottom() - surface->mapTo(&form, QPoint(0, surface->height())).y(); };
+        form.resize(2000, 700);
+        QTRY_COMPARE(bar->rows().size(), 1);
+        const int wideGap = below();
+        QCOMPARE(surface->height(), Twips::toPixelsY(Twips::fromPixelsY(form.frameGeometry().height(), &form) - 1600, &form)
+                                        - (surface->y() - Twips::toPixelsY(480, &form)));
+        form.resize(minW, 700);
+        QTRY_COMPARE(bar->rows().size(), 2);
+        QTRY_VERIFY(qAbs(below() - wideGap) <= 1);
+        QVERIFY(surface->mapTo(&form, QPoint(0, 0)).y() >= bar->geometry().bottom());
 
         const QSize before = surface->size();
         form.showMinimized();
