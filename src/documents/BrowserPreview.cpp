@@ -34,6 +34,6 @@ void BrowserPreview::PreviewInBrowser()
                           MessageBoxes::Icon::Warning);
         return;
     }
-    // Whether a browser came up is the desktop's business.
+    // A desktop without a browser for the page is told with the file's name.
     ShellOpen::file(path);
 }

@@ -4,7 +4,7 @@
 #include "platform/DhtmlEdit.h"
 #include "platform/FileAccess.h"
 #include "platform/MessageBoxes.h"
-#include "platform/ShellOpen.h"
+#include "platform/TextWindow.h"
 #include "shell/Form1.h"
 #include "shell/Module1.h"
 #include "shell/ProgramFolder.h"
@@ -87,13 +87,11 @@ void EffectDispatcher::openDialog(qint16 code)
 void EffectDispatcher::ShowEffectNotes()
 {
     const QString path = ProgramFolder::file(NotesFileName);
-    // The shell would fail without a word; the user is told which file is missing.
-    const FileAccess::Result readable = FileAccess::probeRead(path);
-    if (!readable) {
-        MessageBoxes::say(readable.error == ENOENT
-                              ? QStringLiteral("説明のファイルが見つかりません: %1").arg(path)
-                              : QStringLiteral("説明のファイルを開けません: %1: %2").arg(path, FileAccess::reason(readable.error, FileAccess::Access::Read)));
+    // Shown by the program itself: the notes quote a script tag, and a desktop that
+    // looks into the file takes it for a page.
+    int error = 0;
+    if (TextWindow::showFile(path, m_form, &error))
         return;
-    }
-    ShellOpen::file(path);
+    MessageBoxes::say(error == ENOENT ? QStringLiteral("説明のファイルが見つかりません: %1").arg(path)
+                                      : QStringLiteral("説明のファイルを開けません: %1: %2").arg(path, FileAccess::reason(error, FileAccess::Access::Read)));
 }

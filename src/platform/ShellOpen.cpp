@@ -1,16 +1,23 @@
 #include "ShellOpen.h"
 
+#include "MessageBoxes.h"
+
 #include <QDesktopServices>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
 ShellOpen *installedShell = nullptr;
 }
 
-bool ShellOpen::file(const QString &path)
+void ShellOpen::file(const QString &path)
 {
     static DesktopShellOpen real;
-    return (installedShell ? *installedShell : static_cast<ShellOpen &>(real)).open(path);
+    ShellOpen &shell = installedShell ? *installedShell : static_cast<ShellOpen &>(real);
+    shell.open(path, [path](const QString &reason) {
+        MessageBoxes::say(failureMessage(path, reason), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
+    });
 }
 
 void ShellOpen::install(ShellOpen *replacement)
@@ -18,7 +25,55 @@ void ShellOpen::install(ShellOpen *replacement)
     installedShell = replacement;
 }
 
-bool DesktopShellOpen::open(const QString &path)
+QString ShellOpen::failureMessage(const QString &path, const QString &reason)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QStringLiteral("デスクトップのプログラムで開けませんでした: %1\n%2").arg(path, reason);
+}
+
+QString DesktopShellOpen::reasonForExitCode(int code)
+{
+    // The exit statuses xdg-open documents.
+    switch (code) {
+    case 2:
+        return QStringLiteral("ファイルが見つかりません。");
+    case 3:
+        return QStringLiteral("このファイルを開くためのプログラムが見つかりません。");
+    case 4:
+        return QStringLiteral("このファイルを開くプログラムが登録されていないか、起動できませんでした。");
+    default:
+        return QStringLiteral("デスクトップが失敗を返しました（終了コード %1）。").arg(code);
+    }
+}
+
+void DesktopShellOpen::open(const QString &path, const Failed &failed)
+{
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        // Elsewhere only whether the desktop took the request can be known.
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+            failed(QStringLiteral("このファイルを開くためのプログラムが見つかりません。"));
+        return;
+    }
+    // Not owned by the application: a browser the opener still waits for is not ended with the program.
+    auto *process = new QProcess;
+    process->setProgram(opener);
+    process->setArguments({path});
+    // No pipes to this program, which may end before what the opener starts.
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, failed](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        failed(QStringLiteral("xdg-open を起動できません。"));
+        process->deleteLater();
+    });
+    QObject::connect(process, &QProcess::finished, process, [process, failed](int code, QProcess::ExitStatus status) {
+        if (status == QProcess::CrashExit)
+            failed(QStringLiteral("xdg-open が異常終了しました。"));
+        else if (code != 0)
+            failed(reasonForExitCode(code));
+        process->deleteLater();
+    });
+    process->start();
 }

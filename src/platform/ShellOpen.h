@@ -2,21 +2,32 @@
 
 #include <QString>
 
+#include <functional>
+
 // Opening a file with the desktop's program for it (the default browser for a
-// page, the text editor for a text file). Tests install a recorder.
+// page). Tests install a recorder.
 class ShellOpen
 {
 public:
-    virtual ~ShellOpen() = default;
-    virtual bool open(const QString &path) = 0;
+    using Failed = std::function<void(const QString &reason)>;
 
-    // Opens path through the installed implementation; false when nothing could open it.
-    static bool file(const QString &path);
+    virtual ~ShellOpen() = default;
+    // Starts opening path; failed is called, at once or when the desktop gives
+    // up, with why it could not be opened.
+    virtual void open(const QString &path, const Failed &failed) = 0;
+
+    // Opens path through the installed implementation; a failure is told to
+    // the user with the file's name.
+    static void file(const QString &path);
     static void install(ShellOpen *replacement);
+    static QString failureMessage(const QString &path, const QString &reason);
 };
 
+// The desktop's opener (xdg-open), watched to its end: it finds the program
+// for the file, and says by its exit status when there is none.
 class DesktopShellOpen : public ShellOpen
 {
 public:
-    bool open(const QString &path) override;
+    void open(const QString &path, const Failed &failed) override;
+    static QString reasonForExitCode(int code);
 };

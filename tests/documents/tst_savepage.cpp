@@ -260,11 +260,14 @@ private slots:
         QVERIFY(!form.richTextBox(1)->text().contains(PageText::UnicodeMetaTag));
         QVERIFY(boxes.shown.isEmpty());
 
-        // No program for the file: nothing to tell.
+        // No program for the file: said, with the file's name.
         shell.result = false;
         form.PreviewInBrowser();
         QCOMPARE(shell.opened.size(), 2);
-        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("デスクトップのプログラムで開けませんでした: ") + preview
+                                            + QStringLiteral("\nこのファイルを開くためのプログラムが見つかりません。")});
+        QCOMPARE(boxes.shown[0].icon, MessageBoxes::Icon::Warning);
+        boxes.shown.clear();
 
         // A preview file that cannot be written: said, and no browser.
         QVERIFY(QFile::remove(preview));

@@ -2,6 +2,7 @@
 
 #include "help/Form28.h"
 #include "help/HelpMenu.h"
+#include "platform/TextWindow.h"
 #include "platform/Twips.h"
 #include "platform/WebBrowser.h"
 #include "shell/Form1.h"
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWebEngineView>
 
@@ -23,28 +25,40 @@ class TestHelpMenu : public QObject
     Q_OBJECT
 
 private slots:
-    void textFilesOpenWithTheDesktop()
+    // The help texts show in the program's own read-only window, whatever the desktop has for text.
+    void textFilesInTheProgramsOwnWindow()
     {
         ProgramFolderFixture folder;
         ScriptedMessageBoxes boxes;
         RecordingShellOpen shell;
         Form1 form;
-        form.menus().item(QStringLiteral("otasuke"))->trigger();
-        form.menus().item(QStringLiteral("trytvl"))->trigger();
-        form.menus().item(QStringLiteral("sakusha"))->trigger();
-        QCOMPARE(shell.opened, (QStringList{folder.file(QStringLiteral("tvl.txt")), folder.file(QStringLiteral("sampleexplain.txt")),
-                                            folder.file(QStringLiteral("important.txt"))}));
-        QVERIFY(boxes.shown.isEmpty());
-        // Our help texts are UTF-8, for the desktop's text program.
-        for (const QString &name : shell.opened) {
-            const QByteArray bytes = readBytes(name);
+        const QList<QPair<const char *, const char *>> items = {
+            {"otasuke", "tvl.txt"}, {"trytvl", "sampleexplain.txt"}, {"sakusha", "important.txt"}};
+        for (const auto &[item, file] : items) {
+            form.menus().item(QLatin1String(item))->trigger();
+            TextWindow *window = nullptr;
+            for (TextWindow *shown : form.findChildren<TextWindow *>())
+                if (shown->path() == folder.file(QLatin1String(file)))
+                    window = shown;
+            QVERIFY2(window && window->isVisible(), file);
+            QCOMPARE(window->windowTitle(), QLatin1String(file));
+            QVERIFY(window->text()->isReadOnly());
+            // Our help texts are UTF-8, shown as written.
+            const QByteArray bytes = readBytes(folder.file(QLatin1String(file)));
             QVERIFY(bytes.size() > 200);
-            QCOMPARE(QString::fromUtf8(bytes).toUtf8(), bytes);
+            QCOMPARE(window->text()->toPlainText(), QString::fromUtf8(bytes).remove(QLatin1Char('\r')));
         }
-        // A missing file is said, not passed to the shell.
+        QVERIFY(shell.opened.isEmpty());
+        QVERIFY(boxes.shown.isEmpty());
+        // The same item again brings its window forward, no second one.
+        form.menus().item(QStringLiteral("otasuke"))->trigger();
+        QCOMPARE(form.findChildren<TextWindow *>().size(), 3);
+        for (TextWindow *window : form.findChildren<TextWindow *>())
+            window->close();
+
+        // A missing file is said.
         QFile::remove(folder.file(QStringLiteral("tvl.txt")));
         form.menus().item(QStringLiteral("otasuke"))->trigger();
-        QCOMPARE(shell.opened.size(), 3);
         QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ヘルプのファイルが見つかりません: %1").arg(folder.file(QStringLiteral("tvl.txt")))});
     }
 

@@ -102,11 +102,13 @@ class RecordingShellOpen : public ShellOpen
 public:
     RecordingShellOpen() { ShellOpen::install(this); }
     ~RecordingShellOpen() override { ShellOpen::install(nullptr); }
-    bool open(const QString &path) override
+    void open(const QString &path, const Failed &failed) override
     {
         opened << path;
-        return result;
+        if (!result)
+            failed(failure);
     }
     QStringList opened;
     bool result = true;
+    QString failure = QStringLiteral("このファイルを開くためのプログラムが見つかりません。");
 };
