@@ -148,10 +148,13 @@ void Form25::Command1_Click()
         m_Text1->setFocus();
         return;
     }
+    // The screen goes before a load that may take long, so that the page shows as it comes.
+    hide();
     if (!m_surface->LoadDocument(path)) {
-        // The surface keeps the page it had; the screen stays for another choice.
+        // The surface keeps the page it had; the screen comes back for another choice.
         MessageBoxes::say(QStringLiteral("ファイルを開けませんでした。\n%1").arg(m_surface->lastError()), MessageBoxes::DefaultTitle,
                           MessageBoxes::Icon::Warning);
+        show();
         m_Text1->setFocus();
         return;
     }

@@ -1,5 +1,6 @@
 #include "DhtmlEdit.h"
 
+#include "BusyCursor.h"
 #include "EditorPage.h"
 #include "FileAccess.h"
 #include "FileChannel.h"
@@ -329,6 +330,8 @@ bool DhtmlEdit::show(const QString &text, const QString &basePath, bool pristine
 
 bool DhtmlEdit::LoadDocument(const QString &path)
 {
+    // Reading and decoding a large page takes a while before the engine's wait begins.
+    BusyCursor busy;
     if (path.isEmpty())
         return fail(QStringLiteral("ファイルが見つかりません: %1").arg(path));
     QByteArray bytes;

@@ -487,7 +487,10 @@ void Form1::openFileScreen()
 {
     Module1::shared().EffectKind = Effect::FileScreenOpened;
     Form25 screen(m_DHTMLEdit1, this);
-    screen.exec();
+    // The screen hides while a chosen page loads; it is back when that failed.
+    do
+        screen.exec();
+    while (screen.isVisible());
 }
 
 void Form1::PreviewInBrowser()
