@@ -394,8 +394,12 @@ void Form1::Command3_Click()
 
 void Form1::Command4_Click()
 {
-    if (!m_DHTMLEdit1->setBrowseMode(false))
+    if (!m_DHTMLEdit1->setBrowseMode(false)) {
         MessageBoxes::say(QStringLiteral("編集モードに切り替えられませんでした: %1").arg(m_DHTMLEdit1->lastError()));
+        // The page still runs: the lists stay off, as they are in run mode.
+        showMode();
+        return;
+    }
     showMode();
     m_Combo1->setEnabled(true);
     m_Combo2->setEnabled(true);
