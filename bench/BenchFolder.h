@@ -24,7 +24,7 @@ public:
 class NoShellOpen : public ShellOpen
 {
 public:
-    bool open(const QString &) override { return false; }
+    void open(const QString &, const Failed &failed) override { failed(QStringLiteral("ベンチマークでは開きません。")); }
 };
 
 // What every benchmark starts from: a program folder (and state folder) of its

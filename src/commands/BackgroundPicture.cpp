@@ -8,14 +8,25 @@
 #include "platform/RecoveryCopy.h"
 #include "platform/TextBuffer.h"
 
+#include <QRegularExpression>
+
 const QString BackgroundPicture::SetTempName = QStringLiteral("\\tvlTemp1.htm");
 const QString BackgroundPicture::DeleteTempName = QStringLiteral("\\tvlTemp.htm");
 
 QString BackgroundPicture::bodyTag(const QString &picturePath, const QString &fixedAttr)
 {
-    const bool blank = picturePath.contains(QLatin1Char(' ')) || picturePath.contains(QLatin1Char('\t'));
-    const QString path = blank ? QLatin1Char('"') + picturePath + QLatin1Char('"') : picturePath;
-    return QStringLiteral("<BODY background=") + path + QLatin1Char(' ') + fixedAttr;
+    // Written as the surface writes an attribute, so that the delete command finds the tag
+    // again in the page's text: references escaped, quotes where the value needs them.
+    QString value = picturePath;
+    value.replace(QLatin1Char('&'), QStringLiteral("&amp;"))
+        .replace(QLatin1Char('"'), QStringLiteral("&quot;"))
+        .replace(QChar(0xA0), QStringLiteral("&nbsp;"));
+    // White space as the serializer counts it, quotes, and the signs that end an unquoted value.
+    static const QRegularExpression needsQuotes(
+        QStringLiteral("[\\t\\n\\x{0B}\\f\\r \\x{1680}\\x{2000}-\\x{200A}\\x{2028}\\x{2029}\\x{202F}\\x{205F}\\x{3000}\\x{FEFF}'<>=`]|&quot;"));
+    const bool quoted = value.isEmpty() || value.contains(needsQuotes);
+    const QString written = quoted ? QLatin1Char('"') + value + QLatin1Char('"') : value;
+    return QStringLiteral("<BODY background=") + written + QLatin1Char(' ') + fixedAttr;
 }
 
 QString BackgroundPicture::tempPath(const AppContext &app, const QString &name, const QString &programFolderName)

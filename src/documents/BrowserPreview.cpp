@@ -34,6 +34,6 @@ void BrowserPreview::PreviewInBrowser()
                           MessageBoxes::Icon::Warning);
         return;
     }
-    // Whether a browser came up is the desktop's business.
-    m_app.shell.open(path);
+    // A desktop without a browser for the page is told with the file's name.
+    m_app.shell.openTelling(path, m_app.boxes);
 }

@@ -147,8 +147,11 @@ void Form25::Command1_Click()
         m_Text1->setFocus();
         return;
     }
+    // The screen goes before a load that may take long, so that the page shows as it comes.
+    hide();
     if (!PageOpener::load(m_app.boxes, m_surface, path)) {
-        // The surface keeps the page it had; the screen stays for another choice.
+        // The surface keeps the page it had; the screen comes back for another choice.
+        show();
         m_Text1->setFocus();
         return;
     }

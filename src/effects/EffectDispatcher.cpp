@@ -6,7 +6,7 @@
 #include "platform/FileAccess.h"
 #include "platform/MainOperations.h"
 #include "platform/MessageBoxes.h"
-#include "platform/ShellOpen.h"
+#include "platform/TextWindow.h"
 
 #include <cerrno>
 
@@ -84,13 +84,11 @@ void EffectDispatcher::openDialog(qint16 code)
 void EffectDispatcher::ShowEffectNotes()
 {
     const QString path = m_owner.app.folder.file(NotesFileName);
-    // The shell would fail without a word; the user is told which file is missing.
-    const FileAccess::Result readable = FileAccess::probeRead(path);
-    if (!readable) {
-        m_owner.app.boxes.say(readable.error == ENOENT
-                              ? QStringLiteral("説明のファイルが見つかりません: %1").arg(path)
-                              : QStringLiteral("説明のファイルを開けません: %1: %2").arg(path, FileAccess::reason(readable.error, FileAccess::Access::Read)));
+    // Shown by the program itself: the notes quote a script tag, and a desktop that
+    // looks into the file takes it for a page.
+    int error = 0;
+    if (TextWindow::showFile(path, m_owner.window, &error))
         return;
-    }
-    m_owner.app.shell.open(path);
+    m_owner.app.boxes.say(error == ENOENT ? QStringLiteral("説明のファイルが見つかりません: %1").arg(path)
+                                          : QStringLiteral("説明のファイルを開けません: %1: %2").arg(path, FileAccess::reason(error, FileAccess::Access::Read)));
 }

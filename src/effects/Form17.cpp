@@ -127,8 +127,9 @@ void Form17::Command5_Click()
     CommonDialog *dialog = m_owner.commonDialog;
     dialog->Flags = MustExistFlags;
     dialog->Filter = EffectFiles::PageFilter;
-    dialog->ShowOpen();
-    m_Text4->setText(dialog->FileName);
+    // A cancelled picker leaves the link as it was typed.
+    if (dialog->ShowOpen())
+        m_Text4->setText(dialog->FileName);
 }
 
 void Form17::Command3_Click()

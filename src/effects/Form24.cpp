@@ -129,7 +129,7 @@ void Form24::PreviewSavedPage()
         m_owner.app.boxes.say(QStringLiteral("保存できませんでした: %1").arg(error), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
         return;
     }
-    m_owner.app.shell.open(path);
+    m_owner.app.shell.openTelling(path, m_owner.app.boxes);
 }
 
 void Form24::Command3_Click()

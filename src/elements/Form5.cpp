@@ -39,8 +39,9 @@ void Form5::Command1_Click()
 {
     CommonDialog *dialog = m_owner.commonDialog;
     dialog->Filter = FileFilter;
-    dialog->ShowOpen();
-    m_Text1->setText(dialog->FileName);
+    // A cancelled picker leaves the path as it was typed.
+    if (dialog->ShowOpen())
+        m_Text1->setText(dialog->FileName);
 }
 
 void Form5::Command2_Click()

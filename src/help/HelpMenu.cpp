@@ -4,7 +4,7 @@
 #include "platform/AppContext.h"
 #include "platform/FileAccess.h"
 #include "platform/MessageBoxes.h"
-#include "platform/ShellOpen.h"
+#include "platform/TextWindow.h"
 
 #include <cerrno>
 
@@ -16,15 +16,13 @@ const QString HelpMenu::SamplesQuestion = QStringLiteral("DynamicHtml等のサ�
 void HelpMenu::ShowHelpText(const QString &fileName)
 {
     const QString path = m_app.folder.file(fileName);
-    // The shell would fail without a word; the user is told which file is missing.
-    const FileAccess::Result readable = FileAccess::probeRead(path);
-    if (!readable) {
-        m_app.boxes.say(readable.error == ENOENT
-                              ? QStringLiteral("ヘルプのファイルが見つかりません: %1").arg(path)
-                              : QStringLiteral("ヘルプのファイルを開けません: %1: %2").arg(path, FileAccess::reason(readable.error, FileAccess::Access::Read)));
+    // Shown by the program itself: a desktop may have no program for text, or take a
+    // text that quotes markup for a page.
+    int error = 0;
+    if (TextWindow::showFile(path, m_owner, &error))
         return;
-    }
-    m_app.shell.open(path);
+    m_app.boxes.say(error == ENOENT ? QStringLiteral("ヘルプのファイルが見つかりません: %1").arg(path)
+                                    : QStringLiteral("ヘルプのファイルを開けません: %1: %2").arg(path, FileAccess::reason(error, FileAccess::Access::Read)));
 }
 
 void HelpMenu::mivoscript_Click()

@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "CommandStates.h"
 #include "DisplayOptions.h"
+#include "BusyCursor.h"
 #include "EditorPage.h"
 #include "PageCalls.h"
 #include "PageEnvironment.h"
@@ -114,6 +115,8 @@ QString DhtmlEdit::lastError() const
 
 bool DhtmlEdit::LoadDocument(const QString &path)
 {
+    // Reading and decoding a large page takes a while before the engine's wait begins.
+    BusyCursor busy;
     return m_document->load(path);
 }
 

@@ -1,5 +1,6 @@
 #include "SurfaceWait.h"
 
+#include "BusyCursor.h"
 #include "EngineActivity.h"
 #include "InputHold.h"
 #include "SurfaceWorlds.h"
@@ -73,6 +74,7 @@ SurfaceWait::Outcome SurfaceWait::wait(State &state, const QString &panelText, b
                              loop.exit(RendererDiedCode);
                      });
 
+    std::optional<BusyCursor> busy;
     // No limit while the engine works: only a renderer that does nothing at all ends the wait.
     EngineActivity activity(m_page);
     activity.workedSinceLastLook();
@@ -85,12 +87,24 @@ SurfaceWait::Outcome SurfaceWait::wait(State &state, const QString &panelText, b
     QObject::connect(&look, &QTimer::timeout, &scope, [&] {
         // A dialog of the page is up: the user is answering it, the engine waits for them.
         QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal != modalAtStart)
+            busy.reset();
         if (activity.workedSinceLastLook() || (modal && modal != modalAtStart))
             progressed();
         else if (stallDeadline.hasExpired())
             loop.exit(StalledCode);
     });
     look.start();
+
+    // Longer than a moment: the busy cursor, except while a dialog of the page waits for the user.
+    QTimer busyDelay;
+    busyDelay.setSingleShot(true);
+    QObject::connect(&busyDelay, &QTimer::timeout, &scope, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == modalAtStart)
+            busy.emplace();
+    });
+    busyDelay.start(BusyCursor::DelayMs);
 
     QTimer tick;
     tick.setInterval(LoopTickMs);

@@ -541,7 +541,10 @@ void Form1::openFileScreen()
         return;
     m_app.shared.EffectKind = Effect::FileScreenOpened;
     Form25 screen(m_app, m_DHTMLEdit1, this);
-    screen.exec();
+    // The screen hides while a chosen page loads; it is back when that failed.
+    do
+        screen.exec();
+    while (screen.isVisible());
 }
 
 bool Form1::openPageFromOutside(const QString &path)

@@ -449,6 +449,20 @@ private slots:
         remove->trigger();
         QCOMPARE(surface->DocumentHTML(), plain);
         QCOMPARE(readBytes(app.file(QStringLiteral("tvlTemp.htm"))), plain.toUtf8() + "\r\n");
+
+        // Signs a path may hold: the tag is written as the page writes it back, so the delete finds it.
+        for (const QString &name : {QStringLiteral("a=b.gif"), QStringLiteral("it's.gif"), QStringLiteral("r&amp;d.gif"),
+                                    QStringLiteral("say\"hi\".gif"), QStringLiteral("全角\u3000空白.gif")}) {
+            const QString path = app.file(name);
+            setPicture(set, path, QStringLiteral("固定しない"));
+            QCOMPARE(js(surface, QStringLiteral("document.body.getAttribute('background')")), path);
+            QVERIFY2(surface->DocumentHTML().contains(shared.BodyBackgroundTag), qPrintable(shared.BodyBackgroundTag));
+            QTRY_VERIFY2(remove->isEnabled(), qPrintable(name));
+            QVERIFY(!set->isEnabled());
+            remove->trigger();
+            QCOMPARE(surface->DocumentHTML(), plain);
+        }
+
         QVERIFY(app.boxes.shown.isEmpty());
     }
 

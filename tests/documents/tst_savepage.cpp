@@ -246,11 +246,14 @@ private slots:
         QVERIFY(!form.richTextBox(1)->text().contains(PageText::UnicodeMetaTag));
         QVERIFY(app.boxes.shown.isEmpty());
 
-        // No program for the file: nothing to tell.
+        // No program for the file: said, with the file's name.
         app.shell.result = false;
         form.PreviewInBrowser();
         QCOMPARE(app.shell.opened.size(), 2);
-        QVERIFY(app.boxes.shown.isEmpty());
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("デスクトップのプログラムで開けませんでした: ") + preview
+                                            + QStringLiteral("\nこのファイルを開くためのプログラムが見つかりません。")});
+        QCOMPARE(app.boxes.shown[0].icon, MessageBoxes::Icon::Warning);
+        app.boxes.shown.clear();
 
         // A preview file that cannot be written: said, and no browser.
         QVERIFY(QFile::remove(preview));

@@ -82,6 +82,10 @@ private slots:
         QCOMPARE(field<QLineEdit>(&dialog, "Text4")->text(), QStringLiteral("/pages/next.htm"));
         click(&dialog, "Command5"); // cancelled: the name from before
         QCOMPARE(field<QLineEdit>(&dialog, "Text4")->text(), QStringLiteral("/pages/next.htm"));
+        // A typed link stays when the picker is cancelled.
+        setText(&dialog, "Text4", QStringLiteral("typed.htm"));
+        click(&dialog, "Command5");
+        QCOMPARE(field<QLineEdit>(&dialog, "Text4")->text(), QStringLiteral("typed.htm"));
         QVERIFY(app.boxes.shown.isEmpty());
     }
 

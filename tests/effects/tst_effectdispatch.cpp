@@ -1,3 +1,4 @@
+#include "platform/TextWindow.h"
 #include "support/ModalDriver.h"
 #include "support/DialogFields.h"
 #include "support/TestSupport.h"
@@ -8,6 +9,7 @@
 #include "shell/Form1.h"
 
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QFile>
 #include <QLineEdit>
 
@@ -52,10 +54,22 @@ private slots:
             QVERIFY(list->isEnabled());
         }
 
-        // The notes entry opens the notes file through the desktop.
+        // The notes entry shows the notes file in the program's own window, as text: it quotes a
+        // script tag, which a desktop that looks into files takes for a page.
         choose(list, QStringLiteral("初めにお読み下さい。"));
-        QCOMPARE(app.shell.opened, QStringList{app.file(QStringLiteral("attension.txt"))});
+        QVERIFY(app.shell.opened.isEmpty());
+        auto *notes = form.findChild<TextWindow *>();
+        QVERIFY(notes && notes->isVisible());
+        QCOMPARE(notes->path(), app.file(QStringLiteral("attension.txt")));
+        QCOMPARE(notes->windowTitle(), QStringLiteral("attension.txt"));
+        QVERIFY(notes->text()->isReadOnly());
+        QCOMPARE(notes->text()->toPlainText(), QString::fromUtf8(readBytes(app.file(QStringLiteral("attension.txt")))).remove(QLatin1Char('\r')));
+        QVERIFY(notes->text()->toPlainText().contains(QStringLiteral("<SCRIPT"), Qt::CaseInsensitive));
         QCOMPARE(app.shared().EffectKind, Effect::Nothing);
+        // Chosen again, the same window comes forward.
+        choose(list, QStringLiteral("初めにお読み下さい。"));
+        QCOMPARE(form.findChildren<TextWindow *>().size(), 1);
+        notes->close();
 
         // A text that is no entry does nothing.
         list->setEditText(QStringLiteral("DynamicHtml"));

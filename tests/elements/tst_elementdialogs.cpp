@@ -100,6 +100,10 @@ private slots:
         QVERIFY(ok->isEnabled());
         click(&dialog, "Command1"); // cancelled: the name it held before
         QCOMPARE(field<QLineEdit>(&dialog, "Text1")->text(), QStringLiteral("/pages/inner.htm"));
+        // A typed path stays when the picker is cancelled, as in the link and picture dialogs.
+        setText(&dialog, "Text1", QStringLiteral("typed/frame.htm"));
+        click(&dialog, "Command1");
+        QCOMPARE(field<QLineEdit>(&dialog, "Text1")->text(), QStringLiteral("typed/frame.htm"));
         setText(&dialog, "Text1", QString());
         QVERIFY(!ok->isEnabled());
         setText(&dialog, "Text1", QStringLiteral("C:\\a.htm"));

@@ -3,6 +3,7 @@
 #include "help/Form28.h"
 #include "help/HelpMenu.h"
 #include "platform/ProgramFolder.h"
+#include "platform/TextWindow.h"
 #include "platform/Twips.h"
 #include "platform/WebBrowser.h"
 #include "shell/Form1.h"
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWebEngineView>
 
@@ -23,26 +25,38 @@ class TestHelpMenu : public QObject
     Q_OBJECT
 
 private slots:
-    void textFilesOpenWithTheDesktop()
+    // The help texts show in the program's own read-only window, whatever the desktop has for text.
+    void textFilesInTheProgramsOwnWindow()
     {
         TestApp app;
         Form1 form(app.context);
-        form.menus().item(QStringLiteral("otasuke"))->trigger();
-        form.menus().item(QStringLiteral("trytvl"))->trigger();
-        form.menus().item(QStringLiteral("sakusha"))->trigger();
-        QCOMPARE(app.shell.opened, (QStringList{app.file(QStringLiteral("tvl.txt")), app.file(QStringLiteral("sampleexplain.txt")),
-                                            app.file(QStringLiteral("important.txt"))}));
-        QVERIFY(app.boxes.shown.isEmpty());
-        // Our help texts are UTF-8, for the desktop's text program.
-        for (const QString &name : app.shell.opened) {
-            const QByteArray bytes = readBytes(name);
+        const QList<QPair<const char *, const char *>> items = {
+            {"otasuke", "tvl.txt"}, {"trytvl", "sampleexplain.txt"}, {"sakusha", "important.txt"}};
+        for (const auto &[item, file] : items) {
+            form.menus().item(QLatin1String(item))->trigger();
+            TextWindow *window = nullptr;
+            for (TextWindow *shown : form.findChildren<TextWindow *>())
+                if (shown->path() == app.file(QLatin1String(file)))
+                    window = shown;
+            QVERIFY2(window && window->isVisible(), file);
+            QCOMPARE(window->windowTitle(), QLatin1String(file));
+            QVERIFY(window->text()->isReadOnly());
+            // Our help texts are UTF-8, shown as written.
+            const QByteArray bytes = readBytes(app.file(QLatin1String(file)));
             QVERIFY(bytes.size() > 200);
-            QCOMPARE(QString::fromUtf8(bytes).toUtf8(), bytes);
+            QCOMPARE(window->text()->toPlainText(), QString::fromUtf8(bytes).remove(QLatin1Char('\r')));
         }
-        // A missing file is said, not passed to the app.shell.
+        QVERIFY(app.shell.opened.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
+        // The same item again brings its window forward, no second one.
+        form.menus().item(QStringLiteral("otasuke"))->trigger();
+        QCOMPARE(form.findChildren<TextWindow *>().size(), 3);
+        for (TextWindow *window : form.findChildren<TextWindow *>())
+            window->close();
+
+        // A missing file is said.
         QFile::remove(app.file(QStringLiteral("tvl.txt")));
         form.menus().item(QStringLiteral("otasuke"))->trigger();
-        QCOMPARE(app.shell.opened.size(), 3);
         QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ヘルプのファイルが見つかりません: %1").arg(app.file(QStringLiteral("tvl.txt")))});
     }
 

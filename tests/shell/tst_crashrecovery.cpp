@@ -1,9 +1,12 @@
 #include "support/TestSupport.h"
 
+#include "commands/MenuBar.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/RecoveryCopy.h"
 #include "shell/Form1.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QWebEnginePage>
@@ -117,6 +120,36 @@ private slots:
         QVERIFY(!surface->BrowseMode());
         QVERIFY(editable(surface));
         QCOMPARE(bodyText(surface), QStringLiteral("ran"));
+    }
+
+    // Edit mode asked for while the running page is gone and not yet back: the page still
+    // runs, so the lists stay off and the indicator says run mode.
+    void returnToEditModeThatFails()
+    {
+        TestApp app;
+        Form1 form(app.context);
+        form.show();
+        DhtmlEdit *surface = form.surface();
+        QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>ran</p></body></html>")));
+        form.menus().item(QStringLiteral("go_browse"))->trigger();
+        QVERIFY(surface->BrowseMode());
+        app.boxes.shown.clear();
+        QWebEnginePage *running = surface->view()->page();
+        connect(running, &QWebEnginePage::renderProcessTerminated, &form,
+                [&form] { form.menus().item(QStringLiteral("go_hennsyuu"))->trigger(); }, Qt::QueuedConnection);
+        killRenderer(surface);
+        QVERIFY(app.boxes.shown.size() >= 1);
+        QVERIFY2(app.boxes.shown[0].text.startsWith(QStringLiteral("編集モードに切り替えられませんでした: ")), qPrintable(app.boxes.shown[0].text));
+        QVERIFY(surface->BrowseMode());
+        QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text4"))->text(), Form1::RunModeText);
+        QVERIFY(!form.combo(1)->isEnabled());
+        QVERIFY(!form.combo(2)->isEnabled());
+        QVERIFY(!form.menus().item(QStringLiteral("go_browse"))->isEnabled());
+        QVERIFY(form.menus().item(QStringLiteral("go_hennsyuu"))->isEnabled());
+        // Once the page is back, the return works.
+        form.menus().item(QStringLiteral("go_hennsyuu"))->trigger();
+        QVERIFY(!surface->BrowseMode());
+        QVERIFY(form.combo(1)->isEnabled() && form.combo(2)->isEnabled());
     }
 };
 

@@ -5,8 +5,10 @@
 
 #include "commands/Form8.h"
 #include "commands/MenuBar.h"
+#include "help/Form28.h"
 #include "help/HelpMenu.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/TextWindow.h"
 #include "platform/WebBrowser.h"
 #include "platform/WrappingMenuBar.h"
 #include "shell/Form1.h"
@@ -148,6 +150,18 @@ void visitEveryWindow(Form1 &form, ScriptedMessageBoxes &boxes, const std::funct
     QVERIFY(QTest::qWaitForWindowExposed(Form8::current()));
     check(Form8::current());
     Form8::current()->close();
+    form.menus().item(QStringLiteral("otasuke"))->trigger();
+    auto *help = form.findChild<TextWindow *>();
+    QVERIFY(help);
+    QVERIFY(QTest::qWaitForWindowExposed(help));
+    check(help);
+    help->close();
+    boxes.answers << MessageBoxes::Answer::Ok;
+    form.menus().item(QStringLiteral("mivoscript"))->trigger();
+    QVERIFY(form.help().viewer());
+    QVERIFY(QTest::qWaitForWindowExposed(form.help().viewer()));
+    check(form.help().viewer());
+    form.help().viewer()->close();
 }
 
 } // namespace
@@ -179,13 +193,25 @@ private slots:
         auto *combo = new QComboBox(&window);
         combo->addItem(QStringLiteral("RevealTransition(Image)"));
         const QList<QWidget *> all = {label, edit, button, check, group, combo};
-        for (QWidget *widget : all)
-            widget->setGeometry(0, 0, 40, 30);
+        for (int i = 0; i < all.size(); ++i)
+            all[i]->setGeometry(0, i * 50, 40, 30);
+        window.resize(500, 400);
         window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(CutTexts::in(&window).size(), all.size());
         for (QWidget *widget : all)
             widget->resize(400, 40);
         expectNone(CutTexts::in(&window));
+        // Cut by the window's edge, or by a widget over it.
+        window.resize(80, 400);
+        QTRY_COMPARE(CutTexts::in(&window).size(), all.size());
+        window.resize(500, 400);
+        QTRY_VERIFY(CutTexts::in(&window).isEmpty());
+        auto *cover = new QWidget(&window);
+        cover->setAutoFillBackground(true);
+        cover->setGeometry(100, 0, 400, 30);
+        cover->show();
+        QCOMPARE(CutTexts::in(&window).size(), 1);
     }
 
     void mainWindowAtItsSizes()
@@ -235,7 +261,7 @@ private slots:
             seen << window->objectName();
             cut << CutTexts::in(window);
         });
-        QCOMPARE(seen.size(), 25);
+        QCOMPARE(seen.size(), 27);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
     }
 

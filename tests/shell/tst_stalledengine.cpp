@@ -1,13 +1,19 @@
 #include "support/ModalDriver.h"
 #include "support/TestSupport.h"
 
+#include "commands/MenuBar.h"
+#include "documents/Form25.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/Module1.h"
 #include "platform/SurfaceWait.h"
 #include "platform/WaitPanel.h"
 #include "shell/Form1.h"
+#include "platform/Module1.h"
+#include "platform/TextBuffer.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTcpServer>
@@ -196,6 +202,65 @@ private slots:
         QVERIFY(!surface->LoadDocument(slow));
         QVERIFY(escape.seen());
         QCOMPARE(bodyText(surface), QStringLiteral("before"));
+    }
+
+    // A long load from the file screen: the screen goes first, the busy cursor and the
+    // panel with the load's progress show, and the screen comes back when the load fails.
+    void longLoadFromTheFileScreen()
+    {
+        TestApp app;
+        SilentServer server;
+        Form1 form(app.context);
+        form.show();
+        QVERIFY(form.surface()->setDocumentHTML(QStringLiteral("<html><body><p>before</p></body></html>")));
+        const QString slow = app.file(QStringLiteral("slow.htm"));
+        writeBytes(slow, QStringLiteral("<html><body><p>slow</p><img src=\"%1\"></body></html>").arg(server.pictureUrl()).toUtf8());
+        // The window has its copy of the page: no question to the page is pending when the screen opens.
+        QTRY_COMPARE(form.richTextBox(1)->text(), QStringLiteral("<HTML><HEAD></HEAD><BODY><P>before</P></BODY></HTML>"));
+        QVERIFY(!QGuiApplication::overrideCursor());
+
+        bool screenShownMeanwhile = true;
+        std::optional<Qt::CursorShape> cursorMeanwhile;
+        QString panelText;
+        PanelDriver cancel([&](WaitPanel *panel) {
+            auto *screen = form.findChild<Form25 *>();
+            screenShownMeanwhile = screen && screen->isVisible();
+            if (QGuiApplication::overrideCursor())
+                cursorMeanwhile = QGuiApplication::overrideCursor()->shape();
+            panelText = panel->findChild<QLabel *>()->text();
+            QTest::mouseClick(panel->cancelButton(), Qt::LeftButton);
+        });
+        // Once the failure is said, the screen is back for another choice: then cancelled.
+        bool backAfterFailure = false;
+        QTimer back;
+        back.setInterval(0);
+        connect(&back, &QTimer::timeout, &form, [&] {
+            auto *screen = qobject_cast<Form25 *>(QApplication::activeModalWidget());
+            if (!app.boxes.texts().join(QString()).contains(QStringLiteral("ファイルを開けませんでした")) || !screen || !screen->isVisible())
+                return;
+            back.stop();
+            backAfterFailure = true;
+            screen->reject();
+        });
+        back.start();
+        // The page was changed: the screen asks first whether to save it.
+        app.boxes.answers << MessageBoxes::Answer::No;
+        ModalDriver open([&](QDialog *screen) {
+            app.boxes.shown.clear();
+            screen->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(slow);
+            QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+        });
+        form.menus().item(QStringLiteral("mivofile_open"))->trigger();
+        QVERIFY(open.ran());
+        QVERIFY(cancel.seen());
+        QVERIFY(!screenShownMeanwhile);
+        QCOMPARE(cursorMeanwhile, std::optional<Qt::CursorShape>(Qt::WaitCursor));
+        QCOMPARE(panelText, QStringLiteral("ページを読み込んでいます…"));
+        QVERIFY(backAfterFailure);
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ファイルを開けませんでした。\nページを読み込めませんでした。ページの処理の待機を中止しました。")});
+        // The cursor is the usual one again, and the page what it was.
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QCOMPARE(bodyText(form.surface()), QStringLiteral("before"));
     }
 
     void workingEngineIsNotCutOff()

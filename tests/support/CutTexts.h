@@ -68,6 +68,21 @@ inline QString describe(const QWidget *widget, const QString &text, const QSize 
         .arg(needs.height());
 }
 
+// What shows of a widget, from its left along its text's line: a
+// window's edge or a widget over it cuts a text as a small size does.
+inline QSize shownSize(const QWidget *widget)
+{
+    const QRegion shown = widget->visibleRegion();
+    // A group box's title is on its top line, over its contents.
+    const int line = qobject_cast<const QGroupBox *>(widget) ? widget->fontMetrics().height() / 2 : widget->height() / 2;
+    const QRegion middle = shown & QRect(0, line, widget->width(), 1);
+    int width = 0;
+    for (const QRect &part : middle)
+        if (part.left() <= width)
+            width = qMax(width, part.right() + 1);
+    return {width, shown.boundingRect().height()};
+}
+
 // One line per cut text, empty when every text shows whole.
 inline QStringList in(const QWidget *window)
 {
@@ -76,7 +91,7 @@ inline QStringList in(const QWidget *window)
     for (const QWidget *widget : widgets) {
         if (!widget->isVisibleTo(window) || widget->window() != window)
             continue;
-        const QSize has = widget->size();
+        const QSize has = shownSize(widget);
         if (const auto *label = qobject_cast<const QLabel *>(widget)) {
             if (label->text().isEmpty())
                 continue;

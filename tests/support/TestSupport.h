@@ -90,13 +90,15 @@ public:
 class RecordingShellOpen : public ShellOpen
 {
 public:
-    bool open(const QString &path) override
+    void open(const QString &path, const Failed &failed) override
     {
         opened << path;
-        return result;
+        if (!result)
+            failed(failure);
     }
     QStringList opened;
     bool result = true;
+    QString failure = QStringLiteral("このファイルを開くためのプログラムが見つかりません。");
 };
 
 // What the start-up makes, made fresh for one test: a program folder that is a
