@@ -49,7 +49,12 @@ QString CommonDialog::toQtFilter(const QString &filter)
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        entries << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+        // A description that already ends in its patterns, as "HTMファイル(*.htm)", is shown as it is:
+        // the file dialog takes the patterns from the last parentheses.
+        if (parts[i].trimmed().endsWith(QLatin1Char('(') + patterns + QLatin1Char(')')))
+            entries << parts[i].trimmed();
+        else
+            entries << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
     }
     return entries.join(QStringLiteral(";;"));
 }

@@ -32,7 +32,7 @@ bool holdsOtherLineEnds(const QString &text)
 class LineNumberArea : public QWidget
 {
 public:
-    explicit LineNumberArea(SourceEdit *editor) : QWidget(editor), m_editor(editor) {}
+    explicit LineNumberArea(SourceEdit *editor) : QWidget(editor), m_editor(editor) { setObjectName(QStringLiteral("lineNumbers")); }
     QSize sizeHint() const override { return {m_editor->lineNumberWidth(), 0}; }
 
 protected:
@@ -46,10 +46,10 @@ SourceEdit::SourceEdit(QWidget *parent) : QPlainTextEdit(parent), m_lineNumbers(
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setTabChangesFocus(false);
-    connect(this, &QPlainTextEdit::blockCountChanged, this, [this] { setViewportMargins(lineNumberWidth(), 0, 0, 0); });
+    connect(this, &QPlainTextEdit::blockCountChanged, this, &SourceEdit::updateLineNumberColumn);
     connect(this, &QPlainTextEdit::updateRequest, this, &SourceEdit::updateLineNumberArea);
     connect(document(), &QTextDocument::contentsChange, this, [this] { m_linesNumbered = false; });
-    setViewportMargins(lineNumberWidth(), 0, 0, 0);
+    updateLineNumberColumn();
 }
 
 QString SourceEdit::displayText(const QString &text, QList<int> *breaks)
@@ -244,11 +244,27 @@ int SourceEdit::lineNumberWidth() const
     return 8 + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
 }
 
+// The column and the text's margin always take the same width: more digits or a
+// larger font widen both.
+void SourceEdit::updateLineNumberColumn()
+{
+    const int width = lineNumberWidth();
+    setViewportMargins(width, 0, 0, 0);
+    const QRect r = contentsRect();
+    m_lineNumbers->setGeometry(QRect(r.left(), r.top(), width, r.height()));
+}
+
 void SourceEdit::resizeEvent(QResizeEvent *event)
 {
     QPlainTextEdit::resizeEvent(event);
-    const QRect r = contentsRect();
-    m_lineNumbers->setGeometry(QRect(r.left(), r.top(), lineNumberWidth(), r.height()));
+    updateLineNumberColumn();
+}
+
+void SourceEdit::changeEvent(QEvent *event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        updateLineNumberColumn();
 }
 
 void SourceEdit::updateLineNumberArea(const QRect &rect, int dy)

@@ -45,6 +45,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -56,6 +57,7 @@ protected:
     QMimeData *createMimeDataFromSelection() const override;
 
 private:
+    void updateLineNumberColumn();
     friend class LineNumberArea;
     void paintLineNumbers(QPaintEvent *event);
     void updateLineNumberArea(const QRect &rect, int dy);

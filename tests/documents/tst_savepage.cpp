@@ -12,7 +12,10 @@
 #include "shell/Form1.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QListView>
 #include <QPushButton>
 
 using namespace TestSupport;
@@ -70,8 +73,32 @@ private slots:
         QCOMPARE(form.commonDialog()->Flags, 0x1804);
         QCOMPARE(form.commonDialog()->Filter,
                  QStringLiteral("HTMファイル(*.htm)|*.htm|HTMLファイル(*.html)|*.html|全てのファイル(*.*)|*.*"));
-        QCOMPARE(app.dialogs.filtersSeen,
-                 QStringList{QStringLiteral("HTMファイル(*.htm) (*.htm);;HTMLファイル(*.html) (*.html);;全てのファイル(*.*) (*.*)")});
+        QCOMPARE(app.dialogs.filtersSeen, QStringList{QStringLiteral("HTMファイル(*.htm);;HTMLファイル(*.html);;全てのファイル(*.*)")});
+        // In the file dialog: each type once, as written, and each lists the files of its pattern.
+        QFileDialog saveAs(nullptr, QString(), app.path(), app.dialogs.filtersSeen.first());
+        saveAs.setOption(QFileDialog::DontUseNativeDialog);
+        auto *types = saveAs.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        QStringList shown;
+        for (int i = 0; i < types->count(); ++i)
+            shown << types->itemText(i);
+        QCOMPARE(shown, (QStringList{QStringLiteral("HTMファイル(*.htm)"), QStringLiteral("HTMLファイル(*.html)"), QStringLiteral("全てのファイル(*.*)")}));
+        writeBytes(app.file(QStringLiteral("other.html")), "x");
+        auto *list = saveAs.findChild<QListView *>(QStringLiteral("listView"));
+        auto listed = [&] {
+            QStringList names;
+            for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row) {
+                const QModelIndex index = list->model()->index(row, 0, list->rootIndex());
+                if (!list->isRowHidden(row))
+                    names << index.data().toString();
+            }
+            return names;
+        };
+        saveAs.selectNameFilter(shown[1]);
+        QTRY_VERIFY(listed().contains(QStringLiteral("other.html")));
+        QVERIFY(!listed().contains(QStringLiteral("saved.htm")));
+        saveAs.selectNameFilter(shown[0]);
+        QTRY_VERIFY(listed().contains(QStringLiteral("saved.htm")));
+        QVERIFY(!listed().contains(QStringLiteral("other.html")));
         // The name is used as chosen: no extension added.
         const QString bare = app.file(QStringLiteral("noextension"));
         app.dialogs.fileNames << bare;

@@ -438,6 +438,35 @@ private slots:
         QVERIFY(reopenedUnticked);
     }
 
+    // A larger font widens the line numbers' column, and the text moves along: no number covers it.
+    void lineNumbersAfterALargerFont()
+    {
+        TestApp app;
+        Form1 form(app.context);
+        QString page = QStringLiteral("<html><body>");
+        for (int i = 0; i < 150; ++i)
+            page += QStringLiteral("<p>line %1</p>\n").arg(i);
+        QVERIFY(form.surface()->setDocumentHTML(page + QStringLiteral("</body></html>")));
+        whileOpen(form, [&](Form3 *w) {
+            auto *box = w->findChild<SourceEdit *>(QStringLiteral("RichTextBox1"));
+            auto *numbers = box->findChild<QWidget *>(QStringLiteral("lineNumbers"));
+            QVERIFY(box->blockCount() >= 100);
+            QVERIFY(numbers);
+            app.dialogs.fonts.enqueue(QFont(QStringLiteral("IPAGothic"), 28));
+            app.dialogs.colors.enqueue(QColor(Qt::black));
+            w->Command2_Click();
+            w->resize(w->width() + 40, w->height() + 40);
+            const QString widest = QString::number(box->blockCount());
+            QTRY_VERIFY(numbers->width() > QFontMetrics(box->font()).horizontalAdvance(widest));
+            QTRY_VERIFY2(numbers->geometry().right() < box->viewport()->geometry().left(),
+                         qPrintable(QStringLiteral("numbers end at %1, text starts at %2")
+                                        .arg(numbers->geometry().right())
+                                        .arg(box->viewport()->geometry().left())));
+            w->close();
+        });
+        QVERIFY(app.boxes.shown.isEmpty());
+    }
+
 private:
     static QString writePage(const QString &path, const QByteArray &bytes)
     {
