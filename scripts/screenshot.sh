@@ -87,14 +87,14 @@ click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.5; }
 # The caret below the text: where the effect goes.
 click "$main" 400 420
 # The effects list (left, under the menus): 燃える文字 is its tenth entry.
-click "$main" 190 38
+click "$main" 190 58
 xdotool key --delay 60 Down Down Down Down Down Down Down Down Down Return
 dialog=$(window "燃える文字設定")
 sleep 1
-# The colour is RED already; the action list's last entry is "あり"; then OK.
-click "$dialog" 183 110
-xdotool key --delay 80 End Return
-click "$dialog" 156 173
+# The colour is RED already; the action list goes one down, to "あり"; then OK.
+sleep 1; click "$dialog" 200 112
+xdotool key --delay 150 Down Return
+click "$dialog" 244 380
 # "ブラウズモードで確認します！" (over the dialog) is answered; the page then runs.
 window "^Tovaleaf$" >/dev/null
 sleep 0.5
