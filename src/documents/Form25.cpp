@@ -89,15 +89,25 @@ void Form25::buildControls()
 
 void Form25::onLoad()
 {
-    m_FilePattern = QStringLiteral("*.htm");
-    m_File1->setPattern(m_FilePattern);
-    m_File1->Refresh();
+    const Module1 &shared = Module1::shared();
     m_Combo1->clear();
     for (const auto &type : fileTypes())
         m_Combo1->addItem(type.first);
-    m_Combo1->setCurrentIndex(1);
-    m_Combo1->setEditText(QStringLiteral("HTMﾌｧｲﾙ"));
-    const QString start = QDir::currentPath();
+    // The type and the folder it was left with in this run, else *.htm in the process's folder.
+    m_FilePattern = QStringLiteral("*.htm");
+    QString typeText = QStringLiteral("HTMﾌｧｲﾙ");
+    for (const auto &type : fileTypes()) {
+        if (type.first == shared.FileScreenType) {
+            m_FilePattern = type.second;
+            typeText = type.first;
+        }
+    }
+    m_File1->setPattern(m_FilePattern);
+    m_File1->Refresh();
+    m_Combo1->setCurrentIndex(m_Combo1->findText(typeText));
+    m_Combo1->setEditText(typeText);
+    const QString start = !shared.FileScreenFolder.isEmpty() && QDir(shared.FileScreenFolder).exists() ? shared.FileScreenFolder
+                                                                                                       : QDir::currentPath();
     m_Drive1->setDriveOf(start);
     if (!m_Dir1->setPath(start))
         m_Dir1->setPath(m_Drive1->Drive());
@@ -111,6 +121,7 @@ void Form25::Combo1_Click()
             m_FilePattern = type.second;
             m_File1->setPattern(m_FilePattern);
             m_File1->Refresh();
+            Module1::shared().FileScreenType = text;
             return;
         }
     }
@@ -125,6 +136,7 @@ void Form25::Drive1_Change()
 void Form25::Dir1_Change()
 {
     m_File1->setPath(m_Dir1->Path());
+    Module1::shared().FileScreenFolder = m_Dir1->Path();
 }
 
 void Form25::File1_Click()

@@ -72,6 +72,9 @@ struct Module1
     QString DialogBoxFile;
     QString FindText;
     QString ReplaceText;
+    // Where the file screen was left and the file type it showed, for its next opening in the run.
+    QString FileScreenFolder;
+    QString FileScreenType;
 
     // The one instance of the run.
     static Module1 &shared();

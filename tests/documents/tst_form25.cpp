@@ -1,3 +1,4 @@
+#include "support/ModalDriver.h"
 #include "support/TestSupport.h"
 
 #include "UnprivilegedFiles.h"
@@ -253,6 +254,46 @@ private slots:
         QVERIFY(!first);
         QCOMPARE(Module1::shared().DocumentFolder, QString());
         QCOMPARE(Module1::shared().EffectKind, Effect::FileScreenOpened);
+        QVERIFY(boxes.shown.isEmpty());
+    }
+
+    // For the rest of the run the screen opens where it was left, with the file type it showed.
+    void remembersItsPlaceForTheRun()
+    {
+        ProgramFolderFixture program;
+        PageFolder pages;
+        ScriptedMessageBoxes boxes;
+        Form1 form;
+        ModalDriver leave([&](QDialog *screen) {
+            auto *folders = screen->findChild<FolderList *>(QStringLiteral("Dir1"));
+            QVERIFY(folders->setPath(pages.file(QStringLiteral("sub"))));
+            chooseType(screen->findChild<QComboBox *>(QStringLiteral("Combo1")), QStringLiteral("XMLﾌｧｲﾙ"));
+            screen->reject();
+        });
+        form.menus().item(QStringLiteral("mivofile_open"))->trigger();
+        QVERIFY(leave.ran());
+        // Elsewhere meanwhile: the screen does not follow the process's folder.
+        QDir::setCurrent(program.path());
+        ModalDriver back([&](QDialog *dialog) {
+            auto *screen = static_cast<Form25 *>(dialog);
+            QCOMPARE(screen->findChild<FolderList *>(QStringLiteral("Dir1"))->Path(), pages.file(QStringLiteral("sub")));
+            QCOMPARE(screen->findChild<FileList *>(QStringLiteral("File1"))->Path(), pages.file(QStringLiteral("sub")));
+            QCOMPARE(screen->findChild<QComboBox *>(QStringLiteral("Combo1"))->currentText(), QStringLiteral("XMLﾌｧｲﾙ"));
+            QCOMPARE(screen->FilePattern(), QStringLiteral("*.xml"));
+            QCOMPARE(itemTexts(screen->findChild<FileList *>(QStringLiteral("File1"))), QStringList());
+            screen->reject();
+        });
+        form.menus().item(QStringLiteral("mivofile_open"))->trigger();
+        QVERIFY(back.ran());
+
+        // A folder that is gone meanwhile: the process's folder again.
+        QVERIFY(QDir(pages.file(QStringLiteral("sub"))).removeRecursively());
+        ModalDriver gone([&](QDialog *dialog) {
+            QCOMPARE(dialog->findChild<FolderList *>(QStringLiteral("Dir1"))->Path(), program.path());
+            dialog->reject();
+        });
+        form.menus().item(QStringLiteral("mivofile_open"))->trigger();
+        QVERIFY(gone.ran());
         QVERIFY(boxes.shown.isEmpty());
     }
 
