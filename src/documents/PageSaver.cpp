@@ -8,9 +8,12 @@
 #include "platform/PageBytes.h"
 #include "platform/PageEncoding.h"
 #include "platform/RecoveryCopy.h"
+#include "shell/Module1.h"
 #include "shell/TextBuffer.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 const QString PageSaver::Filter =
     QStringLiteral("HTMファイル(*.htm)|*.htm|HTMLファイル(*.html)|*.html|全てのファイル(*.*)|*.*");
@@ -25,6 +28,7 @@ PageSaver::Outcome PageSaver::SavePage()
     }
     m_dialog->Flags = Flags;
     m_dialog->Filter = Filter;
+    startAtThePage();
     // A cancelled dialog must not write to whatever name another dialog left behind.
     if (!m_dialog->ShowSave())
         return Outcome::NotSaved;
@@ -52,6 +56,26 @@ PageSaver::Outcome PageSaver::SavePage()
     m_surface->recovery().markSaved(name);
     MessageBoxes::say(exists ? QStringLiteral("上書き保存しました。") : QStringLiteral("保存しました。"));
     return Outcome::Saved;
+}
+
+void PageSaver::startAtThePage()
+{
+    // The page's own file, as opened or last saved: its folder and its name, so that a
+    // name typed alone lands beside it and its pictures still resolve.
+    const QString origin = m_surface->recovery().origin();
+    if (!origin.isEmpty()) {
+        m_dialog->FileName = origin;
+        return;
+    }
+    // A page that never had a file: where the file screen was left, else the user's documents;
+    // never the program's own folder.
+    if (m_dialog->FileName.isEmpty()) {
+        const QString screenFolder = Module1::shared().FileScreenFolder;
+        const QString folder = !screenFolder.isEmpty() && QFileInfo(screenFolder).isDir()
+                                   ? screenFolder
+                                   : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        m_dialog->FileName = QDir(folder).absolutePath() + QLatin1Char('/');
+    }
 }
 
 bool PageSaver::acceptUtf8(const QString &characters, const QByteArray &charset)

@@ -1,3 +1,4 @@
+#include "support/ModalDriver.h"
 #include "support/TestSupport.h"
 
 #include "UnprivilegedFiles.h"
@@ -15,8 +16,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 using namespace TestSupport;
 
@@ -108,6 +111,48 @@ private slots:
         QVERIFY(QFileInfo(bare).isFile());
         QVERIFY(!QFileInfo(bare + QStringLiteral(".htm")).exists());
         QCOMPARE(dialogs.currentNamesSeen.last(), target);
+    }
+
+    // Save As starts at the page's own file, as opened or last saved, with its name; a page that never
+    // had one starts where the file screen was left.
+    void saveAsStartsAtThePage()
+    {
+        ProgramFolderFixture folder;
+        ScriptedMessageBoxes boxes;
+        ScriptedDialogs dialogs;
+        QTemporaryDir elsewhere;
+        const QString opened = elsewhere.filePath(QStringLiteral("opened.htm"));
+        writeBytes(opened, "<html><body><img src=pic.gif><p>mine</p></body></html>");
+        QDir::setCurrent(elsewhere.path());
+        Form1 form;
+        ModalDriver open([&](QDialog *screen) {
+            screen->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(opened);
+            screen->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        });
+        form.menus().item(QStringLiteral("mivofile_open"))->trigger();
+        QVERIFY(open.ran());
+        // Another picker leaves its name in the shared dialog meanwhile.
+        form.commonDialog()->FileName = folder.file(QStringLiteral("picture.gif"));
+        QDir::setCurrent(folder.path());
+        dialogs.fileNames << std::nullopt;
+        form.SavePage();
+        QCOMPARE(dialogs.currentNamesSeen, QStringList{opened});
+
+        // Saved under another name: that is where the next Save As starts.
+        const QString renamed = elsewhere.filePath(QStringLiteral("renamed.htm"));
+        dialogs.fileNames << renamed << std::nullopt;
+        form.SavePage();
+        form.SavePage();
+        QCOMPARE(dialogs.currentNamesSeen.mid(1), (QStringList{opened, renamed}));
+
+        // A new page: the folder the file screen was left in, no name.
+        boxes.answers << MessageBoxes::Answer::No;
+        form.NewPage();
+        form.commonDialog()->FileName.clear();
+        dialogs.fileNames << std::nullopt;
+        form.SavePage();
+        QCOMPARE(dialogs.currentNamesSeen.last(), elsewhere.path() + QLatin1Char('/'));
+        QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("保存しました。"), QStringLiteral("新規作成を実行します。ファイルの保存をしますか？")}));
     }
 
     void declaredCharsets()
