@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/AppContext.h"
+#include "platform/CommonDialog.h"
+#include "platform/MessageBoxes.h"
 #include "platform/PageEncoding.h"
-#include "shell/ProgramFolder.h"
+#include "platform/ShellOpen.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -9,19 +12,28 @@
 #include <QString>
 #include <QTemporaryDir>
 
+// A benchmark has no one to answer: every box is passed over, every question cancelled.
+class SilentBoxes : public MessageBoxes
+{
+public:
+    void notify(const QString &, const QString &, Icon) override {}
+    Answer ask(const QString &, Buttons, const QString &, Icon) override { return Answer::Cancel; }
+};
+
+// Nor a desktop to open files on.
+class NoShellOpen : public ShellOpen
+{
+public:
+    void open(const QString &, const Failed &failed) override { failed(QStringLiteral("ベンチマークでは開きません。")); }
+};
+
 // What every benchmark starts from: a program folder (and state folder) of its
-// own with the palette page, and the 1 MB page of paragraphs the figures are measured on.
+// own with the palette page, the application context over it, and the 1 MB
+// page of paragraphs the figures are measured on.
 class BenchFolder
 {
 public:
-    BenchFolder()
-    {
-        QFile::copy(QStringLiteral(TOVALEAF_DATA_DIR "/color.htm"), m_dir.filePath(QStringLiteral("color.htm")));
-        ProgramFolder::setPath(m_dir.path());
-        QDir::setCurrent(m_dir.path());
-        // Recovery copies of the benchmarks stay out of the user's own state folder.
-        qputenv("XDG_STATE_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("state"))));
-    }
+    BenchFolder() : context(prepared(m_dir), m_boxes, m_dialogs, m_shell) {}
     QString path() const { return m_dir.path(); }
 
     QString writeMegabytePage() const
@@ -41,5 +53,19 @@ public:
     }
 
 private:
+    static QString prepared(const QTemporaryDir &dir)
+    {
+        QFile::copy(QStringLiteral(TOVALEAF_DATA_DIR "/color.htm"), dir.filePath(QStringLiteral("color.htm")));
+        // Recovery copies of the benchmarks stay out of the user's own state folder.
+        qputenv("XDG_STATE_HOME", QFile::encodeName(dir.filePath(QStringLiteral("state"))));
+        return dir.path();
+    }
+
     QTemporaryDir m_dir;
+    SilentBoxes m_boxes;
+    StandardDialogPicker m_dialogs;
+    NoShellOpen m_shell;
+
+public:
+    AppContext context;
 };

@@ -2,14 +2,13 @@
 // rule) and the insertion of a 50 x 20 table, on a 1 MB page.
 #include "BenchFolder.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "platform/PageEncoding.h"
 #include "platform/SurfaceWorlds.h"
+#include "platform/TextBuffer.h"
 #include "shell/EditorEvents.h"
 #include "shell/Form1.h"
 #include "shell/Main.h"
-#include "shell/Module1.h"
-#include "shell/ProgramFolder.h"
-#include "shell/TextBuffer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,6 +25,7 @@
 namespace {
 
 Form1 *g_form = nullptr;
+AppContext *g_context = nullptr;
 int g_displayChanges = 0;
 
 // Moves the selection in the page without waiting: the page reports it as a user's move would be.
@@ -91,7 +91,7 @@ BENCHMARK(BM_SelectionChange)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 // each insertion is undone, untimed.
 void BM_InsertTable50x20(benchmark::State &state)
 {
-    Module1 &shared = Module1::shared();
+    Module1 &shared = g_context->shared;
     shared.TableRows = QStringLiteral("50");
     shared.TableCols = QStringLiteral("20");
     shared.TableAttrs = QStringLiteral("border=1 bordercolor=gray cellPadding=1 cellSpacing=1 width=5%");
@@ -124,14 +124,15 @@ int main(int argc, char **argv)
     BenchFolder folder;
     const QString page = folder.writeMegabytePage();
 
-    auto form = std::make_unique<Form1>();
+    g_context = &folder.context;
+    auto form = std::make_unique<Form1>(folder.context);
     g_form = form.get();
     form->show();
     QObject::connect(form->surface(), &DhtmlEdit::DisplayChanged, [] { ++g_displayChanges; });
     if (!form->surface()->LoadDocument(page))
         qFatal("cannot load %s", qPrintable(page));
     // A picture set and deleted earlier: the tag is looked for through the whole copy.
-    Module1::shared().BodyBackgroundTag = QStringLiteral("<BODY background=sky.gif bgProperties=none");
+    folder.context.shared.BodyBackgroundTag = QStringLiteral("<BODY background=sky.gif bgProperties=none");
     const int before = g_displayChanges;
     caretAt(100);
     waitForDisplayChanged(before);

@@ -27,13 +27,6 @@
 
 namespace {
 
-class SilentBoxes : public MessageBoxes
-{
-public:
-    void notify(const QString &, const QString &, Icon) override {}
-    Answer ask(const QString &, Buttons, const QString &, Icon) override { return Answer::Cancel; }
-};
-
 void pause(int ms)
 {
     QEventLoop loop;
@@ -120,10 +113,8 @@ int main(int argc, char **argv)
     Main::prepareApplication();
     BenchFolder folder;
     const QString page = folder.writeMegabytePage();
-    SilentBoxes boxes;
-    MessageBoxes::install(&boxes);
 
-    Form1 form;
+    Form1 form(folder.context);
     form.show();
     DhtmlEdit *surface = form.surface();
     if (!surface->LoadDocument(page))
@@ -195,6 +186,5 @@ int main(int argc, char **argv)
                 without.mean > 0 ? (with.mean - without.mean) / without.mean * 100 : 0);
     std::printf("%-58s %10.1f\n", "killed renderer to page shown again (median of 5)", median(crashes));
     std::printf("%-58s %10.1f\n", "  for comparison: LoadDocument of the page (median of 5)", median(loads));
-    MessageBoxes::install(nullptr);
     return 0;
 }

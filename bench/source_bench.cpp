@@ -5,11 +5,10 @@
 #include "BenchFolder.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Module1.h"
 #include "platform/PageEncoding.h"
 #include "shell/Form1.h"
 #include "shell/Main.h"
-#include "shell/Module1.h"
-#include "shell/ProgramFolder.h"
 #include "source/Form18.h"
 #include "source/Form3.h"
 #include "source/SourceEdit.h"
@@ -32,15 +31,8 @@ namespace {
 const QString Needle = QStringLiteral("needle");
 const QString Replacement = QStringLiteral("haystack");
 
-// The update question on closing after a replace is answered Cancel.
-class CancellingBoxes : public MessageBoxes
-{
-public:
-    void notify(const QString &, const QString &, Icon) override {}
-    Answer ask(const QString &, Buttons, const QString &, Icon) override { return Answer::Cancel; }
-};
-
 Form1 *g_form = nullptr;
+AppContext *g_context = nullptr;
 QString g_folder;
 
 // A page of about kilobytes KB with one needle in each row of 48 bytes: 109,000 needles in 5 MB.
@@ -121,8 +113,8 @@ void BM_ReplaceAll(benchmark::State &state)
             SourceEdit *box = window->source();
             chars = box->source().size();
             found = box->source().count(Needle);
-            Module1::shared().FindText = Needle;
-            Form18 dialog(box, window);
+            g_context->shared.FindText = Needle;
+            Form18 dialog(*g_context, box, window);
             dialog.findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(Replacement);
             QElapsedTimer t;
             t.start();
@@ -161,10 +153,9 @@ int main(int argc, char **argv)
     Main::prepareApplication();
     BenchFolder folder;
     g_folder = folder.path();
-    CancellingBoxes boxes;
-    MessageBoxes::install(&boxes);
-
-    Form1 form;
+    g_context = &folder.context;
+    // The update question on closing after a replace is answered Cancel.
+    Form1 form(folder.context);
     form.show();
     {
         QEventLoop loop;
@@ -176,6 +167,5 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    MessageBoxes::install(nullptr);
     return 0;
 }

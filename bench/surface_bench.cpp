@@ -2,11 +2,10 @@
 // QWebEngineView doing the nearest equivalent on the same file.
 #include "BenchFolder.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "platform/PageEncoding.h"
 #include "shell/Form1.h"
 #include "shell/Main.h"
-#include "shell/Module1.h"
-#include "shell/ProgramFolder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -86,7 +85,7 @@ int main(int argc, char **argv)
 
     QElapsedTimer start;
     start.start();
-    Form1 form;
+    Form1 form(folder.context);
     form.show();
     waitFor(form.surface(), SIGNAL(DocumentComplete()));
     const double startUp = start.nsecsElapsed() / 1e6;
@@ -110,7 +109,7 @@ int main(int argc, char **argv)
     const double inPage = surface->evaluate(QStringLiteral("(() => { const t = performance.now(); __tvl.serializeDocument(document); return performance.now() - t; })()"))->toDouble();
     const double bareInPage = bareScript(bare.page(), QStringLiteral("(() => { const t = performance.now(); document.documentElement.outerHTML; return performance.now() - t; })()")).toDouble();
     const double bareHtml = medianMs(9, [&] { bareScript(bare.page(), QStringLiteral("document.documentElement.outerHTML")); });
-    Module1::shared().SnippetHtml = QStringLiteral("<INPUT type=button value=ボタン>");
+    folder.context.shared.SnippetHtml = QStringLiteral("<INPUT type=button value=ボタン>");
     const double mivo = medianMs(5, [&] { form.mivo_go(); });
     const double bareRewrite = medianMs(5, [&] {
         const QString text = bareScript(bare.page(), QStringLiteral("document.documentElement.outerHTML")).toString();

@@ -1,13 +1,12 @@
 #include "BackgroundPicture.h"
 
 #include "documents/TemporaryPages.h"
+#include "platform/AppContext.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/FileChannel.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RecoveryCopy.h"
-#include "shell/Module1.h"
-#include "shell/ProgramFolder.h"
-#include "shell/TextBuffer.h"
+#include "platform/TextBuffer.h"
 
 #include <QRegularExpression>
 
@@ -30,22 +29,22 @@ QString BackgroundPicture::bodyTag(const QString &picturePath, const QString &fi
     return QStringLiteral("<BODY background=") + written + QLatin1Char(' ') + fixedAttr;
 }
 
-QString BackgroundPicture::tempPath(const QString &name, const QString &programFolderName)
+QString BackgroundPicture::tempPath(const AppContext &app, const QString &name, const QString &programFolderName)
 {
-    if (TemporaryPages::besidePage())
-        return TemporaryPages::path(name);
-    return ProgramFolder::file(programFolderName);
+    if (TemporaryPages::besidePage(app))
+        return TemporaryPages::path(app, name);
+    return app.folder.tempFile(programFolderName);
 }
 
-bool BackgroundPicture::reloadThrough(DhtmlEdit *surface, const QString &path, const QString &text)
+bool BackgroundPicture::reloadThrough(AppContext &app, DhtmlEdit *surface, const QString &path, const QString &text)
 {
     QString error;
     if (!FileChannel::writeText(path, text, &error)) {
-        MessageBoxes::say(QStringLiteral("一時ページに書き込めません: %1: %2").arg(path, error));
+        app.boxes.say(QStringLiteral("一時ページに書き込めません: %1: %2").arg(path, error));
         return false;
     }
     if (!surface->LoadDocument(path)) {
-        MessageBoxes::say(QStringLiteral("一時ページを表示できません: %1").arg(surface->lastError()));
+        app.boxes.say(QStringLiteral("一時ページを表示できません: %1").arg(surface->lastError()));
         return false;
     }
     surface->Refresh();
@@ -53,17 +52,17 @@ bool BackgroundPicture::reloadThrough(DhtmlEdit *surface, const QString &path, c
     return true;
 }
 
-bool BackgroundPicture::remove(DhtmlEdit *surface, TextBuffer *sourceCopy)
+bool BackgroundPicture::remove(AppContext &app, DhtmlEdit *surface, TextBuffer *sourceCopy)
 {
     // The surface's page as it is now, so that what was typed since the last load stays.
     QString html = surface->DocumentHTML();
     if (html.isNull()) {
-        MessageBoxes::say(QStringLiteral("ページの内容を読み取れないため、背景画像を削除できません。\n%1").arg(surface->lastError()));
+        app.boxes.say(QStringLiteral("ページの内容を読み取れないため、背景画像を削除できません。\n%1").arg(surface->lastError()));
         return false;
     }
-    const QString &tag = Module1::shared().BodyBackgroundTag;
+    const QString &tag = app.shared.BodyBackgroundTag;
     if (!tag.isEmpty())
         html.replace(tag, QStringLiteral("<BODY"));
     sourceCopy->setText(html);
-    return reloadThrough(surface, tempPath(DeleteTempName, DeleteTempName), html);
+    return reloadThrough(app, surface, tempPath(app, DeleteTempName, DeleteTempName), html);
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+struct AppContext;
 class DhtmlEdit;
 class TextBuffer;
 
@@ -17,10 +18,10 @@ public:
     static QString bodyTag(const QString &picturePath, const QString &fixedAttr);
     // Where the temporary page goes: name beside a page opened through the file screen from a known
     // folder, else programFolderName in the program folder.
-    static QString tempPath(const QString &name, const QString &programFolderName);
+    static QString tempPath(const AppContext &app, const QString &name, const QString &programFolderName);
 
     // Writes text to path and loads it into the surface; tells the user why when it cannot.
-    static bool reloadThrough(DhtmlEdit *surface, const QString &path, const QString &text);
+    static bool reloadThrough(AppContext &app, DhtmlEdit *surface, const QString &path, const QString &text);
     // deletehaikei: the picture's tag back to "<BODY" in the surface's current page.
-    static bool remove(DhtmlEdit *surface, TextBuffer *sourceCopy);
+    static bool remove(AppContext &app, DhtmlEdit *surface, TextBuffer *sourceCopy);
 };

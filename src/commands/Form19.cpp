@@ -1,12 +1,12 @@
 #include "Form19.h"
 
 #include "BackgroundPicture.h"
+#include "platform/AppContext.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/MessageBoxes.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/TextBuffer.h"
+#include "platform/Module1.h"
+#include "platform/TextBuffer.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -18,7 +18,7 @@
 const QString Form19::PickerFilter =
     QStringLiteral("GIFファイル(*.gif)|*.gif|JPGファイル(*.jpg)|*.jpg|全てのファイル(*.*)|*.*");
 
-Form19::Form19(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form19::Form19(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form19"));
     setWindowTitle(QStringLiteral("背景画像設定"));
@@ -70,7 +70,7 @@ void Form19::Text1_Change()
 
 void Form19::Command1_Click()
 {
-    CommonDialog *dialog = m_owner->commonDialog();
+    CommonDialog *dialog = m_owner.commonDialog;
     dialog->Filter = PickerFilter;
     // A cancelled picker leaves the path as it was typed.
     if (dialog->ShowOpen())
@@ -79,7 +79,7 @@ void Form19::Command1_Click()
 
 void Form19::Command2_Click()
 {
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     const QString pattern = m_Combo1->currentText();
     if (pattern == QStringLiteral("固定する"))
         shared.BackgroundFixedAttr = QStringLiteral("bgProperties=fixed");
@@ -87,10 +87,10 @@ void Form19::Command2_Click()
         shared.BackgroundFixedAttr = QStringLiteral("bgProperties=none");
     else
         return;
-    DhtmlEdit *surface = m_owner->surface();
+    DhtmlEdit *surface = m_owner.surface;
     const QString page = surface->DocumentHTML();
     if (page.isNull()) {
-        MessageBoxes::say(QStringLiteral("ページの内容を読み取れないため、背景画像を設定できません。\n%1").arg(surface->lastError()));
+        m_owner.app.boxes.say(QStringLiteral("ページの内容を読み取れないため、背景画像を設定できません。\n%1").arg(surface->lastError()));
         return;
     }
     m_RichTextBox1->setText(page);
@@ -105,8 +105,7 @@ void Form19::Command2_Click()
     m_RichTextBox1->setText(html);
     // Writing DocumentHTML first and then loading the temporary page would load the page
     // twice; the temporary page alone gives the surface the same text.
-    if (BackgroundPicture::reloadThrough(surface, BackgroundPicture::tempPath(BackgroundPicture::SetTempName,
-                                                                              BackgroundPicture::DeleteTempName),
-                                         html))
+    const QString temp = BackgroundPicture::tempPath(m_owner.app, BackgroundPicture::SetTempName, BackgroundPicture::DeleteTempName);
+    if (BackgroundPicture::reloadThrough(m_owner.app, surface, temp, html))
         accept();
 }

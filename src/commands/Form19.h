@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
-class Form1;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -15,14 +16,14 @@ class Form19 : public QDialog
     Q_OBJECT
 public:
     static const QString PickerFilter;
-    explicit Form19(Form1 *owner);
+    explicit Form19(const DialogOwner &owner);
 
 private:
     void Text1_Change();
     void Command1_Click();
     void Command2_Click();
 
-    Form1 *m_owner;
+    DialogOwner m_owner;
     QLineEdit *m_Text1;
     QPushButton *m_Command1;
     QComboBox *m_Combo1;

@@ -1,9 +1,10 @@
 #include "Form2.h"
 
+#include "platform/AppContext.h"
+#include "platform/MainOperations.h"
 #include "platform/FieldWidth.h"
 #include "platform/MessageBoxes.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
+#include "platform/Module1.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -27,7 +28,7 @@ QLineEdit *field(const QString &name, QWidget *parent)
 
 } // namespace
 
-Form2::Form2(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form2::Form2(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("表の作成"));
@@ -84,16 +85,16 @@ bool Form2::countsRefused(const QString &rows, const QString &cols)
 void Form2::Command1_Click()
 {
     if (countsRefused(m_Text1->text(), m_Text2->text())) {
-        MessageBoxes::say(QStringLiteral("行数と列数には1から1000までの整数を入力してください。"));
+        m_owner.app.boxes.say(QStringLiteral("行数と列数には1から1000までの整数を入力してください。"));
         return;
     }
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     shared.TableRows = m_Text1->text();
     shared.TableCols = m_Text2->text();
     shared.TableAttrs = m_Text3->text();
     shared.TableCellAttrs = m_Text4->text();
     shared.TableCaption = m_Text5->text();
-    m_owner->creat_hyou();
+    m_owner.main.creat_hyou();
     accept();
 }
 

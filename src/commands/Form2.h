@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
-class Form1;
 class QLineEdit;
 class QPushButton;
 
@@ -15,7 +16,7 @@ public:
     static const QString InitialTableAttrs;
     static const QString InitialCellAttrs;
 
-    explicit Form2(Form1 *owner);
+    explicit Form2(const DialogOwner &owner);
 
     // Rows or columns that are given but not a whole number from 1 to 1000.
     static bool countsRefused(const QString &rows, const QString &cols);
@@ -26,7 +27,7 @@ protected:
 private:
     void Command1_Click();
 
-    Form1 *m_owner;
+    DialogOwner m_owner;
     QLineEdit *m_Text1;
     QLineEdit *m_Text2;
     QLineEdit *m_Text3;

@@ -2,7 +2,6 @@
 
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
-#include "shell/Form1.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,7 +11,7 @@
 
 const QString Form4::PickerFilter = QStringLiteral("HTMファイル(*.htm)|*.htm|HTMLファイル(*.html)|*.html");
 
-Form4::Form4(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form4::Form4(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("リンク先の指定"));
@@ -46,7 +45,7 @@ Form4::Form4(Form1 *owner) : QDialog(owner), m_owner(owner)
 
 void Form4::Command1_Click()
 {
-    CommonDialog *dialog = m_owner->commonDialog();
+    CommonDialog *dialog = m_owner.commonDialog;
     dialog->Filter = PickerFilter;
     // A cancelled picker leaves the address as it was typed.
     if (dialog->ShowOpen())
@@ -55,9 +54,9 @@ void Form4::Command1_Click()
 
 void Form4::Command2_Click()
 {
-    DhtmlEdit *surface = m_owner->surface();
+    DhtmlEdit *surface = m_owner.surface;
     // A refused link (nothing selected) is ignored, as the menu's commands are.
-    surface->ExecCommand(5016, 2, m_Text1->text());
+    surface->ExecCommand(DECMD_HYPERLINK, OLECMDEXECOPT_DONTPROMPTUSER, m_Text1->text());
     surface->Refresh();
     accept();
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
-class Form1;
 class QLineEdit;
 class QPushButton;
 
@@ -12,13 +13,13 @@ class Form4 : public QDialog
     Q_OBJECT
 public:
     static const QString PickerFilter;
-    explicit Form4(Form1 *owner);
+    explicit Form4(const DialogOwner &owner);
 
 private:
     void Command1_Click();
     void Command2_Click();
 
-    Form1 *m_owner;
+    DialogOwner m_owner;
     QLineEdit *m_Text1;
     QPushButton *m_Command1;
     QPushButton *m_Command2;

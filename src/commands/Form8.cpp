@@ -2,9 +2,8 @@
 
 #include "platform/ColorField.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/AppContext.h"
 #include "platform/WebBrowser.h"
-#include "shell/Form1.h"
-#include "shell/ProgramFolder.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,7 +14,7 @@
 
 QPointer<Form8> Form8::s_current;
 
-Form8 *Form8::showFor(Form1 *owner)
+Form8 *Form8::showFor(const DialogOwner &owner)
 {
     if (!s_current)
         s_current = new Form8(owner);
@@ -25,20 +24,20 @@ Form8 *Form8::showFor(Form1 *owner)
     return s_current;
 }
 
-QPoint Form8::placeBeside(const QWidget *owner, const QWidget *window)
+QPoint Form8::placeBeside(const DialogOwner &owner, const QWidget *window)
 {
-    const QScreen *screen = owner->screen();
+    const QWidget *main = owner.window;
+    const QScreen *screen = main->screen();
     if (!screen)
         return {};
     const QRect available = screen->availableGeometry();
     // The frame, known once shown; until then the main window's frame tells what the desktop adds.
     const QSize frameExtra = window->isVisible() ? window->frameGeometry().size() - window->size()
-                                                 : owner->frameGeometry().size() - owner->size();
+                                                 : main->frameGeometry().size() - main->size();
     QRect frame(available.topLeft(), window->size() + frameExtra);
     // At the screen's top-left, unless that covers the main window's menu bar and lists: then below them.
-    const auto *form = qobject_cast<const Form1 *>(owner);
-    const int surfaceTop = form ? form->surface()->mapToGlobal(QPoint(0, 0)).y() : owner->mapToGlobal(QPoint(0, 0)).y();
-    const QRect menusAndLists(owner->frameGeometry().topLeft(), QPoint(owner->frameGeometry().right(), surfaceTop - 1));
+    const int surfaceTop = owner.surface ? owner.surface->mapToGlobal(QPoint(0, 0)).y() : main->mapToGlobal(QPoint(0, 0)).y();
+    const QRect menusAndLists(main->frameGeometry().topLeft(), QPoint(main->frameGeometry().right(), surfaceTop - 1));
     if (frame.intersects(menusAndLists))
         frame.moveTop(menusAndLists.bottom() + 1);
     if (frame.bottom() > available.bottom())
@@ -47,8 +46,8 @@ QPoint Form8::placeBeside(const QWidget *owner, const QWidget *window)
     return frame.topLeft();
 }
 
-Form8::Form8(Form1 *owner)
-    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint), m_surface(owner->surface())
+Form8::Form8(const DialogOwner &owner)
+    : QWidget(owner.window, Qt::Tool | Qt::WindowStaysOnTopHint), m_surface(owner.surface)
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("背景色設定"));
@@ -60,7 +59,7 @@ Form8::Form8(Form1 *owner)
     frame->setObjectName(QStringLiteral("Frame1"));
     auto *inFrame = new QVBoxLayout(frame);
     inFrame->setContentsMargins(2, 2, 2, 2);
-    m_palette = new WebBrowser(QStringLiteral("WebBrowser1"), frame);
+    m_palette = new WebBrowser(owner.app.pages, QStringLiteral("WebBrowser1"), frame);
     inFrame->addWidget(m_palette);
     layout->addWidget(frame, 1);
     auto *label = new QLabel(QStringLiteral("希望の色ﾃｷｽﾄを選択し、下のﾃｷｽﾄﾎﾞｯｸｽへ、ﾏｳｽでDragDropして下さい。"), this);
@@ -77,7 +76,7 @@ Form8::Form8(Form1 *owner)
     layout->addLayout(row);
     connect(m_Text1, &QLineEdit::textChanged, this, &Form8::Text1_Change);
     connect(m_Command1, &QPushButton::clicked, m_Text1, &QLineEdit::clear);
-    m_palette->Navigate(ProgramFolder::file(QStringLiteral("\\color.htm")));
+    m_palette->Navigate(owner.app.folder.file(QStringLiteral("\\color.htm")));
 }
 
 void Form8::Text1_Change()

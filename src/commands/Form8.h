@@ -1,11 +1,12 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QPointer>
 #include <QWidget>
 
 class ColorField;
 class DhtmlEdit;
-class Form1;
 class QPushButton;
 class WebBrowser;
 
@@ -19,17 +20,17 @@ public:
     static constexpr int HeightPixels = 305;
 
     // Shows the one window, loading it if needed, without taking the focus.
-    static Form8 *showFor(Form1 *owner);
+    static Form8 *showFor(const DialogOwner &owner);
     static Form8 *current() { return s_current; }
 
     ColorField *colorField() const { return m_Text1; }
 
     // Where the window's frame goes: inside the screen's available area, clear
     // of the owner's menu bar and lists.
-    static QPoint placeBeside(const QWidget *owner, const QWidget *window);
+    static QPoint placeBeside(const DialogOwner &owner, const QWidget *window);
 
 private:
-    explicit Form8(Form1 *owner);
+    explicit Form8(const DialogOwner &owner);
     void Text1_Change();
 
     DhtmlEdit *m_surface;

@@ -84,6 +84,26 @@ const QList<MenuBar::Entry> &MenuBar::tree()
     return entries;
 }
 
+const QKeySequence MenuBar::ModeKey = QKeySequence(Qt::Key_F5);
+
+const QHash<QString, QKeySequence> &MenuBar::keys()
+{
+    static const QHash<QString, QKeySequence> table = {
+        {QStringLiteral("new_page"), QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {QStringLiteral("mivofile_open"), QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {QStringLiteral("file_save"), QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {QStringLiteral("finish"), QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {QStringLiteral("mivosearch"), QKeySequence(Qt::CTRL | Qt::Key_F)},
+    };
+    return table;
+}
+
+void MenuBar::followMode(bool running)
+{
+    m_items.value(QStringLiteral("go_browse"))->setShortcut(running ? QKeySequence() : ModeKey);
+    m_items.value(QStringLiteral("go_hennsyuu"))->setShortcut(running ? ModeKey : QKeySequence());
+}
+
 MenuBar::MenuBar(QMainWindow *window)
 {
     // Every top menu stays in sight: the bar wraps onto more rows where the window is narrow.
@@ -118,5 +138,12 @@ MenuBar::MenuBar(QMainWindow *window)
         }
         action->setObjectName(name);
         m_items.insert(name, action);
+        // Held by the window too, so that the keys do not depend on where the menus are shown.
+        if (keys().contains(name) || name == QLatin1String("go_browse") || name == QLatin1String("go_hennsyuu")) {
+            action->setShortcut(keys().value(name));
+            action->setShortcutContext(Qt::WindowShortcut);
+            window->addAction(action);
+        }
     }
+    followMode(false);
 }

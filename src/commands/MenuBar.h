@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QKeySequence>
 #include <QString>
 
 class QAction;
@@ -25,6 +26,14 @@ public:
         const char *caption; // "-" for a separator
     };
     static const QList<Entry> &tree();
+
+    // The standard keys of the common items, shown in them. They work
+    // wherever the focus is in the window, the editing surface included.
+    static const QHash<QString, QKeySequence> &keys();
+    // One key runs the mode item that leaves the current mode, and is shown
+    // in that item only.
+    static const QKeySequence ModeKey;
+    void followMode(bool running);
 
 private:
     QHash<QString, QAction *> m_items;

@@ -6,87 +6,54 @@
 #include "Form4.h"
 #include "Form8.h"
 #include "MenuBar.h"
-#include "platform/DhtmlEdit.h"
-#include "shell/Form1.h"
 
 #include <QAction>
 
-MenuCommands::MenuCommands(Form1 *form) : m_form(form), m_editing(form->surface(), form->commonDialog())
+MenuCommands::MenuCommands(const DialogOwner &owner, MenuBar &menus, TextBuffer *sourceCopy)
+    : m_owner(owner), m_menus(menus), m_sourceCopy(sourceCopy), m_editing(owner.surface, owner.commonDialog)
 {
     for (const EditingCommands::Row &row : EditingCommands::table()) {
         const QString item = QString::fromLatin1(row.item);
-        QObject::connect(m_form->menus().item(item), &QAction::triggered, m_form, [this, item] { m_editing.run(item); });
+        QObject::connect(m_menus.item(item), &QAction::triggered, m_owner.window, [this, item] { m_editing.run(item); });
     }
     connectItem("mivomake_hyou", &MenuCommands::mivomake_hyou_Click);
     connectItem("mivolinkok", &MenuCommands::mivolinkok_Click);
     connectItem("haikei_iro", &MenuCommands::haikei_iro_Click);
     connectItem("haikeisettei", &MenuCommands::haikeisettei_Click);
     connectItem("deletehaikei", &MenuCommands::deletehaikei_Click);
-    connectItem("go_browse", &MenuCommands::go_browse_Click);
-    connectItem("go_hennsyuu", &MenuCommands::go_hennsyuu_Click);
-}
-
-QStringList MenuCommands::connectedItems()
-{
-    QStringList items;
-    for (const EditingCommands::Row &row : EditingCommands::table())
-        items << QString::fromLatin1(row.item);
-    items << QStringLiteral("mivomake_hyou") << QStringLiteral("mivolinkok") << QStringLiteral("haikei_iro")
-          << QStringLiteral("haikeisettei") << QStringLiteral("deletehaikei") << QStringLiteral("go_browse")
-          << QStringLiteral("go_hennsyuu");
-    return items;
 }
 
 void MenuCommands::connectItem(const char *name, void (MenuCommands::*handler)())
 {
-    QObject::connect(m_form->menus().item(QString::fromLatin1(name)), &QAction::triggered, m_form,
+    QObject::connect(m_menus.item(QString::fromLatin1(name)), &QAction::triggered, m_owner.window,
                      [this, handler] { (this->*handler)(); });
 }
 
 void MenuCommands::mivomake_hyou_Click()
 {
     // A fresh dialog shows the two initial attribute texts every time.
-    Form2 dialog(m_form);
+    Form2 dialog(m_owner);
     dialog.exec();
 }
 
 void MenuCommands::mivolinkok_Click()
 {
-    Form4 dialog(m_form);
+    Form4 dialog(m_owner);
     dialog.exec();
 }
 
 void MenuCommands::haikei_iro_Click()
 {
-    Form8::showFor(m_form);
+    Form8::showFor(m_owner);
 }
 
 void MenuCommands::haikeisettei_Click()
 {
-    Form19 dialog(m_form);
+    Form19 dialog(m_owner);
     dialog.exec();
 }
 
 void MenuCommands::deletehaikei_Click()
 {
-    BackgroundPicture::remove(m_form->surface(), m_form->richTextBox(1));
-}
-
-void MenuCommands::go_browse_Click()
-{
-    m_form->Command3_Click();
-    // A switch that could not be made leaves the items as they were.
-    if (!m_form->surface()->BrowseMode())
-        return;
-    m_form->menus().item(QStringLiteral("go_browse"))->setEnabled(false);
-    m_form->menus().item(QStringLiteral("go_hennsyuu"))->setEnabled(true);
-}
-
-void MenuCommands::go_hennsyuu_Click()
-{
-    m_form->Command4_Click();
-    if (m_form->surface()->BrowseMode())
-        return;
-    m_form->menus().item(QStringLiteral("go_browse"))->setEnabled(true);
-    m_form->menus().item(QStringLiteral("go_hennsyuu"))->setEnabled(false);
+    BackgroundPicture::remove(m_owner.app, m_owner.surface, m_sourceCopy);
 }

@@ -1,34 +1,33 @@
 #pragma once
 
 #include "EditingCommands.h"
+#include "platform/DialogOwner.h"
 
-#include <QStringList>
+class MenuBar;
+class TextBuffer;
 
-class Form1;
-
-// Connects the menu bar's items to what they do: the editing commands, the
-// table, link and background dialogs, and the two mode items. Items of the
-// file, source, browser and help menus are connected by their own parts.
+// Connects the menu bar's items to what they do: the editing commands and the
+// table, link and background dialogs. Items of the file, source, browser,
+// mode and help menus are connected by their own parts.
 class MenuCommands
 {
 public:
-    explicit MenuCommands(Form1 *form);
+    // sourceCopy: the main window's copy of the page's text (RichTextBox1).
+    MenuCommands(const DialogOwner &owner, MenuBar &menus, TextBuffer *sourceCopy);
 
     EditingCommands &editing() { return m_editing; }
-    // The items this class connects.
-    static QStringList connectedItems();
 
     void mivomake_hyou_Click();
     void mivolinkok_Click();
     void haikei_iro_Click();
     void haikeisettei_Click();
     void deletehaikei_Click();
-    void go_browse_Click();
-    void go_hennsyuu_Click();
 
 private:
     void connectItem(const char *name, void (MenuCommands::*handler)());
 
-    Form1 *m_form;
+    DialogOwner m_owner;
+    MenuBar &m_menus;
+    TextBuffer *m_sourceCopy;
     EditingCommands m_editing;
 };

@@ -1,13 +1,14 @@
 #include "TableCreation.h"
 
+#include "platform/AppContext.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/InsertTableParam.h"
 #include "platform/MessageBoxes.h"
-#include "shell/Module1.h"
+#include "platform/Module1.h"
 
-bool TableCreation::insert(DhtmlEdit *surface)
+bool TableCreation::insert(AppContext &app, DhtmlEdit *surface)
 {
-    const Module1 &shared = Module1::shared();
+    const Module1 &shared = app.shared;
     if (shared.TableRows.toString().isEmpty() || shared.TableCols.toString().isEmpty())
         return false;
     InsertTableParam param;
@@ -16,8 +17,8 @@ bool TableCreation::insert(DhtmlEdit *surface)
     param.TableAttrs = shared.TableAttrs;
     param.CellAttrs = shared.TableCellAttrs;
     param.Caption = shared.TableCaption;
-    if (!surface->ExecCommand(5022, 0, param.toVariant())) {
-        MessageBoxes::say(QStringLiteral("表を挿入できませんでした: %1").arg(surface->lastError()));
+    if (!surface->ExecCommand(DECMD_INSERTTABLE, OLECMDEXECOPT_DODEFAULT, param.toVariant())) {
+        app.boxes.say(QStringLiteral("表を挿入できませんでした: %1").arg(surface->lastError()));
         return false;
     }
     return true;

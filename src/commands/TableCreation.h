@@ -1,5 +1,6 @@
 #pragma once
 
+struct AppContext;
 class DhtmlEdit;
 
 // creat_hyou: the table of the shared variables goes in at the caret through
@@ -8,5 +9,5 @@ class TableCreation
 {
 public:
     // False when nothing was inserted; a refusal of the surface is told to the user.
-    static bool insert(DhtmlEdit *surface);
+    static bool insert(AppContext &app, DhtmlEdit *surface);
 };

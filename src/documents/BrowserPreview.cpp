@@ -2,17 +2,17 @@
 
 #include "ModernExport.h"
 #include "PageText.h"
+#include "platform/AppContext.h"
 #include "platform/FileChannel.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ShellOpen.h"
-#include "shell/ProgramFolder.h"
-#include "shell/TextBuffer.h"
+#include "platform/TextBuffer.h"
 
 const QString BrowserPreview::TempPageName = QStringLiteral("\\MivoTemp.htm");
 
-QString BrowserPreview::writeTempPage(const QString &text, QString *error)
+QString BrowserPreview::writeTempPage(const AppContext &app, const QString &text, QString *error)
 {
-    const QString path = ProgramFolder::file(TempPageName);
+    const QString path = app.folder.tempFile(TempPageName);
     // Today's browsers run none of the page's VBScript or filters by themselves: the runtime goes beside it.
     if (!ModernExport::writeRunnable(path, FileChannel::textBytes(text), error))
         return QString();
@@ -22,18 +22,18 @@ QString BrowserPreview::writeTempPage(const QString &text, QString *error)
 void BrowserPreview::PreviewInBrowser()
 {
     if (!PageText::take(m_surface, m_pageCopy)) {
-        MessageBoxes::say(PageText::unreadable(m_surface, QStringLiteral("ブラウザで表示しませんでした")),
+        m_app.boxes.say(PageText::unreadable(m_surface, QStringLiteral("ブラウザで表示しませんでした")),
                           MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
         return;
     }
     QString error;
-    const QString path = writeTempPage(m_pageCopy->text(), &error);
+    const QString path = writeTempPage(m_app, m_pageCopy->text(), &error);
     if (path.isEmpty()) {
         // Otherwise the browser would show an older preview as if it were this page.
-        MessageBoxes::say(QStringLiteral("ブラウザ用の一時ページを書き込めません。\n%1").arg(error), MessageBoxes::DefaultTitle,
+        m_app.boxes.say(QStringLiteral("ブラウザ用の一時ページを書き込めません。\n%1").arg(error), MessageBoxes::DefaultTitle,
                           MessageBoxes::Icon::Warning);
         return;
     }
     // A desktop without a browser for the page is told with the file's name.
-    ShellOpen::file(path);
+    m_app.shell.openTelling(path, m_app.boxes);
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+struct AppContext;
 class DhtmlEdit;
 class TextBuffer;
 
@@ -12,13 +13,14 @@ class BrowserPreview
 public:
     static const QString TempPageName; // "\MivoTemp.htm"
 
-    BrowserPreview(DhtmlEdit *surface, TextBuffer *pageCopy) : m_surface(surface), m_pageCopy(pageCopy) {}
+    BrowserPreview(AppContext &app, DhtmlEdit *surface, TextBuffer *pageCopy) : m_app(app), m_surface(surface), m_pageCopy(pageCopy) {}
 
     void PreviewInBrowser();
     // Writes text as the temporary page in its exported form; its path, or empty with *error set.
-    static QString writeTempPage(const QString &text, QString *error);
+    static QString writeTempPage(const AppContext &app, const QString &text, QString *error);
 
 private:
+    AppContext &m_app;
     DhtmlEdit *m_surface;
     TextBuffer *m_pageCopy;
 };

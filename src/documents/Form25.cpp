@@ -3,14 +3,13 @@
 #include "DriveList.h"
 #include "FileList.h"
 #include "FolderList.h"
+#include "PageOpener.h"
+#include "platform/AppContext.h"
 #include "platform/DhtmlEdit.h"
-#include "platform/RecoveryCopy.h"
 #include "platform/MessageBoxes.h"
-#include "shell/Module1.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -30,7 +29,7 @@ const QList<QPair<QString, QString>> &Form25::fileTypes()
     return types;
 }
 
-Form25::Form25(DhtmlEdit *surface, QWidget *owner) : QDialog(owner), m_surface(surface)
+Form25::Form25(AppContext &app, DhtmlEdit *surface, QWidget *owner) : QDialog(owner), m_app(app), m_surface(surface)
 {
     setObjectName(QStringLiteral("Form25"));
     setWindowTitle(Caption);
@@ -79,8 +78,8 @@ void Form25::buildControls()
     connect(m_Combo1, &QComboBox::textActivated, this, &Form25::Combo1_Click);
     connect(m_Drive1, &DriveList::Change, this, &Form25::Drive1_Change);
     connect(m_Dir1, &FolderList::Change, this, &Form25::Dir1_Change);
-    connect(m_Dir1, &FolderList::refused, this, [](const QString &message) {
-        MessageBoxes::say(message, MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
+    connect(m_Dir1, &FolderList::refused, this, [this](const QString &message) {
+        m_app.boxes.say(message, MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
     });
     connect(m_File1, &FileList::Click, this, &Form25::File1_Click);
     connect(m_Command1, &QPushButton::clicked, this, &Form25::Command1_Click);
@@ -89,11 +88,11 @@ void Form25::buildControls()
 
 void Form25::onLoad()
 {
-    const Module1 &shared = Module1::shared();
+    const Module1 &shared = m_app.shared;
     m_Combo1->clear();
     for (const auto &type : fileTypes())
         m_Combo1->addItem(type.first);
-    // The type and the folder it was left with in this run, else *.htm in the process's folder.
+    // The type and the folder it was left with in this run, else *.htm in the run's working folder.
     m_FilePattern = QStringLiteral("*.htm");
     QString typeText = QStringLiteral("HTMﾌｧｲﾙ");
     for (const auto &type : fileTypes()) {
@@ -107,7 +106,7 @@ void Form25::onLoad()
     m_Combo1->setCurrentIndex(m_Combo1->findText(typeText));
     m_Combo1->setEditText(typeText);
     const QString start = !shared.FileScreenFolder.isEmpty() && QDir(shared.FileScreenFolder).exists() ? shared.FileScreenFolder
-                                                                                                       : QDir::currentPath();
+                                                                                                       : m_app.workingFolder;
     m_Drive1->setDriveOf(start);
     if (!m_Dir1->setPath(start))
         m_Dir1->setPath(m_Drive1->Drive());
@@ -121,7 +120,7 @@ void Form25::Combo1_Click()
             m_FilePattern = type.second;
             m_File1->setPattern(m_FilePattern);
             m_File1->Refresh();
-            Module1::shared().FileScreenType = text;
+            m_app.shared.FileScreenType = text;
             return;
         }
     }
@@ -136,7 +135,7 @@ void Form25::Drive1_Change()
 void Form25::Dir1_Change()
 {
     m_File1->setPath(m_Dir1->Path());
-    Module1::shared().FileScreenFolder = m_Dir1->Path();
+    m_app.shared.FileScreenFolder = m_Dir1->Path();
 }
 
 void Form25::File1_Click()
@@ -148,7 +147,7 @@ void Form25::File1_Click()
     // The root is kept without its separator, as a drive root is.
     if (folder.endsWith(QLatin1Char('/')))
         folder.chop(1);
-    Module1::shared().DocumentFolder = folder;
+    m_app.shared.DocumentFolder = folder;
     m_Text1->setText(folder + QLatin1Char('/') + name);
 }
 
@@ -156,34 +155,24 @@ void Form25::Command1_Click()
 {
     const QString path = m_Text1->text();
     if (path.isEmpty()) {
-        MessageBoxes::say(QStringLiteral("ファイルが指定されていません。"));
+        m_app.boxes.say(QStringLiteral("ファイルが指定されていません。"));
         m_Text1->setFocus();
         return;
     }
     // The screen goes before a load that may take long, so that the page shows as it comes.
     hide();
-    if (!m_surface->LoadDocument(path)) {
+    if (!PageOpener::load(m_app.boxes, m_surface, path)) {
         // The surface keeps the page it had; the screen comes back for another choice.
-        MessageBoxes::say(QStringLiteral("ファイルを開けませんでした。\n%1").arg(m_surface->lastError()), MessageBoxes::DefaultTitle,
-                          MessageBoxes::Icon::Warning);
         show();
         m_Text1->setFocus();
         return;
-    }
-    m_surface->recovery().markOpened(path);
-    if (m_surface->loadedText().contains(QChar(0xFFFD))) {
-        QFile file(path);
-        const bool genuine = file.open(QIODevice::ReadOnly) && file.readAll().contains("\xEF\xBF\xBD");
-        if (!genuine)
-            MessageBoxes::say(QStringLiteral("文字として読めない部分があったため、「%1」に置き換えて開きました: %2")
-                                  .arg(QChar(0xFFFD), path));
     }
     accept();
 }
 
 void Form25::Command2_Click()
 {
-    Module1::shared().DocumentFolder.clear();
+    m_app.shared.DocumentFolder.clear();
     QDialog::reject();
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 
+struct AppContext;
 class DhtmlEdit;
 class DriveList;
 class FileList;
@@ -22,7 +23,8 @@ public:
     // The file-type entries and the pattern each selects, in list order.
     static const QList<QPair<QString, QString>> &fileTypes();
 
-    Form25(DhtmlEdit *surface, QWidget *owner);
+    // Opens at the run's working folder.
+    Form25(AppContext &app, DhtmlEdit *surface, QWidget *owner);
 
     QString FilePattern() const { return m_FilePattern; }
 
@@ -40,6 +42,7 @@ private:
     void buildControls();
     void onLoad();
 
+    AppContext &m_app;
     DhtmlEdit *m_surface;
     QString m_FilePattern;
     QGroupBox *m_Frame1 = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+struct AppContext;
 class DhtmlEdit;
 class QUrl;
 class QWidget;
@@ -15,16 +16,17 @@ public:
     static const QString FolderTitle;
     static const QString DefaultPageName; // for a page the program keeps in a temporary file
 
-    ModernExportCommand(DhtmlEdit *surface, TextBuffer *pageCopy, QWidget *owner)
-        : m_surface(surface), m_pageCopy(pageCopy), m_owner(owner)
+    ModernExportCommand(AppContext &app, DhtmlEdit *surface, TextBuffer *pageCopy, QWidget *owner)
+        : m_app(app), m_surface(surface), m_pageCopy(pageCopy), m_owner(owner)
     {
     }
 
     void ExportPage();
     // The name the page gets in the folder: its own, unless it is one of the program's temporary pages.
-    static QString pageNameFor(const QUrl &documentUrl);
+    static QString pageNameFor(const QUrl &documentUrl, const QString &programFolder);
 
 private:
+    AppContext &m_app;
     DhtmlEdit *m_surface;
     TextBuffer *m_pageCopy;
     QWidget *m_owner;

@@ -1,5 +1,6 @@
 #pragma once
 
+struct AppContext;
 class DhtmlEdit;
 class PageSaver;
 
@@ -7,11 +8,12 @@ class PageSaver;
 class NewPageCommand
 {
 public:
-    NewPageCommand(DhtmlEdit *surface, PageSaver &saver) : m_surface(surface), m_saver(saver) {}
+    NewPageCommand(AppContext &app, DhtmlEdit *surface, PageSaver &saver) : m_app(app), m_surface(surface), m_saver(saver) {}
 
     void NewPage();
 
 private:
+    AppContext &m_app;
     DhtmlEdit *m_surface;
     PageSaver &m_saver;
 };

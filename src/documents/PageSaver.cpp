@@ -1,6 +1,7 @@
 #include "PageSaver.h"
 
 #include "PageText.h"
+#include "platform/AppContext.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/FileChannel.h"
@@ -8,12 +9,10 @@
 #include "platform/PageBytes.h"
 #include "platform/PageEncoding.h"
 #include "platform/RecoveryCopy.h"
-#include "shell/Module1.h"
-#include "shell/TextBuffer.h"
+#include "platform/TextBuffer.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 const QString PageSaver::Filter =
     QStringLiteral("HTMファイル(*.htm)|*.htm|HTMLファイル(*.html)|*.html|全てのファイル(*.*)|*.*");
@@ -22,7 +21,7 @@ PageSaver::Outcome PageSaver::SavePage()
 {
     // A page that does not answer is not saved from an older copy of it.
     if (!PageText::take(m_surface, m_pageCopy)) {
-        MessageBoxes::say(PageText::unreadable(m_surface, QStringLiteral("保存しませんでした")), MessageBoxes::DefaultTitle,
+        m_app.boxes.say(PageText::unreadable(m_surface, QStringLiteral("保存しませんでした")), MessageBoxes::DefaultTitle,
                           MessageBoxes::Icon::Warning);
         return Outcome::NotSaved;
     }
@@ -36,7 +35,7 @@ PageSaver::Outcome PageSaver::SavePage()
     const QFileInfo target(name);
     const bool exists = target.exists() && !target.isDir();
     if (exists
-        && MessageBoxes::question(QStringLiteral("同名ファイルがあります、上書きしますか？"), MessageBoxes::Buttons::OkCancel,
+        && m_app.boxes.question(QStringLiteral("同名ファイルがあります、上書きしますか？"), MessageBoxes::Buttons::OkCancel,
                                   QStringLiteral("確認"))
                != MessageBoxes::Answer::Ok)
         return Outcome::NotSaved;
@@ -49,12 +48,12 @@ PageSaver::Outcome PageSaver::SavePage()
     QString error;
     // Written beside the target and renamed over it: a failed write leaves the old file whole.
     if (!FileChannel::writeBytes(name, form.bytes, &error)) {
-        MessageBoxes::say(QStringLiteral("ファイルを保存できませんでした。\n%1: %2").arg(name, error), MessageBoxes::DefaultTitle,
+        m_app.boxes.say(QStringLiteral("ファイルを保存できませんでした。\n%1: %2").arg(name, error), MessageBoxes::DefaultTitle,
                           MessageBoxes::Icon::Warning);
         return Outcome::NotSaved;
     }
     m_surface->recovery().markSaved(name);
-    MessageBoxes::say(exists ? QStringLiteral("上書き保存しました。") : QStringLiteral("保存しました。"));
+    m_app.boxes.say(exists ? QStringLiteral("上書き保存しました。") : QStringLiteral("保存しました。"));
     return Outcome::Saved;
 }
 
@@ -67,13 +66,10 @@ void PageSaver::startAtThePage()
         m_dialog->FileName = origin;
         return;
     }
-    // A page that never had a file: where the file screen was left, else the user's documents;
-    // never the program's own folder.
+    // A page that never had a file: where the file screen was left, else the run's working folder.
     if (m_dialog->FileName.isEmpty()) {
-        const QString screenFolder = Module1::shared().FileScreenFolder;
-        const QString folder = !screenFolder.isEmpty() && QFileInfo(screenFolder).isDir()
-                                   ? screenFolder
-                                   : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString screenFolder = m_app.shared.FileScreenFolder;
+        const QString folder = !screenFolder.isEmpty() && QFileInfo(screenFolder).isDir() ? screenFolder : m_app.workingFolder;
         m_dialog->FileName = QDir(folder).absolutePath() + QLatin1Char('/');
     }
 }
@@ -90,13 +86,13 @@ bool PageSaver::acceptUtf8(const QString &characters, const QByteArray &charset)
         shown += QStringLiteral("「%1」").arg(QString::fromUcs4(reinterpret_cast<const char32_t *>(&codePoint), 1));
     }
     const QString charsetName = charset == PageEncoding::Cp932 ? QStringLiteral("Shift_JIS") : QString::fromLatin1(charset);
-    const MessageBoxes::Answer answer = MessageBoxes::question(
+    const MessageBoxes::Answer answer = m_app.boxes.question(
         QStringLiteral("スクリプトやスタイル（またはコメント）の中の%1は、このページの文字コード（%2）では書き表せません。\n"
                        "このページをUTF-8で保存しますか？（ページの文字コードの宣言もUTF-8にします）")
             .arg(shown, charsetName),
         MessageBoxes::Buttons::YesNo, QStringLiteral("確認"), MessageBoxes::Icon::Question);
     if (answer != MessageBoxes::Answer::Yes) {
-        MessageBoxes::say(QStringLiteral("保存しませんでした。スクリプトやスタイル（またはコメント）の中の%1を%2では書き表せないためです。\n"
+        m_app.boxes.say(QStringLiteral("保存しませんでした。スクリプトやスタイル（またはコメント）の中の%1を%2では書き表せないためです。\n"
                                          "その文字を書き換えるか、UTF-8で保存してください。")
                               .arg(shown, charsetName),
                           MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);

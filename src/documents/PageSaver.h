@@ -2,6 +2,7 @@
 
 #include <QString>
 
+struct AppContext;
 class CommonDialog;
 class DhtmlEdit;
 class TextBuffer;
@@ -16,8 +17,8 @@ public:
     static const QString Filter;
     static constexpr int Flags = 0x1804;
 
-    PageSaver(DhtmlEdit *surface, TextBuffer *pageCopy, CommonDialog *dialog)
-        : m_surface(surface), m_pageCopy(pageCopy), m_dialog(dialog)
+    PageSaver(AppContext &app, DhtmlEdit *surface, TextBuffer *pageCopy, CommonDialog *dialog)
+        : m_app(app), m_surface(surface), m_pageCopy(pageCopy), m_dialog(dialog)
     {
     }
 
@@ -34,6 +35,7 @@ private:
     // the user may take UTF-8 for the page; false when they decline.
     bool acceptUtf8(const QString &characters, const QByteArray &charset);
 
+    AppContext &m_app;
     DhtmlEdit *m_surface;
     TextBuffer *m_pageCopy;
     CommonDialog *m_dialog;

@@ -1,7 +1,7 @@
 #include "PageText.h"
 
 #include "platform/DhtmlEdit.h"
-#include "shell/TextBuffer.h"
+#include "platform/TextBuffer.h"
 
 const QString PageText::UnicodeMetaTag =
     QStringLiteral("<META content=") + QLatin1Char('"') + QStringLiteral("text/html; charset=unicode")

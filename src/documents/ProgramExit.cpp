@@ -2,6 +2,7 @@
 
 #include "PageSaver.h"
 #include "TemporaryPages.h"
+#include "platform/AppContext.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RecoveryCopy.h"
@@ -12,19 +13,19 @@
 
 void ProgramExit::FinishProgram()
 {
-    if (MessageBoxes::question(QStringLiteral("Tovaleafを終了します！"), MessageBoxes::Buttons::YesNoCancel,
+    if (m_app.boxes.question(QStringLiteral("Tovaleafを終了します！"), MessageBoxes::Buttons::YesNoCancel,
                                QStringLiteral("確認"))
         != MessageBoxes::Answer::Yes)
         return;
-    TemporaryPages::removeAll();
+    TemporaryPages::removeAll(m_app);
     closeOtherWindows();
     m_mainWindow->close();
 }
 
 bool ProgramExit::Form_Unload()
 {
-    TemporaryPages::removeAll();
-    switch (MessageBoxes::question(QStringLiteral("データを保存してから終了しますか ?"), MessageBoxes::Buttons::YesNoCancel,
+    TemporaryPages::removeAll(m_app);
+    switch (m_app.boxes.question(QStringLiteral("データを保存してから終了しますか ?"), MessageBoxes::Buttons::YesNoCancel,
                                    QStringLiteral("保存"), MessageBoxes::Icon::Question)) {
     case MessageBoxes::Answer::Yes:
         // A cancelled dialog or a failed save keeps the program open with the page.

@@ -1,5 +1,6 @@
 #pragma once
 
+struct AppContext;
 class PageSaver;
 class QWidget;
 
@@ -8,7 +9,7 @@ class QWidget;
 class ProgramExit
 {
 public:
-    ProgramExit(QWidget *mainWindow, PageSaver &saver) : m_mainWindow(mainWindow), m_saver(saver) {}
+    ProgramExit(AppContext &app, QWidget *mainWindow, PageSaver &saver) : m_app(app), m_mainWindow(mainWindow), m_saver(saver) {}
 
     // Menu "終了": asks, then closes the main window (which runs Form_Unload).
     void FinishProgram();
@@ -19,6 +20,7 @@ public:
     void closeOtherWindows();
 
 private:
+    AppContext &m_app;
     QWidget *m_mainWindow;
     PageSaver &m_saver;
 };

@@ -50,7 +50,7 @@ void RecoveryOffer::offer()
               [](const Candidate &a, const Candidate &b) { return a.entry.takenAt > b.entry.takenAt; });
     for (const Candidate &candidate : candidates) {
         const MessageBoxes::Answer answer =
-            MessageBoxes::question(describe(candidate.entry), MessageBoxes::Buttons::YesNo, QStringLiteral("確認"),
+            m_boxes.question(describe(candidate.entry), MessageBoxes::Buttons::YesNo, QStringLiteral("確認"),
                                    MessageBoxes::Icon::Question);
         if (answer != MessageBoxes::Answer::Yes) {
             candidate.run->remove(candidate.kind);
@@ -58,7 +58,7 @@ void RecoveryOffer::offer()
         }
         if (!m_surface->showRecovered(candidate.entry.text, candidate.entry.origin)) {
             // Kept: the next start asks again.
-            MessageBoxes::say(QStringLiteral("ページを復元できませんでした。次に起動したときにもう一度確認します。\n%1").arg(m_surface->lastError()),
+            m_boxes.say(QStringLiteral("ページを復元できませんでした。次に起動したときにもう一度確認します。\n%1").arg(m_surface->lastError()),
                               MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
             return;
         }

@@ -4,6 +4,7 @@
 
 class CommonDialog;
 class DhtmlEdit;
+class MessageBoxes;
 class StateFolder;
 
 // At start: a page that an earlier run left unsaved (the program was killed,
@@ -14,8 +15,8 @@ class RecoveryOffer
 public:
     static const QString Question;
 
-    RecoveryOffer(DhtmlEdit *surface, CommonDialog *saveDialog, StateFolder &folder)
-        : m_surface(surface), m_saveDialog(saveDialog), m_folder(folder)
+    RecoveryOffer(MessageBoxes &boxes, DhtmlEdit *surface, CommonDialog *saveDialog, StateFolder &folder)
+        : m_boxes(boxes), m_surface(surface), m_saveDialog(saveDialog), m_folder(folder)
     {
     }
 
@@ -23,6 +24,7 @@ public:
     void offer();
 
 private:
+    MessageBoxes &m_boxes;
     DhtmlEdit *m_surface;
     CommonDialog *m_saveDialog;
     StateFolder &m_folder;

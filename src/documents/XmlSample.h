@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QColor>
 #include <QString>
 
+#include <functional>
+
+struct AppContext;
 class DhtmlEdit;
-class QLineEdit;
 class QPushButton;
 class QWidget;
 
@@ -15,11 +16,10 @@ class XmlSample
 public:
     static const QString MapPage;     // "\map.htm"
     static const QString AddressPage; // "\address.htm"
-    // The sample button's own colour, given to the mode indicator.
-    static const QColor ButtonColor;
-
-    XmlSample(QWidget *window, DhtmlEdit *surface, QLineEdit *modeIndicator, QPushButton *button)
-        : m_window(window), m_surface(surface), m_modeIndicator(modeIndicator), m_button(button)
+    // nameRunMode: gives the mode indicator the text of the run mode the surface enters next.
+    XmlSample(AppContext &app, QWidget *window, DhtmlEdit *surface, QPushButton *button,
+              std::function<void(const QString &)> nameRunMode)
+        : m_app(app), m_window(window), m_surface(surface), m_button(button), m_nameRunMode(std::move(nameRunMode))
     {
     }
 
@@ -27,10 +27,12 @@ public:
 
 private:
     bool load(const QString &path);
-    void showIndicator(const QString &text);
+    // The surface runs the sample, the indicator showing text.
+    void run(const QString &text);
 
+    AppContext &m_app;
     QWidget *m_window;
     DhtmlEdit *m_surface;
-    QLineEdit *m_modeIndicator;
     QPushButton *m_button;
+    std::function<void(const QString &)> m_nameRunMode;
 };

@@ -1,6 +1,6 @@
 #include "EffectCatalogue.h"
 
-#include "shell/Module1.h"
+#include "platform/Module1.h"
 
 const QString EffectCatalogue::ScriptMarker = QStringLiteral("<SCRIPT type");
 

@@ -2,6 +2,10 @@
 
 #include "EffectDispatcher.h"
 #include "Form13.h"
+#include "Form14.h"
+#include "Form15.h"
+#include "Form16.h"
+#include "Form17.h"
 #include "Form21.h"
 #include "Form22.h"
 #include "Form23.h"
@@ -10,16 +14,13 @@
 #include "Form27.h"
 #include "Form6.h"
 #include "Form7.h"
-#include "Form14.h"
-#include "Form15.h"
-#include "Form16.h"
-#include "Form17.h"
-#include "shell/Module1.h"
+#include "platform/DialogOwner.h"
+#include "platform/Module1.h"
 
 namespace {
 // A fresh dialog at every opening, modal, owned by the main window.
 template<typename Dialog>
-void showModal(Form1 *owner)
+void showModal(const DialogOwner &owner)
 {
     Dialog dialog(owner);
     dialog.exec();

@@ -1,20 +1,17 @@
 #include "EffectDispatcher.h"
 
 #include "EffectCatalogue.h"
+#include "platform/AppContext.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/FileAccess.h"
+#include "platform/MainOperations.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TextWindow.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/ProgramFolder.h"
 
 #include <cerrno>
 
 const QString EffectDispatcher::SecondScriptRefusal = QStringLiteral("既にVbscriptコードが記述されています。");
 const QString EffectDispatcher::NotesFileName = QStringLiteral("\\attension.txt");
-
-EffectDispatcher::EffectDispatcher(Form1 *form) : m_form(form) {}
 
 void EffectDispatcher::registerDialog(qint16 code, DialogOpener opener)
 {
@@ -23,15 +20,15 @@ void EffectDispatcher::registerDialog(qint16 code, DialogOpener opener)
 
 void EffectDispatcher::Combo2_Click(const QString &chosenText)
 {
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     shared.EffectKind = Effect::Nothing;
-    m_Text1 = m_form->surface()->DocumentHTML();
+    m_Text1 = m_owner.surface->DocumentHTML();
     if (m_Text1.isNull()) {
         refuseUnreadablePage();
         return;
     }
     if (EffectCatalogue::holdsScript(m_Text1)) {
-        MessageBoxes::say(SecondScriptRefusal);
+        m_owner.app.boxes.say(SecondScriptRefusal);
         return;
     }
     const std::optional<EffectCatalogue::Entry> entry = EffectCatalogue::find(chosenText);
@@ -44,7 +41,7 @@ void EffectDispatcher::Combo2_Click(const QString &chosenText)
         break;
     case EffectCatalogue::Action::ApplyClock:
         shared.SnippetHtml.clear();
-        m_form->goscript();
+        m_owner.main.goscript();
         break;
     case EffectCatalogue::Action::OpenDialog:
         if (entry->code == Effect::RevealText || entry->code == Effect::RevealImage)
@@ -57,14 +54,14 @@ void EffectDispatcher::Combo2_Click(const QString &chosenText)
 
 void EffectDispatcher::CheckScriptThenOpen(qint16 code)
 {
-    m_Text6 = m_form->surface()->DocumentHTML();
+    m_Text6 = m_owner.surface->DocumentHTML();
     if (m_Text6.isNull()) {
         refuseUnreadablePage();
         return;
     }
     if (EffectCatalogue::holdsScript(m_Text6)) {
-        Module1::shared().EffectKind = Effect::Nothing;
-        MessageBoxes::say(SecondScriptRefusal);
+        m_owner.app.shared.EffectKind = Effect::Nothing;
+        m_owner.app.boxes.say(SecondScriptRefusal);
         return;
     }
     openDialog(code);
@@ -73,25 +70,25 @@ void EffectDispatcher::CheckScriptThenOpen(qint16 code)
 // Whether the page already holds a script cannot be known: nothing is added.
 void EffectDispatcher::refuseUnreadablePage()
 {
-    Module1::shared().EffectKind = Effect::Nothing;
-    MessageBoxes::say(QStringLiteral("ページの内容を読み取れないため、効果を追加できません。\n%1").arg(m_form->surface()->lastError()));
+    m_owner.app.shared.EffectKind = Effect::Nothing;
+    m_owner.app.boxes.say(QStringLiteral("ページの内容を読み取れないため、効果を追加できません。\n%1").arg(m_owner.surface->lastError()));
 }
 
 void EffectDispatcher::openDialog(qint16 code)
 {
     const auto opener = m_dialogs.constFind(code);
     if (opener != m_dialogs.constEnd())
-        (*opener)(m_form);
+        (*opener)(m_owner);
 }
 
 void EffectDispatcher::ShowEffectNotes()
 {
-    const QString path = ProgramFolder::file(NotesFileName);
+    const QString path = m_owner.app.folder.file(NotesFileName);
     // Shown by the program itself: the notes quote a script tag, and a desktop that
     // looks into the file takes it for a page.
     int error = 0;
-    if (TextWindow::showFile(path, m_form, &error))
+    if (TextWindow::showFile(path, m_owner.window, &error))
         return;
-    MessageBoxes::say(error == ENOENT ? QStringLiteral("説明のファイルが見つかりません: %1").arg(path)
-                                      : QStringLiteral("説明のファイルを開けません: %1: %2").arg(path, FileAccess::reason(error, FileAccess::Access::Read)));
+    m_owner.app.boxes.say(error == ENOENT ? QStringLiteral("説明のファイルが見つかりません: %1").arg(path)
+                                          : QStringLiteral("説明のファイルを開けません: %1: %2").arg(path, FileAccess::reason(error, FileAccess::Access::Read)));
 }

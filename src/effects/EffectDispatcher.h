@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QHash>
 #include <QString>
 
 #include <functional>
-
-class Form1;
 
 // What a choice in the effects list does: refuse a page that carries a script
 // already, else record the effect in EffectKind and open its settings dialog
@@ -13,16 +13,15 @@ class Form1;
 class EffectDispatcher
 {
 public:
-    using DialogOpener = std::function<void(Form1 *owner)>;
+    using DialogOpener = std::function<void(const DialogOwner &owner)>;
 
     static const QString SecondScriptRefusal; // "既にVbscriptコードが記述されています。"
     static const QString NotesFileName;       // "\attension.txt"
 
-    explicit EffectDispatcher(Form1 *form);
+    explicit EffectDispatcher(const DialogOwner &owner) : m_owner(owner) {}
 
     // The dialog an effect code opens, shown modally with the main window as owner.
     void registerDialog(qint16 code, DialogOpener opener);
-    bool hasDialog(qint16 code) const { return m_dialogs.contains(code); }
 
     void Combo2_Click(const QString &chosenText);
     void ShowEffectNotes();
@@ -32,7 +31,7 @@ private:
     void refuseUnreadablePage();
     void openDialog(qint16 code);
 
-    Form1 *m_form;
+    DialogOwner m_owner;
     QHash<qint16, DialogOpener> m_dialogs;
     QString m_Text1; // the page text searched for the script marker
     QString m_Text6; // the second copy, for the two reveal transitions

@@ -2,8 +2,8 @@
 
 #include "EffectTemplate.h"
 #include "platform/CommonDialog.h"
+#include "platform/AppContext.h"
 #include "platform/MessageBoxes.h"
-#include "shell/ProgramFolder.h"
 
 #include <QLineEdit>
 
@@ -18,13 +18,13 @@ void EffectFiles::choose(CommonDialog *dialog, const QString &filter, QLineEdit 
         box->setText(dialog->FileName);
 }
 
-std::optional<QString> EffectFiles::loadTemplate(const QString &name)
+std::optional<QString> EffectFiles::loadTemplate(AppContext &app, const QString &name)
 {
-    const QString path = ProgramFolder::file(name);
+    const QString path = app.folder.file(name);
     QString text;
     QString error;
     if (!EffectTemplate::read(path, &text, &error)) {
-        MessageBoxes::say(QStringLiteral("スクリプトのテンプレートを読み込めません: %1: %2").arg(path, error));
+        app.boxes.say(QStringLiteral("スクリプトのテンプレートを読み込めません: %1: %2").arg(path, error));
         return std::nullopt;
     }
     return text;

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+struct AppContext;
 class CommonDialog;
 class QLineEdit;
 
@@ -18,5 +19,5 @@ void choose(CommonDialog *dialog, const QString &filter, QLineEdit *box);
 
 // A template beside the program, every line followed by CR LF; when it cannot
 // be read the user is told which file, and nothing is returned.
-std::optional<QString> loadTemplate(const QString &name);
+std::optional<QString> loadTemplate(AppContext &app, const QString &name);
 } // namespace EffectFiles

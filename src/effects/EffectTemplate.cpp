@@ -2,8 +2,8 @@
 
 #include "platform/FileAccess.h"
 #include "platform/FileChannel.h"
+#include "platform/Module1.h"
 #include "platform/PageEncoding.h"
-#include "shell/Module1.h"
 
 
 const QString EffectTemplate::BlockStart = QStringLiteral("<SCRIPT TYPE =text/vbscript>");

@@ -1,11 +1,12 @@
 #include "Form10.h"
 
 #include "EffectFiles.h"
-#include "elements/DialogRows.h"
+#include "platform/AppContext.h"
 #include "platform/CommonDialog.h"
+#include "platform/DialogRows.h"
+#include "platform/MainOperations.h"
 #include "platform/MessageBoxes.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
+#include "platform/Module1.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -17,7 +18,7 @@ const QString Url = QStringLiteral("URL");
 constexpr int MustExistFlags = 6144;
 } // namespace
 
-Form10::Form10(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form10::Form10(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("Form10"));
@@ -90,10 +91,10 @@ void Form10::Combo2_Click()
 
 void Form10::Command1_Click()
 {
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     shared.ButtonTitle = m_Text3->text();
     shared.ButtonEventName = m_Combo1->currentText();
-    CommonDialog *dialog = m_owner->commonDialog();
+    CommonDialog *dialog = m_owner.commonDialog;
     dialog->Flags = MustExistFlags;
     dialog->Filter = EffectFiles::PageFilter;
     dialog->ShowOpen();
@@ -104,14 +105,14 @@ void Form10::Command1_Click()
 
 void Form10::Command2_Click()
 {
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     shared.ButtonTitle = m_Text3->text();
     shared.ButtonEventName = m_Combo1->currentText();
     shared.ButtonMessage = m_Text1->toPlainText();
     const QString action = m_Combo2->currentText();
     if (shared.ButtonEventName.isEmpty() || action.isEmpty() || shared.ButtonMessage.isEmpty()
         || shared.ButtonTitle.isEmpty()) {
-        MessageBoxes::say(QStringLiteral("未入力個所があります！"));
+        m_owner.app.boxes.say(QStringLiteral("未入力個所があります！"));
         return;
     }
     if (action == Message) {
@@ -120,7 +121,7 @@ void Form10::Command2_Click()
                                           shared.ButtonTitle);
     } else if (action == Jump) {
         if (m_Text2->text().isEmpty()) {
-            MessageBoxes::say(QStringLiteral("リンク先が不定です。"));
+            m_owner.app.boxes.say(QStringLiteral("リンク先が不定です。"));
             return;
         }
         // Made from the fields as they stand now, so that a target typed by
@@ -134,7 +135,7 @@ void Form10::Command2_Click()
         accept();
         return;
     }
-    m_owner->mivo_go();
+    m_owner.main.mivo_go();
     accept();
 }
 

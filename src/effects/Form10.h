@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
-class Form1;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -13,7 +14,7 @@ class Form10 : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Form10(Form1 *owner);
+    explicit Form10(const DialogOwner &owner);
 
     // The button markup for an event whose handler runs statement.
     static QString buttonMarkup(const QString &eventName, const QString &statement, const QString &title);
@@ -25,7 +26,7 @@ public:
     void Command3_Click(); // Cancel
 
 private:
-    Form1 *m_owner;
+    DialogOwner m_owner;
     QLineEdit *m_Text3;
     QComboBox *m_Combo1;
     QComboBox *m_Combo2;

@@ -2,17 +2,17 @@
 
 #include "ElementNumber.h"
 #include "FilteredTextMarkup.h"
-#include "elements/ColorClearButton.h"
-#include "elements/DialogRows.h"
+#include "platform/AppContext.h"
+#include "platform/ColorClearButton.h"
 #include "platform/ColorField.h"
+#include "platform/DialogRows.h"
+#include "platform/MainOperations.h"
+#include "platform/Module1.h"
 #include "platform/WebBrowser.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/ProgramFolder.h"
 
 #include <QHBoxLayout>
 
-Form13::Form13(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form13::Form13(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form13"));
     setWindowTitle(QStringLiteral("影付き文字設定"));
@@ -29,8 +29,8 @@ Form13::Form13(Form1 *owner) : QDialog(owner), m_owner(owner)
     DialogRows::add(grid, QStringLiteral("ID"), m_Text3);
     DialogRows::add(grid, QStringLiteral("ｱｸｼｮﾝ"), m_Combo1);
 
-    m_WebBrowser1 = new WebBrowser(QStringLiteral("WebBrowser1"), this);
-    m_WebBrowser1->Navigate(ProgramFolder::file(QStringLiteral("\\color.htm")));
+    m_WebBrowser1 = new WebBrowser(m_owner.app.pages, QStringLiteral("WebBrowser1"), this);
+    m_WebBrowser1->Navigate(m_owner.app.folder.file(QStringLiteral("\\color.htm")));
     m_Command3 = DialogRows::button(QStringLiteral("Command3"), QStringLiteral("OK"), this);
     m_Command4 = DialogRows::button(QStringLiteral("Command4"), QStringLiteral("Cancel"), this);
     m_Command3->setEnabled(false);
@@ -47,15 +47,15 @@ Form13::Form13(Form1 *owner) : QDialog(owner), m_owner(owner)
 
 void Form13::Command3_Click()
 {
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     shared.EffectElementId = QStringLiteral("MIVO") + m_Text3->text();
     const QString action = m_Combo1->currentText();
     shared.SnippetHtml =
         FilteredTextMarkup::build(m_Text3->text(), FilteredTextMarkup::shadow(m_Text1->text(), m_Text2->text()));
     if (action == QStringLiteral("あり"))
-        m_owner->goscript();
+        m_owner.main.goscript();
     else
-        m_owner->mivo_go();
+        m_owner.main.mivo_go();
     accept();
 }
 

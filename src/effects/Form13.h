@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
 class ColorClearButton;
 class ColorField;
-class Form1;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -15,13 +16,13 @@ class Form13 : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Form13(Form1 *owner);
+    explicit Form13(const DialogOwner &owner);
 
     void Command3_Click(); // OK
     void Command4_Click(); // Cancel
 
 private:
-    Form1 *m_owner;
+    DialogOwner m_owner;
     ColorField *m_Text1;
     ColorClearButton *m_Command1;
     QLineEdit *m_Text2;

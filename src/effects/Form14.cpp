@@ -2,13 +2,14 @@
 
 #include "ElementNumber.h"
 #include "FilteredTextMarkup.h"
-#include "elements/DialogRows.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
+#include "platform/AppContext.h"
+#include "platform/DialogRows.h"
+#include "platform/MainOperations.h"
+#include "platform/Module1.h"
 
 #include <QHBoxLayout>
 
-Form14::Form14(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form14::Form14(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form14"));
     setWindowTitle(QStringLiteral("波付き文字設定"));
@@ -39,15 +40,15 @@ Form14::Form14(Form1 *owner) : QDialog(owner), m_owner(owner)
 
 void Form14::Command1_Click()
 {
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     shared.EffectElementId = QStringLiteral("MIVO") + m_Text4->text();
     const QString action = m_Combo1->currentText();
     shared.SnippetHtml = FilteredTextMarkup::build(
         m_Text4->text(), FilteredTextMarkup::wave(m_Text1->text(), m_Text2->text(), m_Text3->text()));
     if (action == QStringLiteral("あり"))
-        m_owner->goscript();
+        m_owner.main.goscript();
     else if (action == QStringLiteral("なし"))
-        m_owner->mivo_go();
+        m_owner.main.mivo_go();
     accept();
 }
 

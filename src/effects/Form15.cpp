@@ -2,17 +2,17 @@
 
 #include "ElementNumber.h"
 #include "FilteredTextMarkup.h"
-#include "elements/ColorClearButton.h"
-#include "elements/DialogRows.h"
+#include "platform/AppContext.h"
+#include "platform/ColorClearButton.h"
 #include "platform/ColorField.h"
+#include "platform/DialogRows.h"
+#include "platform/MainOperations.h"
+#include "platform/Module1.h"
 #include "platform/WebBrowser.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/ProgramFolder.h"
 
 #include <QHBoxLayout>
 
-Form15::Form15(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form15::Form15(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form15"));
     setWindowTitle(QStringLiteral("燃える文字設定"));
@@ -30,8 +30,8 @@ Form15::Form15(Form1 *owner) : QDialog(owner), m_owner(owner)
     DialogRows::add(grid, QStringLiteral("ID"), m_Text3);
     DialogRows::add(grid, QStringLiteral("ｱｸｼｮﾝ"), m_Combo1);
 
-    m_WebBrowser1 = new WebBrowser(QStringLiteral("WebBrowser1"), this);
-    m_WebBrowser1->Navigate(ProgramFolder::file(QStringLiteral("\\color.htm")));
+    m_WebBrowser1 = new WebBrowser(m_owner.app.pages, QStringLiteral("WebBrowser1"), this);
+    m_WebBrowser1->Navigate(m_owner.app.folder.file(QStringLiteral("\\color.htm")));
     m_Command1 = DialogRows::button(QStringLiteral("Command1"), QStringLiteral("OK"), this);
     m_Command2 = DialogRows::button(QStringLiteral("Command2"), QStringLiteral("Cancel"), this);
     auto *main = new QVBoxLayout(this);
@@ -46,15 +46,15 @@ Form15::Form15(Form1 *owner) : QDialog(owner), m_owner(owner)
 
 void Form15::Command1_Click()
 {
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     shared.EffectElementId = QStringLiteral("MIVO") + m_Text3->text();
     const QString action = m_Combo1->currentText();
     shared.SnippetHtml =
         FilteredTextMarkup::build(m_Text3->text(), FilteredTextMarkup::glow(m_Text2->text(), m_Text1->text()));
     if (action == QStringLiteral("あり"))
-        m_owner->goscript();
+        m_owner.main.goscript();
     else
-        m_owner->mivo_go();
+        m_owner.main.mivo_go();
     accept();
 }
 

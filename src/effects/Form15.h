@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
 class ColorClearButton;
 class ColorField;
-class Form1;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -15,13 +16,13 @@ class Form15 : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Form15(Form1 *owner);
+    explicit Form15(const DialogOwner &owner);
 
     void Command1_Click(); // OK
     void Command2_Click(); // Cancel
 
 private:
-    Form1 *m_owner;
+    DialogOwner m_owner;
     ColorField *m_Text1;
     ColorClearButton *m_Command3;
     QLineEdit *m_Text2;

@@ -2,13 +2,14 @@
 
 #include "ElementNumber.h"
 #include "FilteredTextMarkup.h"
-#include "elements/DialogRows.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
+#include "platform/AppContext.h"
+#include "platform/DialogRows.h"
+#include "platform/MainOperations.h"
+#include "platform/Module1.h"
 
 #include <QHBoxLayout>
 
-Form16::Form16(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form16::Form16(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form16"));
     setWindowTitle(QStringLiteral("消える文字設定"));
@@ -39,7 +40,7 @@ Form16::Form16(Form1 *owner) : QDialog(owner), m_owner(owner)
 
 void Form16::Command1_Click()
 {
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     shared.EffectElementId = QStringLiteral("MIVO") + m_Text2->text();
     const int style = FilteredTextMarkup::alphaStyle(m_Combo1->currentText());
     if (style == 0)
@@ -52,9 +53,9 @@ void Form16::Command1_Click()
     shared.SnippetHtml =
         FilteredTextMarkup::build(m_Text2->text(), FilteredTextMarkup::alpha(m_Text1->text(), style));
     if (shared.EffectKind == Effect::VanishingText)
-        m_owner->goscript();
+        m_owner.main.goscript();
     else
-        m_owner->mivo_go();
+        m_owner.main.mivo_go();
     accept();
 }
 

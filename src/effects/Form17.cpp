@@ -1,14 +1,14 @@
 #include "Form17.h"
 
 #include "EffectFiles.h"
-#include "elements/DialogRows.h"
+#include "platform/AppContext.h"
 #include "platform/ColorField.h"
 #include "platform/CommonDialog.h"
+#include "platform/DialogRows.h"
+#include "platform/MainOperations.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Module1.h"
 #include "platform/WebBrowser.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/ProgramFolder.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -19,7 +19,7 @@ namespace {
 constexpr int MustExistFlags = 6144;
 }
 
-Form17::Form17(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form17::Form17(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form17"));
     setWindowTitle(QStringLiteral("文字色設定(10項目以上の設定は出来ません。)"));
@@ -28,11 +28,11 @@ Form17::Form17(Form1 *owner) : QDialog(owner), m_owner(owner)
     m_Text2 = new ColorField(QStringLiteral("Text2"), this);
     DialogRows::add(grid, QStringLiteral("最初の文字色"), m_Text1);
     DialogRows::add(grid, QStringLiteral("ﾏｳｽが乗った時の色"), m_Text2);
-    m_WebBrowser1 = new WebBrowser(QStringLiteral("WebBrowser1"), this);
+    m_WebBrowser1 = new WebBrowser(m_owner.app.pages, QStringLiteral("WebBrowser1"), this);
     m_WebBrowser1->setMinimumHeight(120);
     grid->addWidget(new QLabel(QStringLiteral("文字色選択ﾊﾟﾚｯﾄ")), grid->rowCount(), 0);
     grid->addWidget(m_WebBrowser1, grid->rowCount(), 0, 1, 4);
-    m_WebBrowser1->Navigate(ProgramFolder::file(QStringLiteral("\\color.htm")));
+    m_WebBrowser1->Navigate(m_owner.app.folder.file(QStringLiteral("\\color.htm")));
 
     m_Text3 = DialogRows::text(QStringLiteral("Text3"), QString(), this);
     m_Combo1 = DialogRows::list(QStringLiteral("Combo1"),
@@ -124,7 +124,7 @@ void Form17::Text4_Change(const QString &text)
 
 void Form17::Command5_Click()
 {
-    CommonDialog *dialog = m_owner->commonDialog();
+    CommonDialog *dialog = m_owner.commonDialog;
     dialog->Flags = MustExistFlags;
     dialog->Filter = EffectFiles::PageFilter;
     // A cancelled picker leaves the link as it was typed.
@@ -137,11 +137,11 @@ void Form17::Command3_Click()
     m_Command1->setEnabled(true);
     m_Command4->setEnabled(true);
     if (m_ItemCount >= MostItems) {
-        MessageBoxes::say(QStringLiteral("10項目以上は設定できません。"));
+        m_owner.app.boxes.say(QStringLiteral("10項目以上は設定できません。"));
         return;
     }
     m_Label4->setText(QString::number(m_ItemCount + 1));
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     shared.SnippetHtml.clear();
     shared.ButtonColor1 = m_Text1->text();
     shared.ButtonColor2 = m_Text2->text();
@@ -169,7 +169,7 @@ void Form17::Command3_Click()
 
 void Form17::Command4_Click()
 {
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     for (int i = 0; i <= 9; ++i)
         shared.ButtonTags[i].clear();
     m_ItemCount = 0;
@@ -179,17 +179,17 @@ void Form17::Command4_Click()
 void Form17::Command1_Click()
 {
     if (m_List1->count() == 0) {
-        MessageBoxes::say(QStringLiteral("設定項目がありません！"));
+        m_owner.app.boxes.say(QStringLiteral("設定項目がありません！"));
         m_ItemCount = 0;
         return;
     }
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     const int count = qBound(0, m_Label4->text().toInt(), int(MostItems));
     m_JoinedButtons.clear();
     for (int i = 0; i < count; ++i)
         m_JoinedButtons += shared.ButtonTags[i];
     shared.SnippetHtml = m_JoinedButtons;
-    m_owner->goscript();
+    m_owner.main.goscript();
     accept();
 }
 

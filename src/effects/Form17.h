@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
 class ColorField;
-class Form1;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -18,7 +19,7 @@ class Form17 : public QDialog
 public:
     static constexpr qint16 MostItems = 10;
 
-    explicit Form17(Form1 *owner);
+    explicit Form17(const DialogOwner &owner);
 
     void Command3_Click(); // add
     void Command4_Click(); // delete all
@@ -33,7 +34,7 @@ private:
     void Text3_Change(const QString &text);
     void Text4_Change(const QString &text);
 
-    Form1 *m_owner;
+    DialogOwner m_owner;
     qint16 m_ItemCount = 0;
     QString m_ItemFont;
     QString m_ItemSize;

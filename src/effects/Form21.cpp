@@ -3,21 +3,22 @@
 #include "EffectFiles.h"
 #include "EffectTemplate.h"
 #include "ElementNumber.h"
-#include "elements/DialogRows.h"
+#include "platform/AppContext.h"
 #include "platform/CommonDialog.h"
+#include "platform/DialogRows.h"
+#include "platform/MainOperations.h"
 #include "platform/MessageBoxes.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
+#include "platform/Module1.h"
 
 #include <QHBoxLayout>
 
 const QString Form21::PicturesMissing = QStringLiteral("画像が指定されていません！");
 
-Form21::Form21(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form21::Form21(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form21"));
     setWindowTitle(QStringLiteral("BlendFilter設定画面"));
-    m_CommonDialog1 = new CommonDialog(QStringLiteral("CommonDialog1"), this);
+    m_CommonDialog1 = new CommonDialog(QStringLiteral("CommonDialog1"), this, m_owner.app.dialogs);
 
     auto *grid = new QGridLayout;
     m_Text1 = DialogRows::text(QStringLiteral("Text1"), QString(), this);
@@ -63,17 +64,17 @@ void Form21::Command2_Click()
 void Form21::Command3_Click()
 {
     if (m_Text1->text().isEmpty() || m_Text2->text().isEmpty()) {
-        MessageBoxes::say(PicturesMissing);
+        m_owner.app.boxes.say(PicturesMissing);
         return;
     }
-    if (!EffectFiles::loadTemplate(EffectTemplate::fileName(Effect::BlendFilter)))
+    if (!EffectFiles::loadTemplate(m_owner.app, EffectTemplate::fileName(Effect::BlendFilter)))
         return;
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     shared.BlendImage1 = m_Text1->text();
     shared.BlendImage2 = m_Text2->text();
     shared.EffectElementId = m_Text3->text();
     shared.SnippetHtml = markup(shared.EffectElementId.toString(), shared.BlendImage1);
-    m_owner->goscript();
+    m_owner.main.goscript();
     accept();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
 class CommonDialog;
-class Form1;
 class QLineEdit;
 class QPushButton;
 
@@ -14,7 +15,7 @@ class Form21 : public QDialog
 public:
     static const QString PicturesMissing;
 
-    explicit Form21(Form1 *owner);
+    explicit Form21(const DialogOwner &owner);
 
     void Command1_Click(); // 参照, first picture
     void Command2_Click(); // 参照, next picture
@@ -24,7 +25,7 @@ public:
     static QString markup(const QString &id, const QString &firstPicture);
 
 private:
-    Form1 *m_owner;
+    DialogOwner m_owner;
     QLineEdit *m_Text1;
     QPushButton *m_Command1;
     QLineEdit *m_Text2;

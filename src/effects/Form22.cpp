@@ -2,10 +2,11 @@
 
 #include "EffectFiles.h"
 #include "EffectTemplate.h"
-#include "elements/DialogRows.h"
+#include "platform/AppContext.h"
+#include "platform/DialogRows.h"
+#include "platform/MainOperations.h"
 #include "platform/MessageBoxes.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
+#include "platform/Module1.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -16,7 +17,7 @@
 const QString Form22::FieldsMissing = QStringLiteral("画像と回転角度は必ず指定してください！");
 const QString Form22::AngleRefusal = QStringLiteral("回転角度には -32768 から 32767 までの数値を指定してください！");
 
-Form22::Form22(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form22::Form22(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form22"));
     setWindowTitle(QStringLiteral("Internet Explorer5.0 RediRect Filter"));
@@ -69,26 +70,26 @@ std::optional<qint16> Form22::angle(const QString &text)
 
 void Form22::Command1_Click()
 {
-    EffectFiles::choose(m_owner->commonDialog(), EffectFiles::PictureFilter, m_Text1);
+    EffectFiles::choose(m_owner.commonDialog, EffectFiles::PictureFilter, m_Text1);
 }
 
 void Form22::Command2_Click()
 {
     if (m_Text1->text().isEmpty() || m_Text3->text().isEmpty()) {
-        MessageBoxes::say(FieldsMissing);
+        m_owner.app.boxes.say(FieldsMissing);
         return;
     }
     if (!angle(m_Text3->text())) {
-        MessageBoxes::say(AngleRefusal);
+        m_owner.app.boxes.say(AngleRefusal);
         return;
     }
-    if (!EffectFiles::loadTemplate(EffectTemplate::fileName(Effect::RedirectFilter)))
+    if (!EffectFiles::loadTemplate(m_owner.app, EffectTemplate::fileName(Effect::RedirectFilter)))
         return;
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     shared.EffectImageFile = m_Text1->text();
     shared.SnippetHtml = markup(m_Text2->toPlainText(), shared.EffectImageFile);
     accept();
-    m_owner->goscript();
+    m_owner.main.goscript();
 }
 
 void Form22::Command3_Click()

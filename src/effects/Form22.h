@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
 #include <optional>
 
-class Form1;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -18,7 +19,7 @@ public:
     static const QString FieldsMissing;
     static const QString AngleRefusal;
 
-    explicit Form22(Form1 *owner);
+    explicit Form22(const DialogOwner &owner);
 
     void Command1_Click(); // 参照
     void Command2_Click(); // OK
@@ -30,7 +31,7 @@ public:
     static std::optional<qint16> angle(const QString &text);
 
 private:
-    Form1 *m_owner;
+    DialogOwner m_owner;
     QLineEdit *m_Text1;
     QPushButton *m_Command1;
     QPlainTextEdit *m_Text2;

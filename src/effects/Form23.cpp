@@ -2,17 +2,18 @@
 
 #include "EffectFiles.h"
 #include "EffectTemplate.h"
-#include "elements/DialogRows.h"
+#include "platform/AppContext.h"
+#include "platform/DialogRows.h"
+#include "platform/MainOperations.h"
 #include "platform/MessageBoxes.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
+#include "platform/Module1.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 
 const QString Form23::TextMissing = QStringLiteral("表示する内容が入力されていません！");
 
-Form23::Form23(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form23::Form23(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form23"));
     setWindowTitle(QStringLiteral("TypeWriter"));
@@ -42,18 +43,18 @@ QString Form23::withoutTrailingBlanks(const QString &text)
 
 void Form23::Command1_Click()
 {
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     shared.TypewriterText.clear();
     if (m_Text1->text().isEmpty()) {
-        MessageBoxes::say(TextMissing);
+        m_owner.app.boxes.say(TextMissing);
         return;
     }
-    if (!EffectFiles::loadTemplate(EffectTemplate::fileName(Effect::Typewriter)))
+    if (!EffectFiles::loadTemplate(m_owner.app, EffectTemplate::fileName(Effect::Typewriter)))
         return;
     shared.TypewriterText = withoutTrailingBlanks(m_Text1->text());
     shared.SnippetHtml.clear();
     accept();
-    m_owner->goscript();
+    m_owner.main.goscript();
 }
 
 void Form23::Command2_Click()

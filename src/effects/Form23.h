@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
-class Form1;
 class QLineEdit;
 class QPushButton;
 
@@ -13,7 +14,7 @@ class Form23 : public QDialog
 public:
     static const QString TextMissing;
 
-    explicit Form23(Form1 *owner);
+    explicit Form23(const DialogOwner &owner);
 
     void Command1_Click(); // OK
     void Command2_Click(); // Cancel
@@ -22,7 +23,7 @@ public:
     static QString withoutTrailingBlanks(const QString &text);
 
 private:
-    Form1 *m_owner;
+    DialogOwner m_owner;
     QLineEdit *m_Text1;
     QPushButton *m_Command1;
     QPushButton *m_Command2;

@@ -2,15 +2,13 @@
 
 #include "EffectFiles.h"
 #include "documents/BrowserPreview.h"
-#include "elements/DialogRows.h"
+#include "platform/AppContext.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/DialogRows.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ShellOpen.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/ProgramFolder.h"
-#include "shell/TextBuffer.h"
+#include "platform/TextBuffer.h"
 
 #include <QHBoxLayout>
 
@@ -18,12 +16,12 @@ const QString Form24::PathKindMissing = QStringLiteral("「動き」が指定さ
 const QString Form24::Circle = QStringLiteral("軌跡が円形");
 const QString Form24::Rectangle = QStringLiteral("軌跡が矩形");
 
-Form24::Form24(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form24::Form24(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form24"));
     setWindowTitle(QStringLiteral("移動する画像の選択"));
-    Module1::shared().MovingPathKind = 0;
-    m_CommonDialog1 = new CommonDialog(QStringLiteral("CommonDialog1"), this);
+    m_owner.app.shared.MovingPathKind = 0;
+    m_CommonDialog1 = new CommonDialog(QStringLiteral("CommonDialog1"), this, m_owner.app.dialogs);
 
     auto *grid = new QGridLayout;
     m_Combo1 = DialogRows::list(QStringLiteral("Combo1"), {Circle, Rectangle}, QString(), this);
@@ -67,7 +65,7 @@ QString Form24::overwriteQuestion()
 
 void Form24::Combo1_Click()
 {
-    Module1::shared().MovingPathKind = pathKind(m_Combo1->currentText());
+    m_owner.app.shared.MovingPathKind = pathKind(m_Combo1->currentText());
 }
 
 void Form24::Command1_Click()
@@ -77,61 +75,61 @@ void Form24::Command1_Click()
 
 bool Form24::LoadPathTemplate()
 {
-    const qint16 kind = Module1::shared().MovingPathKind;
+    const qint16 kind = m_owner.app.shared.MovingPathKind;
     if (kind != 10 && kind != 20)
         return true;
     const std::optional<QString> text =
-        EffectFiles::loadTemplate(kind == 10 ? QStringLiteral("\\pathoval.mvo") : QStringLiteral("\\pathrect.mvo"));
+        EffectFiles::loadTemplate(m_owner.app, kind == 10 ? QStringLiteral("\\pathoval.mvo") : QStringLiteral("\\pathrect.mvo"));
     if (!text)
         return false;
     m_TemplateText = *text;
-    m_owner->richTextBox(2)->setText(m_TemplateText);
+    m_owner.workBuffer->setText(m_TemplateText);
     return true;
 }
 
 void Form24::Command2_Click()
 {
     // What is in the box decides, so a name typed by hand that is no path counts as none.
-    Module1::shared().MovingPathKind = pathKind(m_Combo1->currentText());
+    m_owner.app.shared.MovingPathKind = pathKind(m_Combo1->currentText());
     if (!LoadPathTemplate())
         return;
-    if (Module1::shared().MovingPathKind == 0) {
-        MessageBoxes::say(PathKindMissing);
+    if (m_owner.app.shared.MovingPathKind == 0) {
+        m_owner.app.boxes.say(PathKindMissing);
         return;
     }
-    TextBuffer *page = m_owner->richTextBox(2);
+    TextBuffer *page = m_owner.workBuffer;
     page->setText(QString(page->text()).replace(QStringLiteral("[chikannimage]"), m_PagePicture));
-    if (MessageBoxes::question(overwriteQuestion(), MessageBoxes::Buttons::OkCancel, QStringLiteral("確認"))
+    if (m_owner.app.boxes.question(overwriteQuestion(), MessageBoxes::Buttons::OkCancel, QStringLiteral("確認"))
         != MessageBoxes::Answer::Ok) {
         reject();
         return;
     }
-    DhtmlEdit *surface = m_owner->surface();
+    DhtmlEdit *surface = m_owner.surface;
     if (!surface->setDocumentHTML(page->text())) {
-        MessageBoxes::say(QStringLiteral("ページを置き換えられませんでした: %1").arg(surface->lastError()));
+        m_owner.app.boxes.say(QStringLiteral("ページを置き換えられませんでした: %1").arg(surface->lastError()));
         return;
     }
     accept();
-    MessageBoxes::say(QStringLiteral("Explorerを起動して実行します。"));
+    m_owner.app.boxes.say(QStringLiteral("Explorerを起動して実行します。"));
     PreviewSavedPage();
 }
 
 void Form24::PreviewSavedPage()
 {
-    const QString page = m_owner->surface()->DocumentHTML();
+    const QString page = m_owner.surface->DocumentHTML();
     if (page.isNull()) {
-        MessageBoxes::say(QStringLiteral("ページの内容を読み取れないため、ブラウザで表示しませんでした。\n%1").arg(m_owner->surface()->lastError()),
+        m_owner.app.boxes.say(QStringLiteral("ページの内容を読み取れないため、ブラウザで表示しませんでした。\n%1").arg(m_owner.surface->lastError()),
                           MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
         return;
     }
     QString error;
-    const QString path = BrowserPreview::writeTempPage(page, &error);
+    const QString path = BrowserPreview::writeTempPage(m_owner.app, page, &error);
     if (path.isEmpty()) {
         // Otherwise the browser would show an older page as if it were this one.
-        MessageBoxes::say(QStringLiteral("保存できませんでした: %1").arg(error), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
+        m_owner.app.boxes.say(QStringLiteral("保存できませんでした: %1").arg(error), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
         return;
     }
-    ShellOpen::file(path);
+    m_owner.app.shell.openTelling(path, m_owner.app.boxes);
 }
 
 void Form24::Command3_Click()

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
 class CommonDialog;
-class Form1;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -18,7 +19,7 @@ public:
     static const QString Circle;    // "軌跡が円形"
     static const QString Rectangle; // "軌跡が矩形"
 
-    explicit Form24(Form1 *owner);
+    explicit Form24(const DialogOwner &owner);
 
     void Combo1_Click();
     void Command1_Click(); // 画像参照
@@ -33,7 +34,7 @@ private:
     bool LoadPathTemplate();
     void PreviewSavedPage();
 
-    Form1 *m_owner;
+    DialogOwner m_owner;
     QComboBox *m_Combo1;
     QLineEdit *m_Text1;
     QPushButton *m_Command1;

@@ -1,11 +1,12 @@
 #include "Form26.h"
 
 #include "EffectFiles.h"
-#include "elements/DialogRows.h"
+#include "platform/AppContext.h"
+#include "platform/DialogRows.h"
+#include "platform/MainOperations.h"
 #include "platform/MessageBoxes.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/TextBuffer.h"
+#include "platform/Module1.h"
+#include "platform/TextBuffer.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +14,7 @@
 const QString Form26::KindMissing = QStringLiteral("Dialog Boxの種類が選択できていません！");
 const QString Form26::FileMissing = QStringLiteral("表示ファイルが指定されていません！");
 
-Form26::Form26(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form26::Form26(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form26"));
     setWindowTitle(QStringLiteral("Dialog Box 選択"));
@@ -45,7 +46,7 @@ QString Form26::scriptText() const
 
 void Form26::Command1_Click()
 {
-    EffectFiles::choose(m_owner->commonDialog(), EffectFiles::PageFilter, m_Text1);
+    EffectFiles::choose(m_owner.commonDialog, EffectFiles::PageFilter, m_Text1);
 }
 
 void Form26::Command2_Click()
@@ -53,7 +54,7 @@ void Form26::Command2_Click()
     m_Text2->setText(QString());
     const QString kind = m_Combo1->currentText();
     if (kind.isEmpty()) {
-        MessageBoxes::say(KindMissing);
+        m_owner.app.boxes.say(KindMissing);
         return;
     }
     QString name;
@@ -63,19 +64,19 @@ void Form26::Command2_Click()
         name = QStringLiteral("\\modeless.vs");
     else
         return;
-    const std::optional<QString> text = EffectFiles::loadTemplate(name);
+    const std::optional<QString> text = EffectFiles::loadTemplate(m_owner.app, name);
     if (!text)
         return;
     m_Text2->setText(*text);
     if (m_Text1->text().isEmpty()) {
-        MessageBoxes::say(FileMissing);
+        m_owner.app.boxes.say(FileMissing);
         return;
     }
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     shared.DialogBoxFile = m_Text1->text();
     m_Text2->setText(m_Text2->text().replace(QStringLiteral("[html_file]"), shared.DialogBoxFile));
     shared.SnippetHtml = m_Text2->text();
-    m_owner->goscript();
+    m_owner.main.goscript();
     accept();
 }
 

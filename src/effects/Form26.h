@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
-class Form1;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -16,7 +17,7 @@ public:
     static const QString KindMissing;
     static const QString FileMissing;
 
-    explicit Form26(Form1 *owner);
+    explicit Form26(const DialogOwner &owner);
 
     void Command1_Click(); // 参照
     void Command2_Click(); // OK
@@ -26,7 +27,7 @@ public:
     QString scriptText() const;
 
 private:
-    Form1 *m_owner;
+    DialogOwner m_owner;
     QComboBox *m_Combo1;
     QLineEdit *m_Text1;
     TextBuffer *m_Text2;

@@ -1,15 +1,15 @@
 #include "Form27.h"
 
 #include "EffectFiles.h"
-#include "elements/DialogRows.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/TextBuffer.h"
+#include "platform/AppContext.h"
+#include "platform/DialogRows.h"
+#include "platform/MainOperations.h"
+#include "platform/TextBuffer.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 
-Form27::Form27(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form27::Form27(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form27"));
     setWindowTitle(QStringLiteral("全画面表示設定"));
@@ -39,18 +39,18 @@ QString Form27::scriptText() const
 
 void Form27::Command1_Click()
 {
-    EffectFiles::choose(m_owner->commonDialog(), EffectFiles::PageFilter, m_Text1);
+    EffectFiles::choose(m_owner.commonDialog, EffectFiles::PageFilter, m_Text1);
 }
 
 void Form27::Command2_Click()
 {
     m_Text2->setText(QString());
-    const std::optional<QString> text = EffectFiles::loadTemplate(QStringLiteral("\\zenngamenn.mvo"));
+    const std::optional<QString> text = EffectFiles::loadTemplate(m_owner.app, QStringLiteral("\\zenngamenn.mvo"));
     if (!text)
         return;
     m_Text2->setText(QString(*text).replace(QStringLiteral("[zenngamenn]"), m_Text1->text()));
-    Module1::shared().SnippetHtml = m_Text2->text();
-    m_owner->goscript();
+    m_owner.app.shared.SnippetHtml = m_Text2->text();
+    m_owner.main.goscript();
     accept();
 }
 

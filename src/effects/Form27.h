@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
-class Form1;
 class QLineEdit;
 class QPushButton;
 class TextBuffer;
@@ -12,7 +13,7 @@ class Form27 : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Form27(Form1 *owner);
+    explicit Form27(const DialogOwner &owner);
 
     void Command1_Click(); // 参照
     void Command2_Click(); // OK
@@ -22,7 +23,7 @@ public:
     QString scriptText() const;
 
 private:
-    Form1 *m_owner;
+    DialogOwner m_owner;
     QLineEdit *m_Text1;
     TextBuffer *m_Text2;
     QPushButton *m_Command1;

@@ -4,20 +4,20 @@
 #include "EffectTemplate.h"
 #include "TransitionNames.h"
 #include "TransitionNumberBox.h"
-#include "elements/ColorClearButton.h"
-#include "elements/DialogRows.h"
+#include "platform/AppContext.h"
+#include "platform/ColorClearButton.h"
 #include "platform/ColorField.h"
+#include "platform/DialogRows.h"
+#include "platform/MainOperations.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Module1.h"
 #include "platform/WebBrowser.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/ProgramFolder.h"
 
 #include <QHBoxLayout>
 
 const QString Form6::NumberRefusal = QStringLiteral("TRansition No には 0 から 23 までの整数を指定してください！");
 
-Form6::Form6(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form6::Form6(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("RevealTransition設定画面"));
@@ -39,9 +39,9 @@ Form6::Form6(Form1 *owner) : QDialog(owner), m_owner(owner)
     DialogRows::add(grid, QStringLiteral("背景色"), m_Text1, QString(), m_Command1);
     new TransitionNumberBox(m_Combo1, m_Text2, m_Command2);
 
-    m_WebBrowser1 = new WebBrowser(QStringLiteral("WebBrowser1"), this);
+    m_WebBrowser1 = new WebBrowser(m_owner.app.pages, QStringLiteral("WebBrowser1"), this);
     m_WebBrowser1->setMinimumHeight(120);
-    m_WebBrowser1->Navigate(ProgramFolder::file(QStringLiteral("\\color.htm")));
+    m_WebBrowser1->Navigate(m_owner.app.folder.file(QStringLiteral("\\color.htm")));
 
     auto *main = new QVBoxLayout(this);
     main->addLayout(grid);
@@ -67,19 +67,19 @@ void Form6::Command2_Click()
     bool whole = false;
     const int number = m_Combo1->currentText().trimmed().toInt(&whole);
     if (!whole || number < 0 || number >= TransitionNames::Count) {
-        MessageBoxes::say(NumberRefusal);
+        m_owner.app.boxes.say(NumberRefusal);
         return;
     }
     // Checked before anything reaches the page, so that a missing file leaves it as it was.
-    if (!EffectFiles::loadTemplate(EffectTemplate::fileName(Effect::RevealText)))
+    if (!EffectFiles::loadTemplate(m_owner.app, EffectTemplate::fileName(Effect::RevealText)))
         return;
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     shared.RevealTransitionNo = static_cast<qint16>(number);
     shared.RevealBackColor = m_Text1->text();
     shared.RevealTextAlign = m_Combo2->currentText();
     shared.SnippetHtml = markup(shared.RevealTransitionNo, shared.RevealTextAlign, shared.RevealBackColor.toString());
     accept();
-    m_owner->goscript();
+    m_owner.main.goscript();
 }
 
 void Form6::Command3_Click()

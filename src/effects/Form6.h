@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
 class ColorClearButton;
 class ColorField;
-class Form1;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -17,7 +18,7 @@ class Form6 : public QDialog
 public:
     static const QString NumberRefusal;
 
-    explicit Form6(Form1 *owner);
+    explicit Form6(const DialogOwner &owner);
 
     void Command2_Click(); // OK
     void Command3_Click(); // Cancel
@@ -26,7 +27,7 @@ public:
     static QString markup(int transition, const QString &textAlign, const QString &backColor);
 
 private:
-    Form1 *m_owner;
+    DialogOwner m_owner;
     QComboBox *m_Combo1;
     QLineEdit *m_Text2;
     QComboBox *m_Combo2;

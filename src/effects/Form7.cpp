@@ -3,13 +3,14 @@
 #include "EffectFiles.h"
 #include "EffectTemplate.h"
 #include "TransitionNumberBox.h"
-#include "elements/DialogRows.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
+#include "platform/AppContext.h"
+#include "platform/DialogRows.h"
+#include "platform/MainOperations.h"
+#include "platform/Module1.h"
 
 #include <QHBoxLayout>
 
-Form7::Form7(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form7::Form7(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("イメージTransition設定画面"));
@@ -47,20 +48,20 @@ QString Form7::markup(const QString &file, const QString &alt, const QString &tr
 
 void Form7::Command1_Click()
 {
-    EffectFiles::choose(m_owner->commonDialog(), EffectFiles::PictureFilter, m_Text1);
+    EffectFiles::choose(m_owner.commonDialog, EffectFiles::PictureFilter, m_Text1);
 }
 
 void Form7::Command2_Click()
 {
-    if (!EffectFiles::loadTemplate(EffectTemplate::fileName(Effect::RevealImage)))
+    if (!EffectFiles::loadTemplate(m_owner.app, EffectTemplate::fileName(Effect::RevealImage)))
         return;
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     shared.EffectImageFile = m_Text1->text();
     shared.EffectImageAlt = m_Text2->text();
     shared.EffectImageTransition = m_Combo2->currentText();
     shared.SnippetHtml = markup(shared.EffectImageFile, shared.EffectImageAlt, shared.EffectImageTransition);
     accept();
-    m_owner->goscript();
+    m_owner.main.goscript();
 }
 
 void Form7::Command3_Click()

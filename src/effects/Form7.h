@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
-class Form1;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -12,7 +13,7 @@ class Form7 : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Form7(Form1 *owner);
+    explicit Form7(const DialogOwner &owner);
 
     void Command1_Click(); // 参照
     void Command2_Click(); // OK
@@ -21,7 +22,7 @@ public:
     static QString markup(const QString &file, const QString &alt, const QString &transition);
 
 private:
-    Form1 *m_owner;
+    DialogOwner m_owner;
     QLineEdit *m_Text1;
     QPushButton *m_Command1;
     QLineEdit *m_Text2;

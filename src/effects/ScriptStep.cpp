@@ -3,13 +3,9 @@
 #include "EffectFiles.h"
 #include "EffectTemplate.h"
 #include "elements/SnippetInserter.h"
+#include "platform/AppContext.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/MessageBoxes.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/ProgramFolder.h"
-
-#include <QComboBox>
 
 const QString ScriptStep::RefusalText = QStringLiteral("スクリプトが記述されています。ｱｸｼｮﾝは追加できません！");
 const QString ScriptStep::RunModeNotice = QStringLiteral("ブラウズモードで確認します！");
@@ -17,18 +13,18 @@ const QString ScriptStep::FullScreenNotice = QStringLiteral("「全画面実行�
 
 void ScriptStep::goscript()
 {
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_app.shared;
     // The dialog box and full screen bring only their script, which goes in
     // once, behind their button.
     const bool scriptOnly = shared.EffectKind == Effect::DialogBox || shared.EffectKind == Effect::FullScreen;
-    if (!scriptOnly && !m_form->snippets().paste(shared.SnippetHtml))
+    if (!scriptOnly && !m_snippets.paste(shared.SnippetHtml))
         return;
     Command5_Click();
 }
 
 void ScriptStep::Command5_Click()
 {
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_app.shared;
     const qint16 code = shared.EffectKind;
     if (code == Effect::DialogBox || code == Effect::FullScreen || code == Effect::Marquee) {
         AddEffectControls();
@@ -38,21 +34,21 @@ void ScriptStep::Command5_Click()
     if (name.isEmpty())
         return;
 
-    const std::optional<QString> text = EffectFiles::loadTemplate(name);
+    const std::optional<QString> text = EffectFiles::loadTemplate(m_app, name);
     if (!text)
         return;
     m_Text5 = *text;
 
     if (EffectTemplate::refusesPageWithLoadHandler(code)) {
-        m_Text1 = m_form->surface()->DocumentHTML();
+        m_Text1 = m_surface->DocumentHTML();
         if (m_Text1.isNull()) {
-            MessageBoxes::say(QStringLiteral("ページの内容を読み取れないため、スクリプトを追加しませんでした。\n%1")
-                                  .arg(m_form->surface()->lastError()));
+            m_app.boxes.say(QStringLiteral("ページの内容を読み取れないため、スクリプトを追加しませんでした。\n%1")
+                                  .arg(m_surface->lastError()));
             shared.EffectKind = Effect::Nothing;
             return;
         }
         if (m_Text1.contains(EffectTemplate::LoadHandlerCall)) {
-            MessageBoxes::say(RefusalText);
+            m_app.boxes.say(RefusalText);
             shared.EffectKind = Effect::Nothing;
             m_Text1.clear();
             return;
@@ -67,25 +63,21 @@ void ScriptStep::Command5_Click()
 
 void ScriptStep::AddEffectControls()
 {
-    const Module1 &shared = Module1::shared();
-    if (!m_form->snippets().paste(EffectTemplate::controlMarkup(shared.EffectKind) + shared.SnippetHtml))
+    const Module1 &shared = m_app.shared;
+    if (!m_snippets.paste(EffectTemplate::controlMarkup(shared.EffectKind) + shared.SnippetHtml))
         return;
     EnterRunMode();
 }
 
 void ScriptStep::EnterRunMode()
 {
-    DhtmlEdit *surface = m_form->surface();
-    if (!m_form->snippets().reloadViaTempPage(ProgramFolder::file(SnippetInserter::TempPageName)))
+    if (!m_snippets.reloadViaTempPage(m_app.folder.tempFile(SnippetInserter::TempPageName)))
         return;
-    MessageBoxes::say(RunModeNotice);
-    if (!surface->setBrowseMode(true)) {
-        MessageBoxes::say(QStringLiteral("実行モードに切り替えられませんでした: %1").arg(surface->lastError()));
+    m_app.boxes.say(RunModeNotice);
+    if (!m_surface->setBrowseMode(true)) {
+        m_app.boxes.say(QStringLiteral("実行モードに切り替えられませんでした: %1").arg(m_surface->lastError()));
         return;
     }
-    m_form->showMode();
-    if (Module1::shared().EffectKind == Effect::FullScreen)
-        MessageBoxes::say(FullScreenNotice);
-    m_form->findChild<QComboBox *>(QStringLiteral("Combo1"))->setEnabled(false);
-    m_form->findChild<QComboBox *>(QStringLiteral("Combo2"))->setEnabled(false);
+    if (m_app.shared.EffectKind == Effect::FullScreen)
+        m_app.boxes.say(FullScreenNotice);
 }

@@ -2,7 +2,9 @@
 
 #include <QString>
 
-class Form1;
+struct AppContext;
+class DhtmlEdit;
+class SnippetInserter;
 
 // Turns a dialog's finished effect into a working page: the element at the
 // caret, then the control markup and the script made from the effect's
@@ -14,7 +16,10 @@ public:
     static const QString RunModeNotice;
     static const QString FullScreenNotice;
 
-    explicit ScriptStep(Form1 *form) : m_form(form) {}
+    ScriptStep(AppContext &app, DhtmlEdit *surface, SnippetInserter &snippets)
+        : m_app(app), m_surface(surface), m_snippets(snippets)
+    {
+    }
 
     // Pastes SnippetHtml, then runs the script step.
     void goscript();
@@ -22,16 +27,13 @@ public:
     void harituke() { Command5_Click(); }
     void Command5_Click();
 
-    // The working copies: the template text being filled (Text5) and the page
-    // text searched for an earlier load handler (Text1).
-    QString templateText() const { return m_Text5; }
-    QString pageCopy() const { return m_Text1; }
-
 private:
     void AddEffectControls();
     void EnterRunMode();
 
-    Form1 *m_form;
-    QString m_Text5;
-    QString m_Text1;
+    AppContext &m_app;
+    DhtmlEdit *m_surface;
+    SnippetInserter &m_snippets;
+    QString m_Text5; // the template text being filled
+    QString m_Text1; // the page text searched for an earlier load handler
 };

@@ -1,7 +1,7 @@
 #include "TransitionNumberBox.h"
 
 #include "TransitionNames.h"
-#include "elements/DialogRows.h"
+#include "platform/DialogRows.h"
 
 TransitionNumberBox::TransitionNumberBox(QComboBox *numberBox, QLineEdit *nameBox, QPushButton *ok)
     : QObject(numberBox), m_numberBox(numberBox), m_nameBox(nameBox), m_ok(ok)

@@ -4,9 +4,8 @@
 #include "Form12.h"
 #include "Form5.h"
 #include "Form9.h"
-#include "effects/Form10.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
+#include "platform/AppContext.h"
+#include "platform/MainOperations.h"
 
 const QStringList &ControlList::entries()
 {
@@ -20,12 +19,12 @@ const QStringList &ControlList::entries()
 
 void ControlList::insert(const QString &snippet)
 {
-    Module1::shared().SnippetHtml = snippet;
-    m_form->mivo_go();
+    m_owner.app.shared.SnippetHtml = snippet;
+    m_owner.main.mivo_go();
 }
 
 template<typename Dialog>
-static void showModal(Form1 *owner)
+static void showModal(const DialogOwner &owner)
 {
     Dialog dialog(owner);
     dialog.exec();
@@ -38,17 +37,17 @@ void ControlList::Combo1_Click(const QString &chosenText)
     else if (chosenText == QStringLiteral("チェックボタン"))
         insert(QStringLiteral("<INPUT TYPE=\"checkbox\">"));
     else if (chosenText == QStringLiteral("ボタン"))
-        showModal<Form10>(m_form);
+        m_buttonDialog();
     else if (chosenText == QStringLiteral("テキストボックス"))
         insert(QStringLiteral("<INPUT TYPE=\"text\" NAME=\"textbox1\">"));
     else if (chosenText == QStringLiteral("テキストエリア"))
         insert(QStringLiteral("<TEXTAREA></TEXTAREA>"));
     else if (chosenText == QStringLiteral("フローティングフレーム"))
-        showModal<Form5>(m_form);
+        showModal<Form5>(m_owner);
     else if (chosenText == QStringLiteral("マーキー"))
-        showModal<Form9>(m_form);
+        showModal<Form9>(m_owner);
     else if (chosenText == QStringLiteral("選択ボックス"))
-        showModal<Form12>(m_form);
+        showModal<Form12>(m_owner);
     else if (chosenText == QStringLiteral("水平罫線"))
-        showModal<Form11>(m_form);
+        showModal<Form11>(m_owner);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QString>
 #include <QStringList>
 
-class Form1;
+#include <functional>
 
 // The form-control list: a fixed snippet inserted at once, or the settings
 // dialog of a simple element opened modally.
@@ -12,10 +14,15 @@ class ControlList
 public:
     static const QStringList &entries();
 
-    explicit ControlList(Form1 *form) : m_form(form) {}
+    // buttonDialog: what "ボタン" opens, the button-event dialog of the effects.
+    ControlList(const DialogOwner &owner, std::function<void()> buttonDialog)
+        : m_owner(owner), m_buttonDialog(std::move(buttonDialog))
+    {
+    }
     void Combo1_Click(const QString &chosenText);
 
 private:
     void insert(const QString &snippet);
-    Form1 *m_form;
+    DialogOwner m_owner;
+    std::function<void()> m_buttonDialog;
 };

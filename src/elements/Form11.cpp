@@ -1,16 +1,16 @@
 #include "Form11.h"
 
-#include "ColorClearButton.h"
-#include "DialogRows.h"
+#include "platform/AppContext.h"
+#include "platform/ColorClearButton.h"
 #include "platform/ColorField.h"
+#include "platform/DialogRows.h"
+#include "platform/MainOperations.h"
+#include "platform/Module1.h"
 #include "platform/WebBrowser.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/ProgramFolder.h"
 
 #include <QHBoxLayout>
 
-Form11::Form11(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form11::Form11(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("罫線の設定"));
@@ -30,8 +30,8 @@ Form11::Form11(Form1 *owner) : QDialog(owner), m_owner(owner)
     DialogRows::add(grid, QStringLiteral("影の有無"), m_Combo1);
     DialogRows::add(grid, QStringLiteral("罫線の色"), m_Text3, QString(), m_Command3);
     DialogRows::add(grid, QStringLiteral("罫線の位置"), m_Combo2);
-    m_WebBrowser1 = new WebBrowser(QStringLiteral("WebBrowser1"), this);
-    m_WebBrowser1->Navigate(ProgramFolder::file(QStringLiteral("\\color.htm")));
+    m_WebBrowser1 = new WebBrowser(m_owner.app.pages, QStringLiteral("WebBrowser1"), this);
+    m_WebBrowser1->Navigate(m_owner.app.folder.file(QStringLiteral("\\color.htm")));
     m_Command1 = DialogRows::button(QStringLiteral("Command1"), QStringLiteral("OK"), this);
     m_Command2 = DialogRows::button(QStringLiteral("Command2"), QStringLiteral("Cancel"), this);
     auto *main = new QVBoxLayout(this);
@@ -45,7 +45,7 @@ Form11::Form11(Form1 *owner) : QDialog(owner), m_owner(owner)
 
 void Form11::Command1_Click()
 {
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     const QChar q = u'"';
     shared.RuleWidth = q + m_Text1->text() + QStringLiteral("%") + q;
     shared.RuleSize = q + m_Text2->text() + q;
@@ -64,7 +64,7 @@ void Form11::Command1_Click()
     markup += QStringLiteral(" COLOR=") + shared.RuleColor + QStringLiteral(" ALIGN=") + m_Combo2->currentText()
               + QStringLiteral(">");
     shared.SnippetHtml = markup;
-    m_owner->mivo_go();
+    m_owner.main.mivo_go();
     accept();
 }
 

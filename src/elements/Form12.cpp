@@ -1,9 +1,9 @@
 #include "Form12.h"
 
-#include "DialogRows.h"
+#include "platform/AppContext.h"
+#include "platform/DialogRows.h"
+#include "platform/MainOperations.h"
 #include "platform/MessageBoxes.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -11,7 +11,7 @@
 #include <QStyle>
 #include <QTextCursor>
 
-Form12::Form12(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form12::Form12(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form12"));
     setWindowTitle(QStringLiteral("項目設定"));
@@ -75,7 +75,6 @@ void Form12::Command1_Click()
     cursor.movePosition(QTextCursor::End);
     m_Text2->setTextCursor(cursor);
     m_Text2->insertPlainText(QStringLiteral("<OPTION>") + item + QStringLiteral("</OPTION>\n"));
-    ++m_count;
     m_Text1->clear();
     m_Text1->setFocus();
     m_Command2->setEnabled(true);
@@ -85,28 +84,26 @@ void Form12::List1_Click(QListWidgetItem *item)
 {
     if (!item)
         return;
-    if (MessageBoxes::question(item->text() + QStringLiteral("を削除しますか？"), MessageBoxes::Buttons::OkCancel,
+    if (m_owner.app.boxes.question(item->text() + QStringLiteral("を削除しますか？"), MessageBoxes::Buttons::OkCancel,
                                QStringLiteral("確認"))
         != MessageBoxes::Answer::Ok)
         return;
     delete m_List1->takeItem(m_List1->row(item));
-    MessageBoxes::say(QStringLiteral("ソースの削除も行ってください。"), QStringLiteral("確認"));
+    m_owner.app.boxes.say(QStringLiteral("ソースの削除も行ってください。"), QStringLiteral("確認"));
     m_Text2->setFocus();
-    --m_count;
 }
 
 void Form12::Command4_Click()
 {
     m_List1->clear();
     m_Text2->clear();
-    m_count = 0;
     m_Command2->setEnabled(false);
 }
 
 void Form12::Command2_Click()
 {
-    Module1::shared().SnippetHtml = QStringLiteral("<FORM><SELECT>") + sourceText() + QStringLiteral("</SELECT></FORM>");
-    m_owner->mivo_go();
+    m_owner.app.shared.SnippetHtml = QStringLiteral("<FORM><SELECT>") + sourceText() + QStringLiteral("</SELECT></FORM>");
+    m_owner.main.mivo_go();
     accept();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
-class Form1;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -14,7 +15,7 @@ class Form12 : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Form12(Form1 *owner);
+    explicit Form12(const DialogOwner &owner);
 
     void Command1_Click(); // add
     void List1_Click(QListWidgetItem *item);
@@ -22,12 +23,11 @@ public:
     void Command2_Click(); // OK
     void Command3_Click(); // Cancel
 
-    int itemCount() const { return m_count; }
     // The option source as the user sees it, each line ending in CR LF.
     QString sourceText() const;
 
 private:
-    Form1 *m_owner;
+    DialogOwner m_owner;
     QLineEdit *m_Text1;
     QPushButton *m_Command1;
     QListWidget *m_List1;
@@ -35,5 +35,4 @@ private:
     QPushButton *m_Command4;
     QPushButton *m_Command2;
     QPushButton *m_Command3;
-    int m_count = 0;
 };

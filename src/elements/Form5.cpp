@@ -1,16 +1,17 @@
 #include "Form5.h"
 
-#include "DialogRows.h"
+#include "platform/AppContext.h"
 #include "platform/CommonDialog.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
+#include "platform/DialogRows.h"
+#include "platform/MainOperations.h"
+#include "platform/Module1.h"
 
 #include <QHBoxLayout>
 
 const QString Form5::FileFilter =
     QStringLiteral("HTMファイル(*.htm)|*.htm|HTMLファイル(*.html)|*.html|全てのファイル(*.*)|*.*");
 
-Form5::Form5(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form5::Form5(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("フローティングフレーム設定画面"));
@@ -36,7 +37,7 @@ Form5::Form5(Form1 *owner) : QDialog(owner), m_owner(owner)
 
 void Form5::Command1_Click()
 {
-    CommonDialog *dialog = m_owner->commonDialog();
+    CommonDialog *dialog = m_owner.commonDialog;
     dialog->Filter = FileFilter;
     // A cancelled picker leaves the path as it was typed.
     if (dialog->ShowOpen())
@@ -45,13 +46,13 @@ void Form5::Command1_Click()
 
 void Form5::Command2_Click()
 {
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     shared.EffectKind = Effect::FloatingFrame;
     shared.FrameBorder = m_Combo1->currentText() == QStringLiteral("なし") ? QStringLiteral("0") : QStringLiteral("1");
     shared.SnippetHtml = QStringLiteral("<IFRAME FRAMEBORDER=") + shared.FrameBorder.toString() + QStringLiteral(" ")
                          + QStringLiteral("SRC=") + QChar(u'"') + m_Text1->text() + QChar(u'"') + QStringLiteral(">")
                          + QStringLiteral("</IFRAME>");
-    m_owner->mivo_go();
+    m_owner.main.mivo_go();
     accept();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
-class Form1;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -13,14 +14,14 @@ class Form5 : public QDialog
     Q_OBJECT
 public:
     static const QString FileFilter;
-    explicit Form5(Form1 *owner);
+    explicit Form5(const DialogOwner &owner);
 
     void Command1_Click(); // browse
     void Command2_Click(); // OK
     void Command3_Click(); // Cancel
 
 private:
-    Form1 *m_owner;
+    DialogOwner m_owner;
     QLineEdit *m_Text1;
     QPushButton *m_Command1;
     QComboBox *m_Combo1;

@@ -1,12 +1,13 @@
 #include "Form9.h"
 
-#include "DialogRows.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
+#include "platform/AppContext.h"
+#include "platform/DialogRows.h"
+#include "platform/MainOperations.h"
+#include "platform/Module1.h"
 
 #include <QHBoxLayout>
 
-Form9::Form9(Form1 *owner) : QDialog(owner), m_owner(owner)
+Form9::Form9(const DialogOwner &owner) : QDialog(owner.window), m_owner(owner)
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("マーキー設定画面"));
@@ -34,13 +35,13 @@ Form9::Form9(Form1 *owner) : QDialog(owner), m_owner(owner)
 
 void Form9::Command1_Click()
 {
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     shared.SnippetHtml = QStringLiteral("<MARQUEE BEHAVIOR=") + m_Combo1->currentText() + QStringLiteral(" DIRECTION=")
                          + m_Combo2->currentText() + QStringLiteral(" SCROLLDELAY=") + m_Text2->text()
                          + QStringLiteral(" SCROLLAMOUNT=") + m_Text3->text() + QStringLiteral(" LOOP=") + m_Text1->text()
                          + QStringLiteral(">文字を入力してください。</MARQUEE>");
     shared.EffectKind = Effect::Marquee;
-    m_owner->harituke();
+    m_owner.main.harituke();
     accept();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
-class Form1;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -12,13 +13,13 @@ class Form9 : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Form9(Form1 *owner);
+    explicit Form9(const DialogOwner &owner);
 
     void Command1_Click(); // OK
     void Command2_Click(); // Cancel
 
 private:
-    Form1 *m_owner;
+    DialogOwner m_owner;
     QComboBox *m_Combo1;
     QComboBox *m_Combo2;
     QLineEdit *m_Text1;

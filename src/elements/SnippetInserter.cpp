@@ -1,10 +1,10 @@
 #include "SnippetInserter.h"
 
+#include "platform/AppContext.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/FileChannel.h"
 #include "platform/MessageBoxes.h"
-#include "shell/ProgramFolder.h"
-#include "shell/TextBuffer.h"
+#include "platform/TextBuffer.h"
 
 #include <QFileInfo>
 
@@ -13,7 +13,7 @@ const QString SnippetInserter::TempPageName = QStringLiteral("\\scriptTemp.htm")
 bool SnippetInserter::fail(const QString &message)
 {
     m_lastError = message;
-    MessageBoxes::say(message);
+    m_app.boxes.say(message);
     return false;
 }
 
@@ -31,7 +31,7 @@ bool SnippetInserter::paste(const QString &snippet)
 
 bool SnippetInserter::insert(const QString &snippet)
 {
-    const QString temp = ProgramFolder::file(TempPageName);
+    const QString temp = m_app.folder.tempFile(TempPageName);
     // Known before the paste, so that a folder we cannot write leaves the page untouched.
     const QFileInfo folder(QFileInfo(temp).absolutePath());
     if (!folder.isDir() || !folder.isWritable())

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+struct AppContext;
 class DhtmlEdit;
 class TextBuffer;
 
@@ -14,7 +15,7 @@ class SnippetInserter
 public:
     static const QString TempPageName; // "\scriptTemp.htm"
 
-    SnippetInserter(DhtmlEdit *surface, TextBuffer *buffer) : m_surface(surface), m_buffer(buffer) {}
+    SnippetInserter(AppContext &app, DhtmlEdit *surface, TextBuffer *buffer) : m_app(app), m_surface(surface), m_buffer(buffer) {}
 
     // Paste, then rewrite through the temporary page. On failure the user is
     // told what failed and the page stays as it was.
@@ -31,6 +32,7 @@ private:
     bool writeTemp(const QString &path, const QString &text);
     bool readTemp(const QString &path);
 
+    AppContext &m_app;
     DhtmlEdit *m_surface;
     TextBuffer *m_buffer;
     HtmlDocument m_document;

@@ -1,5 +1,6 @@
 #include "Form28.h"
 
+#include "platform/AppContext.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 #include "platform/WebBrowser.h"
@@ -12,9 +13,9 @@
 const QString Form28::DefaultAddress = QStringLiteral("https://www.example.com/");
 const QString Form28::ClosingReminder = QStringLiteral("ホームページを見た後は，電話回線が切断されているかお忘れないように！");
 
-Form28::Form28(QWidget *owner)
-    : QWidget(owner, Qt::Window), m_Text1(new QLineEdit(DefaultAddress, this)),
-      m_Command1(new QPushButton(QStringLiteral("Jump"), this)), m_WebBrowser1(new WebBrowser(QStringLiteral("WebBrowser1"), this)),
+Form28::Form28(AppContext &app, QWidget *owner)
+    : QWidget(owner, Qt::Window), m_boxes(app.boxes), m_Text1(new QLineEdit(DefaultAddress, this)),
+      m_Command1(new QPushButton(QStringLiteral("Jump"), this)), m_WebBrowser1(new WebBrowser(app.pages, QStringLiteral("WebBrowser1"), this)),
       m_Label1(new QLabel(QStringLiteral("URLを入力してJumpをｸﾘｯｸするとホームページが見れます．"), this)),
       m_Label2(new QLabel(QStringLiteral("ﾎｰﾑﾍﾟｰｼﾞが表示されている時は，ﾏｳｽの右ｸﾘｯｸでﾌﾞﾗｳｻﾞﾒﾆｭｰが出ます．"), this))
 {
@@ -58,6 +59,6 @@ void Form28::resizeEvent(QResizeEvent *event)
 
 void Form28::closeEvent(QCloseEvent *event)
 {
-    MessageBoxes::say(ClosingReminder);
+    m_boxes.say(ClosingReminder);
     QWidget::closeEvent(event);
 }

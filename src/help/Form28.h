@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+struct AppContext;
+class MessageBoxes;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,7 +19,7 @@ public:
     static constexpr int MinimumWidth = 1200;  // twips
     static constexpr int MinimumHeight = 1650; // twips
 
-    explicit Form28(QWidget *owner);
+    Form28(AppContext &app, QWidget *owner);
 
     void Command1_Click();
     WebBrowser *browser() const { return m_WebBrowser1; }
@@ -27,6 +29,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    MessageBoxes &m_boxes;
     QLineEdit *m_Text1;
     QPushButton *m_Command1;
     WebBrowser *m_WebBrowser1;

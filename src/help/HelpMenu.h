@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QString>
 
+struct AppContext;
 class Form28;
 class QWidget;
 
@@ -16,7 +17,7 @@ public:
     static const QString AboutFile;
     static const QString SamplesQuestion;
 
-    explicit HelpMenu(QWidget *owner) : m_owner(owner) {}
+    HelpMenu(AppContext &app, QWidget *owner) : m_app(app), m_owner(owner) {}
 
     void ShowHelpText(const QString &fileName);
     void otasuke_Click() { ShowHelpText(HelpFile); }
@@ -26,6 +27,7 @@ public:
     Form28 *viewer() const;
 
 private:
+    AppContext &m_app;
     QWidget *m_owner;
     QPointer<Form28> m_Form28; // one viewer at a time; gone when closed
 };

@@ -5,56 +5,39 @@
 #include <QFontDialog>
 #include <QStringList>
 
-namespace {
-
-class RealDialogs : public DialogPicker
+std::optional<QString> StandardDialogPicker::saveFileName(QWidget *owner, const QString &filter, const QString &current)
 {
-public:
-    std::optional<QString> saveFileName(QWidget *owner, const QString &filter, const QString &current) override
-    {
-        const QString name = QFileDialog::getSaveFileName(owner, QString(), current, filter, nullptr,
-                                                          QFileDialog::DontConfirmOverwrite);
-        return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
-    }
-    std::optional<QString> openFileName(QWidget *owner, const QString &filter, const QString &current) override
-    {
-        const QString name = QFileDialog::getOpenFileName(owner, QString(), current, filter);
-        return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
-    }
-    std::optional<QString> folder(QWidget *owner, const QString &title, const QString &current) override
-    {
-        const QString name = QFileDialog::getExistingDirectory(owner, title, current);
-        return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
-    }
-    std::optional<QColor> color(QWidget *owner, const QColor &current) override
-    {
-        const QColor c = QColorDialog::getColor(current, owner);
-        return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
-    }
-    std::optional<QFont> font(QWidget *owner, const QFont &current) override
-    {
-        bool ok = false;
-        const QFont f = QFontDialog::getFont(&ok, current, owner);
-        return ok ? std::optional<QFont>(f) : std::nullopt;
-    }
-};
-
-DialogPicker *installedPicker = nullptr;
-
-} // namespace
-
-DialogPicker &DialogPicker::current()
-{
-    static RealDialogs real;
-    return installedPicker ? *installedPicker : real;
+    const QString name = QFileDialog::getSaveFileName(owner, QString(), current, filter, nullptr, QFileDialog::DontConfirmOverwrite);
+    return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
 }
 
-void DialogPicker::install(DialogPicker *replacement)
+std::optional<QString> StandardDialogPicker::openFileName(QWidget *owner, const QString &filter, const QString &current)
 {
-    installedPicker = replacement;
+    const QString name = QFileDialog::getOpenFileName(owner, QString(), current, filter);
+    return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
 }
 
-CommonDialog::CommonDialog(const QString &name, QWidget *owner) : QObject(owner), m_owner(owner)
+std::optional<QString> StandardDialogPicker::folder(QWidget *owner, const QString &title, const QString &current)
+{
+    const QString name = QFileDialog::getExistingDirectory(owner, title, current);
+    return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
+}
+
+std::optional<QColor> StandardDialogPicker::color(QWidget *owner, const QColor &current)
+{
+    const QColor c = QColorDialog::getColor(current, owner);
+    return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
+}
+
+std::optional<QFont> StandardDialogPicker::font(QWidget *owner, const QFont &current)
+{
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, current, owner);
+    return ok ? std::optional<QFont>(f) : std::nullopt;
+}
+
+CommonDialog::CommonDialog(const QString &name, QWidget *owner, DialogPicker &picker)
+    : QObject(owner), m_owner(owner), m_picker(picker)
 {
     setObjectName(name);
 }
@@ -88,7 +71,7 @@ QColor CommonDialog::fromVbColor(int color)
 
 bool CommonDialog::ShowSave()
 {
-    const std::optional<QString> name = DialogPicker::current().saveFileName(m_owner, toQtFilter(Filter), FileName);
+    const std::optional<QString> name = m_picker.saveFileName(m_owner, toQtFilter(Filter), FileName);
     if (!name)
         return false;
     FileName = *name;
@@ -97,7 +80,7 @@ bool CommonDialog::ShowSave()
 
 bool CommonDialog::ShowOpen()
 {
-    const std::optional<QString> name = DialogPicker::current().openFileName(m_owner, toQtFilter(Filter), FileName);
+    const std::optional<QString> name = m_picker.openFileName(m_owner, toQtFilter(Filter), FileName);
     if (!name)
         return false;
     FileName = *name;
@@ -106,7 +89,7 @@ bool CommonDialog::ShowOpen()
 
 bool CommonDialog::ShowColor()
 {
-    const std::optional<QColor> c = DialogPicker::current().color(m_owner, fromVbColor(Color));
+    const std::optional<QColor> c = m_picker.color(m_owner, fromVbColor(Color));
     if (!c)
         return false;
     Color = toVbColor(*c);
@@ -120,7 +103,7 @@ bool CommonDialog::ShowFont()
         currentFont.setPointSizeF(FontSize);
     currentFont.setBold(FontBold);
     currentFont.setItalic(FontItalic);
-    const std::optional<QFont> f = DialogPicker::current().font(m_owner, currentFont);
+    const std::optional<QFont> f = m_picker.font(m_owner, currentFont);
     if (!f)
         return false;
     FontName = f->family();
@@ -129,7 +112,7 @@ bool CommonDialog::ShowFont()
     FontItalic = f->italic();
     // With effects asked for (0x100) the colour is part of the choice; the font picker has none.
     if (Flags & 0x100) {
-        const std::optional<QColor> c = DialogPicker::current().color(m_owner, fromVbColor(Color));
+        const std::optional<QColor> c = m_picker.color(m_owner, fromVbColor(Color));
         if (c)
             Color = toVbColor(*c);
     }

@@ -9,7 +9,7 @@
 
 class QWidget;
 
-// The user's side of the file, colour and font dialogs; tests install scripted answers.
+// The user's side of the file, colour and font dialogs; tests script it.
 class DialogPicker
 {
 public:
@@ -20,10 +20,17 @@ public:
     virtual std::optional<QString> folder(QWidget *owner, const QString &title, const QString &current) = 0;
     virtual std::optional<QColor> color(QWidget *owner, const QColor &current) = 0;
     virtual std::optional<QFont> font(QWidget *owner, const QFont &current) = 0;
+};
 
-    static DialogPicker &current();
-    // Installs replacement (not owned); nullptr restores the real dialogs.
-    static void install(DialogPicker *replacement);
+// QFileDialog, QColorDialog and QFontDialog.
+class StandardDialogPicker : public DialogPicker
+{
+public:
+    std::optional<QString> saveFileName(QWidget *owner, const QString &qtFilter, const QString &current) override;
+    std::optional<QString> openFileName(QWidget *owner, const QString &qtFilter, const QString &current) override;
+    std::optional<QString> folder(QWidget *owner, const QString &title, const QString &current) override;
+    std::optional<QColor> color(QWidget *owner, const QColor &current) override;
+    std::optional<QFont> font(QWidget *owner, const QFont &current) override;
 };
 
 // One shared dialog object per owner. Its file name persists between uses,
@@ -32,7 +39,7 @@ class CommonDialog : public QObject
 {
     Q_OBJECT
 public:
-    explicit CommonDialog(const QString &name, QWidget *owner);
+    CommonDialog(const QString &name, QWidget *owner, DialogPicker &picker);
 
     QString Filter;     // "description|pattern|description|pattern"
     int Flags = 0;
@@ -55,4 +62,5 @@ public:
 
 private:
     QWidget *m_owner;
+    DialogPicker &m_picker;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "EditCommands.h"
 #include "HtmlDocument.h"
+#include "MenuPopup.h"
 
 #include <QHash>
 #include <QStringList>
@@ -9,26 +11,43 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
+struct AppContext;
+class CommandStates;
+class DisplayOptions;
 class EditorPage;
+class PageCalls;
+class PageEnvironment;
 class RecoveryCopy;
+class RendererRecovery;
+class SurfaceCommands;
+class SurfaceDocument;
+class SurfaceMenu;
 class SurfacePages;
+class SurfaceRanges;
 class SurfaceView;
 class QWebEnginePage;
 class QWebEngineView;
 
 // The editing surface: a page that the user edits in place (edit mode) or
 // runs with its scripts (run mode), with the members the program calls on it.
+// Its parts do the work: SurfacePages (the two pages, the mode's page),
+// PageCalls (calls that wait on the page), SurfaceDocument (the page's text,
+// loaded and read back), SurfaceCommands and CommandStates, SurfaceRanges,
+// DisplayOptions, SurfaceMenu and RendererRecovery.
 class DhtmlEdit : public QWidget
 {
     Q_OBJECT
 public:
-    enum : int { StatusSupported = 1, StatusEnabled = 3 };
+    enum : int { StatusSupported = DECMDF_DISABLED, StatusEnabled = DECMDF_ENABLED };
     // Shows the context menu items and returns the chosen index, or -1.
-    using MenuPresenter = std::function<int(const QStringList &texts, const QList<int> &states, const QPoint &globalPos)>;
+    using MenuPresenter = MenuPopup::Presenter;
 
-    explicit DhtmlEdit(QWidget *parent = nullptr);
+    // app: the environment its pages live in, the user's side its prompts ask,
+    // the folder a page never saved belongs to.
+    explicit DhtmlEdit(AppContext &app, QWidget *parent = nullptr);
     ~DhtmlEdit() override;
 
     bool LoadDocument(const QString &path);
@@ -49,7 +68,7 @@ public:
     // The page as the user last left it, a few seconds behind them.
     RecoveryCopy &recovery() { return *m_recovery; }
 
-    bool BrowseMode() const { return m_browseMode; }
+    bool BrowseMode() const;
     bool setBrowseMode(bool browse);
     bool NewDocument();
 
@@ -68,23 +87,19 @@ public:
     void setHeight(int twips);
 
     // Why the last member that returned false failed, in Japanese.
-    QString lastError() const { return m_lastError; }
+    QString lastError() const;
     // The text the page was last loaded from.
-    QString loadedText() const { return m_shownText; }
-    QUrl documentUrl() const { return m_shownUrl; }
+    QString loadedText() const;
+    QUrl documentUrl() const;
 
-    void setMenuPresenter(MenuPresenter presenter) { m_menuPresenter = std::move(presenter); }
+    void setMenuPresenter(MenuPresenter presenter);
     QWebEngineView *view() const;
     // The page shown in run mode (the view shows it while BrowseMode is true).
     QWebEnginePage *runPage() const;
 
-    // Used through HtmlDocument.
-    int createRange();
-    bool pasteIntoRange(int rangeId, const QString &html);
+    // What HtmlDocument calls.
+    SurfaceRanges &ranges();
     bool rollbackLastPaste();
-    QString rangeText(int rangeId);
-    QString bgColor();
-    bool setBgColor(const QString &color);
 
     // Runs a script in the editor's world and waits for its value.
     std::optional<QVariant> evaluate(const QString &script);
@@ -97,56 +112,27 @@ signals:
     void GotFocus();
     // The renderer died; the page is shown again from the recovery copy.
     void RendererFailed(const QString &message);
+    // The surface went into run mode (browse) or back to edit mode.
+    void BrowseModeChanged(bool browse);
 
 private:
-    // The view shows the page of the mode; the other stops.
-    void usePage(bool browse);
-    bool isShownPage(const QObject *page) const;
-    bool run(int command, int option, const QVariant &argument);
-    bool promptAndRun(int command, int option);
-    QString optionFlags() const;
-    void applyOptionsNow();
-    bool show(const QString &text, const QString &basePath, bool pristine);
-    void onContextMenuRequested(const QPoint &globalPos);
     void connectPage(EditorPage *page);
-    void takeRecoveryCopy();
-    void onRenderProcessTerminated(bool runPage);
-    void replaceCrashedPage(bool runPage);
-    void recoverFromCrash();
-    std::optional<QString> pageText(const QString &script);
-    bool fail(const QString &message);
-    bool ensureShown();
-    QString runningPageHtml();
-    QString basePathForNewText() const;
     // DocumentComplete waits until no call is waiting on the page, so that its
     // handlers never run inside another call's wait.
     void deliverDocumentComplete();
-    struct Busy;
 
+    PageEnvironment &m_environment;
     SurfaceView *m_view = nullptr;
     SurfacePages *m_pages = nullptr;
-    EditorPage *m_page = nullptr; // the one the view shows
     RecoveryCopy *m_recovery = nullptr;
+    PageCalls *m_calls = nullptr;
+    std::unique_ptr<CommandStates> m_states;
+    std::unique_ptr<SurfaceCommands> m_commands;
+    std::unique_ptr<DisplayOptions> m_display;
+    std::unique_ptr<SurfaceDocument> m_document;
+    std::unique_ptr<SurfaceRanges> m_ranges;
+    RendererRecovery *m_crashes = nullptr;
+    SurfaceMenu *m_menu = nullptr;
 
-    bool m_browseMode = false;
-    bool m_pristine = true;
-    bool m_keepForeignStyles = true;
-    bool m_showBorders = false;
-    bool m_showDetails = false;
-    QString m_shownText;
-    QString m_shownPath;
-    QUrl m_shownUrl;
-    QUrl m_pendingUrl;
-    QString m_runText;
-    QString m_runHtml; // m_runText in the program's form, made on first demand
-    QHash<int, int> m_states;
-    QStringList m_menuTexts;
-    QList<int> m_menuStates;
-    bool m_menuSet = false;
-    MenuPresenter m_menuPresenter;
-    QString m_lastError;
-    int m_busy = 0;
     bool m_completePending = false;
-    bool m_recoveryPending = false;
-    bool m_crashedOutOfView[2] = {false, false}; // edit page, run page
 };

@@ -2,10 +2,14 @@
 
 #include "MessageBoxes.h"
 #include "PageDialogs.h"
+#include "PageEnvironment.h"
 
 #include <cstdio>
 
-EditorPage::EditorPage(QObject *parent) : QWebEnginePage(parent) {}
+EditorPage::EditorPage(PageEnvironment &environment, QObject *parent)
+    : QWebEnginePage(environment.profile(), parent), m_environment(environment)
+{
+}
 
 bool EditorPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
 {
@@ -24,19 +28,19 @@ bool EditorPage::acceptNavigationRequest(const QUrl &url, NavigationType type, b
 
 void EditorPage::javaScriptAlert(const QUrl &, const QString &msg)
 {
-    MessageBoxes::say(msg);
+    m_environment.boxes().say(msg);
 }
 
 bool EditorPage::javaScriptConfirm(const QUrl &, const QString &msg)
 {
-    return MessageBoxes::question(msg, MessageBoxes::Buttons::OkCancel) == MessageBoxes::Answer::Ok;
+    return m_environment.boxes().question(msg, MessageBoxes::Buttons::OkCancel) == MessageBoxes::Answer::Ok;
 }
 
 bool EditorPage::javaScriptPrompt(const QUrl &securityOrigin, const QString &msg, const QString &defaultValue, QString *result)
 {
-    if (PageDialogs::answer(msg, result, securityOrigin, this))
+    if (PageDialogs::answer(msg, result, securityOrigin, this, m_environment))
         return true;
-    const std::optional<QString> line = MessageBoxes::inputLine(msg, MessageBoxes::DefaultTitle, defaultValue);
+    const std::optional<QString> line = m_environment.boxes().input(msg, MessageBoxes::DefaultTitle, defaultValue);
     if (!line)
         return false;
     *result = *line;

@@ -3,13 +3,16 @@
 #include <QUrl>
 #include <QWebEnginePage>
 
+class PageEnvironment;
+
 // Page policy of the editing surface: in edit mode nothing but the program's
 // own loads may replace the page (a clicked link never navigates).
 class EditorPage : public QWebEnginePage
 {
     Q_OBJECT
 public:
-    explicit EditorPage(QObject *parent = nullptr);
+    // A page of environment's profile.
+    EditorPage(PageEnvironment &environment, QObject *parent);
 
     void setEditMode(bool editMode) { m_editMode = editMode; }
     // The next main-frame navigation to url is the program's own.
@@ -25,6 +28,7 @@ protected:
                                   const QString &sourceID) override;
 
 private:
+    PageEnvironment &m_environment;
     bool m_editMode = true;
     QUrl m_expected;
 };

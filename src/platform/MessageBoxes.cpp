@@ -9,8 +9,6 @@ const QString MessageBoxes::DefaultTitle = QStringLiteral("Tovaleaf");
 
 namespace {
 
-MessageBoxes *installed = nullptr;
-
 QMessageBox::Icon toQt(MessageBoxes::Icon icon)
 {
     switch (icon) {
@@ -30,35 +28,9 @@ QMessageBox::Icon toQt(MessageBoxes::Icon icon)
 
 } // namespace
 
-MessageBoxes &MessageBoxes::current()
-{
-    static DialogMessageBoxes real;
-    return installed ? *installed : real;
-}
-
-void MessageBoxes::install(MessageBoxes *replacement)
-{
-    installed = replacement;
-}
-
-void MessageBoxes::say(const QString &text, const QString &title, Icon icon)
-{
-    current().notify(text, title, icon);
-}
-
-MessageBoxes::Answer MessageBoxes::question(const QString &text, Buttons buttons, const QString &title, Icon icon)
-{
-    return current().ask(text, buttons, title, icon);
-}
-
 std::optional<QString> MessageBoxes::input(const QString &, const QString &, const QString &)
 {
     return std::nullopt;
-}
-
-std::optional<QString> MessageBoxes::inputLine(const QString &text, const QString &title, const QString &value)
-{
-    return current().input(text, title, value);
 }
 
 std::optional<QString> DialogMessageBoxes::input(const QString &text, const QString &title, const QString &value)

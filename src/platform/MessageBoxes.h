@@ -6,8 +6,8 @@
 
 class QWidget;
 
-// The user's side of every message box. The program shows them through this
-// seam; tests install scripted answers.
+// The user's side of every message box. The program shows them through the
+// run's one object of this seam (in its AppContext); tests script it.
 class MessageBoxes
 {
 public:
@@ -23,15 +23,11 @@ public:
     // A line of text from the user; nullopt when cancelled.
     virtual std::optional<QString> input(const QString &text, const QString &title, const QString &value);
 
-    // Shortcuts on the installed implementation.
-    static void say(const QString &text, const QString &title = DefaultTitle, Icon icon = Icon::None);
-    static Answer question(const QString &text, Buttons buttons, const QString &title = DefaultTitle,
-                           Icon icon = Icon::None);
-
-    static std::optional<QString> inputLine(const QString &text, const QString &title, const QString &value);
-    static MessageBoxes &current();
-    // Installs replacement (not owned); nullptr restores the real boxes.
-    static void install(MessageBoxes *replacement);
+    void say(const QString &text, const QString &title = DefaultTitle, Icon icon = Icon::None) { notify(text, title, icon); }
+    Answer question(const QString &text, Buttons buttons, const QString &title = DefaultTitle, Icon icon = Icon::None)
+    {
+        return ask(text, buttons, title, icon);
+    }
 };
 
 // QMessageBox on the active window.

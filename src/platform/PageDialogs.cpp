@@ -1,6 +1,7 @@
 #include "PageDialogs.h"
 
 #include "MessageBoxes.h"
+#include "PageEnvironment.h"
 #include "PageWindow.h"
 
 #include <QJsonDocument>
@@ -53,7 +54,7 @@ int codeOf(MessageBoxes::Answer answer)
     return 2;
 }
 
-int msgBox(const QJsonObject &request)
+int msgBox(const QJsonObject &request, MessageBoxes &boxes)
 {
     const QString text = request.value(QStringLiteral("text")).toString();
     const QString title = request.value(QStringLiteral("title")).toString();
@@ -61,25 +62,27 @@ int msgBox(const QJsonObject &request)
     const MessageBoxes::Icon icon = iconOf(style);
     switch (style & 0x0f) {
     case 1:
-        return codeOf(MessageBoxes::question(text, MessageBoxes::Buttons::OkCancel, title, icon));
+        return codeOf(boxes.question(text, MessageBoxes::Buttons::OkCancel, title, icon));
     case 2:
-        return codeOf(MessageBoxes::question(text, MessageBoxes::Buttons::AbortRetryIgnore, title, icon));
+        return codeOf(boxes.question(text, MessageBoxes::Buttons::AbortRetryIgnore, title, icon));
     case 3:
-        return codeOf(MessageBoxes::question(text, MessageBoxes::Buttons::YesNoCancel, title, icon));
+        return codeOf(boxes.question(text, MessageBoxes::Buttons::YesNoCancel, title, icon));
     case 4:
-        return codeOf(MessageBoxes::question(text, MessageBoxes::Buttons::YesNo, title, icon));
+        return codeOf(boxes.question(text, MessageBoxes::Buttons::YesNo, title, icon));
     case 5:
-        return codeOf(MessageBoxes::question(text, MessageBoxes::Buttons::RetryCancel, title, icon));
+        return codeOf(boxes.question(text, MessageBoxes::Buttons::RetryCancel, title, icon));
     default:
-        MessageBoxes::say(text, title, icon);
+        boxes.say(text, title, icon);
         return 1;
     }
 }
 
 } // namespace
 
-bool PageDialogs::answer(const QString &message, QString *reply, const QUrl &origin, QWebEnginePage *page)
+bool PageDialogs::answer(const QString &message, QString *reply, const QUrl &origin, QWebEnginePage *page,
+                         PageEnvironment &environment)
 {
+    MessageBoxes &boxes = environment.boxes();
     if (!message.startsWith(Channel))
         return false;
     const qsizetype cut = message.indexOf(QChar(1), Channel.size());
@@ -88,32 +91,31 @@ bool PageDialogs::answer(const QString &message, QString *reply, const QUrl &ori
     const QString kind = message.mid(Channel.size(), cut - Channel.size());
     const QJsonObject request = QJsonDocument::fromJson(message.mid(cut + 1).toUtf8()).object();
     if (kind == QLatin1String("msgbox")) {
-        *reply = QString::number(msgBox(request));
+        *reply = QString::number(msgBox(request, boxes));
     } else if (kind == QLatin1String("inputbox")) {
-        *reply = MessageBoxes::inputLine(request.value(QStringLiteral("text")).toString(),
+        *reply = boxes.input(request.value(QStringLiteral("text")).toString(),
                                          request.value(QStringLiteral("title")).toString(),
                                          request.value(QStringLiteral("value")).toString())
                      .value_or(QString());
     } else if (kind == QLatin1String("error")) {
-        MessageBoxes::say(request.value(QStringLiteral("text")).toString(), MessageBoxes::DefaultTitle,
-                          MessageBoxes::Icon::Warning);
+        boxes.say(request.value(QStringLiteral("text")).toString(), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
         reply->clear();
     } else if (kind == QLatin1String("modeless") || kind == QLatin1String("fullscreen")) {
         reply->clear();
         const QUrl url(request.value(QStringLiteral("url")).toString());
-        if (!PageWindow::mayOpenAnother())
+        if (!PageWindow::mayOpenAnother(boxes))
             return true;
-        const std::optional<QUrl> shown = PageWindow::addressFor(url, origin);
+        const std::optional<QUrl> shown = PageWindow::addressFor(url, origin, environment);
         if (!shown)
             return true;
         // Owned by the window the asking page is in, not by whichever window is active.
         QWidget *view = page ? QWebEngineView::forPage(page) : nullptr;
         QWidget *owner = view ? view->window() : QApplication::activeWindow();
         if (kind == QLatin1String("modeless"))
-            PageWindow::showModeless(*shown, request.value(QStringLiteral("arguments")),
+            PageWindow::showModeless(environment, *shown, request.value(QStringLiteral("arguments")),
                                      request.value(QStringLiteral("features")).toString(), owner);
         else
-            PageWindow::showFullScreen(*shown, owner);
+            PageWindow::showFullScreen(environment, *shown, owner);
     } else if (kind == QLatin1String("dialog-return")) {
         if (PageWindow *window = PageWindow::owning(page))
             window->closeWithReturn(request.value(QStringLiteral("value")));

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class PageEnvironment;
 class QUrl;
 class QWebEnginePage;
 
@@ -12,6 +13,8 @@ class PageDialogs
 {
 public:
     // True when message was a request on the channel; *reply goes back to the page.
-    // origin: the asking frame's, whose folder bounds the pages it may open.
-    static bool answer(const QString &message, QString *reply, const QUrl &origin, QWebEnginePage *page);
+    // origin: the asking frame's, whose folder bounds the pages it may open;
+    // environment: the one of the asking page, where the windows it opens show.
+    static bool answer(const QString &message, QString *reply, const QUrl &origin, QWebEnginePage *page,
+                       PageEnvironment &environment);
 };

@@ -5,12 +5,6 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
-PageOrigins &PageOrigins::instance()
-{
-    static PageOrigins origins;
-    return origins;
-}
-
 PageOrigins::PageOrigins()
 {
     // Unguessable, so that a page cannot write the mark into an address itself.

@@ -15,7 +15,7 @@
 class PageOrigins
 {
 public:
-    static PageOrigins &instance();
+    PageOrigins();
 
     // The root of host becomes the (canonical) folder.
     void setRoot(const QString &host, const QString &folder);
@@ -44,8 +44,6 @@ public:
     static bool contains(const QString &root, const QString &canonicalPath);
 
 private:
-    PageOrigins();
-
     mutable QMutex m_mutex;
     QHash<QString, QString> m_roots;        // host -> canonical folder
     QHash<QString, QString> m_folderHosts;  // canonical folder -> host

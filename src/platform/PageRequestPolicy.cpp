@@ -14,6 +14,11 @@ bool isPageScheme(const QUrl &url)
 
 } // namespace
 
+PageRequestPolicy::PageRequestPolicy(PageOrigins &origins, QObject *parent)
+    : QWebEngineUrlRequestInterceptor(parent), m_origins(origins)
+{
+}
+
 bool PageRequestPolicy::isShown(QWebEngineUrlRequestInfo::ResourceType type)
 {
     switch (type) {
@@ -57,7 +62,7 @@ void PageRequestPolicy::pageSchemeRequest(QWebEngineUrlRequestInfo &info)
         return;
     const QUrl url = info.requestUrl();
     const QString from = initiator.host();
-    const std::optional<QString> root = isPageScheme(initiator) ? PageOrigins::instance().rootOf(from) : std::nullopt;
+    const std::optional<QString> root = isPageScheme(initiator) ? m_origins.rootOf(from) : std::nullopt;
     // Pages of other schemes (the web, plain files) never reach the program's pages.
     if (!root) {
         info.block(true);
@@ -75,7 +80,7 @@ void PageRequestPolicy::pageSchemeRequest(QWebEngineUrlRequestInfo &info)
         // A page from outside the folder is shown under an origin of its own.
         QString host = from;
         if (!target.isEmpty() && !PageOrigins::contains(*root, target))
-            host = PageOrigins::instance().hostForFolder(PageOrigins::canonicalFolderOf(target));
+            host = m_origins.hostForFolder(PageOrigins::canonicalFolderOf(target));
         if (host != url.host()) {
             QUrl to = url;
             to.setHost(host);
@@ -102,7 +107,7 @@ void PageRequestPolicy::fileRequest(QWebEngineUrlRequestInfo &info)
     const QUrl url = info.requestUrl();
     const Info::ResourceType type = info.resourceType();
     // The page scheme's own redirect of a picture or style sheet from outside a root.
-    if (url.query() == PageOrigins::instance().shownMark()) {
+    if (url.query() == m_origins.shownMark()) {
         if (!isShown(type))
             info.block(true);
         return;
@@ -112,7 +117,7 @@ void PageRequestPolicy::fileRequest(QWebEngineUrlRequestInfo &info)
         return;
     if (isPageScheme(initiator)) {
         // Read as the page's own address, under the same rules.
-        if (!PageOrigins::instance().rootOf(initiator.host())) {
+        if (!m_origins.rootOf(initiator.host())) {
             info.block(true);
             return;
         }

@@ -2,6 +2,8 @@
 
 #include <QWebEngineUrlRequestInterceptor>
 
+class PageOrigins;
+
 // What any page may ask of the disk, decided in the browser process for every
 // request of every page (see the README's "Pages and your files"):
 // - a page's code reads only files under its host's root (PageOrigins);
@@ -14,7 +16,7 @@ class PageRequestPolicy : public QWebEngineUrlRequestInterceptor
 {
     Q_OBJECT
 public:
-    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+    PageRequestPolicy(PageOrigins &origins, QObject *parent);
 
     void interceptRequest(QWebEngineUrlRequestInfo &info) override;
 
@@ -26,4 +28,6 @@ public:
 private:
     void pageSchemeRequest(QWebEngineUrlRequestInfo &info);
     void fileRequest(QWebEngineUrlRequestInfo &info);
+
+    PageOrigins &m_origins;
 };

@@ -2,16 +2,14 @@
 
 #include "CaseInsensitivePath.h"
 #include "PageEncoding.h"
+#include "PageEnvironment.h"
 #include "PageOrigins.h"
-#include "PageRequestPolicy.h"
 #include "PageWindow.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
-#include <QWebEngineProfile>
-#include <QWebEngineSettings>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 
@@ -39,21 +37,10 @@ void PageScheme::registerScheme()
     QWebEngineUrlScheme::registerScheme(scheme);
 }
 
-PageScheme *PageScheme::instance()
+PageScheme::PageScheme(PageEnvironment &environment, QObject *parent)
+    : QWebEngineUrlSchemeHandler(parent), m_environment(environment)
 {
-    static PageScheme *handler = [] {
-        QWebEngineProfile *profile = QWebEngineProfile::defaultProfile();
-        auto *h = new PageScheme(profile);
-        profile->installUrlSchemeHandler(Name, h);
-        profile->setUrlRequestInterceptor(new PageRequestPolicy(h));
-        // A plain file page (the palette, a page in the viewer) reads no other file.
-        profile->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
-        return h;
-    }();
-    return handler;
 }
-
-PageScheme::PageScheme(QObject *parent) : QWebEngineUrlSchemeHandler(parent) {}
 
 QUrl PageScheme::publish(const QString &text, const QString &basePath, const QString &flags)
 {
@@ -66,7 +53,7 @@ QUrl PageScheme::publish(const QString &text, const QString &basePath, const QSt
     url.setHost(token);
     url.setPath(QFileInfo(basePath).absoluteFilePath());
     m_documents.insert(token, {url.path(), text.toUtf8()});
-    PageOrigins::instance().setRoot(token, QFileInfo(basePath).absolutePath());
+    m_environment.origins().setRoot(token, QFileInfo(basePath).absolutePath());
     return url;
 }
 
@@ -74,7 +61,7 @@ QUrl PageScheme::fileAddress(const QString &path)
 {
     QUrl url;
     url.setScheme(QString::fromLatin1(Name));
-    url.setHost(PageOrigins::instance().hostForFolder(PageOrigins::canonicalFolderOf(path)));
+    url.setHost(m_environment.origins().hostForFolder(PageOrigins::canonicalFolderOf(path)));
     url.setPath(QFileInfo(path).absoluteFilePath());
     return url;
 }
@@ -83,7 +70,7 @@ void PageScheme::withdraw(const QUrl &url)
 {
     QMutexLocker lock(&m_mutex);
     m_documents.remove(url.host());
-    PageOrigins::instance().forget(url.host());
+    m_environment.origins().forget(url.host());
 }
 
 void PageScheme::requestStarted(QWebEngineUrlRequestJob *job)
@@ -110,7 +97,7 @@ void PageScheme::requestStarted(QWebEngineUrlRequestJob *job)
         job->reply("text/html;charset=utf-8", buffer);
         return;
     }
-    const std::optional<QString> root = PageOrigins::instance().rootOf(url.host());
+    const std::optional<QString> root = m_environment.origins().rootOf(url.host());
     if (!root) {
         job->fail(QWebEngineUrlRequestJob::RequestDenied);
         return;
@@ -134,7 +121,7 @@ void PageScheme::requestStarted(QWebEngineUrlRequestJob *job)
         return;
     }
     QUrl file = QUrl::fromLocalFile(path);
-    file.setQuery(PageOrigins::instance().shownMark());
+    file.setQuery(m_environment.origins().shownMark());
     job->redirect(file);
 }
 
@@ -143,12 +130,12 @@ void PageScheme::serveModal(QWebEngineUrlRequestJob *job)
 {
     const QUrl url = job->requestUrl();
     const QUrl from = job->initiator();
-    const std::optional<QString> root = PageOrigins::instance().rootOf(url.host());
+    const std::optional<QString> root = m_environment.origins().rootOf(url.host());
     if (!root || from.scheme() != QLatin1String(Name) || from.host() != url.host() || hostFlags(url.host()).contains(QLatin1Char('e'))) {
         job->fail(QWebEngineUrlRequestJob::RequestDenied);
         return;
     }
-    PageWindow::showModal(job, *root);
+    PageWindow::showModal(m_environment, job, *root);
 }
 
 void PageScheme::serveFile(QWebEngineUrlRequestJob *job, const QString &requestedPath)

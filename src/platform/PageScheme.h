@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <QWebEngineUrlSchemeHandler>
 
+class PageEnvironment;
+
 // Documents reach the editing surface through our own URL scheme rather than
 // data: URLs (which fail above 2 MB). A document URL is tvl://<token><file path>:
 // the token names the in-memory text of one load, the path gives relative
@@ -14,6 +16,7 @@
 // those under the host's root (PageOrigins): a picture or style sheet from
 // outside it is handed over to the file itself, where the engine keeps its
 // content from the page's code.
+
 class PageScheme : public QWebEngineUrlSchemeHandler
 {
     Q_OBJECT
@@ -24,8 +27,9 @@ public:
 
     // Must run before the QApplication is made.
     static void registerScheme();
-    // The handler installed on the default profile.
-    static PageScheme *instance();
+
+    // The handler of environment's profile.
+    PageScheme(PageEnvironment &environment, QObject *parent);
 
     // Serves text under a fresh URL whose path is basePath; flags (lower-case
     // letters) ride in the host name for the page's own scripts to read.
@@ -33,15 +37,15 @@ public:
     void withdraw(const QUrl &url);
     // The address under which a file on disk is shown as a page of its own,
     // reading its own folder (the plain viewers show files through it).
-    static QUrl fileAddress(const QString &path);
+    QUrl fileAddress(const QString &path);
 
     void requestStarted(QWebEngineUrlRequestJob *job) override;
 
 private:
-    explicit PageScheme(QObject *parent);
     void serveFile(QWebEngineUrlRequestJob *job, const QString &path);
     void serveModal(QWebEngineUrlRequestJob *job);
 
+    PageEnvironment &m_environment;
     QMutex m_mutex;
     struct Document
     {

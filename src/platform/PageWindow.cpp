@@ -2,10 +2,11 @@
 
 #include "EditorPage.h"
 #include "MessageBoxes.h"
+#include "PageEnvironment.h"
 #include "PageOrigins.h"
 #include "PageScheme.h"
+#include "PageScripts.h"
 #include "RunTimeScripts.h"
-#include "SurfaceWorlds.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -21,7 +22,6 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
@@ -34,16 +34,9 @@ const QString TooManyWindows =
                    "開いているウィンドウを閉じてから、もう一度試してください。");
 const QString OutsideFolder = QStringLiteral("ページのあるフォルダの外にあるページは、ページから開けません: %1");
 
-void tellOutside(const QString &path)
+void tellOutside(const QString &path, MessageBoxes &boxes)
 {
-    MessageBoxes::say(OutsideFolder.arg(path), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
-}
-
-QString argumentsLiteral(const QJsonValue &value)
-{
-    // Wrapped in an array so that plain values serialise too.
-    const QByteArray json = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(json);
+    boxes.say(OutsideFolder.arg(path), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
 }
 
 // "dialogWidth:300px; dialogHeight:20em" -> pixels.
@@ -65,8 +58,8 @@ int featureSize(const QString &features, const QString &name, int fallback)
 
 } // namespace
 
-PageWindow::PageWindow(Kind kind, const QUrl &url, const QJsonValue &arguments, QWidget *owner)
-    : QDialog(owner), m_kind(kind), m_view(new QWebEngineView(this)), m_page(new EditorPage(m_view))
+PageWindow::PageWindow(PageEnvironment &environment, Kind kind, const QUrl &url, const QJsonValue &arguments, QWidget *owner)
+    : QDialog(owner), m_kind(kind), m_view(new QWebEngineView(this)), m_page(new EditorPage(environment, m_view))
 {
     ++g_open;
     setObjectName(QStringLiteral("PageWindow"));
@@ -77,14 +70,8 @@ PageWindow::PageWindow(Kind kind, const QUrl &url, const QJsonValue &arguments, 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
 
-    QWebEngineScript args;
-    args.setName(QStringLiteral("tvl-dialog-arguments"));
-    args.setSourceCode(QStringLiteral("window.__tvlDialog = true; window.dialogArguments = %1[0];").arg(argumentsLiteral(arguments)));
-    args.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    args.setWorldId(PageWorld);
-    args.setRunsOnSubFrames(false);
     if (kind != Kind::FullScreen)
-        m_page->scripts().insert(args);
+        PageScripts::installDialogArguments(m_page->scripts(), arguments);
     RunTimeScripts::install(m_page->scripts(), true);
 
     connect(m_page, &QWebEnginePage::titleChanged, this, [this](const QString &title) { setWindowTitle(title); });
@@ -107,28 +94,28 @@ int PageWindow::openCount()
     return g_open;
 }
 
-bool PageWindow::mayOpenAnother()
+bool PageWindow::mayOpenAnother(MessageBoxes &boxes)
 {
     if (g_open < MaxOpen)
         return true;
-    MessageBoxes::say(TooManyWindows.arg(MaxOpen), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
+    boxes.say(TooManyWindows.arg(MaxOpen), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
     return false;
 }
 
-std::optional<QUrl> PageWindow::addressFor(const QUrl &asked, const QUrl &opener)
+std::optional<QUrl> PageWindow::addressFor(const QUrl &asked, const QUrl &opener, PageEnvironment &environment)
 {
     const QString scheme = QString::fromLatin1(PageScheme::Name);
     const std::optional<QString> root =
-        opener.scheme() == scheme ? PageOrigins::instance().rootOf(opener.host()) : std::nullopt;
+        opener.scheme() == scheme ? environment.origins().rootOf(opener.host()) : std::nullopt;
     // Only pages of this program's own scheme, never another site.
     if (!root || !asked.isValid() || asked.scheme() != scheme)
         return std::nullopt;
     if (!PageOrigins::contains(*root, PageOrigins::resolvedPath(asked.path()))) {
-        tellOutside(asked.path());
+        tellOutside(asked.path(), environment.boxes());
         return std::nullopt;
     }
     QUrl shown = asked;
-    shown.setHost(PageOrigins::instance().windowHost(*root));
+    shown.setHost(environment.origins().windowHost(*root));
     return shown;
 }
 
@@ -147,8 +134,9 @@ void PageWindow::applyFeatures(const QString &features)
         move(owner->frameGeometry().center() - rect().center());
 }
 
-void PageWindow::showModal(QWebEngineUrlRequestJob *job, const QString &root)
+void PageWindow::showModal(PageEnvironment &environment, QWebEngineUrlRequestJob *job, const QString &root)
 {
+    MessageBoxes &boxes = environment.boxes();
     const QUrl request = job->requestUrl();
     const QJsonObject asked = QJsonDocument::fromJson(QUrlQuery(request).queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded).toUtf8()).object();
     QPointer<QWebEngineUrlRequestJob> waiting(job);
@@ -162,7 +150,7 @@ void PageWindow::showModal(QWebEngineUrlRequestJob *job, const QString &root)
     // A refusal answers the page at once; the user is told after, outside the request.
     if (openCount() >= MaxOpen) {
         answer(QJsonValue());
-        QTimer::singleShot(0, qApp, [] { mayOpenAnother(); });
+        QTimer::singleShot(0, qApp, [&boxes] { mayOpenAnother(boxes); });
         return;
     }
     const QUrl target(asked.value(QStringLiteral("url")).toString());
@@ -173,12 +161,12 @@ void PageWindow::showModal(QWebEngineUrlRequestJob *job, const QString &root)
     }
     if (!PageOrigins::contains(root, PageOrigins::resolvedPath(target.path()))) {
         answer(QJsonValue());
-        QTimer::singleShot(0, qApp, [path = target.path()] { tellOutside(path); });
+        QTimer::singleShot(0, qApp, [path = target.path(), &boxes] { tellOutside(path, boxes); });
         return;
     }
     QUrl shown = target;
-    shown.setHost(PageOrigins::instance().windowHost(root));
-    auto *window = new PageWindow(Kind::Modal, shown, asked.value(QStringLiteral("arguments")), QApplication::activeWindow());
+    shown.setHost(environment.origins().windowHost(root));
+    auto *window = new PageWindow(environment, Kind::Modal, shown, asked.value(QStringLiteral("arguments")), QApplication::activeWindow());
     window->setAttribute(Qt::WA_DeleteOnClose, true);
     window->setWindowModality(Qt::ApplicationModal);
     window->applyFeatures(asked.value(QStringLiteral("features")).toString());
@@ -186,16 +174,17 @@ void PageWindow::showModal(QWebEngineUrlRequestJob *job, const QString &root)
     window->show();
 }
 
-void PageWindow::showModeless(const QUrl &url, const QJsonValue &arguments, const QString &features, QWidget *owner)
+void PageWindow::showModeless(PageEnvironment &environment, const QUrl &url, const QJsonValue &arguments,
+                              const QString &features, QWidget *owner)
 {
-    auto *window = new PageWindow(Kind::Modeless, url, arguments, owner);
+    auto *window = new PageWindow(environment, Kind::Modeless, url, arguments, owner);
     window->applyFeatures(features);
     window->show();
 }
 
-void PageWindow::showFullScreen(const QUrl &url, QWidget *owner)
+void PageWindow::showFullScreen(PageEnvironment &environment, const QUrl &url, QWidget *owner)
 {
-    auto *window = new PageWindow(Kind::FullScreen, url, QJsonValue(), owner);
+    auto *window = new PageWindow(environment, Kind::FullScreen, url, QJsonValue(), owner);
     window->setWindowFlag(Qt::FramelessWindowHint);
     // The way back, said once at the top.
     auto *hint = new QLabel(QStringLiteral("Esc キーで元の画面に戻ります"), window);

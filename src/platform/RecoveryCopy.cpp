@@ -45,6 +45,7 @@ void RecoveryCopy::copyTaken(const QString &text)
 void RecoveryCopy::changed()
 {
     m_current = false;
+    setModified();
     if (!m_firstChange.isValid())
         m_firstChange.start();
     if (m_firstChange.elapsed() >= MostBehindMs - PauseMs) {
@@ -59,10 +60,25 @@ void RecoveryCopy::changed()
 
 void RecoveryCopy::markDirty()
 {
+    setModified();
     if (m_dirty)
         return;
     m_dirty = true;
     persist();
+}
+
+void RecoveryCopy::setModified()
+{
+    if (m_modified)
+        return;
+    m_modified = true;
+    emit fileStateChanged();
+}
+
+void RecoveryCopy::setOrigin(const QString &path)
+{
+    m_origin = path;
+    emit fileStateChanged();
 }
 
 void RecoveryCopy::markSaved(const QString &path)
@@ -84,8 +100,10 @@ void RecoveryCopy::clean(const QString &origin)
 {
     m_origin = origin;
     m_dirty = false;
+    m_modified = false;
     if (m_store)
         m_store->clear();
+    emit fileStateChanged();
 }
 
 void RecoveryCopy::persist()

@@ -39,14 +39,19 @@ public:
 
     QString text() const { return m_text; }
     bool isDirty() const { return m_dirty; }
+    // Changed since it was opened, saved or started: unlike isDirty(), at
+    // once, not when the next copy is taken.
+    bool isModified() const { return m_modified; }
     // No change is known to have happened after the copy.
     bool isCurrent() const { return m_current; }
     qint64 ageMs() const { return m_taken.isValid() ? m_taken.elapsed() : 0; }
     QString origin() const { return m_origin; }
-    void setOrigin(const QString &path) { m_origin = path; }
+    void setOrigin(const QString &path);
     QString lastWriteError() const { return m_writeError; }
 
 signals:
+    // The page's file, or whether it changed since, may be other than before.
+    void fileStateChanged();
     // Time to take the page's copy.
     void copyWanted();
     void copied();
@@ -56,6 +61,7 @@ signals:
 private:
     void persist();
     void clean(const QString &origin);
+    void setModified();
 
     RecoveryStore *m_store = nullptr;
     QTimer m_pause;
@@ -63,6 +69,7 @@ private:
     QString m_text;
     QString m_origin;
     bool m_dirty = false;
+    bool m_modified = false;
     bool m_current = true;
     QElapsedTimer m_taken;
     QString m_writeError;

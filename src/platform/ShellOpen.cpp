@@ -7,22 +7,12 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-namespace {
-ShellOpen *installedShell = nullptr;
-}
-
-void ShellOpen::file(const QString &path)
+void ShellOpen::openTelling(const QString &path, MessageBoxes &boxes)
 {
-    static DesktopShellOpen real;
-    ShellOpen &shell = installedShell ? *installedShell : static_cast<ShellOpen &>(real);
-    shell.open(path, [path](const QString &reason) {
-        MessageBoxes::say(failureMessage(path, reason), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
+    // The boxes belong to the application context, which outlives any opening.
+    open(path, [path, &boxes](const QString &reason) {
+        boxes.say(failureMessage(path, reason), MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
     });
-}
-
-void ShellOpen::install(ShellOpen *replacement)
-{
-    installedShell = replacement;
 }
 
 QString ShellOpen::failureMessage(const QString &path, const QString &reason)

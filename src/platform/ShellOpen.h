@@ -5,7 +5,9 @@
 #include <functional>
 
 // Opening a file with the desktop's program for it (the default browser for a
-// page). Tests install a recorder.
+// page). The application context holds one; tests record it.
+class MessageBoxes;
+
 class ShellOpen
 {
 public:
@@ -16,10 +18,8 @@ public:
     // up, with why it could not be opened.
     virtual void open(const QString &path, const Failed &failed) = 0;
 
-    // Opens path through the installed implementation; a failure is told to
-    // the user with the file's name.
-    static void file(const QString &path);
-    static void install(ShellOpen *replacement);
+    // Opens path; a failure is told to the user with the file's name.
+    void openTelling(const QString &path, MessageBoxes &boxes);
     static QString failureMessage(const QString &path, const QString &reason);
 };
 

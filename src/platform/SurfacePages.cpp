@@ -2,62 +2,48 @@
 
 #include "EditModeRequests.h"
 #include "EditorPage.h"
+#include "PageScripts.h"
 #include "RunTimeScripts.h"
 #include "SurfaceBridge.h"
+#include "SurfaceView.h"
 #include "SurfaceWorlds.h"
 
-#include <QFile>
+#include <QApplication>
 #include <QWebChannel>
-#include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 
-namespace {
-
-QString resourceText(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing resource %s", qPrintable(path));
-    return QString::fromUtf8(file.readAll());
-}
-
-QWebEngineScript makeScript(const QString &name, const QString &source, QWebEngineScript::InjectionPoint point)
-{
-    QWebEngineScript script;
-    script.setName(name);
-    script.setSourceCode(source);
-    script.setInjectionPoint(point);
-    script.setWorldId(EditorWorld);
-    script.setRunsOnSubFrames(false);
-    return script;
-}
-
-void installEditorScripts(QWebEngineScriptCollection &scripts)
-{
-    const auto creation = QWebEngineScript::DocumentCreation;
-    scripts.insert(makeScript(QStringLiteral("tvl-webchannel"), resourceText(QStringLiteral(":/qtwebchannel/qwebchannel.js")), creation));
-    for (const char *name : {"tasks", "options", "serializer", "style-keeper", "selection", "history", "commands", "tables",
-                             "positioning", "find", "display", "bridge", "recovery"})
-        scripts.insert(makeScript(QStringLiteral("tvl-%1").arg(QLatin1String(name)),
-                                  resourceText(QStringLiteral(":/platform/js/%1.js").arg(QLatin1String(name))), creation));
-    scripts.insert(makeScript(QStringLiteral("tvl-editor-ready"), resourceText(QStringLiteral(":/platform/js/editor-ready.js")),
-                              QWebEngineScript::DocumentReady));
-}
-
-} // namespace
-
-SurfacePages::SurfacePages(QObject *parent)
-    : QObject(parent), m_editBridge(new SurfaceBridge(this)), m_runBridge(new SurfaceBridge(this))
+SurfacePages::SurfacePages(PageEnvironment &environment, SurfaceView *view, QObject *parent)
+    : QObject(parent), m_environment(environment), m_view(view), m_editBridge(new SurfaceBridge(this)),
+      m_runBridge(new SurfaceBridge(this))
 {
     m_editPage = makePage(false);
     m_runPage = makePage(true);
+    m_shown = m_editPage;
+    m_view->setPage(m_shown);
+}
+
+bool SurfacePages::isShown(const QObject *page) const
+{
+    return page == m_shown;
+}
+
+void SurfacePages::show(bool browse)
+{
+    EditorPage *next = page(browse);
+    if (next == m_shown)
+        return;
+    const bool hadFocus = m_view->hasFocus() || m_view->isAncestorOf(QApplication::focusWidget());
+    m_shown = next;
+    m_view->setPage(m_shown);
+    if (hadFocus)
+        m_view->setFocus();
 }
 
 EditorPage *SurfacePages::makePage(bool browse)
 {
     // Not a child of the view: the view deletes a page of its own when it is given another.
-    auto *page = new EditorPage(this);
+    auto *page = new EditorPage(m_environment, this);
     if (browse) {
         page->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
         page->setEditMode(false);
@@ -79,14 +65,18 @@ EditorPage *SurfacePages::makePage(bool browse)
     return page;
 }
 
-EditorPage *SurfacePages::replace(bool browse)
+void SurfacePages::replace(bool browse)
 {
     EditorPage *&slot = browse ? m_runPage : m_editPage;
     EditorPage *old = slot;
     slot = makePage(browse);
+    emit replaced(slot);
+    if (m_shown == old) {
+        m_shown = slot;
+        m_view->setPage(m_shown);
+    }
     // Later: the crash that ends it may still be on its way through its signals.
     old->deleteLater();
-    return slot;
 }
 
 void SurfacePages::prepare(EditorPage *page, SurfaceBridge *bridge)
@@ -98,7 +88,7 @@ void SurfacePages::prepare(EditorPage *page, SurfaceBridge *bridge)
     auto *channel = new QWebChannel(page);
     channel->registerObject(QStringLiteral("surfaceBridge"), bridge);
     page->setWebChannel(channel, EditorWorld);
-    installEditorScripts(page->scripts());
+    PageScripts::installEditor(page->scripts());
 }
 
 void SurfacePages::hold(bool browse)

@@ -60,7 +60,8 @@ QString LinkPrompt::address() const
 const QString PicturePrompt::PickerFilter =
     QStringLiteral("画像ファイル (*.gif *.jpg *.jpeg *.png *.bmp);;すべてのファイル (*)");
 
-PicturePrompt::PicturePrompt(const QString &source, const QString &alternative, QWidget *owner) : QDialog(owner)
+PicturePrompt::PicturePrompt(const QString &source, const QString &alternative, DialogPicker &picker, QWidget *owner)
+    : QDialog(owner), m_picker(picker)
 {
     setObjectName(QStringLiteral("PicturePrompt"));
     setWindowTitle(QStringLiteral("画像"));
@@ -84,7 +85,7 @@ PicturePrompt::PicturePrompt(const QString &source, const QString &alternative, 
 
 void PicturePrompt::browse()
 {
-    if (const std::optional<QString> name = DialogPicker::current().openFileName(this, PickerFilter, m_source->text()))
+    if (const std::optional<QString> name = m_picker.openFileName(this, PickerFilter, m_source->text()))
         m_source->setText(*name);
 }
 
@@ -93,7 +94,7 @@ QVariantMap PicturePrompt::value() const
     return {{QStringLiteral("src"), m_source->text().trimmed()}, {QStringLiteral("alt"), m_alternative->text()}};
 }
 
-FontPrompt::FontPrompt(const QVariantMap &current, QWidget *owner) : QDialog(owner)
+FontPrompt::FontPrompt(const QVariantMap &current, DialogPicker &picker, QWidget *owner) : QDialog(owner), m_picker(picker)
 {
     setObjectName(QStringLiteral("FontPrompt"));
     setWindowTitle(QStringLiteral("フォント"));
@@ -143,7 +144,7 @@ FontPrompt::FontPrompt(const QVariantMap &current, QWidget *owner) : QDialog(own
 void FontPrompt::chooseColor()
 {
     const QColor start = m_colorValue >= 0 ? CommonDialog::fromVbColor(m_colorValue) : QColor(Qt::black);
-    if (const std::optional<QColor> chosen = DialogPicker::current().color(this, start)) {
+    if (const std::optional<QColor> chosen = m_picker.color(this, start)) {
         m_colorValue = CommonDialog::toVbColor(*chosen);
         showColor();
     }

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class DialogPicker;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -32,12 +33,13 @@ class PicturePrompt : public QDialog
 {
     Q_OBJECT
 public:
-    PicturePrompt(const QString &source, const QString &alternative, QWidget *owner);
+    PicturePrompt(const QString &source, const QString &alternative, DialogPicker &picker, QWidget *owner);
     QVariantMap value() const;
     static const QString PickerFilter;
 
 private:
     void browse();
+    DialogPicker &m_picker;
     QLineEdit *m_source;
     QLineEdit *m_alternative;
     QPushButton *m_ok;
@@ -47,12 +49,13 @@ class FontPrompt : public QDialog
 {
     Q_OBJECT
 public:
-    explicit FontPrompt(const QVariantMap &current, QWidget *owner);
+    FontPrompt(const QVariantMap &current, DialogPicker &picker, QWidget *owner);
     QVariantMap value() const;
 
 private:
     void chooseColor();
     void showColor();
+    DialogPicker &m_picker;
     QComboBox *m_face;
     QComboBox *m_size;
     QPushButton *m_color;

@@ -1,5 +1,7 @@
 #include "SurfaceView.h"
 
+#include "DroppedFiles.h"
+
 #include <QChildEvent>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
@@ -16,6 +18,13 @@ void SurfaceView::childEvent(QChildEvent *event)
     QWebEngineView::childEvent(event);
     if (event->added() && event->child()->isWidgetType())
         event->child()->installEventFilter(this);
+}
+
+bool SurfaceView::event(QEvent *event)
+{
+    if (DroppedFiles::handle(event, [this](const QStringList &files) { emit filesDropped(files); }))
+        return true;
+    return QWebEngineView::event(event);
 }
 
 // The engine handling a right click of its own keeps the page from answering
@@ -38,6 +47,8 @@ bool SurfaceView::eventFilter(QObject *watched, QEvent *event)
             return true;
         break;
     default:
+        if (DroppedFiles::handle(event, [this](const QStringList &files) { emit filesDropped(files); }))
+            return true;
         break;
     }
     return QWebEngineView::eventFilter(watched, event);

@@ -2,7 +2,8 @@
 
 #include <QWebEngineView>
 
-// The view of the editing surface; its right click is the surface's to answer.
+// The view of the editing surface; its right click and files dropped on it
+// are the surface's to answer.
 class SurfaceView : public QWebEngineView
 {
     Q_OBJECT
@@ -14,9 +15,12 @@ signals:
     void contextMenuRequested(const QPoint &globalPos, const QPoint &localPos);
     // A right click on the page, kept from the engine.
     void rightClicked(const QPoint &globalPos, const QPoint &localPos);
+    // Files of this machine dropped on the page, kept from the engine.
+    void filesDropped(const QStringList &paths);
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void childEvent(QChildEvent *event) override;
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 };

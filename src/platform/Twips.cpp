@@ -48,3 +48,23 @@ int Twips::fromPixelsY(int pixels, const QWidget *widget)
 {
     return int(std::lround(pixels * 1440.0 / dpiY(widget)));
 }
+
+int Twips::widthOf(const QWidget *widget)
+{
+    return fromPixelsX(widget->width(), widget);
+}
+
+int Twips::heightOf(const QWidget *widget)
+{
+    return fromPixelsY(widget->height(), widget);
+}
+
+void Twips::setWidth(QWidget *widget, int twips)
+{
+    widget->resize(toPixelsX(twips, widget), widget->height());
+}
+
+void Twips::setHeight(QWidget *widget, int twips)
+{
+    widget->resize(widget->width(), toPixelsY(twips, widget));
+}

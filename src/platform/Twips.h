@@ -11,4 +11,10 @@ public:
     static int toPixelsY(int twips, const QWidget *widget = nullptr);
     static int fromPixelsX(int pixels, const QWidget *widget = nullptr);
     static int fromPixelsY(int pixels, const QWidget *widget = nullptr);
+
+    // A widget's size in twips, as the Width and Height members give it.
+    static int widthOf(const QWidget *widget);
+    static int heightOf(const QWidget *widget);
+    static void setWidth(QWidget *widget, int twips);
+    static void setHeight(QWidget *widget, int twips);
 };

@@ -1,17 +1,20 @@
 #include "WebBrowser.h"
 
 #include "FileAccess.h"
+#include "PageEnvironment.h"
 #include "PageScheme.h"
 #include "Twips.h"
 
 #include <QFileInfo>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
-WebBrowser::WebBrowser(const QString &name, QWidget *parent) : QWidget(parent), m_view(new QWebEngineView(this))
+WebBrowser::WebBrowser(PageEnvironment &environment, const QString &name, QWidget *parent)
+    : QWidget(parent), m_environment(environment), m_view(new QWebEngineView(this))
 {
-    PageScheme::instance();
+    m_view->setPage(new QWebEnginePage(environment.profile(), m_view));
     setObjectName(name);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -40,7 +43,7 @@ void WebBrowser::Navigate(const QString &target)
             return;
         }
         // Shown as the surface shows pages, under the same rules of what it reads.
-        m_view->load(PageScheme::fileAddress(url.toLocalFile()));
+        m_view->load(m_environment.scheme().fileAddress(url.toLocalFile()));
         return;
     }
     m_view->load(url);
@@ -56,20 +59,20 @@ void WebBrowser::showNote(const QString &headline, const QString &detail)
 
 int WebBrowser::Width() const
 {
-    return Twips::fromPixelsX(width(), this);
+    return Twips::widthOf(this);
 }
 
 int WebBrowser::Height() const
 {
-    return Twips::fromPixelsY(height(), this);
+    return Twips::heightOf(this);
 }
 
 void WebBrowser::setWidth(int twips)
 {
-    resize(Twips::toPixelsX(twips, this), height());
+    Twips::setWidth(this, twips);
 }
 
 void WebBrowser::setHeight(int twips)
 {
-    resize(width(), Twips::toPixelsY(twips, this));
+    Twips::setHeight(this, twips);
 }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class PageEnvironment;
 class QWebEngineView;
 
 // A plain page viewer: the palette of the colour dialogs and the home-page viewer.
@@ -9,12 +10,13 @@ class WebBrowser : public QWidget
 {
     Q_OBJECT
 public:
-    explicit WebBrowser(const QString &name, QWidget *parent = nullptr);
+    WebBrowser(PageEnvironment &environment, const QString &name, QWidget *parent = nullptr);
 
     // A file path or an address; a bare host name gets http://. A file that
     // cannot be read is told in the pane, with its path and why.
     void Navigate(const QString &target);
     QWebEngineView *view() const { return m_view; }
+    PageEnvironment &environment() const { return m_environment; }
 
     int Width() const;
     int Height() const;
@@ -30,5 +32,6 @@ public:
 private:
     void showNote(const QString &headline, const QString &detail);
 
+    PageEnvironment &m_environment;
     QWebEngineView *m_view;
 };

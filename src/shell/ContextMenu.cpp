@@ -1,5 +1,7 @@
 #include "ContextMenu.h"
 
+#include "platform/EditCommands.h"
+
 namespace {
 
 struct Entry
@@ -9,31 +11,31 @@ struct Entry
 };
 
 const Entry Entries[ContextMenu::Size] = {
-    {"複写", 5002},
-    {"切り取り", 5003},
-    {"貼り付け", 5032},
+    {"複写", DECMD_COPY},
+    {"切り取り", DECMD_CUT},
+    {"貼り付け", DECMD_PASTE},
     {"", 0},
     {"ブラウズ", 0},
     {"編集", 0},
     {"", 0},
-    {"元に戻す", 5049},
-    {"全て選択", 5035},
+    {"元に戻す", DECMD_UNDO},
+    {"全て選択", DECMD_SELECTALL},
     {"", 0},
     {"ソースの表示", 0},
-    {"検索", 5008},
+    {"検索", DECMD_FINDTEXT},
     {"", 0},
-    {"ﾘｽﾄの挿入", 5051},
-    {"番号付きﾘｽﾄの挿入", 5030},
+    {"ﾘｽﾄの挿入", DECMD_UNORDERLIST},
+    {"番号付きﾘｽﾄの挿入", DECMD_ORDERLIST},
     {"", 0},
-    {"ｵﾌﾞｼﾞｪｸﾄ化", 5028},
-    {"ｵﾌﾞｼﾞｪｸﾄが前面", 5039},
-    {"ｵﾌﾞｼﾞｪｸﾄが背面", 5038},
+    {"ｵﾌﾞｼﾞｪｸﾄ化", DECMD_MAKE_ABSOLUTE},
+    {"ｵﾌﾞｼﾞｪｸﾄが前面", DECMD_BRING_ABOVE_TEXT},
+    {"ｵﾌﾞｼﾞｪｸﾄが背面", DECMD_SEND_BELOW_TEXT},
     {"", 0},
-    {"フォント", 5009},
-    {"書式のクリア", 5034},
+    {"フォント", DECMD_FONT},
+    {"書式のクリア", DECMD_REMOVEFORMAT},
     {"", 0},
-    {"リンク設定", 5016},
-    {"リンク解除", 5050},
+    {"リンク設定", DECMD_HYPERLINK},
+    {"リンク解除", DECMD_UNLINK},
     {"", 0},
 };
 
@@ -53,22 +55,12 @@ const QStringList &ContextMenu::texts()
     return list;
 }
 
-int ContextMenu::ruleOf(int index)
-{
-    return index >= 0 && index < Size ? Entries[index].command : 0;
-}
-
 QList<int> ContextMenu::states(const std::function<int(int command)> &status, bool browseMode)
 {
     QList<int> out(Size, Selectable);
     out[4] = browseMode ? Disabled : Selectable;
     out[5] = browseMode ? Selectable : Disabled;
-    for (int index : QueryOrder) {
-        try {
-            out[index] = status(Entries[index].command) == 3 ? Selectable : Disabled;
-        } catch (...) {
-            out[index] = Selectable;
-        }
-    }
+    for (int index : QueryOrder)
+        out[index] = status(Entries[index].command) == DECMDF_ENABLED ? Selectable : Disabled;
     return out;
 }

@@ -13,9 +13,5 @@ struct ContextMenu
     static constexpr int Selectable = 0;
     static constexpr int Disabled = 2;
     static const QStringList &texts();
-    // The command whose status rules the item, 0 for none.
-    static int ruleOf(int index);
-
-    // status may throw; a failed query leaves the item selectable.
     static QList<int> states(const std::function<int(int command)> &status, bool browseMode);
 };

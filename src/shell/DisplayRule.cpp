@@ -1,8 +1,8 @@
 #include "DisplayRule.h"
 
-namespace {
+#include "platform/EditCommands.h"
 
-constexpr int Enabled = 3;
+namespace {
 
 struct ItemCommand
 {
@@ -11,16 +11,16 @@ struct ItemCommand
 };
 
 const ItemCommand FirstGroup[] = {
-    {"mivomake_hyou", 5022}, {"mivoinsert_cell", 5019}, {"mivoinsert_retu", 5020}, {"mivoinsert_gyou", 5021},
-    {"mivodel_cell", 5005},  {"mivodel_gyou", 5007},    {"mivodel_retu", 5006},    {"mivocopy", 5002},
-    {"mivocut", 5003},       {"mivopaste", 5032},       {"mivoundo", 5049},        {"mivoredo", 5033},
-    {"mivolinkok", 5016},    {"mivolinkdel", 5050},     {"insertgazo", 5017},      {"mivoindentok", 5018},
-    {"mivoindentdel", 5031}, {"font_all", 5009},        {"allselect", 5035},       {"alldelete", 5004},
-    {"objectgo", 5028},
+    {"mivomake_hyou", DECMD_INSERTTABLE}, {"mivoinsert_cell", DECMD_INSERTCELL}, {"mivoinsert_retu", DECMD_INSERTCOL}, {"mivoinsert_gyou", DECMD_INSERTROW},
+    {"mivodel_cell", DECMD_DELETECELLS},  {"mivodel_gyou", DECMD_DELETEROWS},    {"mivodel_retu", DECMD_DELETECOLS},    {"mivocopy", DECMD_COPY},
+    {"mivocut", DECMD_CUT},       {"mivopaste", DECMD_PASTE},       {"mivoundo", DECMD_UNDO},        {"mivoredo", DECMD_REDO},
+    {"mivolinkok", DECMD_HYPERLINK},    {"mivolinkdel", DECMD_UNLINK},     {"insertgazo", DECMD_IMAGE},      {"mivoindentok", DECMD_INDENT},
+    {"mivoindentdel", DECMD_OUTDENT}, {"font_all", DECMD_FONT},        {"allselect", DECMD_SELECTALL},       {"alldelete", DECMD_DELETE},
+    {"objectgo", DECMD_MAKE_ABSOLUTE},
 };
 
 const ItemCommand SecondGroup[] = {
-    {"mivosearch", 5008}, {"unorderlist", 5051}, {"orderlist", 5030}, {"syoshiki_clear", 5034},
+    {"mivosearch", DECMD_FINDTEXT}, {"unorderlist", DECMD_UNORDERLIST}, {"orderlist", DECMD_ORDERLIST}, {"syoshiki_clear", DECMD_REMOVEFORMAT},
 };
 
 } // namespace
@@ -41,13 +41,13 @@ DisplayRule::Outcome DisplayRule::decide(const Status &status, int tagPosition, 
     set("haikeisettei", noPicture);
     set("deletehaikei", !noPicture);
     for (const ItemCommand &c : FirstGroup)
-        set(c.item, status(c.command) == Enabled);
-    const bool positioned = status(5039) == Enabled;
+        set(c.item, status(c.command) == DECMDF_ENABLED);
+    const bool positioned = status(DECMD_BRING_ABOVE_TEXT) == DECMDF_ENABLED;
     out.listsEnabled = !positioned;
     set("mae_object", positioned);
     set("ushiro_object", positioned);
     for (const ItemCommand &c : SecondGroup)
-        set(c.item, status(c.command) == Enabled);
+        set(c.item, status(c.command) == DECMDF_ENABLED);
     set("go_ie40", !browseMode);
     return out;
 }

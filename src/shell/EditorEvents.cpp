@@ -3,16 +3,16 @@
 #include "ContextMenu.h"
 #include "DisplayRule.h"
 #include "Form1.h"
-#include "Module1.h"
-#include "TextBuffer.h"
 #include "commands/MenuBar.h"
 #include "commands/MenuCommands.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
+#include "platform/TextBuffer.h"
 
 #include <QAction>
-#include <QComboBox>
 
-EditorEvents::EditorEvents(Form1 *form, MenuCommands *commands) : m_form(form), m_commands(commands)
+EditorEvents::EditorEvents(Form1 *form, MenuCommands *commands, const Module1 &shared)
+    : m_form(form), m_commands(commands), m_shared(shared)
 {
     DhtmlEdit *surface = form->surface();
     QObject::connect(surface, &DhtmlEdit::DisplayChanged, form, [this] { DisplayChanged(); });
@@ -24,20 +24,17 @@ void EditorEvents::DisplayChanged()
 {
     DhtmlEdit *surface = m_form->surface();
     surface->setKeepForeignStyles(true);
-    const int tagAt = DisplayRule::tagPosition(m_form->richTextBox(1)->text(), Module1::shared().BodyBackgroundTag);
+    const int tagAt = DisplayRule::tagPosition(m_form->richTextBox(1)->text(), m_shared.BodyBackgroundTag);
     const DisplayRule::Outcome outcome =
         DisplayRule::decide([surface](int command) { return surface->QueryStatus(command); }, tagAt, surface->BrowseMode());
     for (const auto &[item, on] : outcome.items)
         m_form->menus().item(item)->setEnabled(on);
-    // A running page takes no new elements: the lists stay off until edit mode.
-    const bool lists = outcome.listsEnabled && !surface->BrowseMode();
-    m_form->combo(1)->setEnabled(lists);
-    m_form->combo(2)->setEnabled(lists);
+    m_form->holdListsForPosition(!outcome.listsEnabled);
 }
 
 void EditorEvents::SourceCopyChanged()
 {
-    const int tagAt = DisplayRule::tagPosition(m_form->richTextBox(1)->text(), Module1::shared().BodyBackgroundTag);
+    const int tagAt = DisplayRule::tagPosition(m_form->richTextBox(1)->text(), m_shared.BodyBackgroundTag);
     const bool pictured = DisplayRule::pictureSet(tagAt);
     m_form->menus().item(QStringLiteral("haikeisettei"))->setEnabled(!pictured);
     m_form->menus().item(QStringLiteral("deletehaikei"))->setEnabled(pictured);
@@ -64,17 +61,17 @@ void EditorEvents::ContextMenuAction(int itemIndex)
     case 2: editing.run(QStringLiteral("mivopaste")); break;
     case 4: m_form->Command3_Click(); break;
     case 5: m_form->Command4_Click(); break;
-    case 7: surface->ExecCommand(5049, 1); break;
-    case 8: surface->ExecCommand(5035, 1); break;
+    case 7: surface->ExecCommand(DECMD_UNDO, OLECMDEXECOPT_PROMPTUSER); break;
+    case 8: surface->ExecCommand(DECMD_SELECTALL, OLECMDEXECOPT_PROMPTUSER); break;
     case 10: m_form->menus().item(QStringLiteral("sourcehyouji"))->trigger(); break;
-    case 11: surface->ExecCommand(5008, 0); break;
-    case 13: surface->ExecCommand(5051, 0); break;
-    case 14: surface->ExecCommand(5030, 0); break;
-    case 16: surface->ExecCommand(5028, 1); break;
-    case 17: surface->ExecCommand(5039, 2); break;
-    case 18: surface->ExecCommand(5038, 2); break;
-    case 20: surface->ExecCommand(5009, 0); break;
-    case 21: surface->ExecCommand(5034, 2); break;
+    case 11: surface->ExecCommand(DECMD_FINDTEXT, OLECMDEXECOPT_DODEFAULT); break;
+    case 13: surface->ExecCommand(DECMD_UNORDERLIST, OLECMDEXECOPT_DODEFAULT); break;
+    case 14: surface->ExecCommand(DECMD_ORDERLIST, OLECMDEXECOPT_DODEFAULT); break;
+    case 16: surface->ExecCommand(DECMD_MAKE_ABSOLUTE, OLECMDEXECOPT_PROMPTUSER); break;
+    case 17: surface->ExecCommand(DECMD_BRING_ABOVE_TEXT, OLECMDEXECOPT_DONTPROMPTUSER); break;
+    case 18: surface->ExecCommand(DECMD_SEND_BELOW_TEXT, OLECMDEXECOPT_DONTPROMPTUSER); break;
+    case 20: surface->ExecCommand(DECMD_FONT, OLECMDEXECOPT_DODEFAULT); break;
+    case 21: surface->ExecCommand(DECMD_REMOVEFORMAT, OLECMDEXECOPT_DONTPROMPTUSER); break;
     case 23: m_commands->mivolinkok_Click(); break;
     case 24: editing.run(QStringLiteral("mivolinkdel")); break;
     default: break;

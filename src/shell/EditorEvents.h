@@ -2,13 +2,15 @@
 
 class Form1;
 class MenuCommands;
+struct Module1;
 
 // Keeps the main window in step with the surface: the menu items after every
 // change of the selection, and the right-click menu with its actions.
 class EditorEvents
 {
 public:
-    EditorEvents(Form1 *form, MenuCommands *commands);
+    // shared: Module1's variables, whose background tag rules the picture's two items.
+    EditorEvents(Form1 *form, MenuCommands *commands, const Module1 &shared);
 
     void DisplayChanged();
     // The background picture's two items after the source copy changed.
@@ -19,4 +21,5 @@ public:
 private:
     Form1 *m_form;
     MenuCommands *m_commands;
+    const Module1 &m_shared;
 };

@@ -1,43 +1,46 @@
 #include "Form1.h"
-#include "effects/EffectCatalogue.h"
+
 #include "EditorEvents.h"
-#include "Module1.h"
-#include "ProgramFolder.h"
-#include "TextBuffer.h"
+#include "StatusLine.h"
 #include "commands/MenuBar.h"
-#include "effects/EffectCatalogue.h"
-#include "effects/EffectDialogs.h"
-#include "effects/EffectDispatcher.h"
-#include "effects/ScriptStep.h"
-#include "elements/ControlList.h"
-#include "elements/FocusLossWatcher.h"
+#include "commands/MenuCommands.h"
+#include "commands/TableCreation.h"
 #include "documents/BrowserPreview.h"
 #include "documents/Form25.h"
 #include "documents/ModernExportCommand.h"
 #include "documents/NewPageCommand.h"
+#include "documents/PageOpener.h"
 #include "documents/PageSaver.h"
+#include "documents/PageText.h"
 #include "documents/ProgramExit.h"
 #include "documents/XmlSample.h"
-#include "commands/MenuCommands.h"
-#include "commands/TableCreation.h"
-#include "documents/PageText.h"
-#include "help/HelpMenu.h"
-#include "source/Form3.h"
-#include "source/SourceEdit.h"
+#include "effects/EffectCatalogue.h"
+#include "effects/EffectDialogs.h"
+#include "effects/EffectDispatcher.h"
+#include "effects/Form10.h"
+#include "effects/ScriptStep.h"
+#include "elements/ControlList.h"
+#include "elements/FocusLossWatcher.h"
 #include "elements/SnippetInserter.h"
+#include "help/HelpMenu.h"
+#include "platform/AppContext.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/DroppedFiles.h"
 #include "platform/FieldWidth.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RecoveryCopy.h"
 #include "platform/RecoveryStore.h"
 #include "platform/StateFolder.h"
+#include "platform/TextBuffer.h"
+#include "platform/SurfaceView.h"
 #include "platform/Twips.h"
+#include "source/Form3.h"
+#include "source/SourceEdit.h"
 #include "platform/WrappingMenuBar.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -45,6 +48,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QStatusBar>
 #include <QScreen>
 
 const QString Form1::Caption = QStringLiteral("Tovaleaf for IE5.0 Ver1.20");
@@ -102,33 +106,39 @@ QLineEdit *hiddenText(const QString &name, QWidget *parent)
 
 } // namespace
 
-Form1::Form1(QWidget *parent) : QMainWindow(parent)
+Form1::Form1(AppContext &app, QWidget *parent) : QMainWindow(parent), m_app(app), m_runModeText(RunModeText)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Caption);
     buildControls();
     m_menus = std::make_unique<MenuBar>(this);
-    m_help = std::make_unique<HelpMenu>(this);
+    m_help = std::make_unique<HelpMenu>(m_app, this);
     connect(m_menus->item(QStringLiteral("sourcehyouji")), &QAction::triggered, this, &Form1::ShowSource);
     connect(m_menus->item(QStringLiteral("otasuke")), &QAction::triggered, this, [this] { m_help->otasuke_Click(); });
     connect(m_menus->item(QStringLiteral("trytvl")), &QAction::triggered, this, [this] { m_help->trytvl_Click(); });
     connect(m_menus->item(QStringLiteral("sakusha")), &QAction::triggered, this, [this] { m_help->sakusha_Click(); });
     connect(m_menus->item(QStringLiteral("mivoscript")), &QAction::triggered, this, [this] { m_help->mivoscript_Click(); });
+    m_statusLine = new StatusLine(statusBar(), m_DHTMLEdit1, m_Text4, m_RichTextBox1);
     menuWidget()->installEventFilter(this);
     // The resize rule is the window's one limit: the layout's minimum would count the
     // menu bar's rows at a width the window never has.
     setMinimumSize(1, 1);
     fitTopRow();
-    // The design size is the client area, below the menu bar; wider where the top row needs it.
+    // The design size is the client area, between the menu bar and the status bar; wider where the top row needs it.
     const int width = qMax(Twips::toPixelsX(DesignClientWidth, this), m_topRowRight + Twips::toPixelsX(TopRowMargin, this));
-    resize(width, Twips::toPixelsY(DesignClientHeight, this) + menuWidget()->heightForWidth(width));
-    m_snippets = std::make_unique<SnippetInserter>(m_DHTMLEdit1, m_RichTextBox2);
-    m_scriptStep = std::make_unique<ScriptStep>(this);
-    m_effects = std::make_unique<EffectDispatcher>(this);
+    resize(width, Twips::toPixelsY(DesignClientHeight, this) + menuWidget()->heightForWidth(width) + statusBar()->sizeHint().height());
+    m_snippets = std::make_unique<SnippetInserter>(m_app, m_DHTMLEdit1, m_RichTextBox2);
+    m_scriptStep = std::make_unique<ScriptStep>(m_app, m_DHTMLEdit1, *m_snippets);
+    m_effects = std::make_unique<EffectDispatcher>(dialogOwner());
     EffectDialogs::registerAll(*m_effects);
-    m_controls = std::make_unique<ControlList>(this);
-    m_menuCommands = std::make_unique<MenuCommands>(this);
-    m_editorEvents = std::make_unique<EditorEvents>(this, m_menuCommands.get());
+    m_controls = std::make_unique<ControlList>(dialogOwner(), [this] {
+        Form10 dialog(dialogOwner());
+        dialog.exec();
+    });
+    m_menuCommands = std::make_unique<MenuCommands>(dialogOwner(), *m_menus, m_RichTextBox1);
+    connect(m_menus->item(QStringLiteral("go_browse")), &QAction::triggered, this, &Form1::go_browse_Click);
+    connect(m_menus->item(QStringLiteral("go_hennsyuu")), &QAction::triggered, this, &Form1::go_hennsyuu_Click);
+    m_editorEvents = std::make_unique<EditorEvents>(this, m_menuCommands.get(), m_app.shared);
     onLoad();
     connectDocumentCommands();
     keepRecoveryCopy();
@@ -152,24 +162,24 @@ void Form1::keepRecoveryCopy()
         if (m_recoveryWarned)
             return;
         m_recoveryWarned = true;
-        MessageBoxes::say(QStringLiteral("復元用の控えを書き込めません。プログラムが異常終了したとき、編集中のページを復元できません。\n%1: %2")
-                              .arg(m_recoveryStore->file(), reason),
-                          MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
+        m_app.boxes.say(QStringLiteral("復元用の控えを書き込めません。プログラムが異常終了したとき、編集中のページを復元できません。\n%1: %2")
+                            .arg(m_recoveryStore->file(), reason),
+                        MessageBoxes::DefaultTitle, MessageBoxes::Icon::Warning);
     });
 }
 
 Form3 *Form1::sourceWindow()
 {
     if (!m_Form3)
-        m_Form3 = new Form3(this);
+        m_Form3 = new Form3(dialogOwner(), m_RichTextBox3);
     return m_Form3;
 }
 
 void Form1::ShowSource()
 {
     if (!PageText::take(m_DHTMLEdit1, m_RichTextBox3)) {
-        MessageBoxes::say(PageText::unreadable(m_DHTMLEdit1, QStringLiteral("ソースを表示できません")), MessageBoxes::DefaultTitle,
-                          MessageBoxes::Icon::Warning);
+        m_app.boxes.say(PageText::unreadable(m_DHTMLEdit1, QStringLiteral("ソースを表示できません")), MessageBoxes::DefaultTitle,
+                        MessageBoxes::Icon::Warning);
         return;
     }
     sourceWindow()->showSource(m_RichTextBox3->text());
@@ -210,9 +220,12 @@ void Form1::buildControls()
     m_Label1->setObjectName(QStringLiteral("Label1"));
     placeTwips(m_Label1, 8400, 120, 3690, 180);
 
-    m_DHTMLEdit1 = new DhtmlEdit(client);
+    m_DHTMLEdit1 = new DhtmlEdit(m_app, client);
     m_DHTMLEdit1->setObjectName(QStringLiteral("DHTMLEdit1"));
     placeTwips(m_DHTMLEdit1, 120, 480, 12015, 8295);
+    setAcceptDrops(true);
+    if (auto *view = qobject_cast<SurfaceView *>(m_DHTMLEdit1->view()))
+        connect(view, &SurfaceView::filesDropped, this, &Form1::openDroppedFiles, Qt::QueuedConnection);
 
     m_Command3 = hiddenButton(QStringLiteral("Command3"), client);
     m_Command4 = hiddenButton(QStringLiteral("Command4"), client);
@@ -232,7 +245,7 @@ void Form1::buildControls()
     m_RichTextBox2 = new TextBuffer(QStringLiteral("RichTextBox2"), this);
     m_RichTextBox3 = new TextBuffer(QStringLiteral("RichTextBox3"), this);
     m_RichTextBox3->setBackColor(m_Text4->palette().color(QPalette::Base));
-    m_CommonDialog1 = new CommonDialog(QStringLiteral("CommonDialog1"), this);
+    m_CommonDialog1 = new CommonDialog(QStringLiteral("CommonDialog1"), this, m_app.dialogs);
 }
 
 // The top row keeps the design's places where its texts fit them; a control
@@ -291,7 +304,7 @@ TextBuffer *Form1::richTextBox(int n) const
 
 void Form1::onLoad()
 {
-    Module1::shared().EffectKind = Effect::Nothing;
+    m_app.shared.EffectKind = Effect::Nothing;
     QGuiApplication::clipboard()->clear();
     m_DHTMLEdit1->setShowBorders(true);
     m_DHTMLEdit1->setShowDetails(true);
@@ -304,11 +317,13 @@ void Form1::onLoad()
         if (html.isNull())
             return;
         m_RichTextBox1->setText(html);
+        m_statusLine->refresh();
         // The page's first DisplayChanged may come before this copy: the picture's items follow it now.
         m_editorEvents->SourceCopyChanged();
     });
     connect(m_DHTMLEdit1, &DhtmlEdit::GotFocus, this, [this] { m_DHTMLEdit1->setShowDetails(true); });
-    connect(m_DHTMLEdit1, &DhtmlEdit::RendererFailed, this, [](const QString &message) { MessageBoxes::say(message); });
+    connect(m_DHTMLEdit1, &DhtmlEdit::RendererFailed, this, [this](const QString &message) { m_app.boxes.say(message); });
+    connect(m_DHTMLEdit1, &DhtmlEdit::BrowseModeChanged, this, &Form1::onBrowseModeChanged);
 }
 
 void Form1::fillLists()
@@ -324,18 +339,50 @@ void Form1::fillLists()
     m_Combo2->setEditText(EffectsPrompt);
 }
 
+DialogOwner Form1::dialogOwner()
+{
+    return {this, *this, m_app, m_DHTMLEdit1, m_CommonDialog1, m_RichTextBox2};
+}
+
+// The one place the mode shows: Text4's text and colour, and the two lists,
+// which take no new element in run mode or while a positioned object is selected.
 void Form1::showMode()
 {
     const bool run = m_DHTMLEdit1->BrowseMode();
-    m_Text4->setText(run ? RunModeText : EditModeText);
+    m_Text4->setText(run ? m_runModeText : EditModeText);
     QPalette palette = m_Text4->palette();
     palette.setColor(QPalette::Base, run ? QColor(255, 0, 0) : m_RichTextBox3->backColor());
     m_Text4->setPalette(palette);
+    const bool lists = !run && !m_listsHeld;
+    m_Combo1->setEnabled(lists);
+    m_Combo2->setEnabled(lists);
+}
+
+// Follows the surface: whoever switched the mode, and however.
+void Form1::onBrowseModeChanged(bool browse)
+{
+    m_listsHeld = false;
+    if (!browse)
+        m_runModeText = RunModeText;
+    showMode();
+    m_menus->followMode(browse);
+}
+
+// Shown when the surface says it runs, not before: a switch that fails leaves the indicator as it was.
+void Form1::nameRunMode(const QString &text)
+{
+    m_runModeText = text.isEmpty() ? RunModeText : text;
+}
+
+void Form1::holdListsForPosition(bool held)
+{
+    m_listsHeld = held;
+    showMode();
 }
 
 void Form1::mivo_go()
 {
-    m_snippets->insert(Module1::shared().SnippetHtml);
+    m_snippets->insert(m_app.shared.SnippetHtml);
 }
 
 void Form1::goscript()
@@ -375,34 +422,41 @@ void Form1::Combo2_LostFocus()
 
 void Form1::creat_hyou()
 {
-    TableCreation::insert(m_DHTMLEdit1);
+    TableCreation::insert(m_app, m_DHTMLEdit1);
 }
 
 void Form1::Command3_Click()
 {
-    if (!m_snippets->reloadViaTempPage(ProgramFolder::file(BrowseTempName)))
+    if (!m_snippets->reloadViaTempPage(m_app.folder.tempFile(BrowseTempName)))
         return;
-    MessageBoxes::say(QStringLiteral("現在編集中のファイルをブラウズモードで確認します！"));
-    if (!m_DHTMLEdit1->setBrowseMode(true)) {
-        MessageBoxes::say(QStringLiteral("実行モードに切り替えられませんでした: %1").arg(m_DHTMLEdit1->lastError()));
-        return;
-    }
-    showMode();
-    m_Combo1->setEnabled(false);
-    m_Combo2->setEnabled(false);
+    m_app.boxes.say(QStringLiteral("現在編集中のファイルをブラウズモードで確認します！"));
+    if (!m_DHTMLEdit1->setBrowseMode(true))
+        m_app.boxes.say(QStringLiteral("実行モードに切り替えられませんでした: %1").arg(m_DHTMLEdit1->lastError()));
 }
 
 void Form1::Command4_Click()
 {
-    if (!m_DHTMLEdit1->setBrowseMode(false)) {
-        MessageBoxes::say(QStringLiteral("編集モードに切り替えられませんでした: %1").arg(m_DHTMLEdit1->lastError()));
-        // The page still runs: the lists stay off, as they are in run mode.
-        showMode();
+    if (!m_DHTMLEdit1->setBrowseMode(false))
+        m_app.boxes.say(QStringLiteral("編集モードに切り替えられませんでした: %1").arg(m_DHTMLEdit1->lastError()));
+}
+
+void Form1::go_browse_Click()
+{
+    Command3_Click();
+    // A switch that could not be made leaves the items as they were.
+    if (!m_DHTMLEdit1->BrowseMode())
         return;
-    }
-    showMode();
-    m_Combo1->setEnabled(true);
-    m_Combo2->setEnabled(true);
+    m_menus->item(QStringLiteral("go_browse"))->setEnabled(false);
+    m_menus->item(QStringLiteral("go_hennsyuu"))->setEnabled(true);
+}
+
+void Form1::go_hennsyuu_Click()
+{
+    Command4_Click();
+    if (m_DHTMLEdit1->BrowseMode())
+        return;
+    m_menus->item(QStringLiteral("go_browse"))->setEnabled(true);
+    m_menus->item(QStringLiteral("go_hennsyuu"))->setEnabled(false);
 }
 
 void Form1::resizeEvent(QResizeEvent *event)
@@ -450,12 +504,13 @@ void Form1::applyResizeRule()
 
 void Form1::connectDocumentCommands()
 {
-    m_pageSaver = std::make_unique<PageSaver>(m_DHTMLEdit1, m_RichTextBox1, m_CommonDialog1);
-    m_newPage = std::make_unique<NewPageCommand>(m_DHTMLEdit1, *m_pageSaver);
-    m_preview = std::make_unique<BrowserPreview>(m_DHTMLEdit1, m_RichTextBox1);
-    m_modernExport = std::make_unique<ModernExportCommand>(m_DHTMLEdit1, m_RichTextBox1, this);
-    m_xmlSample = std::make_unique<XmlSample>(this, m_DHTMLEdit1, m_Text4, m_Command1);
-    m_exit = std::make_unique<ProgramExit>(this, *m_pageSaver);
+    m_pageSaver = std::make_unique<PageSaver>(m_app, m_DHTMLEdit1, m_RichTextBox1, m_CommonDialog1);
+    m_newPage = std::make_unique<NewPageCommand>(m_app, m_DHTMLEdit1, *m_pageSaver);
+    m_opener = std::make_unique<PageOpener>(m_app, m_DHTMLEdit1, *m_pageSaver);
+    m_preview = std::make_unique<BrowserPreview>(m_app, m_DHTMLEdit1, m_RichTextBox1);
+    m_modernExport = std::make_unique<ModernExportCommand>(m_app, m_DHTMLEdit1, m_RichTextBox1, this);
+    m_xmlSample = std::make_unique<XmlSample>(m_app, this, m_DHTMLEdit1, m_Command1, [this](const QString &text) { nameRunMode(text); });
+    m_exit = std::make_unique<ProgramExit>(m_app, this, *m_pageSaver);
 
     connect(m_menus->item(QStringLiteral("file_save")), &QAction::triggered, this, &Form1::SavePage);
     connect(m_menus->item(QStringLiteral("new_page")), &QAction::triggered, this, [this] {
@@ -477,24 +532,43 @@ void Form1::SavePage()
 
 void Form1::NewPage()
 {
-    // A new page opens in edit mode: the window follows when it left run mode.
-    const bool wasRunning = m_DHTMLEdit1->BrowseMode();
     m_newPage->NewPage();
-    if (wasRunning && !m_DHTMLEdit1->BrowseMode()) {
-        showMode();
-        m_Combo1->setEnabled(true);
-        m_Combo2->setEnabled(true);
-    }
 }
 
 void Form1::openFileScreen()
 {
-    Module1::shared().EffectKind = Effect::FileScreenOpened;
-    Form25 screen(m_DHTMLEdit1, this);
+    if (!m_opener->mayReplacePage())
+        return;
+    m_app.shared.EffectKind = Effect::FileScreenOpened;
+    Form25 screen(m_app, m_DHTMLEdit1, this);
     // The screen hides while a chosen page loads; it is back when that failed.
     do
         screen.exec();
     while (screen.isVisible());
+}
+
+bool Form1::openPageFromOutside(const QString &path)
+{
+    return m_opener->openFromOutside(path);
+}
+
+void Form1::openDroppedFiles(const QStringList &paths)
+{
+    if (paths.size() != 1) {
+        m_app.boxes.say(QStringLiteral("開けるページは一度に一つです。ページのファイルを一つだけドロップしてください。"));
+        return;
+    }
+    openPageFromOutside(paths.first());
+}
+
+bool Form1::event(QEvent *event)
+{
+    // The question and the load wait for the user and the page: not inside the drop.
+    if (DroppedFiles::handle(event, [this](const QStringList &files) {
+            QMetaObject::invokeMethod(this, [this, files] { openDroppedFiles(files); }, Qt::QueuedConnection);
+        }))
+        return true;
+    return QMainWindow::event(event);
 }
 
 void Form1::PreviewInBrowser()

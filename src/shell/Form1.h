@@ -1,9 +1,13 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+#include "platform/MainOperations.h"
+
 #include <QMainWindow>
 
 #include <memory>
 
+struct AppContext;
 class BrowserPreview;
 class CommonDialog;
 class ControlList;
@@ -13,10 +17,10 @@ class Form3;
 class HelpMenu;
 class MenuBar;
 class NewPageCommand;
+class PageOpener;
 class PageSaver;
 class ProgramExit;
 class EditorEvents;
-class MenuBar;
 class MenuCommands;
 class ModernExportCommand;
 class DhtmlEdit;
@@ -28,11 +32,12 @@ class SnippetInserter;
 class TextBuffer;
 class XmlSample;
 class RecoveryStore;
+class StatusLine;
 
 // The main window: the editing surface under the two drop-down lists, the mode
 // indicator and the XML sample button. Dialogs reach the page only through its
 // public operations.
-class Form1 : public QMainWindow
+class Form1 : public QMainWindow, public MainOperations
 {
     Q_OBJECT
 public:
@@ -49,23 +54,21 @@ public:
     // Room kept right of the top row's last control.
     static constexpr int TopRowMargin = 105;
 
-    explicit Form1(QWidget *parent = nullptr);
+    explicit Form1(AppContext &app, QWidget *parent = nullptr);
     ~Form1() override;
 
-    // Inserts Module1's SnippetHtml at the caret and rewrites the page.
-    void mivo_go();
-
-    // Pastes SnippetHtml, then adds the current effect's script and shows the page running.
-    void goscript();
+    void mivo_go() override;
+    void goscript() override;
     // Only the script step (the hidden button Command5).
-    void harituke();
+    void harituke() override;
     void Command5_Click();
-    // Inserts the table of Module1's Table variables at the caret.
-    void creat_hyou();
+    void creat_hyou() override;
 
-    // Run mode and back (the hidden buttons Command3 and Command4).
+    // Run mode and back (the hidden buttons Command3 and Command4), and the menu's two items for them.
     void Command3_Click();
     void Command4_Click();
+    void go_browse_Click();
+    void go_hennsyuu_Click();
 
     // The form-control list and the effects list.
     void Combo1_Click();
@@ -74,20 +77,29 @@ public:
     void Combo2_LostFocus();
     EffectDispatcher &effects() { return *m_effects; }
 
-    // Text4 after BrowseMode: the mode's text and background.
-    void showMode();
+    // The text Text4 shows for the run mode the surface enters next (the XML
+    // sample names its own); an empty text restores "実行モード".
+    void nameRunMode(const QString &text);
+    // While a positioned object is selected the two lists take no new element.
+    void holdListsForPosition(bool held);
     // File menu and the XML sample button.
     void SavePage();
     void NewPage();
     void openFileScreen();
+    // A page named on the command line or dropped on the window: opened as
+    // the file screen opens one, after the same question. False when it was not.
+    bool openPageFromOutside(const QString &path);
+    // Files dropped on the window: one page opens, more are refused.
+    void openDroppedFiles(const QStringList &paths);
     void PreviewInBrowser();
     void ExportForTodaysBrowsers();
     void FinishProgram();
     void Command1_Click();
 
     DhtmlEdit *surface() const { return m_DHTMLEdit1; }
+    // What the dialogs this window opens are given.
+    DialogOwner dialogOwner();
     MenuBar &menus() { return *m_menus; }
-    MenuCommands &menuCommands() { return *m_menuCommands; }
     EditorEvents &editorEvents() { return *m_editorEvents; }
     QComboBox *combo(int n) const { return n == 1 ? m_Combo1 : n == 2 ? m_Combo2 : nullptr; }
     CommonDialog *commonDialog() const { return m_CommonDialog1; }
@@ -98,14 +110,20 @@ public:
     void ShowSource();
     Form3 *sourceWindow();
     HelpMenu &help() { return *m_help; }
+    StatusLine &statusLine() { return *m_statusLine; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // The unload handler: it may keep the window open.
     void closeEvent(QCloseEvent *event) override;
+    // Files dropped anywhere on the window (the surface has its own).
+    bool event(QEvent *event) override;
 
 private:
+    // The mode's look, after the surface's mode, the run mode's name and the held lists.
+    void showMode();
+    void onBrowseModeChanged(bool browse);
     void buildControls();
     void placeTwips(QWidget *widget, int left, int top, int width, int height);
     void fitTopRow();
@@ -115,6 +133,7 @@ private:
     void connectDocumentCommands();
     void keepRecoveryCopy();
 
+    AppContext &m_app;
     QComboBox *m_Combo1 = nullptr;
     QComboBox *m_Combo2 = nullptr;
     QLineEdit *m_Text4 = nullptr;
@@ -138,6 +157,7 @@ private:
     std::unique_ptr<ControlList> m_controls;
     std::unique_ptr<PageSaver> m_pageSaver;
     std::unique_ptr<NewPageCommand> m_newPage;
+    std::unique_ptr<PageOpener> m_opener;
     std::unique_ptr<BrowserPreview> m_preview;
     std::unique_ptr<ModernExportCommand> m_modernExport;
     std::unique_ptr<XmlSample> m_xmlSample;
@@ -147,6 +167,9 @@ private:
     Form3 *m_Form3 = nullptr; // made on first use, kept between showings
     std::unique_ptr<HelpMenu> m_help;
     std::unique_ptr<RecoveryStore> m_recoveryStore;
+    QString m_runModeText;
+    bool m_listsHeld = false;
+    StatusLine *m_statusLine = nullptr;
     bool m_resizing = false;
     int m_topRowRight = 0; // pixels, in the client area
     bool m_recoveryWarned = false;

@@ -2,11 +2,15 @@
 
 #include "CommandLine.h"
 #include "Form1.h"
-#include "ProgramFolder.h"
 #include "documents/RecoveryOffer.h"
+#include "platform/AppContext.h"
+#include "platform/CommonDialog.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PageScheme.h"
+#include "platform/ProgramFolder.h"
 #include "platform/SaveJournal.h"
 #include "platform/ScreenFit.h"
-#include "platform/PageScheme.h"
+#include "platform/ShellOpen.h"
 #include "platform/StateFolder.h"
 
 #include <QApplication>
@@ -49,10 +53,10 @@ void prepareApplication()
         QCoreApplication::installTranslator(translator);
 }
 
-void resumeEndedRuns(Form1 &form)
+void resumeEndedRuns(AppContext &app, Form1 &form)
 {
     SaveJournal::removeLeftovers();
-    RecoveryOffer(form.surface(), form.commonDialog(), StateFolder::current()).offer();
+    RecoveryOffer(app.boxes, form.surface(), form.commonDialog(), StateFolder::current()).offer();
 }
 
 int run(int argc, char **argv)
@@ -62,11 +66,24 @@ int run(int argc, char **argv)
         return *status;
     prepareProcess();
     QApplication app(argc, argv);
+    // Named against the folder the user started in, before the program moves into its own.
+    QString page;
+    if (const std::optional<int> status = CommandLine::pageToOpen(QCoreApplication::arguments(), QDir::currentPath(), &page))
+        return *status;
     prepareApplication();
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
-    Form1 form;
+    // The one context of the run: the program's folder, its shared variables,
+    // the user's side and the web engine as its pages use it.
+    DialogMessageBoxes boxes;
+    StandardDialogPicker dialogs;
+    DesktopShellOpen shell;
+    AppContext context(ProgramFolder::ofInstallation(), boxes, dialogs, shell);
+    // The desktop's own file dialogs start in the current folder too.
+    QDir::setCurrent(context.workingFolder);
+    Form1 form(context);
     form.show();
-    resumeEndedRuns(form);
+    resumeEndedRuns(context, form);
+    if (!page.isEmpty())
+        QMetaObject::invokeMethod(&form, [&form, page] { form.openPageFromOutside(page); }, Qt::QueuedConnection);
     return app.exec();
 }
 

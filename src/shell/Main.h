@@ -1,5 +1,6 @@
 #pragma once
 
+struct AppContext;
 class Form1;
 
 // Start-up: what must hold before the application object exists (the page
@@ -9,6 +10,6 @@ void prepareProcess();
 void prepareApplication();
 // What a start does once the main window is up: leftovers of runs that ended
 // in the middle of a save are removed, and their unsaved pages offered back.
-void resumeEndedRuns(Form1 &form);
+void resumeEndedRuns(AppContext &app, Form1 &form);
 int run(int argc, char **argv);
 } // namespace Main

@@ -1,8 +1,9 @@
 #include "Form18.h"
 
 #include "SourceEdit.h"
+#include "platform/AppContext.h"
 #include "platform/MessageBoxes.h"
-#include "shell/Module1.h"
+#include "platform/Module1.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -13,8 +14,7 @@
 
 const QString Form18::NoReplacementMessage = QStringLiteral("置換後の文字が入力されていません！");
 
-Form18::Form18(SourceEdit *source, QWidget *owner)
-    : QDialog(owner), m_source(source), m_Text1(new QLineEdit(this)), m_Text2(new QLineEdit(this)),
+Form18::Form18(AppContext &app, SourceEdit *source, QWidget *owner) : QDialog(owner), m_app(app), m_source(source), m_Text1(new QLineEdit(this)), m_Text2(new QLineEdit(this)),
       m_Command1(new QPushButton(QStringLiteral("一括置換"), this)), m_Command2(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this))
 {
     setObjectName(QStringLiteral("Form18"));
@@ -37,14 +37,14 @@ Form18::Form18(SourceEdit *source, QWidget *owner)
     connect(m_Text1, &QLineEdit::textChanged, this, &Form18::Text1_Change);
     connect(m_Command1, &QPushButton::clicked, this, &Form18::Command1_Click);
     connect(m_Command2, &QPushButton::clicked, this, &Form18::Command2_Click);
-    m_Text1->setText(Module1::shared().FindText);
+    m_Text1->setText(m_app.shared.FindText);
     Text1_Change();
 }
 
 void Form18::Text1_Change()
 {
     m_Command1->setEnabled(!m_Text1->text().isEmpty());
-    Module1::shared().FindText = m_Text1->text();
+    m_app.shared.FindText = m_Text1->text();
 }
 
 void Form18::showEvent(QShowEvent *event)
@@ -72,11 +72,11 @@ QString Form18::replaceAll(const QString &text, const QString &find, const QStri
 void Form18::Command1_Click()
 {
     if (m_Text2->text().isEmpty()) {
-        MessageBoxes::say(NoReplacementMessage);
+        m_app.boxes.say(NoReplacementMessage);
         m_Text2->setFocus();
         return;
     }
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_app.shared;
     shared.FindText = m_Text1->text();
     shared.ReplaceText = m_Text2->text();
     m_source->replaceWhole(replaceAll(m_source->source(), shared.FindText, shared.ReplaceText));
@@ -87,7 +87,7 @@ void Form18::Command2_Click()
 {
     m_Text1->clear();
     m_Text2->clear();
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_app.shared;
     shared.FindText.clear();
     shared.ReplaceText.clear();
     reject();

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+struct AppContext;
 class QLineEdit;
 class QPushButton;
 class SourceEdit;
@@ -13,7 +14,7 @@ class Form18 : public QDialog
 public:
     static const QString NoReplacementMessage;
 
-    Form18(SourceEdit *source, QWidget *owner);
+    Form18(AppContext &app, SourceEdit *source, QWidget *owner);
 
     // One pass over the text as it was: a replacement holding the searched text is not searched again.
     static QString replaceAll(const QString &text, const QString &find, const QString &replacement);
@@ -27,6 +28,7 @@ protected:
 private:
     void Text1_Change();
 
+    AppContext &m_app;
     SourceEdit *m_source;
     QLineEdit *m_Text1;
     QLineEdit *m_Text2;

@@ -3,15 +3,15 @@
 #include "Form18.h"
 #include "SourceEdit.h"
 #include "documents/TemporaryPages.h"
+#include "platform/AppContext.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/FileChannel.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Module1.h"
 #include "platform/RecoveryCopy.h"
+#include "platform/TextBuffer.h"
 #include "platform/Twips.h"
-#include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/TextBuffer.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -22,8 +22,8 @@ const QString Form3::NothingSelectedMessage = QStringLiteral("置換する文字
 const QString Form3::UpdateQuestion = QStringLiteral("内容が更新されています。更新しますか？");
 const QString Form3::TempPageName = QStringLiteral("\\tvlTemp.htm");
 
-Form3::Form3(Form1 *owner)
-    : QDialog(owner), m_owner(owner), m_RichTextBox1(new SourceEdit(this)),
+Form3::Form3(const DialogOwner &owner, TextBuffer *shownCopy)
+    : QDialog(owner.window), m_owner(owner), m_shownCopy(shownCopy), m_RichTextBox1(new SourceEdit(this)),
       m_Command1(new QPushButton(QStringLiteral("置換"), this)), m_Command2(new QPushButton(QStringLiteral("書式"), this)),
       m_Check1(new QCheckBox(QStringLiteral("ﾁｪｯｸONで<BR>挿入"), this)),
       m_Label1(new QLabel(QStringLiteral("マウスの右クリックで各種メニュー表示"), this))
@@ -88,22 +88,22 @@ void Form3::insertBreakTag()
 
 void Form3::Command1_Click()
 {
-    Module1 &shared = Module1::shared();
+    Module1 &shared = m_owner.app.shared;
     shared.FindText.clear();
     // The selection as source text: line ends as line feeds, display breaks left out.
     shared.FindText = m_RichTextBox1->selectedSource();
     if (shared.FindText.isEmpty()) {
-        MessageBoxes::say(NothingSelectedMessage);
+        m_owner.app.boxes.say(NothingSelectedMessage);
         return;
     }
-    Form18 dialog(m_RichTextBox1, this);
+    Form18 dialog(m_owner.app, m_RichTextBox1, this);
     dialog.exec();
 }
 
 void Form3::Command2_Click()
 {
     m_RichTextBox1->setFocus();
-    CommonDialog *dialog = m_owner->commonDialog();
+    CommonDialog *dialog = m_owner.commonDialog;
     dialog->Flags = 0x101;
     const QFont current = m_RichTextBox1->font();
     dialog->FontName = current.family();
@@ -120,10 +120,10 @@ void Form3::Command2_Click()
     m_RichTextBox1->setPalette(palette);
 }
 
-QString Form3::tempPagePath()
+QString Form3::tempPagePath() const
 {
     // A page from the file screen keeps its folder, so that its pictures still resolve.
-    return TemporaryPages::path(TempPageName);
+    return TemporaryPages::path(m_owner.app, TempPageName);
 }
 
 // The unload: asks about an edited text, and on OK puts it into the page. False keeps the window open.
@@ -132,23 +132,23 @@ bool Form3::finish()
     if (m_finished)
         return true;
     const QString text = m_RichTextBox1->source();
-    if (text == m_owner->richTextBox(3)->text()) {
+    if (text == m_shownCopy->text()) {
         m_finished = true;
         return true;
     }
     const MessageBoxes::Answer answer =
-        MessageBoxes::question(UpdateQuestion, MessageBoxes::Buttons::OkCancel, QStringLiteral("確認"));
+        m_owner.app.boxes.question(UpdateQuestion, MessageBoxes::Buttons::OkCancel, QStringLiteral("確認"));
     if (answer == MessageBoxes::Answer::Ok) {
         const QString path = tempPagePath();
         QString error;
         if (!FileChannel::writeText(path, text, &error)) {
             // The edit is not lost: the window stays open with it.
-            MessageBoxes::say(QStringLiteral("一時ページ %1 に書き込めませんでした。%2").arg(path, error));
+            m_owner.app.boxes.say(QStringLiteral("一時ページ %1 に書き込めませんでした。%2").arg(path, error));
             return false;
         }
-        DhtmlEdit *surface = m_owner->surface();
+        DhtmlEdit *surface = m_owner.surface;
         if (!surface->LoadDocument(path)) {
-            MessageBoxes::say(surface->lastError());
+            m_owner.app.boxes.say(surface->lastError());
             return false;
         }
         surface->Refresh();

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "platform/DialogOwner.h"
+
 #include <QDialog>
 
-class Form1;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class SourceEdit;
+class TextBuffer;
 
 // The page's HTML source: replace, the <BR> click mode, display font and
 // colour; closing after an edit offers to put the text back into the page.
@@ -18,14 +20,15 @@ public:
     static const QString UpdateQuestion;
     static const QString TempPageName;
 
-    explicit Form3(Form1 *owner);
+    // shownCopy: the page's text as shown (RichTextBox3), against which an edit is told.
+    Form3(const DialogOwner &owner, TextBuffer *shownCopy);
 
     // Shows text modally; returns when the window has closed.
     void showSource(const QString &text);
     SourceEdit *source() const { return m_RichTextBox1; }
     QString breakTag() const { return m_BreakTag; }
     // Where an edited text is written before the page is loaded from it.
-    static QString tempPagePath();
+    QString tempPagePath() const;
 
     void Command1_Click();
     void Command2_Click();
@@ -40,7 +43,8 @@ private:
     void insertBreakTag();
     bool finish();
 
-    Form1 *m_owner;
+    DialogOwner m_owner;
+    TextBuffer *m_shownCopy;
     SourceEdit *m_RichTextBox1;
     QPushButton *m_Command1;
     QPushButton *m_Command2;

@@ -11,17 +11,29 @@ import { PNG } from 'pngjs';
 export const CHROMIUM = '/usr/bin/chromium';
 export const FIREFOX = '/usr/bin/firefox-esr';
 
+const CHROMIUM_OPTIONS = {
+    executablePath: CHROMIUM,
+    headless: true,
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+        '--disable-sync', '--no-first-run', '--hide-scrollbars'],
+};
+const VIEWPORT = { width: 1000, height: 700 };
+
+// A headless Chromium for many pages: each newContext() is a fresh profile of the same window size.
+export async function launchChromium() {
+    if (!existsSync(CHROMIUM)) throw new Error(`${CHROMIUM} is not installed (bash scripts/setup.sh installs it)`);
+    const browser = await chromium.launch(CHROMIUM_OPTIONS);
+    return {
+        newContext: () => browser.newContext({ viewport: VIEWPORT }),
+        close: () => browser.close(),
+    };
+}
+
 // A page of a fresh headless Chromium; close() ends it and removes its profile.
 export async function openChromium() {
     if (!existsSync(CHROMIUM)) throw new Error(`${CHROMIUM} is not installed (bash scripts/setup.sh installs it)`);
     const profile = mkdtempSync(join(tmpdir(), 'tvl-chromium-'));
-    const context = await chromium.launchPersistentContext(profile, {
-        executablePath: CHROMIUM,
-        headless: true,
-        viewport: { width: 1000, height: 700 },
-        args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-            '--disable-sync', '--no-first-run', '--hide-scrollbars'],
-    });
+    const context = await chromium.launchPersistentContext(profile, { ...CHROMIUM_OPTIONS, viewport: VIEWPORT });
     const page = context.pages()[0] || (await context.newPage());
     return {
         context,

@@ -3,30 +3,61 @@
 //     node --experimental-websocket check.mjs firefox clock PAGE
 // Prints "ok" and ends with 0, or says what went wrong and ends with 1; 77 when the
 // browser is not installed (Firefox only: Chromium is required).
+//     node check.mjs serve
+// One Chromium for many checks: reads a JSON line [CHECK, PAGE, ARGUMENT] at a time and
+// answers each with a JSON line, "ok" or what went wrong; each check gets a context of
+// its own (nothing of one page reaches the next). Ends with its input.
 import { existsSync } from 'node:fs';
+import { createInterface } from 'node:readline';
 import { pathToFileURL } from 'node:url';
-import { FIREFOX, openChromium, openFirefox, watchErrors } from './browsers.mjs';
+import { FIREFOX, launchChromium, openChromium, openFirefox, watchErrors } from './browsers.mjs';
 import { checks as effects } from './exported-effects.mjs';
 import { checks as host } from './standalone-host.mjs';
 
 const checks = { ...effects, ...host };
 
 const [browser, name, page, argument] = process.argv.slice(2);
-const url = pathToFileURL(page).href;
+const url = page ? pathToFileURL(page).href : '';
 
-async function inChromium() {
+async function runCheck(page, name, url, argument) {
     const check = checks[name];
     if (!check) throw new Error('no check named ' + name);
+    const errors = watchErrors(page);
+    await page.goto(url);
+    await check(page, argument, errors);
+    // What the page did meanwhile, until the end, counts: no uncaught error, no error in the console
+    // (a check that makes errors on purpose takes the ones it expects).
+    if (errors.length) throw new Error('errors in the page:\n' + errors.join('\n'));
+}
+
+async function inChromium() {
     const chromium = await openChromium();
     try {
-        const errors = watchErrors(chromium.page);
-        await chromium.page.goto(url);
-        await check(chromium.page, argument, errors);
-        // What the page did meanwhile, until the end, counts: no uncaught error, no error in the console
-        // (a check that makes errors on purpose takes the ones it expects).
-        if (errors.length) throw new Error('errors in the page:\n' + errors.join('\n'));
+        await runCheck(chromium.page, name, url, argument);
     } finally {
         await chromium.close();
+    }
+}
+
+async function serve() {
+    const browser = await launchChromium();
+    try {
+        for await (const line of createInterface({ input: process.stdin })) {
+            if (!line.trim()) continue;
+            let answer = 'ok';
+            const context = await browser.newContext();
+            try {
+                const [check, page, arg] = JSON.parse(line);
+                await runCheck(await context.newPage(), check, pathToFileURL(page).href, arg === null ? undefined : arg);
+            } catch (e) {
+                answer = String(e && e.stack ? e.stack : e);
+            } finally {
+                await context.close();
+            }
+            process.stdout.write(JSON.stringify(answer) + '\n');
+        }
+    } finally {
+        await browser.close();
     }
 }
 
@@ -55,6 +86,10 @@ async function clockInFirefox() {
 }
 
 try {
+    if (browser === 'serve') {
+        await serve();
+        process.exit(0);
+    }
     if (browser === 'chromium') await inChromium();
     else if (browser === 'firefox' && name === 'clock') await clockInFirefox();
     else throw new Error('usage: node check.mjs chromium|firefox CHECK PAGE [ARGUMENT]');

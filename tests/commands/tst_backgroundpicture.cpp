@@ -2,10 +2,11 @@
 
 #include "commands/MenuBar.h"
 #include "documents/FileList.h"
+#include "documents/PageOpener.h"
 #include "documents/Form25.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -96,66 +97,68 @@ class TestBackgroundPicture : public QObject
 private slots:
     void besideAPageFromTheFileScreen()
     {
-        ProgramFolderFixture program;
+        TestApp app;
         QTemporaryDir pagesDir;
         const QDir pages(pagesDir.path());
         writeBytes(pages.filePath(QStringLiteral("page.htm")), "<html><body><p>page</p></body></html>");
-        QDir::setCurrent(pages.path());
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        app.context.workingFolder = pages.path();
+        Form1 form(app.context);
         form.show();
         fileScreen(form, QStringLiteral("page.htm"));
-        QCOMPARE(Module1::shared().DocumentFolder, pages.path());
+        QCOMPARE(app.shared().DocumentFolder, pages.path());
 
         // A picture name with a blank stays one attribute.
         setPicture(form, QStringLiteral("my back.gif"), QStringLiteral("固定する"));
         const QByteArray set = "<HTML><HEAD></HEAD><BODY background=\"my back.gif\" bgProperties=fixed><P>page</P></BODY></HTML>";
         QCOMPARE(readBytes(pages.filePath(QStringLiteral("tvlTemp1.htm"))), set + "\r\n");
         QCOMPARE(form.surface()->DocumentHTML(), QString::fromLatin1(set));
-        QVERIFY(!QFile::exists(program.file(QStringLiteral("tvlTemp.htm"))));
+        QVERIFY(!QFile::exists(app.file(QStringLiteral("tvlTemp.htm"))));
 
         trigger(form, "deletehaikei");
         const QByteArray removed = "<HTML><HEAD></HEAD><BODY><P>page</P></BODY></HTML>";
         QCOMPARE(readBytes(pages.filePath(QStringLiteral("tvlTemp.htm"))), removed + "\r\n");
         QCOMPARE(form.surface()->DocumentHTML(), QString::fromLatin1(removed));
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
 
-        boxes.answers << MessageBoxes::Answer::No;
+        app.boxes.answers << MessageBoxes::Answer::No;
         QVERIFY(form.close());
         QCOMPARE(pages.entryList(QDir::Files), QStringList{QStringLiteral("page.htm")});
     }
 
     void programFolderAfterACancelledFileScreen()
     {
-        ProgramFolderFixture program;
+        TestApp app;
         QTemporaryDir pagesDir;
-        QDir::setCurrent(pagesDir.path());
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        app.context.workingFolder = pagesDir.path();
+        Form1 form(app.context);
         form.show();
         QVERIFY(form.surface()->setDocumentHTML(QStringLiteral("<html><body><p>page</p></body></html>")));
         const QStringList root = rootState();
+        // The page changed: first the question whether to save it (No).
+        app.boxes.answers << MessageBoxes::Answer::No;
         fileScreen(form, QString());
-        QCOMPARE(Module1::shared().EffectKind, Effect::FileScreenOpened);
-        QCOMPARE(Module1::shared().DocumentFolder, QString());
+        QCOMPARE(app.boxes.texts(), QStringList{PageOpener::UnsavedQuestion});
+        app.boxes.shown.clear();
+        QCOMPARE(app.shared().EffectKind, Effect::FileScreenOpened);
+        QCOMPARE(app.shared().DocumentFolder, QString());
 
         setPicture(form, QStringLiteral("back.gif"), QStringLiteral("固定しない"));
         const QByteArray set = "<HTML><HEAD></HEAD><BODY background=back.gif bgProperties=none><P>page</P></BODY></HTML>";
-        QCOMPARE(readBytes(program.file(QStringLiteral("tvlTemp.htm"))), set + "\r\n");
+        QCOMPARE(readBytes(app.file(QStringLiteral("tvlTemp.htm"))), set + "\r\n");
         QCOMPARE(form.surface()->DocumentHTML(), QString::fromLatin1(set));
         QCOMPARE(rootState(), root);
 
         trigger(form, "deletehaikei");
         const QByteArray removed = "<HTML><HEAD></HEAD><BODY><P>page</P></BODY></HTML>";
-        QCOMPARE(readBytes(program.file(QStringLiteral("tvlTemp.htm"))), removed + "\r\n");
+        QCOMPARE(readBytes(app.file(QStringLiteral("tvlTemp.htm"))), removed + "\r\n");
         QCOMPARE(form.surface()->DocumentHTML(), QString::fromLatin1(removed));
         QCOMPARE(rootState(), root);
-        QVERIFY(!QFile::exists(program.file(QStringLiteral("tvlTemp1.htm"))));
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(!QFile::exists(app.file(QStringLiteral("tvlTemp1.htm"))));
+        QVERIFY(app.boxes.shown.isEmpty());
 
-        boxes.answers << MessageBoxes::Answer::No;
+        app.boxes.answers << MessageBoxes::Answer::No;
         QVERIFY(form.close());
-        QVERIFY(!QFile::exists(program.file(QStringLiteral("tvlTemp.htm"))));
+        QVERIFY(!QFile::exists(app.file(QStringLiteral("tvlTemp.htm"))));
         QCOMPARE(rootState(), root);
     }
 };

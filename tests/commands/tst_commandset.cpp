@@ -30,10 +30,10 @@ private:
         return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
     }
 
-    static void load(DhtmlEdit &surface, const ProgramFolderFixture &folder, const QByteArray &bodyText)
+    static void load(DhtmlEdit &surface, const TestApp &app, const QByteArray &bodyText)
     {
-        writeBytes(folder.file(QStringLiteral("page.htm")), "<html><body>" + bodyText + "</body></html>");
-        QVERIFY(surface.LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        writeBytes(app.file(QStringLiteral("page.htm")), "<html><body>" + bodyText + "</body></html>");
+        QVERIFY(surface.LoadDocument(app.file(QStringLiteral("page.htm"))));
     }
 
     static int status(DhtmlEdit &surface, int command)
@@ -75,9 +75,9 @@ private:
 private slots:
     void formattingAlignmentListsAndRemoveFormat()
     {
-        ProgramFolderFixture folder;
-        DhtmlEdit surface;
-        load(surface, folder, "<p>one two three</p><p>second</p>");
+        TestApp app;
+        DhtmlEdit surface(app.context);
+        load(surface, app, "<p>one two three</p><p>second</p>");
 
         selectText(&surface, QStringLiteral("one"), 0, 3);
         QVERIFY(surface.ExecCommand(5000, 1));
@@ -123,9 +123,9 @@ private slots:
 
     void coloursAreVbNumbers()
     {
-        ProgramFolderFixture folder;
-        DhtmlEdit surface;
-        load(surface, folder, "<p>red blue</p>");
+        TestApp app;
+        DhtmlEdit surface(app.context);
+        load(surface, app, "<p>red blue</p>");
         selectText(&surface, QStringLiteral("red"), 0, 3);
         QVERIFY(surface.ExecCommand(5046, 2, 255));
         selectText(&surface, QStringLiteral(" blue"), 1, 5);
@@ -138,9 +138,9 @@ private slots:
 
     void deleteSelectAllClipboardAndLinks()
     {
-        ProgramFolderFixture folder;
-        DhtmlEdit surface;
-        load(surface, folder, "<p>abcdef</p><p>go <a href=\"x.htm\">there</a> now</p><p><img id=i src=p.gif></p>");
+        TestApp app;
+        DhtmlEdit surface(app.context);
+        load(surface, app, "<p>abcdef</p><p>go <a href=\"x.htm\">there</a> now</p><p><img id=i src=p.gif></p>");
 
         selectText(&surface, QStringLiteral("abcdef"), 1, 3);
         QVERIFY(surface.ExecCommand(5004, 1));
@@ -179,9 +179,9 @@ private slots:
 
     void undoAndRedoSteps()
     {
-        ProgramFolderFixture folder;
-        DhtmlEdit surface;
-        load(surface, folder, "<p>abc</p><table><tr><td id=c>x</td></tr></table>");
+        TestApp app;
+        DhtmlEdit surface(app.context);
+        load(surface, app, "<p>abc</p><table><tr><td id=c>x</td></tr></table>");
         const QString original = body(surface);
         QCOMPARE(status(surface, 5049), int(DhtmlEdit::StatusSupported));
         QCOMPARE(status(surface, 5033), int(DhtmlEdit::StatusSupported));
@@ -232,9 +232,9 @@ private slots:
 
     void insertTableFromTheParameterObject()
     {
-        ProgramFolderFixture folder;
-        DhtmlEdit surface;
-        load(surface, folder, "<p>before</p>");
+        TestApp app;
+        DhtmlEdit surface(app.context);
+        load(surface, app, "<p>before</p>");
         selectText(&surface, QStringLiteral("before"), 6);
         const QVariantMap param{{QStringLiteral("NumRows"), QStringLiteral("2")},
                                 {QStringLiteral("NumCols"), QStringLiteral("3")},
@@ -260,9 +260,9 @@ private slots:
 
     void tableCommandsStayRectangular()
     {
-        ProgramFolderFixture folder;
-        DhtmlEdit surface;
-        load(surface, folder, "<p>out</p><table><tr><td colspan=2>a</td><td>b</td></tr>"
+        TestApp app;
+        DhtmlEdit surface(app.context);
+        load(surface, app, "<p>out</p><table><tr><td colspan=2>a</td><td>b</td></tr>"
                               "<tr><td rowspan=2>c</td><td>d</td><td>e</td></tr><tr><td>f</td><td>g</td></tr></table>");
         const QString width = QStringLiteral("Array.from(document.querySelector('table').rows).map((r) => "
                                              "__tvl.tableGrid(r.closest('table')).grid[r.rowIndex].length).join(',')");
@@ -322,9 +322,9 @@ private slots:
 
     void positioningAndItsStates()
     {
-        ProgramFolderFixture folder;
-        DhtmlEdit surface;
-        load(surface, folder, "<p>text <img id=i src=p.gif width=20 height=20> more</p>"
+        TestApp app;
+        DhtmlEdit surface(app.context);
+        load(surface, app, "<p>text <img id=i src=p.gif width=20 height=20> more</p>"
                               "<div id=d style=\"position: absolute; left: 10px; top: 40px; filter:Shadow(color=gray)\">box</div>");
         selectText(&surface, QStringLiteral("text"), 1);
         for (int id : {5028, 5038, 5039})
@@ -380,12 +380,12 @@ private slots:
 
     void clickSelectsABlock()
     {
-        ProgramFolderFixture folder;
-        DhtmlEdit surface;
+        TestApp app;
+        DhtmlEdit surface(app.context);
         const QByteArray page = "<p id=p>plain words here</p>"
                                 "<DIV ID=MIVO7 STYLE=\"width:100%;Filter:Shadow(Color=gray,Direction=135)\">shadow text</DIV>"
                                 "<div id=pad style=\"padding: 16px; border: 2px solid gray\">padded words</div>";
-        load(surface, folder, page);
+        load(surface, app, page);
         surface.resize(600, 400);
         static_cast<QWidget &>(surface).show();
         QVERIFY(QTest::qWaitForWindowExposed(&surface));
@@ -429,7 +429,7 @@ private slots:
                  QStringLiteral("shadow text"));
 
         // Taken by a click, 5028 places it where it stands; its filter stays.
-        load(surface, folder, page);
+        load(surface, app, page);
         input = surface.view()->focusProxy();
         QTest::mouseClick(input, Qt::LeftButton, {}, wordAt(QStringLiteral("shadow")));
         QTRY_COMPARE(status(surface, 5028), int(DhtmlEdit::StatusEnabled));
@@ -442,7 +442,7 @@ private slots:
         QCOMPARE(status(surface, 5039), int(DhtmlEdit::StatusEnabled));
 
         // Any block is taken by a click in its padding; a click on its words places the caret.
-        load(surface, folder, page);
+        load(surface, app, page);
         input = surface.view()->focusProxy();
         const QStringList corner = js(&surface, QStringLiteral("(() => { const b = document.getElementById('pad').getBoundingClientRect();"
                                                                " return Math.round(b.left + 6) + ',' + Math.round(b.top + 6); })()"))
@@ -463,11 +463,9 @@ private slots:
 
     void promptingDialogs()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs dialogs;
-        DhtmlEdit surface;
-        load(surface, folder, "<p>Alpha beta alphabet ALPHA</p>");
+        TestApp app;
+        DhtmlEdit surface(app.context);
+        load(surface, app, "<p>Alpha beta alphabet ALPHA</p>");
 
         // Link: the address asked for.
         selectText(&surface, QStringLiteral("Alpha"), 0, 5);
@@ -488,7 +486,7 @@ private slots:
         QVERIFY(!body(surface).contains(QStringLiteral("beta</A>")));
 
         // Picture: a file from the picker and an alternative text.
-        dialogs.fileNames.enqueue(QStringLiteral("img/photo.gif"));
+        app.dialogs.fileNames.enqueue(QStringLiteral("img/photo.gif"));
         selectText(&surface, QStringLiteral(" beta"), 0);
         onNextDialog([&](QDialog *d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("画像"));
@@ -502,7 +500,7 @@ private slots:
                  qPrintable(body(surface)));
 
         // Font: typeface, size, colour and styles on the selection.
-        dialogs.colors.enqueue(QColor(0, 128, 0));
+        app.dialogs.colors.enqueue(QColor(0, 128, 0));
         selectText(&surface, QStringLiteral(" beta"), 1, 5);
         onNextDialog([&](QDialog *d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("フォント"));
@@ -538,8 +536,8 @@ private slots:
             child<QPushButton>(d, "closeButton")->click();
         });
         QVERIFY(surface.ExecCommand(5008, 0));
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("「alpha」は見つかりませんでした。")});
-        QCOMPARE(boxes.shown.first().title, QStringLiteral("検索"));
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("「alpha」は見つかりませんでした。")});
+        QCOMPARE(app.boxes.shown.first().title, QStringLiteral("検索"));
     }
 };
 

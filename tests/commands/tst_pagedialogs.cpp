@@ -5,14 +5,15 @@
 #include "commands/Form8.h"
 #include "commands/MenuBar.h"
 #include "documents/FileList.h"
+#include "documents/PageOpener.h"
 #include "platform/ColorField.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/PageEnvironment.h"
 #include "platform/PageScheme.h"
+#include "platform/TextBuffer.h"
 #include "platform/WebBrowser.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/TextBuffer.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -35,27 +36,6 @@ const QString TableAttrs = QStringLiteral("border=1 bordercolor=gray cellPadding
 const QString CellAttrs = QStringLiteral("bgcolor=white align=left");
 const QString PictureFilter = QStringLiteral("GIFファイル(*.gif)|*.gif|JPGファイル(*.jpg)|*.jpg|全てのファイル(*.*)|*.*");
 
-// The page records every command the program sends it, then runs it.
-void recordCalls(DhtmlEdit *surface)
-{
-    QVERIFY(surface->evaluate(QStringLiteral(
-        "(() => { __tvl.calls = []; const run = __tvl.exec;"
-        " __tvl.exec = (id, option, value) => { __tvl.calls.push([id, option, value === undefined ? null : value]);"
-        " return run(id, option, value); }; })()")));
-}
-
-QString takeCalls(DhtmlEdit *surface)
-{
-    return js(surface, QStringLiteral("JSON.stringify(__tvl.calls.splice(0))"));
-}
-
-QString bodyOf(DhtmlEdit *surface)
-{
-    const QString html = surface->DocumentHTML();
-    const int open = html.indexOf(QStringLiteral("<BODY"));
-    const int start = html.indexOf(QLatin1Char('>'), open) + 1;
-    return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
-}
 
 template <typename W>
 W *child(QWidget *parent, const char *name)
@@ -118,15 +98,14 @@ class TestPageDialogs : public QObject
 private slots:
     void tableDialog()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
-        writeBytes(folder.file(QStringLiteral("page.htm")), "<html><body><p>before</p></body></html>");
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
-        recordCalls(surface);
+        writeBytes(app.file(QStringLiteral("page.htm")), "<html><body><p>before</p></body></html>");
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
+        QVERIFY(recordCalls(surface));
         selectText(surface, QStringLiteral("before"), 6);
         QAction *make = form.menus().item(QStringLiteral("mivomake_hyou"));
         QTRY_VERIFY(make->isEnabled());
@@ -159,7 +138,7 @@ private slots:
         make->trigger();
         QVERIFY(first.ran());
         QCOMPARE(takeCalls(surface), QStringLiteral("[]"));
-        QCOMPARE(bodyOf(surface), QStringLiteral("<P>before</P>"));
+        QCOMPARE(body(surface), QStringLiteral("<P>before</P>"));
 
         // Opened again it shows the initial texts; 3 rows, 2 columns and a caption go in at the caret.
         ModalDriver second([](QDialog *d) {
@@ -173,7 +152,7 @@ private slots:
         QCOMPARE(takeCalls(surface),
                  QStringLiteral("[[5022,0,{\"Caption\":\"売上表\",\"CellAttrs\":\"%1\",\"NumCols\":\"2\",\"NumRows\":\"3\",\"TableAttrs\":\"%2\"}]]")
                      .arg(CellAttrs, TableAttrs));
-        const Module1 &shared = Module1::shared();
+        const Module1 &shared = app.shared();
         QCOMPARE(shared.TableRows, QVariant(QStringLiteral("3")));
         QCOMPARE(shared.TableCols, QVariant(QStringLiteral("2")));
         QCOMPARE(shared.TableAttrs, QVariant(TableAttrs));
@@ -182,8 +161,8 @@ private slots:
         const QString cell = QStringLiteral("<TD bgColor=white align=left></TD>");
         const QString table = QStringLiteral("<TABLE border=1 borderColor=gray cellPadding=1 cellSpacing=1 width=5%>%1"
                                              "<TBODY><TR>%2%2</TR><TR>%2%2</TR><TR>%2%2</TR></TBODY></TABLE>");
-        QCOMPARE(bodyOf(surface), QStringLiteral("<P>before%1</P>").arg(table.arg(QStringLiteral("<CAPTION>売上表</CAPTION>"), cell)));
-        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(body(surface), QStringLiteral("<P>before%1</P>").arg(table.arg(QStringLiteral("<CAPTION>売上表</CAPTION>"), cell)));
+        QVERIFY(app.boxes.shown.isEmpty());
 
         // An empty caption hands over an empty Caption and makes no caption.
         QVERIFY(surface->evaluate(QStringLiteral("(() => { const r = document.createRange(); r.setStartAfter(document.querySelector('table'));"
@@ -199,7 +178,7 @@ private slots:
                                         QStringLiteral("<TABLE border=1 borderColor=gray cellPadding=1 cellSpacing=1 width=5%>"
                                                        "<TBODY><TR>%1</TR></TBODY></TABLE>")
                                             .arg(cell));
-        QCOMPARE(bodyOf(surface), tables);
+        QCOMPARE(body(surface), tables);
 
         // An empty count closes the dialog without a word and inserts nothing.
         for (const auto &[rows, cols] : QList<QPair<QString, QString>>{{QString(), QStringLiteral("2")}, {QStringLiteral("2"), QString()}}) {
@@ -209,15 +188,15 @@ private slots:
             QVERIFY(!QApplication::activeModalWidget());
         }
         QCOMPARE(takeCalls(surface), QStringLiteral("[]"));
-        QCOMPARE(bodyOf(surface), tables);
-        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(body(surface), tables);
+        QVERIFY(app.boxes.shown.isEmpty());
 
         // A count that is no whole number from 1 to 1000: told so, nothing inserted, the dialog stays.
         const QStringList refused = {QStringLiteral("0"), QStringLiteral("1001"), QStringLiteral("2.5"), QStringLiteral("abc"),
                                      QStringLiteral("-1"), QStringLiteral("1e2"), QStringLiteral("３")};
         for (const QString &count : refused) {
             for (bool inRows : {true, false}) {
-                boxes.shown.clear();
+                app.boxes.shown.clear();
                 bool stayed = false;
                 ModalDriver bad([&](QDialog *d) {
                     const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
@@ -228,11 +207,11 @@ private slots:
                 make->trigger();
                 QVERIFY(bad.ran());
                 QVERIFY2(stayed, qPrintable(count));
-                QCOMPARE(boxes.texts(), QStringList{QStringLiteral("行数と列数には1から1000までの整数を入力してください。")});
+                QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("行数と列数には1から1000までの整数を入力してください。")});
             }
         }
         QCOMPARE(takeCalls(surface), QStringLiteral("[]"));
-        QCOMPARE(bodyOf(surface), tables);
+        QCOMPARE(body(surface), tables);
 
         // The largest table is let through.
         ModalDriver largest([](QDialog *d) { fillTable(d, QStringLiteral("1000"), QStringLiteral("1"), QString(), "Command1"); });
@@ -242,15 +221,13 @@ private slots:
 
     void linkDialog()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs dialogs;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
-        writeBytes(folder.file(QStringLiteral("page.htm")), "<html><body><p>go there now</p></body></html>");
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        writeBytes(app.file(QStringLiteral("page.htm")), "<html><body><p>go there now</p></body></html>");
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
         selectText(surface, QStringLiteral("there"), 3, 8);
         QAction *link = form.menus().item(QStringLiteral("mivolinkok"));
         QTRY_VERIFY(link->isEnabled());
@@ -266,11 +243,11 @@ private slots:
         });
         link->trigger();
         QVERIFY(cancel.ran());
-        QCOMPARE(bodyOf(surface), QStringLiteral("<P>go there now</P>"));
+        QCOMPARE(body(surface), QStringLiteral("<P>go there now</P>"));
 
         // A page from the picker; a cancelled picker keeps what the field held.
-        const QString target = folder.file(QStringLiteral("next.htm"));
-        dialogs.fileNames << target << std::nullopt;
+        const QString target = app.file(QStringLiteral("next.htm"));
+        app.dialogs.fileNames << target << std::nullopt;
         ModalDriver pick([](QDialog *d) {
             const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
             child<QPushButton>(d, "Command1")->click();
@@ -280,8 +257,8 @@ private slots:
         link->trigger();
         QVERIFY(pick.ran());
         QCOMPARE(form.commonDialog()->Filter, QStringLiteral("HTMファイル(*.htm)|*.htm|HTMLファイル(*.html)|*.html"));
-        QCOMPARE(dialogs.filtersSeen.first(), QStringLiteral("HTMファイル(*.htm);;HTMLファイル(*.html)"));
-        QCOMPARE(bodyOf(surface), QStringLiteral("<P>go <A href=%1>there</A> now</P>").arg(target));
+        QCOMPARE(app.dialogs.filtersSeen.first(), QStringLiteral("HTMファイル(*.htm);;HTMLファイル(*.html)"));
+        QCOMPARE(body(surface), QStringLiteral("<P>go <A href=%1>there</A> now</P>").arg(target));
 
         // A typed address, no prompt of the surface's own.
         selectText(surface, QStringLiteral("go "), 0, 2);
@@ -294,19 +271,19 @@ private slots:
         link->trigger();
         QVERIFY(typed.ran());
         QVERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(bodyOf(surface), QStringLiteral("<P><A href=http://tova.example/>go</A> <A href=%1>there</A> now</P>").arg(target));
-        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(body(surface), QStringLiteral("<P><A href=http://tova.example/>go</A> <A href=%1>there</A> now</P>").arg(target));
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     void liveBackgroundColour()
     {
-        ProgramFolderFixture folder;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
-        writeBytes(folder.file(QStringLiteral("page.htm")), "<html><body><p>colour me</p></body></html>");
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        writeBytes(app.file(QStringLiteral("page.htm")), "<html><body><p>colour me</p></body></html>");
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
 
         QWidget *focused = QApplication::focusWidget();
         form.menus().item(QStringLiteral("haikei_iro"))->trigger();
@@ -328,8 +305,8 @@ private slots:
         QCOMPARE(child<QGroupBox>(window, "Frame1")->title(), QStringLiteral("カラーパレット"));
         QCOMPARE(child<QLabel>(window, "Label1")->text(),
                  QStringLiteral("希望の色ﾃｷｽﾄを選択し、下のﾃｷｽﾄﾎﾞｯｸｽへ、ﾏｳｽでDragDropして下さい。"));
-        QTRY_COMPARE(child<WebBrowser>(window, "WebBrowser1")->view()->url(),
-                     PageScheme::fileAddress(folder.file(QStringLiteral("color.htm"))));
+        auto *palette = child<WebBrowser>(window, "WebBrowser1");
+        QTRY_COMPARE(palette->view()->url(), palette->environment().scheme().fileAddress(app.file(QStringLiteral("color.htm"))));
         auto *clear = child<QPushButton>(window, "Command1");
         QCOMPARE(clear->text(), QString());
         ColorField *field = window->colorField();
@@ -371,33 +348,31 @@ private slots:
 
     void backgroundPictureRoundTrip()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs dialogs;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
         QAction *set = form.menus().item(QStringLiteral("haikeisettei"));
         QAction *remove = form.menus().item(QStringLiteral("deletehaikei"));
-        Module1 &shared = Module1::shared();
+        Module1 &shared = app.shared();
 
         // Nothing on the surface yet: no "<BODY" to put the picture in, the dialog closes.
         setPicture(set, QStringLiteral("/p.gif"), QStringLiteral("固定する"));
         QCOMPARE(shared.BodyBackgroundTag, QStringLiteral("<BODY background=/p.gif bgProperties=fixed"));
         QCOMPARE(surface->DocumentHTML(), QString());
-        QVERIFY(!QFile::exists(folder.file(QStringLiteral("tvlTemp.htm"))));
+        QVERIFY(!QFile::exists(app.file(QStringLiteral("tvlTemp.htm"))));
         QVERIFY(!QApplication::activeModalWidget());
 
-        writeBytes(folder.file(QStringLiteral("page.htm")), "<html><body text=black><p>words</p></body></html>");
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        writeBytes(app.file(QStringLiteral("page.htm")), "<html><body text=black><p>words</p></body></html>");
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
         selectText(surface, QStringLiteral("words"), 1);
         QTRY_VERIFY(set->isEnabled());
         QVERIFY(!remove->isEnabled());
 
         // The dialog: the pattern and OK wait for a picture; one from the picker, fixed.
-        const QString picture = folder.file(QStringLiteral("p.gif"));
-        dialogs.fileNames << picture;
+        const QString picture = app.file(QStringLiteral("p.gif"));
+        app.dialogs.fileNames << picture;
         ModalDriver driver([&](QDialog *d) {
             const auto closeOnFailure = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
             QCOMPARE(d->windowTitle(), QStringLiteral("背景画像設定"));
@@ -419,15 +394,15 @@ private slots:
         set->trigger();
         QVERIFY(driver.ran());
         QCOMPARE(form.commonDialog()->Filter, PictureFilter);
-        QCOMPARE(dialogs.filtersSeen.size(), 1);
+        QCOMPARE(app.dialogs.filtersSeen.size(), 1);
         QCOMPARE(shared.BackgroundFixedAttr, QStringLiteral("bgProperties=fixed"));
         const QString tag = QStringLiteral("<BODY background=%1 bgProperties=fixed").arg(picture);
         QCOMPARE(shared.BodyBackgroundTag, tag);
         // The tag's existing attributes follow the picture's.
         const QString pictured = QStringLiteral("<HTML><HEAD></HEAD>%1 text=black><P>words</P></BODY></HTML>").arg(tag);
         QCOMPARE(surface->DocumentHTML(), pictured);
-        QCOMPARE(readBytes(folder.file(QStringLiteral("tvlTemp.htm"))), pictured.toUtf8() + "\r\n");
-        QVERIFY(!QFile::exists(folder.file(QStringLiteral("tvlTemp1.htm"))));
+        QCOMPARE(readBytes(app.file(QStringLiteral("tvlTemp.htm"))), pictured.toUtf8() + "\r\n");
+        QVERIFY(!QFile::exists(app.file(QStringLiteral("tvlTemp1.htm"))));
         QTRY_VERIFY(remove->isEnabled());
         QVERIFY(!set->isEnabled());
 
@@ -438,12 +413,12 @@ private slots:
         const QString plain = QStringLiteral("<HTML><HEAD></HEAD><BODY text=black><P>words and more</P></BODY></HTML>");
         QCOMPARE(surface->DocumentHTML(), plain);
         QCOMPARE(form.richTextBox(1)->text(), plain);
-        QCOMPARE(readBytes(folder.file(QStringLiteral("tvlTemp.htm"))), plain.toUtf8() + "\r\n");
+        QCOMPARE(readBytes(app.file(QStringLiteral("tvlTemp.htm"))), plain.toUtf8() + "\r\n");
         QTRY_VERIFY(set->isEnabled());
         QVERIFY(!remove->isEnabled());
 
         // A path with a blank stays one attribute, in double quotes, and the delete still finds it.
-        const QString spaced = folder.file(QStringLiteral("my pictures/sky.gif"));
+        const QString spaced = app.file(QStringLiteral("my pictures/sky.gif"));
         setPicture(set, spaced, QStringLiteral("固定しない"));
         const QString quoted = QStringLiteral("<BODY background=\"%1\" bgProperties=none").arg(spaced);
         QCOMPARE(shared.BodyBackgroundTag, quoted);
@@ -469,16 +444,16 @@ private slots:
         QCOMPARE(surface->DocumentHTML(), plain);
 
         // Deleting when the page no longer holds the tag changes nothing, but the page is still rewritten.
-        QVERIFY(QFile::remove(folder.file(QStringLiteral("tvlTemp.htm"))));
+        QVERIFY(QFile::remove(app.file(QStringLiteral("tvlTemp.htm"))));
         remove->setEnabled(true);
         remove->trigger();
         QCOMPARE(surface->DocumentHTML(), plain);
-        QCOMPARE(readBytes(folder.file(QStringLiteral("tvlTemp.htm"))), plain.toUtf8() + "\r\n");
+        QCOMPARE(readBytes(app.file(QStringLiteral("tvlTemp.htm"))), plain.toUtf8() + "\r\n");
 
         // Signs a path may hold: the tag is written as the page writes it back, so the delete finds it.
         for (const QString &name : {QStringLiteral("a=b.gif"), QStringLiteral("it's.gif"), QStringLiteral("r&amp;d.gif"),
                                     QStringLiteral("say\"hi\".gif"), QStringLiteral("全角\u3000空白.gif")}) {
-            const QString path = folder.file(name);
+            const QString path = app.file(name);
             setPicture(set, path, QStringLiteral("固定しない"));
             QCOMPARE(js(surface, QStringLiteral("document.body.getAttribute('background')")), path);
             QVERIFY2(surface->DocumentHTML().contains(shared.BodyBackgroundTag), qPrintable(shared.BodyBackgroundTag));
@@ -488,17 +463,16 @@ private slots:
             QCOMPARE(surface->DocumentHTML(), plain);
         }
 
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     void backgroundPictureBesideAnOpenedPage()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
+        TestApp app;
         QTemporaryDir pages;
         writeBytes(pages.filePath(QStringLiteral("a.htm")), "<html><body><p>opened</p></body></html>");
-        QDir::setCurrent(pages.path());
-        Form1 form;
+        app.context.workingFolder = pages.path();
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
@@ -516,8 +490,8 @@ private slots:
         });
         form.menus().item(QStringLiteral("mivofile_open"))->trigger();
         QVERIFY(open.ran());
-        QCOMPARE(Module1::shared().EffectKind, Effect::FileScreenOpened);
-        QCOMPARE(Module1::shared().DocumentFolder, pages.path());
+        QCOMPARE(app.shared().EffectKind, Effect::FileScreenOpened);
+        QCOMPARE(app.shared().DocumentFolder, pages.path());
 
         // The picture dialog writes tvlTemp1.htm beside the page, the delete tvlTemp.htm.
         setPicture(set, QStringLiteral("sky.gif"), QStringLiteral("固定しない"));
@@ -534,21 +508,25 @@ private slots:
         QCOMPARE(surface->DocumentHTML(), plain);
         QCOMPARE(readBytes(pages.filePath(QStringLiteral("tvlTemp.htm"))), plain.toUtf8() + "\r\n");
         for (const char *name : {"tvlTemp.htm", "tvlTemp1.htm"})
-            QVERIFY(!QFile::exists(folder.file(QLatin1String(name))));
+            QVERIFY(!QFile::exists(app.file(QLatin1String(name))));
 
         // A file screen left with Cancel names no folder: the program folder takes the temporary page.
+        // The page changed since it was opened: first the question whether to save it (No).
+        app.boxes.answers << MessageBoxes::Answer::No;
         ModalDriver cancel([](QDialog *d) { child<QPushButton>(d, "Command2")->click(); });
         form.menus().item(QStringLiteral("mivofile_open"))->trigger();
         QVERIFY(cancel.ran());
-        QCOMPARE(Module1::shared().EffectKind, Effect::FileScreenOpened);
-        QCOMPARE(Module1::shared().DocumentFolder, QString());
+        QCOMPARE(app.boxes.texts(), QStringList{PageOpener::UnsavedQuestion});
+        app.boxes.shown.clear();
+        QCOMPARE(app.shared().EffectKind, Effect::FileScreenOpened);
+        QCOMPARE(app.shared().DocumentFolder, QString());
         QVERIFY(QFile::remove(pages.filePath(QStringLiteral("tvlTemp.htm"))));
         QVERIFY(QFile::remove(pages.filePath(QStringLiteral("tvlTemp1.htm"))));
         setPicture(set, QStringLiteral("sky.gif"), QStringLiteral("固定しない"));
         QCOMPARE(surface->DocumentHTML(), pictured);
-        QCOMPARE(readBytes(folder.file(QStringLiteral("tvlTemp.htm"))), pictured.toUtf8() + "\r\n");
+        QCOMPARE(readBytes(app.file(QStringLiteral("tvlTemp.htm"))), pictured.toUtf8() + "\r\n");
         QVERIFY(!QFile::exists(pages.filePath(QStringLiteral("tvlTemp1.htm"))));
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 };
 

@@ -2,10 +2,10 @@
 
 #include "platform/DhtmlEdit.h"
 #include "platform/FileChannel.h"
+#include "platform/Module1.h"
 #include "platform/PageEncoding.h"
+#include "platform/TextBuffer.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/TextBuffer.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -118,21 +118,19 @@ private slots:
         QFETCH(QByteArray, savedCharset);
         QFETCH(bool, byteOrderMark);
 
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs dialogs;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         DhtmlEdit *surface = form.surface();
-        writeBytes(folder.file(QStringLiteral("page.htm")), file);
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        writeBytes(app.file(QStringLiteral("page.htm")), file);
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
         const QString opened = surface->DocumentHTML();
         QVERIFY2(opened.contains(QStringLiteral("MARK ") + text + QStringLiteral(" é 😀 〜¥")), qPrintable(opened));
 
         // Saved and opened again.
-        const QString saved = folder.file(QStringLiteral("saved.htm"));
-        dialogs.fileNames << saved;
+        const QString saved = app.file(QStringLiteral("saved.htm"));
+        app.dialogs.fileNames << saved;
         form.SavePage();
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("保存しました。")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("保存しました。")});
         const QByteArray savedBytes = readBytes(saved);
         QCOMPARE(PageEncoding::detect(savedBytes), savedCharset);
         QCOMPARE(savedBytes.startsWith("\xFF\xFE") || savedBytes.startsWith("\xFE\xFF"), byteOrderMark);
@@ -142,7 +140,7 @@ private slots:
 
         // An insertion rewrites the page through the temporary page.
         selectText(surface, QStringLiteral("MARK"), 0);
-        Module1::shared().SnippetHtml = SnippetText;
+        app.shared().SnippetHtml = SnippetText;
         form.mivo_go();
         QString inserted = opened;
         inserted.replace(QStringLiteral("<HTML>"), QStringLiteral("<HTML lang=ja>"));
@@ -156,24 +154,22 @@ private slots:
         form.Command4_Click();
         QVERIFY(!surface->BrowseMode());
         QCOMPARE(surface->DocumentHTML(), inserted);
-        QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("保存しました。"), RunModeNotice}));
+        QCOMPARE(app.boxes.texts(), (QStringList{QStringLiteral("保存しました。"), RunModeNotice}));
     }
 
     // Characters the page's charset cannot hold inside a script or a style:
     // the temporary pages keep them whole without a word, Save offers UTF-8.
     void scriptCharactersAndTheUtf8Offer()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs dialogs;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         DhtmlEdit *surface = form.surface();
         const QString text = QStringLiteral(
             "<html><head><style>p:after { content: '〜' }</style></head><body><p id=out>?</p><p>日本😀</p>"
             "<script>document.getElementById('out').textContent = '😀'.length;</script></body></html>");
         // Made elsewhere in UTF-8 without a declaration: written back as CP932.
-        writeBytes(folder.file(QStringLiteral("page.htm")), text.toUtf8());
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        writeBytes(app.file(QStringLiteral("page.htm")), text.toUtf8());
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
         const QString opened = surface->DocumentHTML();
         QVERIFY(opened.contains(QStringLiteral("'😀'.length")));
 
@@ -185,57 +181,57 @@ private slots:
         QCOMPARE(surface->DocumentHTML(), QString(opened).replace(QStringLiteral("<HTML>"), QStringLiteral("<HTML lang=ja>")));
         // An insertion asks nothing and keeps the script.
         selectText(surface, QStringLiteral("日本"), 0);
-        Module1::shared().SnippetHtml = SnippetText;
+        app.shared().SnippetHtml = SnippetText;
         form.mivo_go();
         const QString inserted = surface->DocumentHTML();
         QVERIFY2(inserted.contains(QStringLiteral("'😀'.length")) && inserted.contains(QStringLiteral("content: '〜'")), qPrintable(inserted));
-        QCOMPARE(boxes.texts(), QStringList{RunModeNotice});
+        QCOMPARE(app.boxes.texts(), QStringList{RunModeNotice});
 
         // Save: declined, nothing is written and the user is told why.
-        boxes.shown.clear();
-        const QString saved = folder.file(QStringLiteral("saved.htm"));
-        dialogs.fileNames << saved;
-        boxes.answers << MessageBoxes::Answer::No;
+        app.boxes.shown.clear();
+        const QString saved = app.file(QStringLiteral("saved.htm"));
+        app.dialogs.fileNames << saved;
+        app.boxes.answers << MessageBoxes::Answer::No;
         form.SavePage();
-        QCOMPARE(boxes.shown.size(), 2);
-        QCOMPARE(boxes.shown[0].text, QStringLiteral("スクリプトやスタイル（またはコメント）の中の「〜」「😀」は、このページの文字コード（Shift_JIS）では書き表せません。\n"
+        QCOMPARE(app.boxes.shown.size(), 2);
+        QCOMPARE(app.boxes.shown[0].text, QStringLiteral("スクリプトやスタイル（またはコメント）の中の「〜」「😀」は、このページの文字コード（Shift_JIS）では書き表せません。\n"
                                                      "このページをUTF-8で保存しますか？（ページの文字コードの宣言もUTF-8にします）"));
-        QCOMPARE(boxes.shown[0].buttons, MessageBoxes::Buttons::YesNo);
-        QCOMPARE(boxes.shown[0].title, QStringLiteral("確認"));
-        QCOMPARE(boxes.shown[1].text, QStringLiteral("保存しませんでした。スクリプトやスタイル（またはコメント）の中の「〜」「😀」をShift_JISでは書き表せないためです。\n"
+        QCOMPARE(app.boxes.shown[0].buttons, MessageBoxes::Buttons::YesNo);
+        QCOMPARE(app.boxes.shown[0].title, QStringLiteral("確認"));
+        QCOMPARE(app.boxes.shown[1].text, QStringLiteral("保存しませんでした。スクリプトやスタイル（またはコメント）の中の「〜」「😀」をShift_JISでは書き表せないためです。\n"
                                                      "その文字を書き換えるか、UTF-8で保存してください。"));
-        QCOMPARE(boxes.shown[1].icon, MessageBoxes::Icon::Warning);
+        QCOMPARE(app.boxes.shown[1].icon, MessageBoxes::Icon::Warning);
         QVERIFY(!QFile::exists(saved));
         QCOMPARE(surface->DocumentHTML(), inserted);
 
         // Accepted: UTF-8 with a declaration that says so, in the file and in the page.
-        boxes.shown.clear();
-        dialogs.fileNames << saved;
-        boxes.answers << MessageBoxes::Answer::Yes;
+        app.boxes.shown.clear();
+        app.dialogs.fileNames << saved;
+        app.boxes.answers << MessageBoxes::Answer::Yes;
         form.SavePage();
-        QCOMPARE(boxes.texts().last(), QStringLiteral("保存しました。"));
+        QCOMPARE(app.boxes.texts().last(), QStringLiteral("保存しました。"));
         QString expected = inserted;
         expected.replace(QStringLiteral("<HEAD>"), QStringLiteral("<HEAD><META charset=UTF-8>"));
         QVERIFY(expected != inserted);
         QCOMPARE(readBytes(saved), (expected + QStringLiteral("\r\n")).toUtf8());
         QCOMPARE(surface->DocumentHTML(), expected);
         // The page now says UTF-8: saved again without a question.
-        boxes.shown.clear();
-        dialogs.fileNames << saved;
-        boxes.answers << MessageBoxes::Answer::Ok;
+        app.boxes.shown.clear();
+        app.dialogs.fileNames << saved;
+        app.boxes.answers << MessageBoxes::Answer::Ok;
         form.SavePage();
-        QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("同名ファイルがあります、上書きしますか？"), QStringLiteral("上書き保存しました。")}));
+        QCOMPARE(app.boxes.texts(), (QStringList{QStringLiteral("同名ファイルがあります、上書きしますか？"), QStringLiteral("上書き保存しました。")}));
         QVERIFY(surface->LoadDocument(saved));
         QCOMPARE(surface->DocumentHTML(), expected);
 
         // A declared charset gets its declaration changed.
         QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><head><meta charset=euc-jp></head><body><script>a = '😀'</script></body></html>")));
-        boxes.shown.clear();
-        dialogs.fileNames << folder.file(QStringLiteral("euc.htm"));
-        boxes.answers << MessageBoxes::Answer::Yes;
+        app.boxes.shown.clear();
+        app.dialogs.fileNames << app.file(QStringLiteral("euc.htm"));
+        app.boxes.answers << MessageBoxes::Answer::Yes;
         form.SavePage();
-        QVERIFY(boxes.shown[0].text.contains(QStringLiteral("このページの文字コード（EUC-JP）")));
-        QCOMPARE(readBytes(folder.file(QStringLiteral("euc.htm"))),
+        QVERIFY(app.boxes.shown[0].text.contains(QStringLiteral("このページの文字コード（EUC-JP）")));
+        QCOMPARE(readBytes(app.file(QStringLiteral("euc.htm"))),
                  QStringLiteral("<HTML><HEAD><META charset=UTF-8></HEAD><BODY><SCRIPT>a = '😀'</SCRIPT></BODY></HTML>\r\n").toUtf8());
     }
 
@@ -243,10 +239,8 @@ private slots:
     // saves, runs and comes back.
     void nulNeverBlocksAPage()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs dialogs;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         DhtmlEdit *surface = form.surface();
         QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>ab</p></body></html>")));
 
@@ -262,15 +256,15 @@ private slots:
         QCOMPARE(body(surface->DocumentHTML()), QStringLiteral("<BODY><P>axyb12</P></BODY></HTML>"));
 
         // A file that holds NULs (as an older save wrote them) opens, saves and runs.
-        const QString old = folder.file(QStringLiteral("old.htm"));
+        const QString old = app.file(QStringLiteral("old.htm"));
         writeBytes(old, QByteArray("<html><body><p>a\0b\0\0c</p><p id=out></p><script>document.getElementById('out').textContent = 'ran'</script></body></html>", 120));
         QVERIFY2(surface->LoadDocument(old), qPrintable(surface->lastError()));
         const QString opened = surface->DocumentHTML();
         QCOMPARE(body(opened), QStringLiteral("<BODY><P>abc</P><P id=out></P><SCRIPT>document.getElementById('out').textContent = 'ran'</SCRIPT></BODY></HTML>"));
-        dialogs.fileNames << folder.file(QStringLiteral("saved.htm"));
+        app.dialogs.fileNames << app.file(QStringLiteral("saved.htm"));
         form.SavePage();
-        QVERIFY(!readBytes(folder.file(QStringLiteral("saved.htm"))).contains('\0'));
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("saved.htm"))));
+        QVERIFY(!readBytes(app.file(QStringLiteral("saved.htm"))).contains('\0'));
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("saved.htm"))));
         QCOMPARE(surface->DocumentHTML(), opened);
         form.Command3_Click();
         QVERIFY(surface->BrowseMode());
@@ -278,12 +272,12 @@ private slots:
         form.Command4_Click();
 
         // The source window writes what is typed there, NUL and all, and the page reloads from it.
-        const QString temp = folder.file(QStringLiteral("tvlTemp.htm"));
+        const QString temp = app.file(QStringLiteral("tvlTemp.htm"));
         QString error;
         QVERIFY(FileChannel::writeText(temp, QString::fromUtf16(u"<html><body><p>s\0t</p></body></html>", 36), &error));
         QVERIFY2(surface->LoadDocument(temp), qPrintable(surface->lastError()));
         QCOMPARE(body(surface->DocumentHTML()), QStringLiteral("<BODY><P>st</P></BODY></HTML>"));
-        QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("保存しました。"), RunModeNotice}));
+        QCOMPARE(app.boxes.texts(), (QStringList{QStringLiteral("保存しました。"), RunModeNotice}));
     }
 };
 

@@ -5,10 +5,10 @@
 #include "commands/MenuBar.h"
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
+#include "platform/TextBuffer.h"
 #include "platform/WebBrowser.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/TextBuffer.h"
 
 #include <QAction>
 #include <QDir>
@@ -49,66 +49,60 @@ private slots:
     {
         if (!QFileInfo(FullDisk).exists())
             QSKIP("no /dev/full on this system");
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs dialogs;
-        RecordingShellOpen shell;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         QVERIFY(form.surface()->setDocumentHTML(QStringLiteral("<html><body><p>page</p></body></html>")));
 
-        dialogs.fileNames << FullDisk;
-        boxes.answers << MessageBoxes::Answer::Ok;
+        app.dialogs.fileNames << FullDisk;
+        app.boxes.answers << MessageBoxes::Answer::Ok;
         form.SavePage();
-        QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("同名ファイルがあります、上書きしますか？"),
+        QCOMPARE(app.boxes.texts(), (QStringList{QStringLiteral("同名ファイルがあります、上書きしますか？"),
                                              QStringLiteral("ファイルを保存できませんでした。\n/dev/full: ディスクの空き容量が足りません")}));
         QVERIFY(QFileInfo(FullDisk).exists() && !QFileInfo(FullDisk).isFile());
 
         // Temporary pages on a full disk: the preview opens nothing, an insertion is taken back.
-        boxes.shown.clear();
-        const QString preview = folder.file(QStringLiteral("MivoTemp.htm"));
+        app.boxes.shown.clear();
+        const QString preview = app.file(QStringLiteral("MivoTemp.htm"));
         QVERIFY(QFile::link(FullDisk, preview));
         form.PreviewInBrowser();
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウザ用の一時ページを書き込めません。\n") + preview
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ブラウザ用の一時ページを書き込めません。\n") + preview
                                             + QStringLiteral(": ディスクの空き容量が足りません")});
-        QVERIFY(shell.opened.isEmpty());
+        QVERIFY(app.shell.opened.isEmpty());
 
-        boxes.shown.clear();
-        const QString scriptTemp = folder.file(QStringLiteral("scriptTemp.htm"));
+        app.boxes.shown.clear();
+        const QString scriptTemp = app.file(QStringLiteral("scriptTemp.htm"));
         QVERIFY(QFile::link(FullDisk, scriptTemp));
         selectText(form.surface(), QStringLiteral("page"), 0);
-        Module1::shared().SnippetHtml = QStringLiteral("<B>x</B>");
+        app.shared().SnippetHtml = QStringLiteral("<B>x</B>");
         form.mivo_go();
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("一時ページに書き込めません: ") + scriptTemp
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("一時ページに書き込めません: ") + scriptTemp
                                             + QStringLiteral(": ディスクの空き容量が足りません")});
         QCOMPARE(form.surface()->DocumentHTML(), QStringLiteral("<HTML><HEAD></HEAD><BODY><P>page</P></BODY></HTML>"));
     }
 
     void permissions()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs dialogs;
-        RecordingShellOpen shell;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         DhtmlEdit *surface = form.surface();
         QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>kept</p></body></html>")));
-        UnprivilegedFiles::openToAll(folder.path());
+        UnprivilegedFiles::openToAll(app.path());
 
-        const QString secret = folder.file(QStringLiteral("secret.htm"));
+        const QString secret = app.file(QStringLiteral("secret.htm"));
         writeBytes(secret, "<html><body>secret</body></html>");
         QVERIFY(QFile::setPermissions(secret, QFile::ReadOwner | QFile::WriteOwner));
-        const QString closed = folder.file(QStringLiteral("closed"));
+        const QString closed = app.file(QStringLiteral("closed"));
         QVERIFY(QDir().mkdir(closed));
         writeBytes(closed + QStringLiteral("/page.htm"), "<html><body>inside</body></html>");
         QVERIFY(QFile::setPermissions(closed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        const QString locked = folder.file(QStringLiteral("locked"));
+        const QString locked = app.file(QStringLiteral("locked"));
         QVERIFY(QDir().mkdir(locked));
         UnprivilegedFiles::readOnly(locked);
-        const QString readOnlyFile = folder.file(QStringLiteral("readonly.htm"));
+        const QString readOnlyFile = app.file(QStringLiteral("readonly.htm"));
         writeBytes(readOnlyFile, "old");
         QVERIFY(QFile::setPermissions(readOnlyFile, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-        QVERIFY(QFile::setPermissions(folder.file(QStringLiteral("tvl.txt")), QFile::ReadOwner));
-        QVERIFY(QFile::setPermissions(folder.file(QStringLiteral("shadow.vs")), QFile::ReadOwner));
+        QVERIFY(QFile::setPermissions(app.file(QStringLiteral("tvl.txt")), QFile::ReadOwner));
+        QVERIFY(QFile::setPermissions(app.file(QStringLiteral("shadow.vs")), QFile::ReadOwner));
         {
             UnprivilegedFiles asUser;
             // Not readable: said so, not "not found".
@@ -117,28 +111,28 @@ private slots:
             QVERIFY(!surface->LoadDocument(closed + QStringLiteral("/page.htm")));
             QCOMPARE(surface->lastError(),
                      QStringLiteral("ファイルを読み込めません: %1/page.htm: 読み取りの権限がありません").arg(closed));
-            QVERIFY(!surface->LoadDocument(folder.file(QStringLiteral("gone.htm"))));
-            QCOMPARE(surface->lastError(), QStringLiteral("ファイルが見つかりません: %1").arg(folder.file(QStringLiteral("gone.htm"))));
+            QVERIFY(!surface->LoadDocument(app.file(QStringLiteral("gone.htm"))));
+            QCOMPARE(surface->lastError(), QStringLiteral("ファイルが見つかりません: %1").arg(app.file(QStringLiteral("gone.htm"))));
 
-            dialogs.fileNames << locked + QStringLiteral("/new.htm");
+            app.dialogs.fileNames << locked + QStringLiteral("/new.htm");
             form.SavePage();
-            dialogs.fileNames << readOnlyFile;
-            boxes.answers << MessageBoxes::Answer::Ok;
+            app.dialogs.fileNames << readOnlyFile;
+            app.boxes.answers << MessageBoxes::Answer::Ok;
             form.SavePage();
             form.menus().item(QStringLiteral("otasuke"))->trigger();
-            Module1::shared().EffectKind = Effect::ShadowText;
-            Module1::shared().SnippetHtml = QString();
+            app.shared().EffectKind = Effect::ShadowText;
+            app.shared().SnippetHtml = QString();
             form.harituke();
         }
-        QCOMPARE(boxes.texts(), (QStringList{
+        QCOMPARE(app.boxes.texts(), (QStringList{
                                     QStringLiteral("ファイルを保存できませんでした。\n%1/new.htm: 書き込みの権限がありません").arg(locked),
                                     QStringLiteral("同名ファイルがあります、上書きしますか？"),
                                     QStringLiteral("ファイルを保存できませんでした。\n%1: 書き込みの権限がありません").arg(readOnlyFile),
-                                    QStringLiteral("ヘルプのファイルを開けません: %1: 読み取りの権限がありません").arg(folder.file(QStringLiteral("tvl.txt"))),
+                                    QStringLiteral("ヘルプのファイルを開けません: %1: 読み取りの権限がありません").arg(app.file(QStringLiteral("tvl.txt"))),
                                     QStringLiteral("スクリプトのテンプレートを読み込めません: %1: 読み取りの権限がありません")
-                                        .arg(folder.file(QStringLiteral("shadow.vs"))),
+                                        .arg(app.file(QStringLiteral("shadow.vs"))),
                                 }));
-        QVERIFY(shell.opened.isEmpty());
+        QVERIFY(app.shell.opened.isEmpty());
         QCOMPARE(readBytes(readOnlyFile), QByteArray("old"));
         QCOMPARE(surface->DocumentHTML(), QStringLiteral("<HTML><HEAD></HEAD><BODY><P>kept</P></BODY></HTML>"));
         UnprivilegedFiles::openToAll(locked);
@@ -148,19 +142,18 @@ private slots:
     // The palette pane tells of a missing or unreadable palette page in Japanese.
     void missingPalettePage()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        const QString palette = folder.file(QStringLiteral("color.htm"));
+        TestApp app;
+        const QString palette = app.file(QStringLiteral("color.htm"));
         QVERIFY(QFile::remove(palette));
 
-        WebBrowser browser(QStringLiteral("WebBrowser1"));
+        WebBrowser browser(app.context.pages, QStringLiteral("WebBrowser1"));
         browser.Navigate(palette);
         QTRY_VERIFY_WITH_TIMEOUT(pageText(browser.view()).contains(QStringLiteral("ページを表示できません。")), 20000);
         QVERIFY(pageText(browser.view()).contains(palette + QStringLiteral(": ファイルが見つかりません")));
 
         writeBytes(palette, "<html><body>colours</body></html>");
         QVERIFY(QFile::setPermissions(palette, QFile::ReadOwner));
-        UnprivilegedFiles::openToAll(folder.path());
+        UnprivilegedFiles::openToAll(app.path());
         {
             UnprivilegedFiles asUser;
             browser.Navigate(palette);
@@ -169,7 +162,7 @@ private slots:
 
         // In a dialog: the note in the pane, and the colour field works.
         QVERIFY(QFile::remove(palette));
-        Form1 form;
+        Form1 form(app.context);
         QVERIFY(form.surface()->setDocumentHTML(QStringLiteral("<html><body><p>x</p></body></html>")));
         form.menus().item(QStringLiteral("haikei_iro"))->trigger();
         Form8 *dialog = Form8::current();
@@ -179,7 +172,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(pageText(pane->view()).contains(palette + QStringLiteral(": ファイルが見つかりません")), 20000);
         QVERIFY(!pageText(pane->view()).contains(QStringLiteral("ERR_")));
         dialog->close();
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 };
 

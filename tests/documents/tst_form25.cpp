@@ -8,8 +8,8 @@
 #include "documents/FolderList.h"
 #include "documents/Form25.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -46,16 +46,16 @@ void chooseType(QComboBox *combo, const QString &text)
     emit combo->textActivated(text);
 }
 
-// A folder of pages of every kind the file types name.
+// A folder of pages of every kind the file types name, where the run works.
 struct PageFolder
 {
-    PageFolder()
+    explicit PageFolder(TestApp &app)
     {
         for (const char *name : {"a.htm", "B.HTM", "c.html", "d.xml", "e.xsl", "f.txt", "noextension"})
             writeBytes(dir.filePath(QLatin1String(name)), QByteArray("<html><body><p>") + name + "</p></body></html>");
         QDir(dir.path()).mkdir(QStringLiteral("sub"));
         writeBytes(dir.filePath(QStringLiteral("sub/inner.htm")), "<html><body><p>inner</p></body></html>");
-        QDir::setCurrent(dir.path());
+        app.context.workingFolder = dir.path();
     }
     QString path() const { return dir.path(); }
     QString file(const QString &name) const { return dir.filePath(name); }
@@ -73,11 +73,10 @@ class TestForm25 : public QObject
 private slots:
     void screenAndFileTypes()
     {
-        ProgramFolderFixture program;
-        PageFolder pages;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        Form25 screen(form.surface(), &form);
+        TestApp app;
+        PageFolder pages(app);
+        Form1 form(app.context);
+        Form25 screen(app.context, form.surface(), &form);
         QCOMPARE(screen.windowTitle(), QStringLiteral("ファイル処理画面"));
         QCOMPARE(screen.findChild<QGroupBox *>(QStringLiteral("Frame1"))->title(), QStringLiteral("ファイル"));
         QCOMPARE(screen.findChild<QPushButton *>(QStringLiteral("Command1"))->text(), QStringLiteral("OK"));
@@ -128,17 +127,16 @@ private slots:
         emit drives->activated(0);
         QCOMPARE(folders->Path(), QStringLiteral("/"));
         QCOMPARE(files->Path(), QStringLiteral("/"));
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     void folderRules()
     {
-        ProgramFolderFixture program;
-        PageFolder pages;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        Module1::shared().EffectKind = Effect::FileScreenOpened;
-        Form25 screen(form.surface(), &form);
+        TestApp app;
+        PageFolder pages(app);
+        Form1 form(app.context);
+        app.shared().EffectKind = Effect::FileScreenOpened;
+        Form25 screen(app.context, form.surface(), &form);
         screen.show();
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         auto *files = screen.findChild<FileList *>(QStringLiteral("File1"));
@@ -146,7 +144,7 @@ private slots:
         auto *path = screen.findChild<QLineEdit *>(QStringLiteral("Text1"));
 
         clickItem(files, QStringLiteral("B.HTM"));
-        QCOMPARE(Module1::shared().DocumentFolder, pages.path());
+        QCOMPARE(app.shared().DocumentFolder, pages.path());
         QCOMPARE(path->text(), pages.path() + QStringLiteral("/B.HTM"));
 
         // Into the subfolder through the folder list.
@@ -159,9 +157,9 @@ private slots:
         // Enter opened the folder only, not the page.
         QVERIFY(screen.isVisible());
         // The folder of the last click stands until the next click.
-        QCOMPARE(Module1::shared().DocumentFolder, pages.path());
+        QCOMPARE(app.shared().DocumentFolder, pages.path());
         clickItem(files, QStringLiteral("inner.htm"));
-        QCOMPARE(Module1::shared().DocumentFolder, pages.file(QStringLiteral("sub")));
+        QCOMPARE(app.shared().DocumentFolder, pages.file(QStringLiteral("sub")));
         QCOMPARE(path->text(), pages.file(QStringLiteral("sub/inner.htm")));
 
         // The root is kept without its separator.
@@ -170,30 +168,29 @@ private slots:
         if (files->count() > 0) {
             const QString name = files->item(0)->text();
             clickItem(files, name);
-            QCOMPARE(Module1::shared().DocumentFolder, QString());
+            QCOMPARE(app.shared().DocumentFolder, QString());
             QCOMPARE(path->text(), QStringLiteral("/") + name);
         }
 
         // Cancel empties the folder; the screen-opened code stays.
         QVERIFY(folders->setPath(pages.path()));
         clickItem(files, QStringLiteral("a.htm"));
-        QCOMPARE(Module1::shared().DocumentFolder, pages.path());
+        QCOMPARE(app.shared().DocumentFolder, pages.path());
         QTest::mouseClick(screen.findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
         QCOMPARE(screen.result(), int(QDialog::Rejected));
         QVERIFY(!screen.isVisible());
-        QCOMPARE(Module1::shared().DocumentFolder, QString());
-        QCOMPARE(Module1::shared().EffectKind, Effect::FileScreenOpened);
-        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(app.shared().DocumentFolder, QString());
+        QCOMPARE(app.shared().EffectKind, Effect::FileScreenOpened);
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     void okAndTypedPath()
     {
-        ProgramFolderFixture program;
-        PageFolder pages;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        PageFolder pages(app);
+        Form1 form(app.context);
         QVERIFY(form.surface()->setDocumentHTML(KeptPage));
-        Form25 screen(form.surface(), &form);
+        Form25 screen(app.context, form.surface(), &form);
         screen.show();
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         auto *path = screen.findChild<QLineEdit *>(QStringLiteral("Text1"));
@@ -201,8 +198,8 @@ private slots:
 
         // Nothing chosen.
         QTest::mouseClick(ok, Qt::LeftButton);
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ファイルが指定されていません。")});
-        QCOMPARE(boxes.shown[0].title, QStringLiteral("Tovaleaf"));
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ファイルが指定されていません。")});
+        QCOMPARE(app.boxes.shown[0].title, QStringLiteral("Tovaleaf"));
         QTRY_COMPARE(screen.focusWidget(), path);
         QVERIFY(screen.isVisible());
 
@@ -213,36 +210,35 @@ private slots:
         QCOMPARE(screen.result(), int(QDialog::Accepted));
         QVERIFY(!screen.isVisible());
         QCOMPARE(form.surface()->DocumentHTML(), QStringLiteral("<HTML><HEAD></HEAD><BODY><P>inner</P></BODY></HTML>"));
-        QCOMPARE(Module1::shared().DocumentFolder, pages.path());
-        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(app.shared().DocumentFolder, pages.path());
+        QCOMPARE(app.boxes.shown.size(), 1);
     }
 
     void throughTheMenu()
     {
-        ProgramFolderFixture program;
-        PageFolder pages;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        Module1::shared().EffectKind = Effect::Clock;
-        Module1::shared().DocumentFolder = QStringLiteral("/somewhere");
+        TestApp app;
+        PageFolder pages(app);
+        Form1 form(app.context);
+        app.shared().EffectKind = Effect::Clock;
+        app.shared().DocumentFolder = QStringLiteral("/somewhere");
         bool seen = false;
         QTimer::singleShot(0, &form, [&] {
             auto *screen = qobject_cast<Form25 *>(QApplication::activeModalWidget());
             QVERIFY(screen);
             seen = true;
             QCOMPARE(screen->parentWidget(), &form);
-            QCOMPARE(Module1::shared().EffectKind, Effect::FileScreenOpened);
+            QCOMPARE(app.shared().EffectKind, Effect::FileScreenOpened);
             clickItem(screen->findChild<FileList *>(QStringLiteral("File1")), QStringLiteral("a.htm"));
             QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
         });
         form.menus().item(QStringLiteral("mivofile_open"))->trigger();
         QVERIFY(seen);
         QCOMPARE(form.surface()->DocumentHTML(), QStringLiteral("<HTML><HEAD></HEAD><BODY><P>a.htm</P></BODY></HTML>"));
-        QCOMPARE(Module1::shared().DocumentFolder, pages.path());
-        QCOMPARE(Module1::shared().EffectKind, Effect::FileScreenOpened);
+        QCOMPARE(app.shared().DocumentFolder, pages.path());
+        QCOMPARE(app.shared().EffectKind, Effect::FileScreenOpened);
 
         // Each opening is a fresh screen; Esc ends it as Cancel does.
-        Module1::shared().EffectKind = Effect::NewPage;
+        app.shared().EffectKind = Effect::NewPage;
         QPointer<Form25> first;
         QTimer::singleShot(0, &form, [&] {
             first = qobject_cast<Form25 *>(QApplication::activeModalWidget());
@@ -252,18 +248,17 @@ private slots:
         });
         form.menus().item(QStringLiteral("mivofile_open"))->trigger();
         QVERIFY(!first);
-        QCOMPARE(Module1::shared().DocumentFolder, QString());
-        QCOMPARE(Module1::shared().EffectKind, Effect::FileScreenOpened);
-        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(app.shared().DocumentFolder, QString());
+        QCOMPARE(app.shared().EffectKind, Effect::FileScreenOpened);
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     // For the rest of the run the screen opens where it was left, with the file type it showed.
     void remembersItsPlaceForTheRun()
     {
-        ProgramFolderFixture program;
-        PageFolder pages;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        PageFolder pages(app);
+        Form1 form(app.context);
         ModalDriver leave([&](QDialog *screen) {
             auto *folders = screen->findChild<FolderList *>(QStringLiteral("Dir1"));
             QVERIFY(folders->setPath(pages.file(QStringLiteral("sub"))));
@@ -272,8 +267,8 @@ private slots:
         });
         form.menus().item(QStringLiteral("mivofile_open"))->trigger();
         QVERIFY(leave.ran());
-        // Elsewhere meanwhile: the screen does not follow the process's folder.
-        QDir::setCurrent(program.path());
+        // The run's folder is another meanwhile: the screen stays where it was left.
+        app.context.workingFolder = app.path();
         ModalDriver back([&](QDialog *dialog) {
             auto *screen = static_cast<Form25 *>(dialog);
             QCOMPARE(screen->findChild<FolderList *>(QStringLiteral("Dir1"))->Path(), pages.file(QStringLiteral("sub")));
@@ -286,36 +281,35 @@ private slots:
         form.menus().item(QStringLiteral("mivofile_open"))->trigger();
         QVERIFY(back.ran());
 
-        // A folder that is gone meanwhile: the process's folder again.
+        // A folder that is gone meanwhile: the run's folder again.
         QVERIFY(QDir(pages.file(QStringLiteral("sub"))).removeRecursively());
         ModalDriver gone([&](QDialog *dialog) {
-            QCOMPARE(dialog->findChild<FolderList *>(QStringLiteral("Dir1"))->Path(), program.path());
+            QCOMPARE(dialog->findChild<FolderList *>(QStringLiteral("Dir1"))->Path(), app.path());
             dialog->reject();
         });
         form.menus().item(QStringLiteral("mivofile_open"))->trigger();
         QVERIFY(gone.ran());
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     void pagesThatCannotBeOpened()
     {
-        ProgramFolderFixture program;
-        PageFolder pages;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        PageFolder pages(app);
+        Form1 form(app.context);
         QVERIFY(form.surface()->setDocumentHTML(KeptPage));
-        Form25 screen(form.surface(), &form);
+        Form25 screen(app.context, form.surface(), &form);
         screen.show();
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         auto *path = screen.findChild<QLineEdit *>(QStringLiteral("Text1"));
         auto *files = screen.findChild<FileList *>(QStringLiteral("File1"));
         auto *folders = screen.findChild<FolderList *>(QStringLiteral("Dir1"));
         auto refused = [&](const QString &file, const QString &reason) {
-            boxes.shown.clear();
+            app.boxes.shown.clear();
             path->setText(file);
             screen.Command1_Click();
-            QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ファイルを開けませんでした。\n") + reason});
-            QCOMPARE(boxes.shown[0].icon, MessageBoxes::Icon::Warning);
+            QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ファイルを開けませんでした。\n") + reason});
+            QCOMPARE(app.boxes.shown[0].icon, MessageBoxes::Icon::Warning);
             QVERIFY(screen.isVisible());
             QCOMPARE(form.surface()->DocumentHTML(), KeptPage);
         };
@@ -342,7 +336,7 @@ private slots:
         writeBytes(closed + QStringLiteral("/page.htm"), "<html><body>hidden</body></html>");
         QFile::setPermissions(closed, QFile::ExeOwner);
         QVERIFY(folders->setPath(pages.path()));
-        boxes.shown.clear();
+        app.boxes.shown.clear();
         {
             UnprivilegedFiles asUser;
             const QList<QListWidgetItem *> item = folders->findItems(QStringLiteral("closed"), Qt::MatchEndsWith);
@@ -350,7 +344,7 @@ private slots:
             folders->setCurrentItem(item.first());
             QTest::keyClick(folders, Qt::Key_Return);
         }
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("フォルダを開けません: ") + closed + QStringLiteral(": 読み取りの権限がありません")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("フォルダを開けません: ") + closed + QStringLiteral(": 読み取りの権限がありません")});
         QCOMPARE(folders->Path(), pages.path());
         QCOMPARE(files->Path(), pages.path());
         QFile::setPermissions(closed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -358,20 +352,20 @@ private slots:
         // Broken bytes open, with their places marked and the user told.
         const QString broken = pages.file(QStringLiteral("broken.htm"));
         writeBytes(broken, "<html><body><p>a\x81\x20z</p></body></html>");
-        boxes.shown.clear();
+        app.boxes.shown.clear();
         path->setText(broken);
         screen.Command1_Click();
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("文字として読めない部分があったため、「\uFFFD」に置き換えて開きました: ") + broken});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("文字として読めない部分があったため、「\uFFFD」に置き換えて開きました: ") + broken});
         QCOMPARE(screen.result(), int(QDialog::Accepted));
         QCOMPARE(form.surface()->DocumentHTML(), QStringLiteral("<HTML><HEAD></HEAD><BODY><P>a\uFFFD z</P></BODY></HTML>"));
 
         // A page that holds the replacement character itself is no broken page.
         const QString genuine = pages.file(QStringLiteral("genuine.htm"));
         writeBytes(genuine, QStringLiteral("<html><body><p>\uFFFD</p></body></html>").toUtf8());
-        boxes.shown.clear();
+        app.boxes.shown.clear();
         path->setText(genuine);
         screen.Command1_Click();
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 };
 

@@ -5,13 +5,13 @@
 #include "documents/ModernExport.h"
 #include "documents/ModernExportCommand.h"
 #include "documents/PageText.h"
-#include "platform/FileChannel.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/FileChannel.h"
+#include "platform/Module1.h"
 #include "platform/PageEncoding.h"
 #include "platform/RunTimeScripts.h"
 #include "shell/CommandLine.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
 
 #include <QAction>
 #include <QMenu>
@@ -219,23 +219,22 @@ private slots:
     // The exported page in the program: edited as before, and run once, by run mode's own runtime.
     void exportedPageOpensInTheProgram()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
+        TestApp app;
         QTemporaryDir top;
         writeBytes(top.filePath(QStringLiteral("page.htm")),
                    "<html><head><title>t</title></head><body><p id=p>text</p><script type=\"text/vbscript\">\n"
                    "Sub window_onload()\n  MsgBox \"loaded \" & document.scripts.length\nEnd Sub\n</script></body></html>");
         const ModernExport::Result result = ModernExport::exportFile(top.filePath(QStringLiteral("page.htm")), top.filePath(QStringLiteral("out")));
         QVERIFY(result.ok);
-        DhtmlEdit surface;
+        DhtmlEdit surface(app.context);
         QVERIFY(surface.LoadDocument(top.filePath(QStringLiteral("out/page.htm"))));
         QVERIFY(surface.DocumentHTML().contains(QStringLiteral("tovaleaf-runtime.js")));
         QVERIFY(surface.setBrowseMode(true));
-        QTRY_COMPARE(boxes.texts(), QStringList{QStringLiteral("loaded 2")});
+        QTRY_COMPARE(app.boxes.texts(), QStringList{QStringLiteral("loaded 2")});
         QTRY_COMPARE(js(&surface, QStringLiteral("String(!!(document.scripts[0].src.endsWith('tovaleaf-runtime.js')))")), QStringLiteral("true"));
         // The runtime file's own copy stood aside: one box, not two, and no error from it.
         QTRY_COMPARE(js(&surface, QStringLiteral("document.readyState")), QStringLiteral("complete"));
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("loaded 2")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("loaded 2")});
     }
 
     void commandLine()
@@ -299,10 +298,8 @@ private slots:
 
     void menuItem()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs pickers;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         QAction *item = form.menus().item(QStringLiteral("kakidasi"));
         QVERIFY(item);
         QCOMPARE(item->text(), QStringLiteral("今のブラウザ用に書き出し…"));
@@ -315,15 +312,15 @@ private slots:
 
         // Cancelled in the folder dialog: nothing written, nothing said.
         item->trigger();
-        QCOMPARE(pickers.folderTitlesSeen, QStringList{ModernExportCommand::FolderTitle});
-        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(app.dialogs.folderTitlesSeen, QStringList{ModernExportCommand::FolderTitle});
+        QVERIFY(app.boxes.shown.isEmpty());
 
         // The page as the program writes it, under its own name, the named files beside it.
         const QString out = top.filePath(QStringLiteral("out"));
-        pickers.folders.enqueue(out);
+        app.dialogs.folders.enqueue(out);
         item->trigger();
-        QCOMPARE(boxes.shown.size(), 1);
-        const QString told = boxes.shown[0].text;
+        QCOMPARE(app.boxes.shown.size(), 1);
+        const QString told = app.boxes.shown[0].text;
         QVERIFY2(told.startsWith(QStringLiteral("今のブラウザで動くように書き出しました。\n%1/page.htm\n（tovaleaf-runtime.js を同じフォルダに置いています）")
                                      .arg(QFileInfo(out).canonicalFilePath())),
                  qPrintable(told));
@@ -339,31 +336,31 @@ private slots:
 
         // Again into the same folder: asked first; Cancel keeps the page there as it is.
         writeBytes(out + QStringLiteral("/page.htm"), "kept");
-        boxes.shown.clear();
-        boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
-        pickers.folders.enqueue(out);
+        app.boxes.shown.clear();
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
+        app.dialogs.folders.enqueue(out);
         item->trigger();
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("%1/page.htm は既にあります。上書きしますか？").arg(out)});
-        QCOMPARE(boxes.shown[0].title, QStringLiteral("確認"));
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("%1/page.htm は既にあります。上書きしますか？").arg(out)});
+        QCOMPARE(app.boxes.shown[0].title, QStringLiteral("確認"));
         QCOMPARE(readBytes(out + QStringLiteral("/page.htm")), QByteArray("kept"));
-        boxes.shown.clear();
-        boxes.answers.enqueue(MessageBoxes::Answer::Ok);
-        pickers.folders.enqueue(out);
+        app.boxes.shown.clear();
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+        app.dialogs.folders.enqueue(out);
         item->trigger();
-        QCOMPARE(boxes.shown.size(), 2);
+        QCOMPARE(app.boxes.shown.size(), 2);
         QCOMPARE(readBytes(out + QStringLiteral("/page.htm")), written);
 
         // A folder that cannot be made: said, as a warning.
-        boxes.shown.clear();
-        pickers.folders.enqueue(site + QStringLiteral("/style.css/out"));
+        app.boxes.shown.clear();
+        app.dialogs.folders.enqueue(site + QStringLiteral("/style.css/out"));
         item->trigger();
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("書き出せませんでした。\n書き出し先のフォルダを作れません: %1/style.css/out").arg(site)});
-        QCOMPARE(boxes.shown[0].icon, MessageBoxes::Icon::Warning);
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("書き出せませんでした。\n書き出し先のフォルダを作れません: %1/style.css/out").arg(site)});
+        QCOMPARE(app.boxes.shown[0].icon, MessageBoxes::Icon::Warning);
 
         // A page the program shows from one of its temporary files is named index.htm.
-        QCOMPARE(ModernExportCommand::pageNameFor(QUrl::fromLocalFile(folder.file(QStringLiteral("scriptTemp.htm")))), QStringLiteral("index.htm"));
-        QCOMPARE(ModernExportCommand::pageNameFor(QUrl::fromLocalFile(site + QStringLiteral("/tvlTemp.htm"))), QStringLiteral("index.htm"));
-        QCOMPARE(ModernExportCommand::pageNameFor(QUrl::fromLocalFile(site + QStringLiteral("/page.htm"))), QStringLiteral("page.htm"));
+        QCOMPARE(ModernExportCommand::pageNameFor(QUrl::fromLocalFile(app.file(QStringLiteral("scriptTemp.htm"))), app.path()), QStringLiteral("index.htm"));
+        QCOMPARE(ModernExportCommand::pageNameFor(QUrl::fromLocalFile(site + QStringLiteral("/tvlTemp.htm")), app.path()), QStringLiteral("index.htm"));
+        QCOMPARE(ModernExportCommand::pageNameFor(QUrl::fromLocalFile(site + QStringLiteral("/page.htm")), app.path()), QStringLiteral("page.htm"));
     }
 };
 

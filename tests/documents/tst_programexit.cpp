@@ -6,8 +6,8 @@
 #include "commands/MenuBar.h"
 #include "documents/TemporaryPages.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -44,20 +44,20 @@ struct ExitScene
     ExitScene()
     {
         for (const QString &name : RemovedNames) {
-            writeBytes(program.file(name), "temp");
+            writeBytes(app.file(name), "temp");
             writeBytes(pages.filePath(name), "temp");
         }
         for (const QString &name : KeptNames)
-            writeBytes(program.file(name), "temp");
+            writeBytes(app.file(name), "temp");
         writeBytes(pages.filePath(QStringLiteral("page.htm")), "<html><body>page</body></html>");
-        Module1::shared().EffectKind = Effect::FileScreenOpened;
-        Module1::shared().DocumentFolder = pages.path();
+        app.shared().EffectKind = Effect::FileScreenOpened;
+        app.shared().DocumentFolder = pages.path();
     }
     QStringList present() const
     {
         QStringList out;
         for (const QString &name : RemovedNames + KeptNames)
-            if (QFile::exists(program.file(name)))
+            if (QFile::exists(app.file(name)))
                 out << QStringLiteral("program/") + name;
         for (const QString &name : RemovedNames + QStringList{QStringLiteral("page.htm")})
             if (QFile::exists(pages.filePath(name)))
@@ -77,7 +77,7 @@ struct ExitScene
                 QStringLiteral("pages/tvlTemp1.htm"), QStringLiteral("pages/page.htm")};
     }
 
-    ProgramFolderFixture program;
+    TestApp app;
     QTemporaryDir pagesDir;
     QDir pages{pagesDir.path()};
 };
@@ -92,34 +92,33 @@ class TestProgramExit : public QObject
 private slots:
     void temporaryPageFolder()
     {
-        ProgramFolderFixture program;
-        Module1 &shared = Module1::shared();
+        TestApp app;
+        Module1 &shared = app.shared();
         shared.EffectKind = Effect::FileScreenOpened;
         shared.DocumentFolder = QStringLiteral("/pages");
-        QCOMPARE(TemporaryPages::path(TemporaryPages::TvlTemp), QStringLiteral("/pages/tvlTemp.htm"));
+        QCOMPARE(TemporaryPages::path(app.context, TemporaryPages::TvlTemp), QStringLiteral("/pages/tvlTemp.htm"));
         // An emptied folder means the program folder, never the root.
         shared.DocumentFolder.clear();
-        QCOMPARE(TemporaryPages::path(TemporaryPages::TvlTemp1), program.file(QStringLiteral("tvlTemp1.htm")));
+        QCOMPARE(TemporaryPages::path(app.context, TemporaryPages::TvlTemp1), app.file(QStringLiteral("tvlTemp1.htm")));
         shared.EffectKind = Effect::NewPage;
         shared.DocumentFolder = QStringLiteral("/pages");
-        QCOMPARE(TemporaryPages::path(TemporaryPages::TvlTemp), program.file(QStringLiteral("tvlTemp.htm")));
+        QCOMPARE(TemporaryPages::path(app.context, TemporaryPages::TvlTemp), app.file(QStringLiteral("tvlTemp.htm")));
     }
 
     void finishMenu()
     {
         ExitScene scene;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        Form1 form(scene.app.context);
         form.show();
         QAction *finish = form.menus().item(QStringLiteral("finish"));
 
         for (auto answer : {MessageBoxes::Answer::No, MessageBoxes::Answer::Cancel}) {
-            boxes.shown.clear();
-            boxes.answers << answer;
+            scene.app.boxes.shown.clear();
+            scene.app.boxes.answers << answer;
             finish->trigger();
-            QCOMPARE(boxes.texts(), QStringList{ExitQuestion});
-            QCOMPARE(boxes.shown[0].title, QStringLiteral("確認"));
-            QCOMPARE(boxes.shown[0].buttons, MessageBoxes::Buttons::YesNoCancel);
+            QCOMPARE(scene.app.boxes.texts(), QStringList{ExitQuestion});
+            QCOMPARE(scene.app.boxes.shown[0].title, QStringLiteral("確認"));
+            QCOMPARE(scene.app.boxes.shown[0].buttons, MessageBoxes::Buttons::YesNoCancel);
             QVERIFY(form.isVisible());
             QCOMPARE(scene.present(), ExitScene::untouched());
         }
@@ -130,10 +129,10 @@ private slots:
         auto *hidden = new CountingWindow(&form);
         CountingWindow separate;
         separate.show();
-        boxes.shown.clear();
-        boxes.answers << MessageBoxes::Answer::Yes << MessageBoxes::Answer::Cancel;
+        scene.app.boxes.shown.clear();
+        scene.app.boxes.answers << MessageBoxes::Answer::Yes << MessageBoxes::Answer::Cancel;
         finish->trigger();
-        QCOMPARE(boxes.texts(), (QStringList{ExitQuestion, SaveQuestion}));
+        QCOMPARE(scene.app.boxes.texts(), (QStringList{ExitQuestion, SaveQuestion}));
         QVERIFY(form.isVisible());
         QCOMPARE(scene.present(), ExitScene::afterExit());
         QCOMPARE(tool->closes, 1);
@@ -144,10 +143,10 @@ private slots:
         // Yes and No: the program ends, with the always-on-top background window.
         form.menus().item(QStringLiteral("haikei_iro"))->trigger();
         QVERIFY(Form8::current() && Form8::current()->isVisible());
-        boxes.shown.clear();
-        boxes.answers << MessageBoxes::Answer::Yes << MessageBoxes::Answer::No;
+        scene.app.boxes.shown.clear();
+        scene.app.boxes.answers << MessageBoxes::Answer::Yes << MessageBoxes::Answer::No;
         finish->trigger();
-        QCOMPARE(boxes.texts(), (QStringList{ExitQuestion, SaveQuestion}));
+        QCOMPARE(scene.app.boxes.texts(), (QStringList{ExitQuestion, SaveQuestion}));
         QVERIFY(!form.isVisible());
         QTRY_VERIFY(!Form8::current());
     }
@@ -155,28 +154,26 @@ private slots:
     void closeBox()
     {
         ExitScene scene;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs dialogs;
-        Form1 form;
+        Form1 form(scene.app.context);
         form.show();
         QVERIFY(form.surface()->setDocumentHTML(QStringLiteral("<html><body><p>unsaved</p></body></html>")));
         CountingWindow other;
         other.show();
 
-        boxes.answers << MessageBoxes::Answer::Cancel;
+        scene.app.boxes.answers << MessageBoxes::Answer::Cancel;
         QVERIFY(!form.close());
-        QCOMPARE(boxes.texts(), QStringList{SaveQuestion});
-        QCOMPARE(boxes.shown[0].title, QStringLiteral("保存"));
-        QCOMPARE(boxes.shown[0].buttons, MessageBoxes::Buttons::YesNoCancel);
-        QCOMPARE(boxes.shown[0].icon, MessageBoxes::Icon::Question);
+        QCOMPARE(scene.app.boxes.texts(), QStringList{SaveQuestion});
+        QCOMPARE(scene.app.boxes.shown[0].title, QStringLiteral("保存"));
+        QCOMPARE(scene.app.boxes.shown[0].buttons, MessageBoxes::Buttons::YesNoCancel);
+        QCOMPARE(scene.app.boxes.shown[0].icon, MessageBoxes::Icon::Question);
         QCOMPARE(scene.present(), ExitScene::afterExit());
         QCOMPARE(other.closes, 0);
 
         // Yes with the Save As dialog cancelled: nothing lost, the program stays.
-        boxes.shown.clear();
-        boxes.answers << MessageBoxes::Answer::Yes;
+        scene.app.boxes.shown.clear();
+        scene.app.boxes.answers << MessageBoxes::Answer::Yes;
         QVERIFY(!form.close());
-        QCOMPARE(boxes.texts(), QStringList{SaveQuestion});
+        QCOMPARE(scene.app.boxes.texts(), QStringList{SaveQuestion});
         QVERIFY(form.isVisible());
         QCOMPARE(form.surface()->DocumentHTML(), QStringLiteral("<HTML><HEAD></HEAD><BODY><P>unsaved</P></BODY></HTML>"));
 
@@ -185,25 +182,25 @@ private slots:
         const QString locked = scene.pages.filePath(QStringLiteral("locked"));
         QVERIFY(QDir().mkdir(locked));
         UnprivilegedFiles::readOnly(locked);
-        boxes.shown.clear();
-        boxes.answers << MessageBoxes::Answer::Yes;
-        dialogs.fileNames << locked + QStringLiteral("/saved.htm");
+        scene.app.boxes.shown.clear();
+        scene.app.boxes.answers << MessageBoxes::Answer::Yes;
+        scene.app.dialogs.fileNames << locked + QStringLiteral("/saved.htm");
         {
             UnprivilegedFiles asUser;
             QVERIFY(!form.close());
         }
-        QCOMPARE(boxes.shown.size(), 2);
-        QVERIFY(boxes.shown[1].text.startsWith(QStringLiteral("ファイルを保存できませんでした。\n") + locked + QStringLiteral("/saved.htm: ")));
+        QCOMPARE(scene.app.boxes.shown.size(), 2);
+        QVERIFY(scene.app.boxes.shown[1].text.startsWith(QStringLiteral("ファイルを保存できませんでした。\n") + locked + QStringLiteral("/saved.htm: ")));
         QVERIFY(form.isVisible());
         QCOMPARE(other.closes, 0);
 
         // Yes and saved: the program ends.
         const QString saved = scene.pages.filePath(QStringLiteral("saved.htm"));
-        boxes.shown.clear();
-        boxes.answers << MessageBoxes::Answer::Yes;
-        dialogs.fileNames << saved;
+        scene.app.boxes.shown.clear();
+        scene.app.boxes.answers << MessageBoxes::Answer::Yes;
+        scene.app.dialogs.fileNames << saved;
         QVERIFY(form.close());
-        QCOMPARE(boxes.texts(), (QStringList{SaveQuestion, QStringLiteral("保存しました。")}));
+        QCOMPARE(scene.app.boxes.texts(), (QStringList{SaveQuestion, QStringLiteral("保存しました。")}));
         QCOMPARE(readBytes(saved), QByteArray("<HTML><HEAD></HEAD><BODY><P>unsaved</P></BODY></HTML>\r\n"));
         QVERIFY(!form.isVisible());
         QCOMPARE(other.closes, 1);
@@ -213,26 +210,24 @@ private slots:
     void closeBoxNo()
     {
         ExitScene scene;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        Form1 form(scene.app.context);
         form.show();
-        boxes.answers << MessageBoxes::Answer::No;
+        scene.app.boxes.answers << MessageBoxes::Answer::No;
         QVERIFY(form.close());
-        QCOMPARE(boxes.texts(), QStringList{SaveQuestion});
+        QCOMPARE(scene.app.boxes.texts(), QStringList{SaveQuestion});
         QCOMPARE(scene.present(), ExitScene::afterExit());
     }
 
     void undeletablePageAndEmptyFolder()
     {
         ExitScene scene;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        Form1 form(scene.app.context);
         form.show();
         // Everyone may change the program folder; the page's folder is read-only.
-        QFile::setPermissions(scene.program.path(), QFile::Permissions(0x7777));
+        QFile::setPermissions(scene.app.path(), QFile::Permissions(0x7777));
         UnprivilegedFiles::openToAll(scene.pagesDir.path());
         UnprivilegedFiles::readOnly(scene.pagesDir.path());
-        boxes.answers << MessageBoxes::Answer::No;
+        scene.app.boxes.answers << MessageBoxes::Answer::No;
         {
             UnprivilegedFiles asUser;
             QVERIFY(form.close());
@@ -242,13 +237,13 @@ private slots:
                                                QStringLiteral("program/MivoTemp.htm"), QStringLiteral("pages/tvlTemp.htm"),
                                                QStringLiteral("pages/tvlTemp1.htm"), QStringLiteral("pages/page.htm")}));
         UnprivilegedFiles::openToAll(scene.pagesDir.path());
-        QCOMPARE(boxes.texts(), QStringList{SaveQuestion});
+        QCOMPARE(scene.app.boxes.texts(), QStringList{SaveQuestion});
 
         // With no page folder only the program folder is cleaned.
-        writeBytes(scene.program.file(QStringLiteral("tvlTemp.htm")), "temp");
-        Module1::shared().DocumentFolder.clear();
-        QCOMPARE(TemporaryPages::removeAll(), QStringList());
-        QVERIFY(!QFile::exists(scene.program.file(QStringLiteral("tvlTemp.htm"))));
+        writeBytes(scene.app.file(QStringLiteral("tvlTemp.htm")), "temp");
+        scene.app.shared().DocumentFolder.clear();
+        QCOMPARE(TemporaryPages::removeAll(scene.app.context), QStringList());
+        QVERIFY(!QFile::exists(scene.app.file(QStringLiteral("tvlTemp.htm"))));
         QVERIFY(QFile::exists(scene.pages.filePath(QStringLiteral("tvlTemp.htm"))));
     }
 };

@@ -17,10 +17,10 @@ using namespace TestSupport;
 namespace {
 
 // Runs the program in another process up to a step, where it is killed.
-QString killedRun(const ProgramFolderFixture &folder, const QStringList &step)
+QString killedRun(const TestApp &app, const QStringList &step)
 {
     QProcess run;
-    run.start(QStringLiteral(KILLED_RUN), QStringList{folder.path()} + step);
+    run.start(QStringLiteral(KILLED_RUN), QStringList{app.path()} + step);
     if (!run.waitForFinished(120000))
         qFatal("the killed run did not end");
     if (run.exitStatus() != QProcess::CrashExit)
@@ -31,11 +31,6 @@ QString killedRun(const ProgramFolderFixture &folder, const QStringList &step)
 QStringList stateFiles()
 {
     return QDir(StateFolder::current().path()).entryList(QDir::Files | QDir::Hidden);
-}
-
-QString body(DhtmlEdit *surface)
-{
-    return js(surface, QStringLiteral("document.body.innerText"));
 }
 
 } // namespace
@@ -57,21 +52,20 @@ private slots:
 
     void unsavedPageIsOfferedBack()
     {
-        ProgramFolderFixture folder;
-        const QString original = folder.file(QStringLiteral("mine.htm"));
+        TestApp app;
+        const QString original = app.file(QStringLiteral("mine.htm"));
         writeBytes(original, "<html><body><p>as saved</p></body></html>");
-        killedRun(folder, {QStringLiteral("opened"), original, QStringLiteral("typed before the kill")});
+        killedRun(app, {QStringLiteral("opened"), original, QStringLiteral("typed before the kill")});
 
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        Form1 form(app.context);
         form.show();
-        boxes.answers << MessageBoxes::Answer::Yes;
-        Main::resumeEndedRuns(form);
-        QCOMPARE(boxes.shown.size(), 1);
-        QVERIFY2(boxes.shown[0].text.startsWith(RecoveryOffer::Question), qPrintable(boxes.shown[0].text));
-        QVERIFY(boxes.shown[0].text.contains(original));
-        QCOMPARE(boxes.shown[0].buttons, MessageBoxes::Buttons::YesNo);
-        QCOMPARE(body(form.surface()), QStringLiteral("typed before the kill"));
+        app.boxes.answers << MessageBoxes::Answer::Yes;
+        Main::resumeEndedRuns(app.context, form);
+        QCOMPARE(app.boxes.shown.size(), 1);
+        QVERIFY2(app.boxes.shown[0].text.startsWith(RecoveryOffer::Question), qPrintable(app.boxes.shown[0].text));
+        QVERIFY(app.boxes.shown[0].text.contains(original));
+        QCOMPARE(app.boxes.shown[0].buttons, MessageBoxes::Buttons::YesNo);
+        QCOMPARE(bodyText(form.surface()), QStringLiteral("typed before the kill"));
         // It belongs where it came from: the save proposes that file, and its pictures resolve there.
         QCOMPARE(form.commonDialog()->FileName, original);
         QCOMPARE(form.surface()->documentUrl().path(), original);
@@ -84,88 +78,84 @@ private slots:
             QVERIFY2(name.startsWith(StateFolder::current().id()), qPrintable(name));
 
         // A second start finds nothing more.
-        Main::resumeEndedRuns(form);
-        QCOMPARE(boxes.shown.size(), 1);
+        Main::resumeEndedRuns(app.context, form);
+        QCOMPARE(app.boxes.shown.size(), 1);
     }
 
     void declinedPageIsGivenUp()
     {
-        ProgramFolderFixture folder;
-        killedRun(folder, {QStringLiteral("edited"), QStringLiteral("never wanted")});
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        killedRun(app, {QStringLiteral("edited"), QStringLiteral("never wanted")});
+        Form1 form(app.context);
         form.show();
-        boxes.answers << MessageBoxes::Answer::No;
-        Main::resumeEndedRuns(form);
-        QCOMPARE(boxes.shown.size(), 1);
-        QVERIFY(boxes.shown[0].text.contains(QStringLiteral("（新しいページ）")));
+        app.boxes.answers << MessageBoxes::Answer::No;
+        Main::resumeEndedRuns(app.context, form);
+        QCOMPARE(app.boxes.shown.size(), 1);
+        QVERIFY(app.boxes.shown[0].text.contains(QStringLiteral("（新しいページ）")));
         QCOMPARE(form.surface()->DocumentHTML(), QString());
-        Main::resumeEndedRuns(form);
-        QCOMPARE(boxes.shown.size(), 1);
+        Main::resumeEndedRuns(app.context, form);
+        QCOMPARE(app.boxes.shown.size(), 1);
         for (const QString &name : stateFiles())
             QVERIFY2(name.startsWith(StateFolder::current().id()), qPrintable(name));
     }
 
     void savedOrGivenUpPagesAreNotOffered()
     {
-        ProgramFolderFixture folder;
-        const QString saved = folder.file(QStringLiteral("saved.htm"));
-        killedRun(folder, {QStringLiteral("saved"), saved, QStringLiteral("saved text")});
+        TestApp app;
+        const QString saved = app.file(QStringLiteral("saved.htm"));
+        killedRun(app, {QStringLiteral("saved"), saved, QStringLiteral("saved text")});
         QVERIFY(QString::fromLocal8Bit(readBytes(saved)).contains(QStringLiteral("saved text")));
-        killedRun(folder, {QStringLiteral("new-page"), QStringLiteral("thrown away by a new page")});
-        killedRun(folder, {QStringLiteral("exit-no"), QStringLiteral("thrown away at exit")});
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        killedRun(app, {QStringLiteral("new-page"), QStringLiteral("thrown away by a new page")});
+        killedRun(app, {QStringLiteral("exit-no"), QStringLiteral("thrown away at exit")});
+        Form1 form(app.context);
         form.show();
-        Main::resumeEndedRuns(form);
-        QCOMPARE(boxes.texts(), QStringList());
+        Main::resumeEndedRuns(app.context, form);
+        QCOMPARE(app.boxes.texts(), QStringList());
     }
 
     void liveRunIsLeftAlone()
     {
-        ProgramFolderFixture folder;
+        TestApp app;
         QProcess other;
-        other.start(QStringLiteral(KILLED_RUN), {folder.path(), QStringLiteral("running"), QStringLiteral("still being edited")});
+        other.start(QStringLiteral(KILLED_RUN), {app.path(), QStringLiteral("running"), QStringLiteral("still being edited")});
         QVERIFY(other.waitForReadyRead(120000));
         QCOMPARE(other.readLine().trimmed(), QByteArray("ready"));
 
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        Form1 form(app.context);
         form.show();
-        Main::resumeEndedRuns(form);
-        QCOMPARE(boxes.texts(), QStringList());
+        Main::resumeEndedRuns(app.context, form);
+        QCOMPARE(app.boxes.texts(), QStringList());
 
         // Once it is gone, its page is offered.
         other.kill();
         QVERIFY(other.waitForFinished(30000));
-        boxes.answers << MessageBoxes::Answer::Yes;
-        Main::resumeEndedRuns(form);
-        QCOMPARE(boxes.shown.size(), 1);
-        QCOMPARE(body(form.surface()), QStringLiteral("still being edited"));
+        app.boxes.answers << MessageBoxes::Answer::Yes;
+        Main::resumeEndedRuns(app.context, form);
+        QCOMPARE(app.boxes.shown.size(), 1);
+        QCOMPARE(bodyText(form.surface()), QStringLiteral("still being edited"));
     }
 
     void killedSaveLeavesNothingBehind()
     {
-        ProgramFolderFixture folder;
-        const QString target = folder.file(QStringLiteral("target.htm"));
+        TestApp app;
+        const QString target = app.file(QStringLiteral("target.htm"));
         writeBytes(target, "old");
         // Cleaned up at the next start.
-        const QString first = killedRun(folder, {QStringLiteral("saving"), target});
+        const QString first = killedRun(app, {QStringLiteral("saving"), target});
         QVERIFY2(QFile::exists(first), qPrintable(first));
         QCOMPARE(readBytes(target), QByteArray("old"));
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        Main::resumeEndedRuns(form);
+        Form1 form(app.context);
+        Main::resumeEndedRuns(app.context, form);
         QVERIFY(!QFile::exists(first));
         QCOMPARE(readBytes(target), QByteArray("old"));
         // And at the next save, whatever file it saves.
-        const QString second = killedRun(folder, {QStringLiteral("saving"), target});
+        const QString second = killedRun(app, {QStringLiteral("saving"), target});
         QVERIFY(QFile::exists(second));
         QString error;
-        QVERIFY(FileChannel::writeText(folder.file(QStringLiteral("other.htm")), QStringLiteral("x"), &error));
+        QVERIFY(FileChannel::writeText(app.file(QStringLiteral("other.htm")), QStringLiteral("x"), &error));
         QVERIFY(!QFile::exists(second));
-        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("target.htm.*")}, QDir::Files | QDir::Hidden), QStringList());
-        QCOMPARE(boxes.texts(), QStringList());
+        QCOMPARE(QDir(app.path()).entryList({QStringLiteral("target.htm.*")}, QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(app.boxes.texts(), QStringList());
     }
 };
 

@@ -23,14 +23,13 @@ class TestXmlSample : public QObject
 private slots:
     void addressBookOnEmptyPage()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         auto *button = form.findChild<QPushButton *>(QStringLiteral("Command1"));
         auto *mode = form.findChild<QLineEdit *>(QStringLiteral("Text4"));
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウザモードで確認します。")});
-        QCOMPARE(boxes.shown[0].title, QStringLiteral("Tovaleaf"));
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ブラウザモードで確認します。")});
+        QCOMPARE(app.boxes.shown[0].title, QStringLiteral("Tovaleaf"));
         QCOMPARE(mode->text(), QStringLiteral("ブラウザモード"));
         QCOMPARE(mode->palette().color(QPalette::Base), Red);
         QVERIFY(form.surface()->BrowseMode());
@@ -52,9 +51,8 @@ private slots:
 
     void mapOnEditedPage()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         auto *button = form.findChild<QPushButton *>(QStringLiteral("Command1"));
         auto *mode = form.findChild<QLineEdit *>(QStringLiteral("Text4"));
@@ -62,20 +60,20 @@ private slots:
         const QString page = QStringLiteral("<HTML><HEAD></HEAD><BODY><P>mine</P></BODY></HTML>");
         QVERIFY(surface->setDocumentHTML(page));
 
-        boxes.answers << MessageBoxes::Answer::Cancel;
+        app.boxes.answers << MessageBoxes::Answer::Cancel;
         form.Command1_Click();
-        QCOMPARE(boxes.shown.size(), 1);
-        QCOMPARE(boxes.shown[0].text, QStringLiteral("編集中のﾌｧｲﾙのﾌｧｲﾙがあれば上書きされますが、実行しますか？"));
-        QCOMPARE(boxes.shown[0].title, QStringLiteral("確認"));
-        QCOMPARE(boxes.shown[0].buttons, MessageBoxes::Buttons::OkCancel);
+        QCOMPARE(app.boxes.shown.size(), 1);
+        QCOMPARE(app.boxes.shown[0].text, QStringLiteral("編集中のﾌｧｲﾙのﾌｧｲﾙがあれば上書きされますが、実行しますか？"));
+        QCOMPARE(app.boxes.shown[0].title, QStringLiteral("確認"));
+        QCOMPARE(app.boxes.shown[0].buttons, MessageBoxes::Buttons::OkCancel);
         QCOMPARE(surface->DocumentHTML(), page);
         QVERIFY(!surface->BrowseMode());
         QCOMPARE(mode->text(), QStringLiteral("編集モード"));
         QVERIFY(button->isEnabled());
 
-        boxes.answers << MessageBoxes::Answer::Ok;
+        app.boxes.answers << MessageBoxes::Answer::Ok;
         form.Command1_Click();
-        QCOMPARE(boxes.texts().mid(2),
+        QCOMPARE(app.boxes.texts().mid(2),
                  QStringList{QStringLiteral("実行モードで確認します。実行モードを解除する場合は\rﾏｳｽの右ｸﾘｯｸで出るﾒﾆｭｰの「編集」をｸﾘｯｸして下さい。\r画面を最大表示にして表示します。")});
         QCOMPARE(mode->text(), QStringLiteral("実行モード"));
         QCOMPARE(mode->palette().color(QPalette::Base), Red);
@@ -89,33 +87,32 @@ private slots:
                  QStringLiteral("郵便局：土曜日は午前中のみ。"));
 
         // Disabled until "新規作成".
-        boxes.answers << MessageBoxes::Answer::Cancel;
+        app.boxes.answers << MessageBoxes::Answer::Cancel;
         form.menus().item(QStringLiteral("new_page"))->trigger();
         QVERIFY(button->isEnabled());
     }
 
     void missingSample()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         auto *button = form.findChild<QPushButton *>(QStringLiteral("Command1"));
         auto *mode = form.findChild<QLineEdit *>(QStringLiteral("Text4"));
-        QVERIFY(QFile::remove(folder.file(QStringLiteral("address.htm"))));
-        QVERIFY(QFile::remove(folder.file(QStringLiteral("map.htm"))));
+        QVERIFY(QFile::remove(app.file(QStringLiteral("address.htm"))));
+        QVERIFY(QFile::remove(app.file(QStringLiteral("map.htm"))));
 
         form.Command1_Click();
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("サンプルページを開けません。\nファイルが見つかりません: ") + folder.file(QStringLiteral("address.htm"))});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("サンプルページを開けません。\nファイルが見つかりません: ") + app.file(QStringLiteral("address.htm"))});
         QCOMPARE(form.surface()->DocumentHTML(), QString());
         QVERIFY(!form.surface()->BrowseMode());
         QCOMPARE(mode->text(), QStringLiteral("編集モード"));
 
         const QString page = QStringLiteral("<HTML><HEAD></HEAD><BODY><P>mine</P></BODY></HTML>");
         QVERIFY(form.surface()->setDocumentHTML(page));
-        boxes.shown.clear();
-        boxes.answers << MessageBoxes::Answer::Ok;
+        app.boxes.shown.clear();
+        app.boxes.answers << MessageBoxes::Answer::Ok;
         form.Command1_Click();
-        QCOMPARE(boxes.texts().mid(1), QStringList{QStringLiteral("サンプルページを開けません。\nファイルが見つかりません: ") + folder.file(QStringLiteral("map.htm"))});
+        QCOMPARE(app.boxes.texts().mid(1), QStringList{QStringLiteral("サンプルページを開けません。\nファイルが見つかりません: ") + app.file(QStringLiteral("map.htm"))});
         QCOMPARE(form.surface()->DocumentHTML(), page);
         QVERIFY(!form.surface()->BrowseMode());
         QCOMPARE(mode->text(), QStringLiteral("編集モード"));

@@ -1,11 +1,12 @@
-#include "support/TestSupport.h"
 #include "support/ModalDriver.h"
+#include "support/DialogFields.h"
+#include "support/TestSupport.h"
 
 #include "effects/Form10.h"
 #include "effects/Form17.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using namespace DialogFields;
 using namespace TestSupport;
 
 // The colour-change buttons dialog and the button-with-event dialog.
@@ -22,30 +24,6 @@ class TestColorChange : public QObject
     Q_OBJECT
 
 private:
-    static QString body(DhtmlEdit *surface)
-    {
-        const QString html = surface->DocumentHTML();
-        const int start = html.indexOf(QStringLiteral("<BODY>")) + 6;
-        return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
-    }
-    template<typename T>
-    static T *field(QWidget *dialog, const char *name)
-    {
-        T *widget = dialog->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no %s", name);
-        return widget;
-    }
-    static void setText(QWidget *dialog, const char *name, const QString &text) { field<QLineEdit>(dialog, name)->setText(text); }
-    static void click(QWidget *dialog, const char *name) { field<QPushButton>(dialog, name)->click(); }
-    static void choose(QWidget *dialog, const char *name, const QString &text)
-    {
-        auto *combo = field<QComboBox>(dialog, name);
-        const int index = combo->findText(text);
-        QVERIFY2(index >= 0, qPrintable(text));
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
     static void add(Form17 &dialog, const QString &caption, const QString &link)
     {
         setText(&dialog, "Text3", caption);
@@ -63,11 +41,9 @@ private:
 private slots:
     void colourChangeLoadAndFieldRules()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs pickers;
-        Form1 form;
-        Form17 dialog(&form);
+        TestApp app;
+        Form1 form(app.context);
+        Form17 dialog(form.dialogOwner());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("文字色設定(10項目以上の設定は出来ません。)"));
         for (const char *off : {"Command3", "Command5", "Command4", "Command1"})
             QVERIFY2(!field<QPushButton>(&dialog, off)->isEnabled(), off);
@@ -99,9 +75,9 @@ private slots:
         QCOMPARE(field<QLineEdit>(&dialog, "Text4")->text(), QStringLiteral("http://x"));
 
         // The page file picker: filter, and the name it holds afterwards.
-        pickers.fileNames.enqueue(QStringLiteral("/pages/next.htm"));
+        app.dialogs.fileNames.enqueue(QStringLiteral("/pages/next.htm"));
         click(&dialog, "Command5");
-        QCOMPARE(pickers.filtersSeen.last(), CommonDialog::toQtFilter(QStringLiteral("HTMファイル(*.htm)|*.htm|HTMLファイル(*.html)|*.html")));
+        QCOMPARE(app.dialogs.filtersSeen.last(), CommonDialog::toQtFilter(QStringLiteral("HTMファイル(*.htm)|*.htm|HTMLファイル(*.html)|*.html")));
         QCOMPARE(form.commonDialog()->Flags, 6144);
         QCOMPARE(field<QLineEdit>(&dialog, "Text4")->text(), QStringLiteral("/pages/next.htm"));
         click(&dialog, "Command5"); // cancelled: the name from before
@@ -110,16 +86,15 @@ private slots:
         setText(&dialog, "Text4", QStringLiteral("typed.htm"));
         click(&dialog, "Command5");
         QCOMPARE(field<QLineEdit>(&dialog, "Text4")->text(), QStringLiteral("typed.htm"));
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     void tenButtonsEleventhRefusedDeleteAllAndOk()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        Module1 &shared = Module1::shared();
-        Form17 dialog(&form);
+        TestApp app;
+        Form1 form(app.context);
+        Module1 &shared = app.shared();
+        Form17 dialog(form.dialogOwner());
         setText(&dialog, "Text1", QStringLiteral("navy"));
         setText(&dialog, "Text2", QStringLiteral("red"));
         field<QComboBox>(&dialog, "Combo1")->setEditText(QStringLiteral("Verdana"));
@@ -135,21 +110,21 @@ private slots:
         QCOMPARE(field<QLineEdit>(&dialog, "Text4")->text(), QString());
 
         add(dialog, QStringLiteral("b10"), QStringLiteral("p10.htm"));
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("10項目以上は設定できません。")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("10項目以上は設定できません。")});
         QCOMPARE(dialog.itemCount(), 10);
         QCOMPARE(field<QListWidget>(&dialog, "List1")->count(), 10);
         QCOMPARE(shared.ButtonTags[10], QString());
         QCOMPARE(field<QLineEdit>(&dialog, "Text3")->text(), QStringLiteral("b10"));
 
         // "全て削除": then OK is refused; an add after it starts again at MIVO0.
-        boxes.shown.clear();
+        app.boxes.shown.clear();
         click(&dialog, "Command4");
         QCOMPARE(field<QListWidget>(&dialog, "List1")->count(), 0);
         QCOMPARE(shared.ButtonTags[3], QString());
         QCOMPARE(shared.ButtonLinks[3], QStringLiteral("p3.htm"));
         QCOMPARE(field<QLabel>(&dialog, "Label4")->text(), QStringLiteral("10"));
         click(&dialog, "Command1");
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("設定項目がありません！")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("設定項目がありません！")});
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         field<QComboBox>(&dialog, "Combo1")->setEditText(QStringLiteral("IMPACT"));
         field<QComboBox>(&dialog, "Combo2")->setEditText(QStringLiteral("9"));
@@ -163,10 +138,9 @@ private slots:
 
     void tenButtonsOnThePage()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        Module1 &shared = Module1::shared();
+        TestApp app;
+        Form1 form(app.context);
+        Module1 &shared = app.shared();
         ModalDriver driver([&](QDialog *d) {
             auto &dialog = *static_cast<Form17 *>(d);
             setText(&dialog, "Text1", QStringLiteral("navy"));
@@ -178,7 +152,7 @@ private slots:
         form.findChild<QComboBox *>(QStringLiteral("Combo2"))->setEditText(QStringLiteral("ﾏｳｽで色が変わる文字"));
         form.Combo2_Click();
         QVERIFY(driver.ran());
-        QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("10項目以上は設定できません。"), QStringLiteral("ブラウズモードで確認します！")}));
+        QCOMPARE(app.boxes.texts(), (QStringList{QStringLiteral("10項目以上は設定できません。"), QStringLiteral("ブラウズモードで確認します！")}));
         QString joined;
         for (int i = 0; i < 10; ++i)
             joined += shared.ButtonTags[i];
@@ -197,19 +171,18 @@ private slots:
 
     void linksOfAnEarlierUseFillTheMissingNumbers()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         {
-            Form17 earlier(&form);
+            Form17 earlier(form.dialogOwner());
             for (int i = 0; i < 4; ++i)
                 add(earlier, QStringLiteral("old%1").arg(i), QStringLiteral("old%1.htm").arg(i));
             click(&earlier, "Command2");
         }
         QCOMPARE(form.surface()->DocumentHTML(), QString());
-        Module1::shared().EffectKind = Effect::ColorChangeText; // as the effects list leaves it
+        app.shared().EffectKind = Effect::ColorChangeText; // as the effects list leaves it
         {
-            Form17 dialog(&form);
+            Form17 dialog(form.dialogOwner());
             add(dialog, QStringLiteral("new"), QStringLiteral("new.htm"));
             click(&dialog, "Command1");
         }
@@ -221,13 +194,11 @@ private slots:
 
     void buttonWithEvent()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs pickers;
-        Form1 form;
-        Module1 &shared = Module1::shared();
+        TestApp app;
+        Form1 form(app.context);
+        Module1 &shared = app.shared();
         {
-            Form10 dialog(&form);
+            Form10 dialog(form.dialogOwner());
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Form10"));
             QCOMPARE(field<QLineEdit>(&dialog, "Text3")->text(), QStringLiteral("タイトル"));
             QCOMPARE(field<QPlainTextEdit>(&dialog, "Text1")->toPlainText(), QStringLiteral("ようこそ！私のホームページへ。"));
@@ -237,7 +208,7 @@ private slots:
             QCOMPARE(field<QComboBox>(&dialog, "Combo1")->currentText(), QString());
 
             click(&dialog, "Command2");
-            QCOMPARE(boxes.texts(), QStringList{QStringLiteral("未入力個所があります！")});
+            QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("未入力個所があります！")});
             choose(&dialog, "Combo1", QStringLiteral("onclick"));
             choose(&dialog, "Combo2", QStringLiteral("ﾒｯｾｰｼﾞ"));
             QVERIFY(field<QPlainTextEdit>(&dialog, "Text1")->isEnabled());
@@ -250,9 +221,9 @@ private slots:
                  QStringLiteral("<BUTTON title=Button language=VBSCRIPT onclick=\"MsgBox&quot;ようこそ！私のホームページへ。&quot;\">タイトル</BUTTON>"));
 
         // URL left at "http://", with a hand-typed event name.
-        boxes.shown.clear();
+        app.boxes.shown.clear();
         {
-            Form10 dialog(&form);
+            Form10 dialog(form.dialogOwner());
             field<QComboBox>(&dialog, "Combo1")->setEditText(QStringLiteral("onfocus"));
             choose(&dialog, "Combo2", QStringLiteral("URL"));
             QCOMPARE(field<QLineEdit>(&dialog, "Text2")->text(), QStringLiteral("http://"));
@@ -266,15 +237,15 @@ private slots:
 
         // A jump: without a target it is refused; the markup follows the fields as they stand at OK.
         {
-            Form10 dialog(&form);
+            Form10 dialog(form.dialogOwner());
             choose(&dialog, "Combo1", QStringLiteral("onmouseover"));
             choose(&dialog, "Combo2", QStringLiteral("ｼﾞｬﾝﾌﾟ"));
             QVERIFY(field<QPushButton>(&dialog, "Command1")->isEnabled());
             click(&dialog, "Command2");
-            QCOMPARE(boxes.texts(), QStringList{QStringLiteral("リンク先が不定です。")});
-            pickers.fileNames.enqueue(QStringLiteral("/site/next.htm"));
+            QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("リンク先が不定です。")});
+            app.dialogs.fileNames.enqueue(QStringLiteral("/site/next.htm"));
             click(&dialog, "Command1");
-            QCOMPARE(pickers.filtersSeen.last(), CommonDialog::toQtFilter(QStringLiteral("HTMファイル(*.htm)|*.htm|HTMLファイル(*.html)|*.html")));
+            QCOMPARE(app.dialogs.filtersSeen.last(), CommonDialog::toQtFilter(QStringLiteral("HTMファイル(*.htm)|*.htm|HTMLファイル(*.html)|*.html")));
             QCOMPARE(field<QLineEdit>(&dialog, "Text2")->text(), QStringLiteral("/site/next.htm"));
             QCOMPARE(shared.SnippetHtml,
                      QStringLiteral("<BUTTON TITLE=Button LANGUAGE=VBSCRIPT onmouseover='Window.location.href=\"/site/next.htm\"'>タイトル</BUTTON>"));
@@ -287,15 +258,15 @@ private slots:
         QCOMPARE(body(form.surface()).count(QStringLiteral("<BUTTON")), 3);
 
         // The content is checked for every action; an action that is no entry inserts nothing.
-        boxes.shown.clear();
+        app.boxes.shown.clear();
         {
-            Form10 dialog(&form);
+            Form10 dialog(form.dialogOwner());
             choose(&dialog, "Combo1", QStringLiteral("onclick"));
             choose(&dialog, "Combo2", QStringLiteral("ﾒｯｾｰｼﾞ"));
             field<QPlainTextEdit>(&dialog, "Text1")->clear();
             choose(&dialog, "Combo2", QStringLiteral("URL"));
             click(&dialog, "Command2");
-            QCOMPARE(boxes.texts(), QStringList{QStringLiteral("未入力個所があります！")});
+            QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("未入力個所があります！")});
             field<QPlainTextEdit>(&dialog, "Text1")->setPlainText(QStringLiteral("x"));
             field<QComboBox>(&dialog, "Combo2")->setEditText(QStringLiteral("何か"));
             const QString before = form.surface()->DocumentHTML();
@@ -307,9 +278,8 @@ private slots:
 
     void buttonDialogFromTheControlList()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         ModalDriver driver([&](QDialog *dialog) {
             QCOMPARE(dialog->parentWidget(), &form);
             click(dialog, "Command3");

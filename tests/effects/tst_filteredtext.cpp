@@ -1,49 +1,32 @@
-#include "support/TestSupport.h"
 #include "support/ModalDriver.h"
+#include "support/DialogFields.h"
+#include "support/TestSupport.h"
 
 #include "effects/FilteredTextMarkup.h"
 #include "effects/Form13.h"
 #include "effects/Form14.h"
 #include "effects/Form15.h"
 #include "effects/Form16.h"
-#include "elements/ColorClearButton.h"
+#include "platform/ColorClearButton.h"
 #include "platform/ColorField.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "platform/PageEncoding.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace DialogFields;
 using namespace TestSupport;
 
-// The shadow, wave, glow and alpha text dialogs.
+// The shadow, wave, glow and alpha text app.dialogs.
 class TestFilteredText : public QObject
 {
     Q_OBJECT
 
 private:
-    static QString body(DhtmlEdit *surface)
-    {
-        const QString html = surface->DocumentHTML();
-        const int start = html.indexOf(QStringLiteral("<BODY>")) + 6;
-        return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
-    }
-    static void load(Form1 &form, const ProgramFolderFixture &folder, const QByteArray &page)
-    {
-        writeBytes(folder.file(QStringLiteral("page.htm")), page);
-        QVERIFY(form.surface()->LoadDocument(folder.file(QStringLiteral("page.htm"))));
-    }
-    template<typename T>
-    static T *field(QWidget *dialog, const char *name)
-    {
-        T *widget = dialog->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no %s", name);
-        return widget;
-    }
     static QString text(QWidget *dialog, const char *name) { return field<QLineEdit>(dialog, name)->text(); }
     static QString comboText(QWidget *dialog, const char *name) { return field<QComboBox>(dialog, name)->currentText(); }
 
@@ -66,12 +49,11 @@ private slots:
 
     void shadowDialog()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        load(form, folder, "<html><body><p>ab</p></body></html>");
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         {
-            Form13 dialog(&form);
+            Form13 dialog(form.dialogOwner());
             QCOMPARE(dialog.windowTitle(), QStringLiteral("影付き文字設定"));
             QCOMPARE(text(&dialog, "Text1"), QString());
             QCOMPARE(text(&dialog, "Text2"), QStringLiteral("10"));
@@ -102,21 +84,20 @@ private slots:
             ok->click();
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
         }
-        QCOMPARE(Module1::shared().EffectElementId.toString(), QStringLiteral("MIVO7"));
-        QCOMPARE(Module1::shared().SnippetHtml,
+        QCOMPARE(app.shared().EffectElementId.toString(), QStringLiteral("MIVO7"));
+        QCOMPARE(app.shared().SnippetHtml,
                  QStringLiteral("<DIV ID=MIVO7 STYLE=\"width:100%;Filter:Shadow(Color=navy,Direction=45)\">ここに文字を入力</DIV>"));
         QCOMPARE(body(form.surface()),
                  QStringLiteral("<P>a</P><DIV id=MIVO7 style=\"width:100%;Filter:Shadow(Color=navy,Direction=45)\">ここに文字を入力</DIV>b<P></P>"));
         QVERIFY(!form.surface()->BrowseMode());
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     void shadowWithActionFromTheList()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        load(form, folder, "<html><body><p>ab</p></body></html>");
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         selectText(form.surface(), QStringLiteral("ab"), 2);
         QString number;
         ModalDriver driver([&](QDialog *dialog) {
@@ -130,8 +111,8 @@ private slots:
         form.Combo2_Click();
         QVERIFY(driver.ran());
         const QString id = QStringLiteral("MIVO") + number;
-        QCOMPARE(Module1::shared().EffectElementId.toString(), id);
-        QString script = PageEncoding::decode(readBytes(folder.file(QStringLiteral("shadow.vs"))), PageEncoding::Cp932);
+        QCOMPARE(app.shared().EffectElementId.toString(), id);
+        QString script = PageEncoding::decode(readBytes(app.file(QStringLiteral("shadow.vs"))), PageEncoding::Cp932);
         QVERIFY(script.contains(QStringLiteral("[MIVO ID]")));
         script.replace(QStringLiteral("[MIVO ID]"), id).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         QCOMPARE(body(form.surface()),
@@ -141,19 +122,18 @@ private slots:
                                       "<SCRIPT type=text/vbscript>")
                      + script + QStringLiteral("</SCRIPT><P></P>"));
         QVERIFY(form.surface()->BrowseMode());
-        QCOMPARE(Module1::shared().EffectKind, Effect::ShadowText);
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
+        QCOMPARE(app.shared().EffectKind, Effect::ShadowText);
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
     }
 
     void waveDialog()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        load(form, folder, "<html><body><p>ab</p></body></html>");
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         const QString before = form.surface()->DocumentHTML();
         {
-            Form14 dialog(&form);
+            Form14 dialog(form.dialogOwner());
             QCOMPARE(dialog.windowTitle(), QStringLiteral("波付き文字設定"));
             QCOMPARE(text(&dialog, "Text1"), QStringLiteral("5"));
             QCOMPARE(text(&dialog, "Text2"), QStringLiteral("10"));
@@ -170,12 +150,12 @@ private slots:
             ok->click();
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
         }
-        QCOMPARE(Module1::shared().SnippetHtml,
+        QCOMPARE(app.shared().SnippetHtml,
                  QStringLiteral("<DIV ID=MIVO0 STYLE=\"width:100%;Filter:Wave(strength=5,freq=10,lightstrength=20)\">ここに文字を入力</DIV>"));
-        QCOMPARE(Module1::shared().EffectElementId.toString(), QStringLiteral("MIVO0"));
+        QCOMPARE(app.shared().EffectElementId.toString(), QStringLiteral("MIVO0"));
         QCOMPARE(form.surface()->DocumentHTML(), before);
         {
-            Form14 dialog(&form);
+            Form14 dialog(form.dialogOwner());
             field<QLineEdit>(&dialog, "Text4")->setText(QStringLiteral("0"));
             selectText(form.surface(), QStringLiteral("ab"), 0);
             field<QPushButton>(&dialog, "Command1")->click();
@@ -186,10 +166,9 @@ private slots:
 
     void glowDialog()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        Form15 dialog(&form);
+        TestApp app;
+        Form1 form(app.context);
+        Form15 dialog(form.dialogOwner());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("燃える文字設定"));
         QCOMPARE(text(&dialog, "Text1"), QStringLiteral("RED"));
         QCOMPARE(text(&dialog, "Text2"), QStringLiteral("5"));
@@ -204,7 +183,7 @@ private slots:
         field<QLineEdit>(&dialog, "Text2")->setText(QStringLiteral("x"));
         field<QLineEdit>(&dialog, "Text3")->setText(QStringLiteral("12"));
         ok->click();
-        QCOMPARE(Module1::shared().SnippetHtml,
+        QCOMPARE(app.shared().SnippetHtml,
                  QStringLiteral("<DIV ID=MIVO12 STYLE=\"width:100%;Filter:Glow(strength=x,Color=gold)\">ここに文字を入力</DIV>"));
         QCOMPARE(body(form.surface()), QStringLiteral("<DIV id=MIVO12 style=\"width:100%;Filter:Glow(strength=x,Color=gold)\">ここに文字を入力</DIV>"));
         QVERIFY(!form.surface()->BrowseMode());
@@ -212,14 +191,13 @@ private slots:
 
     void alphaDialog()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        load(form, folder, "<html><body><p>ab</p></body></html>");
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         const QString before = form.surface()->DocumentHTML();
-        Module1 &shared = Module1::shared();
+        Module1 &shared = app.shared();
         {
-            Form16 dialog(&form);
+            Form16 dialog(form.dialogOwner());
             QCOMPARE(dialog.windowTitle(), QStringLiteral("消える文字設定"));
             QCOMPARE(text(&dialog, "Text1"), QStringLiteral("90"));
             QCOMPARE(comboText(&dialog, "Combo1"), QStringLiteral("円形"));
@@ -252,10 +230,10 @@ private slots:
         QVERIFY(!form.surface()->BrowseMode());
 
         // With the action the code becomes 60 and the script follows.
-        load(form, folder, "<html><body><p>ab</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         shared.EffectKind = Effect::Nothing;
         {
-            Form16 dialog(&form);
+            Form16 dialog(form.dialogOwner());
             field<QLineEdit>(&dialog, "Text2")->setText(QStringLiteral("9"));
             field<QComboBox>(&dialog, "Combo1")->setEditText(QStringLiteral("長方形"));
             field<QComboBox>(&dialog, "Combo2")->setEditText(QStringLiteral("あり"));
@@ -271,9 +249,8 @@ private slots:
 
     void freshNumberAndDefaultsAtEveryOpening()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         QSet<QString> numbers;
         for (int i = 0; i < 20; ++i) {
             ModalDriver driver([&](QDialog *dialog) {

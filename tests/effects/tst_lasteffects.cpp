@@ -9,8 +9,9 @@
 #include "effects/Form26.h"
 #include "effects/Form27.h"
 #include "platform/CommonDialog.h"
-#include "shell/Module1.h"
-#include "shell/TextBuffer.h"
+#include "platform/Module1.h"
+#include "platform/PageEncoding.h"
+#include "platform/TextBuffer.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -34,19 +35,18 @@ private:
 private slots:
     void typewriter()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        QVERIFY(load(form, folder, startPage()));
-        Module1 &shared = Module1::shared();
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, startPage()));
+        Module1 &shared = app.shared();
         shared.EffectKind = Effect::Typewriter;
         shared.TypewriterText = QStringLiteral("earlier");
         shared.SnippetHtml = QStringLiteral("<B>earlier</B>");
 
-        Form23 dialog(&form);
+        Form23 dialog(form.dialogOwner());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("TypeWriter"));
         click(&dialog, "Command1");
-        QCOMPARE(boxes.texts(), QStringList{Form23::TextMissing});
+        QCOMPARE(app.boxes.texts(), QStringList{Form23::TextMissing});
         QCOMPARE(shared.TypewriterText, QString());
         QCOMPARE(dialog.result(), 0);
 
@@ -54,13 +54,13 @@ private slots:
         QCOMPARE(Form23::withoutTrailingBlanks(QStringLiteral("   ")), QString());
         QCOMPARE(Form23::withoutTrailingBlanks(QStringLiteral("あ　")), QStringLiteral("あ　"));
 
-        boxes.shown.clear();
+        app.boxes.shown.clear();
         line(&dialog, "Text1")->setText(QStringLiteral("  ようこそ  "));
         selectText(form.surface(), QStringLiteral("ab"), 2);
         click(&dialog, "Command1");
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(shared.TypewriterText, QStringLiteral("  ようこそ"));
-        QString script = templateText(folder, QStringLiteral("typewriter.vs"));
+        QString script = templateText(app, QStringLiteral("typewriter.vs"));
         QVERIFY(script.contains(QStringLiteral("[naiyou]")));
         script.replace(QStringLiteral("[naiyou]"), QStringLiteral("  ようこそ"));
         // Nothing before the area: the element part is empty, as for the clock.
@@ -70,23 +70,20 @@ private slots:
                                 "<SCRIPT type=text/vbscript>")
                      + asInPage(script) + QStringLiteral("</SCRIPT></P>"));
         QVERIFY(inRunMode(form));
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
     }
 
     void movingPicture()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs pickers;
-        RecordingShellOpen shell;
-        Form1 form;
-        QVERIFY(load(form, folder, startPage()));
-        Module1 &shared = Module1::shared();
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, startPage()));
+        Module1 &shared = app.shared();
         shared.EffectKind = Effect::MovingImage;
         shared.MovingPathKind = 20;
         const QString before = form.surface()->DocumentHTML();
 
-        Form24 dialog(&form);
+        Form24 dialog(form.dialogOwner());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("移動する画像の選択"));
         QCOMPARE(shared.MovingPathKind, qint16(0));
         QComboBox *kind = combo(&dialog, "Combo1");
@@ -98,11 +95,11 @@ private slots:
         QVERIFY(!ok->isEnabled());
 
         // Its own file dialog; OK follows the picture box.
-        const QString picture = folder.file(QStringLiteral("bird.gif"));
-        pickers.fileNames.enqueue(picture);
+        const QString picture = app.file(QStringLiteral("bird.gif"));
+        app.dialogs.fileNames.enqueue(picture);
         click(&dialog, "Command1");
         QCOMPARE(line(&dialog, "Text1")->text(), picture);
-        QCOMPARE(pickers.filtersSeen, QStringList{CommonDialog::toQtFilter(EffectFiles::PictureFilter)});
+        QCOMPARE(app.dialogs.filtersSeen, QStringList{CommonDialog::toQtFilter(EffectFiles::PictureFilter)});
         QCOMPARE(form.commonDialog()->FileName, QString());
         QVERIFY(ok->isEnabled());
 
@@ -110,7 +107,7 @@ private slots:
         ok->click();
         kind->setEditText(QStringLiteral("軌跡が三角"));
         ok->click();
-        QCOMPARE(boxes.texts(), (QStringList{Form24::PathKindMissing, Form24::PathKindMissing}));
+        QCOMPARE(app.boxes.texts(), (QStringList{Form24::PathKindMissing, Form24::PathKindMissing}));
         QCOMPARE(dialog.result(), 0);
 
         choose(kind, QStringLiteral("軌跡が円形"));
@@ -119,61 +116,59 @@ private slots:
         QCOMPARE(shared.MovingPathKind, qint16(20));
 
         // Cancel to the overwrite question: the page stays.
-        boxes.shown.clear();
-        boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
+        app.boxes.shown.clear();
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
         ok->click();
-        QCOMPARE(boxes.shown.size(), 1);
-        QCOMPARE(boxes.shown[0].text, Form24::overwriteQuestion());
-        QCOMPARE(boxes.shown[0].text,
+        QCOMPARE(app.boxes.shown.size(), 1);
+        QCOMPARE(app.boxes.shown[0].text, Form24::overwriteQuestion());
+        QCOMPARE(app.boxes.shown[0].text,
                  QStringLiteral("この操作は現在編集中の文書の上に上書きされます。\r作業中のデータを保存してから実行してください！\r宜しいですか？"));
-        QCOMPARE(boxes.shown[0].title, QStringLiteral("確認"));
-        QCOMPARE(boxes.shown[0].buttons, MessageBoxes::Buttons::OkCancel);
+        QCOMPARE(app.boxes.shown[0].title, QStringLiteral("確認"));
+        QCOMPARE(app.boxes.shown[0].buttons, MessageBoxes::Buttons::OkCancel);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(form.surface()->DocumentHTML(), before);
-        QVERIFY(shell.opened.isEmpty());
-        QVERIFY(!QFile::exists(folder.file(QStringLiteral("MivoTemp.htm"))));
+        QVERIFY(app.shell.opened.isEmpty());
+        QVERIFY(!QFile::exists(app.file(QStringLiteral("MivoTemp.htm"))));
 
         // OK: the page becomes the rectangle page with the picture everywhere, saved and opened.
-        Form24 again(&form);
+        Form24 again(form.dialogOwner());
         line(&again, "Text1")->setText(picture);
         choose(combo(&again, "Combo1"), QStringLiteral("軌跡が矩形"));
-        boxes.shown.clear();
-        boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+        app.boxes.shown.clear();
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Ok);
         click(&again, "Command2");
         QCOMPARE(again.result(), int(QDialog::Accepted));
-        QCOMPARE(boxes.texts(), (QStringList{Form24::overwriteQuestion(), QStringLiteral("Explorerを起動して実行します。")}));
-        const QString rectangle = templateText(folder, QStringLiteral("pathrect.mvo"));
+        QCOMPARE(app.boxes.texts(), (QStringList{Form24::overwriteQuestion(), QStringLiteral("Explorerを起動して実行します。")}));
+        const QString rectangle = templateText(app, QStringLiteral("pathrect.mvo"));
         QVERIFY(rectangle.count(QStringLiteral("[chikannimage]")) >= 1);
         QCOMPARE(form.richTextBox(2)->text(), QString(rectangle).replace(QStringLiteral("[chikannimage]"), picture));
         const QString page = form.surface()->DocumentHTML();
         QVERIFY(!page.contains(QStringLiteral("[chikannimage]")));
         QCOMPARE(page.count(picture), rectangle.count(QStringLiteral("[chikannimage]")));
         QVERIFY(!page.contains(QStringLiteral("<P>ab</P>")));
-        QCOMPARE(shell.opened, QStringList{folder.file(QStringLiteral("MivoTemp.htm"))});
-        const QString saved = PageEncoding::decode(readBytes(folder.file(QStringLiteral("MivoTemp.htm"))), PageEncoding::Cp932);
+        QCOMPARE(app.shell.opened, QStringList{app.file(QStringLiteral("MivoTemp.htm"))});
+        const QString saved = PageEncoding::decode(readBytes(app.file(QStringLiteral("MivoTemp.htm"))), PageEncoding::Cp932);
         QVERIFY(saved.contains(picture));
         // In the form today's browsers run: the runtime's element, and the runtime beside the page.
-        QVERIFY(ModernExport::loadsRuntime(readBytes(folder.file(QStringLiteral("MivoTemp.htm")))));
-        QCOMPARE(readBytes(folder.file(QStringLiteral("tovaleaf-runtime.js"))), ModernExport::runtime());
+        QVERIFY(ModernExport::loadsRuntime(readBytes(app.file(QStringLiteral("MivoTemp.htm")))));
+        QCOMPARE(readBytes(app.file(QStringLiteral("tovaleaf-runtime.js"))), ModernExport::runtime());
         QVERIFY(!form.surface()->BrowseMode());
         QCOMPARE(shared.EffectKind, Effect::MovingImage);
     }
 
     void dialogBox()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs pickers;
-        Form1 form;
-        Module1 &shared = Module1::shared();
+        TestApp app;
+        Form1 form(app.context);
+        Module1 &shared = app.shared();
         for (const QString &kindName : {QStringLiteral("Modal"), QStringLiteral("Modeless")}) {
             form.Command4_Click();
-            QVERIFY(load(form, folder, startPage()));
+            QVERIFY(loadPage(form.surface(), app, startPage()));
             shared.EffectKind = Effect::DialogBox;
             const QString before = form.surface()->DocumentHTML();
-            boxes.shown.clear();
+            app.boxes.shown.clear();
 
-            Form26 dialog(&form);
+            Form26 dialog(form.dialogOwner());
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Dialog Box 選択"));
             QCOMPARE(field<QPushButton>(&dialog, "Command3")->text(), QStringLiteral("cancel"));
             QComboBox *kind = combo(&dialog, "Combo1");
@@ -181,32 +176,32 @@ private slots:
             QCOMPARE(kind->itemText(0), QStringLiteral("Modal"));
             QCOMPARE(kind->itemText(1), QStringLiteral("Modeless"));
             click(&dialog, "Command2");
-            QCOMPARE(boxes.texts(), QStringList{Form26::KindMissing});
+            QCOMPARE(app.boxes.texts(), QStringList{Form26::KindMissing});
             // A kind typed that is no entry: nothing happens, nothing is said.
             kind->setEditText(QStringLiteral("Popup"));
             click(&dialog, "Command2");
-            QCOMPARE(boxes.texts(), QStringList{Form26::KindMissing});
+            QCOMPARE(app.boxes.texts(), QStringList{Form26::KindMissing});
             choose(kind, kindName);
             click(&dialog, "Command2");
-            QCOMPARE(boxes.texts(), (QStringList{Form26::KindMissing, Form26::FileMissing}));
+            QCOMPARE(app.boxes.texts(), (QStringList{Form26::KindMissing, Form26::FileMissing}));
             const QString file = kindName == QStringLiteral("Modal") ? QStringLiteral("modal.vs") : QStringLiteral("modeless.vs");
-            const QString script = templateText(folder, file);
+            const QString script = templateText(app, file);
             QCOMPARE(dialog.scriptText(), script);
             QCOMPARE(dialog.result(), 0);
             QCOMPARE(form.surface()->DocumentHTML(), before);
 
             // The picker: the main window's file dialog, pages only.
-            pickers.filtersSeen.clear();
-            pickers.fileNames.enqueue(folder.file(QStringLiteral("hello.htm")));
+            app.dialogs.filtersSeen.clear();
+            app.dialogs.fileNames.enqueue(app.file(QStringLiteral("hello.htm")));
             click(&dialog, "Command1");
-            QCOMPARE(pickers.filtersSeen, QStringList{CommonDialog::toQtFilter(EffectFiles::PageFilter)});
-            QCOMPARE(line(&dialog, "Text1")->text(), folder.file(QStringLiteral("hello.htm")));
+            QCOMPARE(app.dialogs.filtersSeen, QStringList{CommonDialog::toQtFilter(EffectFiles::PageFilter)});
+            QCOMPARE(line(&dialog, "Text1")->text(), app.file(QStringLiteral("hello.htm")));
 
-            boxes.shown.clear();
+            app.boxes.shown.clear();
             selectText(form.surface(), QStringLiteral("ab"), 1);
             click(&dialog, "Command2");
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
-            QCOMPARE(shared.DialogBoxFile, folder.file(QStringLiteral("hello.htm")));
+            QCOMPARE(shared.DialogBoxFile, app.file(QStringLiteral("hello.htm")));
             const QString filled = QString(script).replace(QStringLiteral("[html_file]"), shared.DialogBoxFile);
             QVERIFY(filled != script);
             QCOMPARE(shared.SnippetHtml, filled);
@@ -218,27 +213,26 @@ private slots:
             QCOMPARE(page.count(QStringLiteral("Sub mivo_open")), 1);
             QVERIFY(page.contains(shared.DialogBoxFile));
             QVERIFY(inRunMode(form));
-            QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
+            QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
         }
     }
 
     void fullScreen()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        QVERIFY(load(form, folder, startPage()));
-        Module1 &shared = Module1::shared();
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, startPage()));
+        Module1 &shared = app.shared();
         shared.EffectKind = Effect::FullScreen;
 
-        Form27 dialog(&form);
+        Form27 dialog(form.dialogOwner());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("全画面表示設定"));
         QCOMPARE(line(&dialog, "Text1")->text(), QString());
         // An empty path is not refused: the placeholder goes away.
         selectText(form.surface(), QStringLiteral("ab"), 2);
         click(&dialog, "Command2");
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        const QString script = templateText(folder, QStringLiteral("zenngamenn.mvo"));
+        const QString script = templateText(app, QStringLiteral("zenngamenn.mvo"));
         QVERIFY(script.contains(QStringLiteral("[zenngamenn]")));
         QCOMPARE(dialog.scriptText(), QString(script).replace(QStringLiteral("[zenngamenn]"), QString()));
         const QString page = body(form.surface());
@@ -247,50 +241,48 @@ private slots:
         QCOMPARE(page.count(QStringLiteral("<SCRIPT")), 1);
         QVERIFY(!page.contains(QStringLiteral("[zenngamenn]")));
         QVERIFY(inRunMode(form));
-        QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("ブラウズモードで確認します！"), QStringLiteral("「全画面実行」ボタンをクリックして下さい．")}));
+        QCOMPARE(app.boxes.texts(), (QStringList{QStringLiteral("ブラウズモードで確認します！"), QStringLiteral("「全画面実行」ボタンをクリックして下さい．")}));
     }
 
     void missingTemplatesKeepTheDialogOpen()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        RecordingShellOpen shell;
-        Form1 form;
-        QVERIFY(load(form, folder, startPage()));
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, startPage()));
         const QString before = form.surface()->DocumentHTML();
         for (const char *file : {"typewriter.vs", "pathoval.mvo", "modeless.vs", "zenngamenn.mvo"})
-            QVERIFY(QFile::remove(folder.file(QLatin1String(file))));
+            QVERIFY(QFile::remove(app.file(QLatin1String(file))));
         auto expectRefusal = [&](QDialog &dialog, const char *file) {
-            QCOMPARE(boxes.shown.size(), 1);
-            QVERIFY2(boxes.shown[0].text.contains(folder.file(QLatin1String(file))), qPrintable(boxes.shown[0].text));
+            QCOMPARE(app.boxes.shown.size(), 1);
+            QVERIFY2(app.boxes.shown[0].text.contains(app.file(QLatin1String(file))), qPrintable(app.boxes.shown[0].text));
             QCOMPARE(dialog.result(), 0);
             QCOMPARE(form.surface()->DocumentHTML(), before);
             QVERIFY(!form.surface()->BrowseMode());
-            boxes.shown.clear();
+            app.boxes.shown.clear();
         };
-        Module1::shared().EffectKind = Effect::Typewriter;
-        Form23 typewriter(&form);
+        app.shared().EffectKind = Effect::Typewriter;
+        Form23 typewriter(form.dialogOwner());
         line(&typewriter, "Text1")->setText(QStringLiteral("abc"));
         click(&typewriter, "Command1");
         expectRefusal(typewriter, "typewriter.vs");
 
-        Module1::shared().EffectKind = Effect::MovingImage;
-        Form24 moving(&form);
+        app.shared().EffectKind = Effect::MovingImage;
+        Form24 moving(form.dialogOwner());
         line(&moving, "Text1")->setText(QStringLiteral("a.gif"));
         choose(combo(&moving, "Combo1"), QStringLiteral("軌跡が円形"));
         click(&moving, "Command2");
         expectRefusal(moving, "pathoval.mvo");
-        QVERIFY(shell.opened.isEmpty());
+        QVERIFY(app.shell.opened.isEmpty());
 
-        Module1::shared().EffectKind = Effect::DialogBox;
-        Form26 box(&form);
+        app.shared().EffectKind = Effect::DialogBox;
+        Form26 box(form.dialogOwner());
         choose(combo(&box, "Combo1"), QStringLiteral("Modeless"));
         line(&box, "Text1")->setText(QStringLiteral("a.htm"));
         click(&box, "Command2");
         expectRefusal(box, "modeless.vs");
 
-        Module1::shared().EffectKind = Effect::FullScreen;
-        Form27 full(&form);
+        app.shared().EffectKind = Effect::FullScreen;
+        Form27 full(form.dialogOwner());
         click(&full, "Command2");
         expectRefusal(full, "zenngamenn.mvo");
     }

@@ -3,9 +3,9 @@
 #include "effects/EffectTemplate.h"
 #include "effects/ScriptStep.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "platform/PageEncoding.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,23 +20,6 @@ class TestScriptAssembly : public QObject
     Q_OBJECT
 
 private:
-    static QString body(DhtmlEdit *surface)
-    {
-        const QString html = surface->DocumentHTML();
-        const int start = html.indexOf(QStringLiteral("<BODY>")) + 6;
-        return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
-    }
-    static void load(Form1 &form, const ProgramFolderFixture &folder, const QByteArray &page)
-    {
-        writeBytes(folder.file(QStringLiteral("page.htm")), page);
-        QVERIFY(form.surface()->LoadDocument(folder.file(QStringLiteral("page.htm"))));
-    }
-    static QString templateText(const ProgramFolderFixture &folder, const QString &name)
-    {
-        return PageEncoding::decode(readBytes(folder.file(name)), PageEncoding::Cp932);
-    }
-    // The page's text holds line breaks as the surface keeps them: LF.
-    static QString asInPage(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
     static void verifyRunMode(Form1 &form)
     {
         QVERIFY(form.surface()->BrowseMode());
@@ -55,153 +38,39 @@ private:
     }
 
 private slots:
-    void templateTextRules()
+    // The template as the file has it, filled, becomes the script of the page that runs.
+    void templateIntoTheRunningPage()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        Module1 &shared = Module1::shared();
-        load(form, folder, "<html><body><p>x</p></body></html>");
-
-        // An empty template gives an empty block.
-        writeBytes(folder.file(QStringLiteral("shadow.vs")), QByteArray());
-        shared.EffectKind = Effect::ShadowText;
-        shared.EffectElementId = QStringLiteral("MIVO3");
-        selectText(form.surface(), QStringLiteral("x"), 1);
-        form.harituke();
-        QCOMPARE(shared.ScriptBlock, QStringLiteral("<SCRIPT TYPE =text/vbscript></SCRIPT>"));
-        QCOMPARE(shared.SnippetHtml, shared.ScriptBlock);
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
-        form.Command4_Click();
-
-        // Lines end in CR LF, the last one too, whatever the file used; a
-        // placeholder is replaced at every occurrence; CP932 text is read as such.
-        load(form, folder, "<html><body><p>x</p></body></html>");
-        writeBytes(folder.file(QStringLiteral("wave.vs")),
+        TestApp app;
+        Form1 form(app.context);
+        Module1 &shared = app.shared();
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>x</p></body></html>"));
+        writeBytes(app.file(QStringLiteral("wave.vs")),
                    QByteArray("a [MIVO ID]\nb [MIVO ID][MIVO ID]\r") + PageEncoding::encode(QStringLiteral("波"), PageEncoding::Cp932)
                        + "\r\n[mivo id] [LINK0]");
         shared.EffectKind = Effect::WaveText;
         shared.EffectElementId = QStringLiteral("MIVO45");
+        selectText(form.surface(), QStringLiteral("x"), 1);
         form.Command5_Click();
-        QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text4"))->text(), QStringLiteral("実行モード"));
-        QCOMPARE(shared.ScriptBlock,
-                 QStringLiteral("<SCRIPT TYPE =text/vbscript>a MIVO45\r\nb MIVO45MIVO45\r\n波\r\n[mivo id] [LINK0]\r\n</SCRIPT>"));
-        form.Command4_Click();
-
-        // The colour-change placeholders, in their order; an eleventh link token stays.
-        load(form, folder, "<html><body><p>x</p></body></html>");
-        writeBytes(folder.file(QStringLiteral("moji_colorChange.vs")),
-                   "[color1]/[color2]/[LINK0][LINK9]/[LINK10]/[MIVO ID]/[color1]");
-        shared.EffectKind = Effect::ColorChangeText;
-        shared.ButtonColor1 = QStringLiteral("red");
-        shared.ButtonColor2 = QStringLiteral("[LINK0]");
-        shared.ButtonLinks[0] = QStringLiteral("a.htm");
-        shared.ButtonLinks[9] = QStringLiteral("j.htm");
-        shared.ButtonLinks[10] = QStringLiteral("never.htm");
-        shared.SnippetHtml.clear();
-        form.harituke();
-        // [color2] goes in before the links are filled, so its value's token is filled too.
-        QCOMPARE(shared.ScriptBlock,
-                 QStringLiteral("<SCRIPT TYPE =text/vbscript>red/a.htm/a.htmj.htm/[LINK10]/[MIVO ID]/red\r\n</SCRIPT>"));
-
-        // Pure rules, without a page.
-        QCOMPARE(EffectTemplate::substitute(Effect::Typewriter, QStringLiteral("[naiyou][naiyou]"), shared), QString());
-        shared.TypewriterText = QStringLiteral("abc");
-        QCOMPARE(EffectTemplate::substitute(Effect::Typewriter, QStringLiteral("[naiyou]-[naiyou]"), shared), QStringLiteral("abc-abc"));
-        shared.TypewriterText = QStringLiteral("say \"hi\"");
-        QCOMPARE(EffectTemplate::substitute(Effect::Typewriter, QStringLiteral("x = \"[naiyou]\""), shared),
-                 QStringLiteral("x = \"say \"\"hi\"\"\""));
-        shared.EffectElementId = QStringLiteral("img1");
-        shared.BlendImage1 = QStringLiteral("1.gif");
-        shared.BlendImage2 = QStringLiteral("2.gif");
-        QCOMPARE(EffectTemplate::substitute(Effect::BlendFilter, QStringLiteral("[IMGID] [GAZOU1] [GAZOU2] [MIVO ID]"), shared),
-                 QStringLiteral("img1 1.gif 2.gif [MIVO ID]"));
-        QCOMPARE(EffectTemplate::substitute(Effect::RevealText, QStringLiteral("[MIVO ID]"), shared), QStringLiteral("[MIVO ID]"));
-        QCOMPARE(EffectTemplate::fileName(Effect::RevealText), QStringLiteral("\\vbscript.mivo"));
-        QCOMPARE(EffectTemplate::fileName(Effect::RevealImage), QStringLiteral("\\image_vbscript.mivo"));
-        QCOMPARE(EffectTemplate::fileName(Effect::BurningText), QStringLiteral("\\glow.vs"));
-        QCOMPARE(EffectTemplate::fileName(Effect::VanishingText), QStringLiteral("\\alpha.vs"));
-        QCOMPARE(EffectTemplate::fileName(Effect::BlendFilter), QStringLiteral("\\blendfilter.vs"));
-        QCOMPARE(EffectTemplate::fileName(Effect::RedirectFilter), QStringLiteral("\\redirect.vs"));
-        QCOMPARE(EffectTemplate::fileName(Effect::Clock), QStringLiteral("\\time.vs"));
-        QCOMPARE(EffectTemplate::fileName(Effect::Typewriter), QStringLiteral("\\typewriter.vs"));
-        for (qint16 none : {Effect::Nothing, Effect::MovingImage, Effect::DialogBox, Effect::FullScreen, Effect::Marquee,
-                            Effect::FloatingFrame, Effect::VanishingTextWithoutScript})
-            QCOMPARE(EffectTemplate::fileName(none), QString());
-    }
-
-    void installedTemplatesProvideWhatTheControlsCall()
-    {
-        ProgramFolderFixture folder;
-        QStringList notCp932Lines;
-        const auto read = [&](const char *name) {
-            const QByteArray bytes = readBytes(folder.file(QLatin1String(name)));
-            const QString text = PageEncoding::decode(bytes, PageEncoding::Cp932);
-            // Plain CP932, each line ended by CR LF.
-            if (PageEncoding::encode(text, PageEncoding::Cp932) != bytes || !bytes.endsWith("\r\n")
-                || bytes.count("\n") != bytes.count("\r\n"))
-                notCp932Lines << QLatin1String(name);
-            return text;
-        };
-        for (const char *name : {"shadow.vs", "wave.vs", "glow.vs", "alpha.vs"}) {
-            const QString text = read(name);
-            QVERIFY2(text.contains(QStringLiteral("Sub window_onload()")), name);
-            QVERIFY2(text.contains(QStringLiteral("document.all(\"[MIVO ID]\")")), name);
-            QVERIFY2(!text.contains(QStringLiteral("</SCRIPT>"), Qt::CaseInsensitive), name);
-        }
-        QVERIFY(read("shadow.vs").contains(QStringLiteral(".filters.item(\"Shadow\").direction")));
-        QVERIFY(read("wave.vs").contains(QStringLiteral(".filters.item(\"Wave\")")));
-        QVERIFY(read("glow.vs").contains(QStringLiteral(".filters.item(\"Glow\")")));
-        QVERIFY(read("alpha.vs").contains(QStringLiteral(".filters.item(\"Alpha\")")));
-        const QString clock = read("time.vs");
-        QVERIFY(clock.contains(QStringLiteral("Sub gostop()")));
-        QVERIFY(clock.contains(QStringLiteral("document.all(\"TimeArea\")")));
-        const QString buttons = read("moji_colorChange.vs");
-        for (const char *needed : {"Sub go_in(n)", "Sub go_out(n)", "Sub go_link(n)", "\"[color1]\"", "\"[color2]\"", "\"MIVO\" & n"})
-            QVERIFY2(buttons.contains(QLatin1String(needed)), needed);
-        for (int i = 0; i <= 9; ++i)
-            QVERIFY(buttons.contains(QStringLiteral("\"[LINK%1]\"").arg(i)));
-        QCOMPARE(notCp932Lines, QStringList());
-        const QString notes = QString::fromUtf8(readBytes(folder.file(QStringLiteral("attension.txt"))));
-        for (const char *topic : {"一つだけ", "ソースの表示", "実行モード", "「既にVbscriptコードが記述されています。」"})
-            QVERIFY2(notes.contains(QString::fromUtf8(topic)), topic);
-    }
-
-    void controlMarkupTexts()
-    {
-        const QString reload = QStringLiteral("<INPUT TYPE='button' VALUE='Reload'LANGUAGE='VBScript' onclick='window_onload()'>");
-        for (qint16 code : {Effect::RevealText, Effect::RevealImage, Effect::ShadowText, Effect::WaveText, Effect::BurningText,
-                            Effect::VanishingText, Effect::BlendFilter, Effect::RedirectFilter})
-            QCOMPARE(EffectTemplate::controlMarkup(code), reload);
-        QCOMPARE(EffectTemplate::controlMarkup(Effect::ColorChangeText), QStringLiteral("<INPUT TYPE='text'value='ﾃｷｽﾄﾎﾞｯｸｽ'>\r"));
-        QCOMPARE(EffectTemplate::controlMarkup(Effect::Clock),
-                 QStringLiteral("<DIV ID='TimeArea' style='background-color:silver;width:20%;text-align:center;font-family:arial black;"
-                                "font-size:14pt;color:blue'></DIV><INPUT TYPE='button' NAME='jikann' VALUE='STOP'LANGUAGE='VBScript' "
-                                "onclick='gostop()'>"));
-        QCOMPARE(EffectTemplate::controlMarkup(Effect::Typewriter),
-                 QStringLiteral("<Textarea ID='typetext' cols='50' rows='6' style='background-color:gold;color:navy;font-size:11pt'>"
-                                "</Textarea><INPUT TYPE='button' NAME='jikann' VALUE='STOP'LANGUAGE='VBScript' onclick='gostop()'>"));
-        QCOMPARE(EffectTemplate::controlMarkup(Effect::DialogBox),
-                 QStringLiteral("<INPUT TYPE='button' VALUE='Open'LANGUAGE='VBScript' onclick='mivo_open()'>"));
-        QCOMPARE(EffectTemplate::controlMarkup(Effect::FullScreen),
-                 QStringLiteral("<INPUT TYPE='button' VALUE='全画面表示実行'LANGUAGE='VBScript' onclick='go()'>"));
-        QCOMPARE(EffectTemplate::controlMarkup(Effect::Marquee),
-                 QStringLiteral("<INPUT TYPE='button' VALUE='確認'LANGUAGE='VBScript' onclick=alert('実行中！')>"));
-        QCOMPARE(EffectTemplate::controlMarkup(Effect::MovingImage), QString());
+        verifyRunMode(form);
+        const QString script = QStringLiteral("a MIVO45\r\nb MIVO45MIVO45\r\n波\r\n[mivo id] [LINK0]\r\n");
+        QCOMPARE(shared.ScriptBlock, QStringLiteral("<SCRIPT TYPE =text/vbscript>") + script + QStringLiteral("</SCRIPT>"));
+        QCOMPARE(shared.SnippetHtml, shared.ScriptBlock);
+        QVERIFY2(form.surface()->DocumentHTML().contains(QStringLiteral("<SCRIPT type=text/vbscript>") + asInPage(script) + QStringLiteral("</SCRIPT>")),
+                 qPrintable(form.surface()->DocumentHTML()));
     }
 
     void clockPageInRunMode()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        load(form, folder, "<html><body><p>ab</p></body></html>");
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         selectText(form.surface(), QStringLiteral("ab"), 2);
-        Module1::shared().EffectKind = Effect::Clock;
-        Module1::shared().SnippetHtml.clear();
+        app.shared().EffectKind = Effect::Clock;
+        app.shared().SnippetHtml.clear();
         form.goscript();
 
-        const QString script = templateText(folder, QStringLiteral("time.vs"));
+        const QString script = templateText(app, QStringLiteral("time.vs"));
         QVERIFY(script.endsWith(QStringLiteral("End Sub\r\n")));
         // A block pasted inside the paragraph ends it when the page is read again.
         QCOMPARE(body(form.surface()),
@@ -209,27 +78,26 @@ private slots:
                                 "font-size:14pt;color:blue\"></DIV><INPUT type=button name=jikann value=STOP language=VBScript "
                                 "onclick=gostop()><SCRIPT type=text/vbscript>")
                      + asInPage(script) + QStringLiteral("</SCRIPT><P></P>"));
-        QCOMPARE(Module1::shared().ScriptBlock, QStringLiteral("<SCRIPT TYPE =text/vbscript>") + script + QStringLiteral("</SCRIPT>"));
-        QCOMPARE(Module1::shared().SnippetHtml, Module1::shared().ScriptBlock);
-        QCOMPARE(Module1::shared().EffectKind, Effect::Clock);
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
-        QCOMPARE(boxes.shown[0].title, QStringLiteral("Tovaleaf"));
+        QCOMPARE(app.shared().ScriptBlock, QStringLiteral("<SCRIPT TYPE =text/vbscript>") + script + QStringLiteral("</SCRIPT>"));
+        QCOMPARE(app.shared().SnippetHtml, app.shared().ScriptBlock);
+        QCOMPARE(app.shared().EffectKind, Effect::Clock);
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
+        QCOMPARE(app.boxes.shown[0].title, QStringLiteral("Tovaleaf"));
         verifyRunMode(form);
         // The page was rewritten through the temporary page and runs from it.
-        QCOMPARE(form.surface()->documentUrl().path(), folder.file(QStringLiteral("scriptTemp.htm")));
-        const QByteArray temp = readBytes(folder.file(QStringLiteral("scriptTemp.htm")));
+        QCOMPARE(form.surface()->documentUrl().path(), app.file(QStringLiteral("scriptTemp.htm")));
+        const QByteArray temp = readBytes(app.file(QStringLiteral("scriptTemp.htm")));
         QVERIFY(temp.startsWith("<HTML lang='ja'>"));
         QVERIFY(temp.contains(PageEncoding::encode(script, PageEncoding::Cp932)));
     }
 
     void colourChangePageInRunMode()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        load(form, folder, "<html><body><p>ab</p></body></html>");
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         selectText(form.surface(), QStringLiteral("ab"), 2);
-        Module1 &shared = Module1::shared();
+        Module1 &shared = app.shared();
         shared.EffectKind = Effect::ColorChangeText;
         shared.ButtonColor1 = QStringLiteral("navy");
         shared.ButtonColor2 = QStringLiteral("red");
@@ -237,7 +105,7 @@ private slots:
         shared.SnippetHtml = QStringLiteral("<Button ID=MIVO0 onmouseover=\"go_in(0)\">b</Button>");
         form.goscript();
 
-        QString script = templateText(folder, QStringLiteral("moji_colorChange.vs"));
+        QString script = templateText(app, QStringLiteral("moji_colorChange.vs"));
         script.replace(QStringLiteral("[color1]"), QStringLiteral("navy")).replace(QStringLiteral("[color2]"), QStringLiteral("red"));
         script.replace(QStringLiteral("[LINK0]"), QStringLiteral("http://example.org/"));
         for (int i = 1; i <= 9; ++i)
@@ -249,31 +117,30 @@ private slots:
                                 "<SCRIPT type=text/vbscript>")
                      + asInPage(script) + QStringLiteral("</SCRIPT></P>"));
         verifyRunMode(form);
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
     }
 
     void filteredTextRefusedOnAPageWithLoadHandler()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         const struct { qint16 code; const char *filter; } cases[] = {
             {Effect::ShadowText, "Shadow(Color=red,Direction=10)"}, {Effect::WaveText, "Wave(strength=5,freq=10,lightstrength=20)"},
             {Effect::BurningText, "Glow(strength=5,Color=RED)"}, {Effect::VanishingText, "Alpha(opacity=90,style=2)"}};
         for (const auto &c : cases) {
-            boxes.shown.clear();
-            load(form, folder, "<html><body><p>ab</p><INPUT TYPE='button' VALUE='Reload' onclick='window_onload()'></body></html>");
+            app.boxes.shown.clear();
+            QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p><INPUT TYPE='button' VALUE='Reload' onclick='window_onload()'></body></html>"));
             selectText(form.surface(), QStringLiteral("ab"), 2);
-            Module1::shared().EffectKind = c.code;
-            Module1::shared().EffectElementId = QStringLiteral("MIVO8");
+            app.shared().EffectKind = c.code;
+            app.shared().EffectElementId = QStringLiteral("MIVO8");
             const QString element = QStringLiteral("<DIV ID=MIVO8 STYLE=\"width:100%;Filter:") + QLatin1String(c.filter)
                                     + QStringLiteral("\">ここに文字を入力</DIV>");
-            Module1::shared().SnippetHtml = element;
+            app.shared().SnippetHtml = element;
             form.goscript();
-            QCOMPARE(boxes.texts(), QStringList{QStringLiteral("スクリプトが記述されています。ｱｸｼｮﾝは追加できません！")});
-            QCOMPARE(boxes.shown[0].title, QStringLiteral("Tovaleaf"));
-            QCOMPARE(Module1::shared().EffectKind, Effect::Nothing);
-            QCOMPARE(Module1::shared().SnippetHtml, element);
+            QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("スクリプトが記述されています。ｱｸｼｮﾝは追加できません！")});
+            QCOMPARE(app.boxes.shown[0].title, QStringLiteral("Tovaleaf"));
+            QCOMPARE(app.shared().EffectKind, Effect::Nothing);
+            QCOMPARE(app.shared().SnippetHtml, element);
             QCOMPARE(body(form.surface()),
                      QStringLiteral("<P>ab<DIV id=MIVO8 style=\"width:100%;Filter:") + QLatin1String(c.filter)
                          + QStringLiteral("\">ここに文字を入力</DIV></P><INPUT type=button value=Reload onclick=window_onload()>"));
@@ -283,28 +150,27 @@ private slots:
 
     void missingOrUnreadableTemplate()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        load(form, folder, "<html><body><p>ab</p></body></html>");
-        QFile::remove(folder.file(QStringLiteral("shadow.vs")));
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
+        QFile::remove(app.file(QStringLiteral("shadow.vs")));
         selectText(form.surface(), QStringLiteral("ab"), 2);
-        Module1::shared().EffectKind = Effect::ShadowText;
-        Module1::shared().SnippetHtml = QStringLiteral("<DIV ID=MIVO1>t</DIV>");
+        app.shared().EffectKind = Effect::ShadowText;
+        app.shared().SnippetHtml = QStringLiteral("<DIV ID=MIVO1>t</DIV>");
         form.goscript();
-        QCOMPARE(boxes.shown.size(), 1);
-        QVERIFY2(boxes.shown[0].text.startsWith(QStringLiteral("スクリプトのテンプレートを読み込めません: ")
-                                                + folder.file(QStringLiteral("shadow.vs")) + QStringLiteral(": ")),
-                 qPrintable(boxes.shown[0].text));
+        QCOMPARE(app.boxes.shown.size(), 1);
+        QVERIFY2(app.boxes.shown[0].text.startsWith(QStringLiteral("スクリプトのテンプレートを読み込めません: ")
+                                                + app.file(QStringLiteral("shadow.vs")) + QStringLiteral(": ")),
+                 qPrintable(app.boxes.shown[0].text));
         QCOMPARE(body(form.surface()), QStringLiteral("<P>ab<DIV id=MIVO1>t</DIV></P>"));
         verifyEditMode(form);
 
-        boxes.shown.clear();
-        QVERIFY(QFile::remove(folder.file(QStringLiteral("time.vs"))));
-        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("time.vs")));
-        Module1::shared().EffectKind = Effect::Clock;
+        app.boxes.shown.clear();
+        QVERIFY(QFile::remove(app.file(QStringLiteral("time.vs"))));
+        QVERIFY(QDir(app.path()).mkdir(QStringLiteral("time.vs")));
+        app.shared().EffectKind = Effect::Clock;
         form.harituke();
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("スクリプトのテンプレートを読み込めません: ") + folder.file(QStringLiteral("time.vs"))
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("スクリプトのテンプレートを読み込めません: ") + app.file(QStringLiteral("time.vs"))
                                             + QStringLiteral(": フォルダです")});
         QCOMPARE(body(form.surface()), QStringLiteral("<P>ab<DIV id=MIVO1>t</DIV></P>"));
         verifyEditMode(form);
@@ -312,17 +178,16 @@ private slots:
 
     void dialogScriptOnceBehindItsButton()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         const QString script = QStringLiteral("<SCRIPT TYPE =text/vbscript>Sub mivo_open()\r\nEnd Sub\r\nSub go()\r\nEnd Sub\r\n</SCRIPT>");
         for (qint16 code : {Effect::DialogBox, Effect::FullScreen}) {
-            boxes.shown.clear();
+            app.boxes.shown.clear();
             form.Command4_Click();
-            load(form, folder, "<html><body><p>ab</p></body></html>");
+            QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
             selectText(form.surface(), QStringLiteral("ab"), 1);
-            Module1::shared().EffectKind = code;
-            Module1::shared().SnippetHtml = script;
+            app.shared().EffectKind = code;
+            app.shared().SnippetHtml = script;
             form.goscript();
             const QString button = code == Effect::DialogBox ? QStringLiteral("<INPUT type=button value=Open language=VBScript onclick=mivo_open()>")
                                                              : QStringLiteral("<INPUT type=button value=全画面表示実行 language=VBScript onclick=go()>");
@@ -332,28 +197,27 @@ private slots:
             QStringList expected{QStringLiteral("ブラウズモードで確認します！")};
             if (code == Effect::FullScreen)
                 expected << QStringLiteral("「全画面実行」ボタンをクリックして下さい．");
-            QCOMPARE(boxes.texts(), expected);
+            QCOMPARE(app.boxes.texts(), expected);
         }
     }
 
     void codesOutsideTheTableDoNothing()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        load(form, folder, "<html><body><p>ab</p></body></html>");
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         const QString before = form.surface()->DocumentHTML();
         for (qint16 code : {Effect::Nothing, Effect::MovingImage, Effect::FloatingFrame, Effect::FileScreenOpened, Effect::NewPage,
                             Effect::VanishingTextWithoutScript}) {
-            Module1::shared().EffectKind = code;
-            Module1::shared().SnippetHtml = QStringLiteral("<B>x</B>");
+            app.shared().EffectKind = code;
+            app.shared().SnippetHtml = QStringLiteral("<B>x</B>");
             form.harituke();
-            QCOMPARE(Module1::shared().EffectKind, code);
-            QCOMPARE(Module1::shared().ScriptBlock, QString());
+            QCOMPARE(app.shared().EffectKind, code);
+            QCOMPARE(app.shared().ScriptBlock, QString());
         }
         QCOMPARE(form.surface()->DocumentHTML(), before);
         verifyEditMode(form);
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 };
 

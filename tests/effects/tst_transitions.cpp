@@ -9,10 +9,10 @@
 #include "effects/Form6.h"
 #include "effects/Form7.h"
 #include "effects/TransitionNames.h"
-#include "elements/ColorClearButton.h"
+#include "platform/ColorClearButton.h"
 #include "platform/ColorField.h"
 #include "platform/CommonDialog.h"
-#include "shell/Module1.h"
+#include "platform/Module1.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -38,9 +38,9 @@ private:
     {
         return QStringLiteral("<INPUT type=button value=Reload language=VBScript onclick=window_onload()>");
     }
-    static QString scriptOf(const ProgramFolderFixture &folder, const QString &name)
+    static QString scriptOf(const TestApp &app, const QString &name)
     {
-        return QStringLiteral("<SCRIPT type=text/vbscript>") + asInPage(templateText(folder, name)) + QStringLiteral("</SCRIPT>");
+        return QStringLiteral("<SCRIPT type=text/vbscript>") + asInPage(templateText(app, name)) + QStringLiteral("</SCRIPT>");
     }
 
 private slots:
@@ -81,15 +81,14 @@ private slots:
 
     void revealTextDialog()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        QVERIFY(load(form, folder, startPage()));
-        Module1 &shared = Module1::shared();
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, startPage()));
+        Module1 &shared = app.shared();
         shared.EffectKind = Effect::RevealText;
         const QString before = form.surface()->DocumentHTML();
 
-        Form6 dialog(&form);
+        Form6 dialog(form.dialogOwner());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("RevealTransition設定画面"));
         QCOMPARE(combo(&dialog, "Combo1")->currentText(), QStringLiteral("0"));
         QCOMPARE(combo(&dialog, "Combo1")->count(), 24);
@@ -118,16 +117,16 @@ private slots:
 
         // Numbers the filter does not know are refused; the dialog and the page stay.
         for (const char *bad : {"24", "-1", "abc", "3.5", "99999"}) {
-            boxes.shown.clear();
+            app.boxes.shown.clear();
             combo(&dialog, "Combo1")->setEditText(QString::fromLatin1(bad));
             ok->click();
-            QCOMPARE(boxes.texts(), QStringList{Form6::NumberRefusal});
+            QCOMPARE(app.boxes.texts(), QStringList{Form6::NumberRefusal});
             QCOMPARE(dialog.result(), 0);
         }
         QCOMPARE(form.surface()->DocumentHTML(), before);
         QCOMPARE(shared.SnippetHtml, QString());
 
-        boxes.shown.clear();
+        app.boxes.shown.clear();
         combo(&dialog, "Combo1")->setEditText(QStringLiteral("7"));
         field<ColorField>(&dialog, "Text1")->setText(QStringLiteral("navy"));
         choose(combo(&dialog, "Combo2"), QStringLiteral("right"));
@@ -141,23 +140,21 @@ private slots:
                                                "text-align:right;background-color:navy;visibility:hidden\">文字を入力</DIV>");
         // The element, the Reload button and the script, in that order.
         QCOMPARE(body(form.surface()),
-                 QStringLiteral("<P>ab</P>") + element + reloadButton() + scriptOf(folder, QStringLiteral("vbscript.mivo"))
+                 QStringLiteral("<P>ab</P>") + element + reloadButton() + scriptOf(app, QStringLiteral("vbscript.mivo"))
                      + QStringLiteral("<P></P>"));
         QVERIFY(inRunMode(form));
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
     }
 
     void revealImageDialog()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs pickers;
-        Form1 form;
-        QVERIFY(load(form, folder, startPage()));
-        Module1 &shared = Module1::shared();
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, startPage()));
+        Module1 &shared = app.shared();
         shared.EffectKind = Effect::RevealImage;
 
-        Form7 dialog(&form);
+        Form7 dialog(form.dialogOwner());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("イメージTransition設定画面"));
         QCOMPARE(line(&dialog, "Text1")->text(), QString());
         QCOMPARE(line(&dialog, "Text2")->text(), QString());
@@ -170,14 +167,14 @@ private slots:
         QCOMPARE(combo(&dialog, "Combo2")->currentText(), QStringLiteral("0"));
 
         // The picker goes through the main window's file dialog; a cancelled pick leaves the box.
-        pickers.fileNames.enqueue(folder.file(QStringLiteral("flower.gif")));
-        pickers.fileNames.enqueue(std::nullopt);
+        app.dialogs.fileNames.enqueue(app.file(QStringLiteral("flower.gif")));
+        app.dialogs.fileNames.enqueue(std::nullopt);
         field<QPushButton>(&dialog, "Command1")->click();
-        QCOMPARE(line(&dialog, "Text1")->text(), folder.file(QStringLiteral("flower.gif")));
-        QCOMPARE(form.commonDialog()->FileName, folder.file(QStringLiteral("flower.gif")));
-        QCOMPARE(pickers.filtersSeen.first(), CommonDialog::toQtFilter(EffectFiles::PictureFilter));
+        QCOMPARE(line(&dialog, "Text1")->text(), app.file(QStringLiteral("flower.gif")));
+        QCOMPARE(form.commonDialog()->FileName, app.file(QStringLiteral("flower.gif")));
+        QCOMPARE(app.dialogs.filtersSeen.first(), CommonDialog::toQtFilter(EffectFiles::PictureFilter));
         field<QPushButton>(&dialog, "Command1")->click();
-        QCOMPARE(line(&dialog, "Text1")->text(), folder.file(QStringLiteral("flower.gif")));
+        QCOMPARE(line(&dialog, "Text1")->text(), app.file(QStringLiteral("flower.gif")));
 
         // An empty picture still makes the element.
         line(&dialog, "Text1")->clear();
@@ -190,43 +187,41 @@ private slots:
         QCOMPARE(body(form.surface()),
                  QStringLiteral("<P>ab<IMG id=mivoimage src=\"\" alt=\"\" style=\"filter:revealtrans(transition=0,duration=3);"
                                 "visibility:hidden\">")
-                     + reloadButton() + scriptOf(folder, QStringLiteral("image_vbscript.mivo")) + QStringLiteral("</P>"));
+                     + reloadButton() + scriptOf(app, QStringLiteral("image_vbscript.mivo")) + QStringLiteral("</P>"));
         QVERIFY(inRunMode(form));
     }
 
     void blendDialog()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs pickers;
-        Form1 form;
-        QVERIFY(load(form, folder, startPage()));
-        Module1 &shared = Module1::shared();
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, startPage()));
+        Module1 &shared = app.shared();
         shared.EffectKind = Effect::BlendFilter;
         const QRegularExpression id(QStringLiteral("^image([0-9]|[1-9][0-9])$"));
         for (int i = 0; i < 5; ++i) {
-            Form21 opened(&form);
+            Form21 opened(form.dialogOwner());
             QVERIFY(id.match(line(&opened, "Text3")->text()).hasMatch());
             QVERIFY(line(&opened, "Text3")->isReadOnly());
         }
 
-        Form21 dialog(&form);
+        Form21 dialog(form.dialogOwner());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("BlendFilter設定画面"));
         auto *ok = field<QPushButton>(&dialog, "Command3");
         // Both pictures are needed.
         ok->click();
         line(&dialog, "Text1")->setText(QStringLiteral("a.gif"));
         ok->click();
-        QCOMPARE(boxes.texts(), (QStringList{Form21::PicturesMissing, Form21::PicturesMissing}));
+        QCOMPARE(app.boxes.texts(), (QStringList{Form21::PicturesMissing, Form21::PicturesMissing}));
         QCOMPARE(dialog.result(), 0);
 
         // Its own file dialog, not the main window's.
-        pickers.fileNames.enqueue(QStringLiteral("/pictures/b.jpg"));
+        app.dialogs.fileNames.enqueue(QStringLiteral("/pictures/b.jpg"));
         field<QPushButton>(&dialog, "Command2")->click();
         QCOMPARE(line(&dialog, "Text2")->text(), QStringLiteral("/pictures/b.jpg"));
         QCOMPARE(form.commonDialog()->FileName, QString());
 
-        boxes.shown.clear();
+        app.boxes.shown.clear();
         const QString elementId = line(&dialog, "Text3")->text();
         selectText(form.surface(), QStringLiteral("ab"), 2);
         ok->click();
@@ -234,7 +229,7 @@ private slots:
         QCOMPARE(shared.BlendImage1, QStringLiteral("a.gif"));
         QCOMPARE(shared.BlendImage2, QStringLiteral("/pictures/b.jpg"));
         QCOMPARE(shared.EffectElementId.toString(), elementId);
-        QString script = templateText(folder, QStringLiteral("blendfilter.vs"));
+        QString script = templateText(app, QStringLiteral("blendfilter.vs"));
         QVERIFY(script.contains(QStringLiteral("[GAZOU2]")));
         script.replace(QStringLiteral("[IMGID]"), elementId)
             .replace(QStringLiteral("[GAZOU1]"), QStringLiteral("a.gif"))
@@ -243,10 +238,10 @@ private slots:
                  QStringLiteral("<P>ab<IMG id=%1 src=a.gif style=\"Filter:blendtrans(duration=3)\">").arg(elementId) + reloadButton()
                      + QStringLiteral("<SCRIPT type=text/vbscript>") + asInPage(script) + QStringLiteral("</SCRIPT></P>"));
         QVERIFY(inRunMode(form));
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
 
         // Cancel empties both pictures.
-        Form21 cancelled(&form);
+        Form21 cancelled(form.dialogOwner());
         line(&cancelled, "Text1")->setText(QStringLiteral("a.gif"));
         line(&cancelled, "Text2")->setText(QStringLiteral("b.gif"));
         field<QPushButton>(&cancelled, "Command4")->click();
@@ -257,15 +252,14 @@ private slots:
 
     void redirectDialog()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        QVERIFY(load(form, folder, startPage()));
-        Module1 &shared = Module1::shared();
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, startPage()));
+        Module1 &shared = app.shared();
         shared.EffectKind = Effect::RedirectFilter;
         const QString before = form.surface()->DocumentHTML();
 
-        Form22 dialog(&form);
+        Form22 dialog(form.dialogOwner());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Internet Explorer5.0 RediRect Filter"));
         auto *ok = field<QPushButton>(&dialog, "Command2");
         auto *comment = field<QPlainTextEdit>(&dialog, "Text2");
@@ -277,21 +271,21 @@ private slots:
         line(&dialog, "Text1")->clear();
         line(&dialog, "Text3")->setText(QStringLiteral("0"));
         ok->click();
-        QCOMPARE(boxes.texts(), (QStringList{Form22::FieldsMissing, Form22::FieldsMissing, Form22::FieldsMissing}));
+        QCOMPARE(app.boxes.texts(), (QStringList{Form22::FieldsMissing, Form22::FieldsMissing, Form22::FieldsMissing}));
 
         // An angle that is no number, or does not fit, is said so instead of failing silently.
         line(&dialog, "Text1")->setText(QStringLiteral("p.gif"));
         for (const char *bad : {"abc", "40000", "-32769"}) {
-            boxes.shown.clear();
+            app.boxes.shown.clear();
             line(&dialog, "Text3")->setText(QString::fromLatin1(bad));
             ok->click();
-            QCOMPARE(boxes.texts(), QStringList{Form22::AngleRefusal});
+            QCOMPARE(app.boxes.texts(), QStringList{Form22::AngleRefusal});
         }
         QCOMPARE(dialog.result(), 0);
         QCOMPARE(form.surface()->DocumentHTML(), before);
 
         // A picture and an angle of 0 without a comment: the block holds only the picture.
-        boxes.shown.clear();
+        app.boxes.shown.clear();
         line(&dialog, "Text3")->setText(QStringLiteral("0"));
         selectText(form.surface(), QStringLiteral("ab"), 2);
         ok->click();
@@ -301,50 +295,49 @@ private slots:
                  QStringLiteral("<P>ab<OBJECT id=DA_mivo style=\"position:absolute; left:200; top:50; width:500; height:500;z-index: -1\" "
                                 "classid=CLSID:B6FFC24C-7E13-11D0-9B47-00C04FC2F51D></OBJECT></P><DIV id=mivo_text "
                                 "style=\"WIDTH:250; FILTER:redirect\"><IMG src=p.gif></DIV>")
-                     + reloadButton() + scriptOf(folder, QStringLiteral("redirect.vs")) + QStringLiteral("<P></P>"));
+                     + reloadButton() + scriptOf(app, QStringLiteral("redirect.vs")) + QStringLiteral("<P></P>"));
         QVERIFY(inRunMode(form));
     }
 
     void missingTemplateLeavesThePage()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        QVERIFY(load(form, folder, startPage()));
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, startPage()));
         const QString before = form.surface()->DocumentHTML();
         const struct { qint16 code; const char *file; } cases[] = {
             {Effect::RevealText, "vbscript.mivo"}, {Effect::RevealImage, "image_vbscript.mivo"},
             {Effect::BlendFilter, "blendfilter.vs"}, {Effect::RedirectFilter, "redirect.vs"}};
         for (const auto &c : cases)
-            QVERIFY(QFile::remove(folder.file(QLatin1String(c.file))));
+            QVERIFY(QFile::remove(app.file(QLatin1String(c.file))));
         for (const auto &c : cases) {
-            boxes.shown.clear();
-            Module1::shared().EffectKind = c.code;
+            app.boxes.shown.clear();
+            app.shared().EffectKind = c.code;
             std::unique_ptr<QDialog> dialog;
             switch (c.code) {
             case Effect::RevealText:
-                dialog = std::make_unique<Form6>(&form);
+                dialog = std::make_unique<Form6>(form.dialogOwner());
                 field<QPushButton>(dialog.get(), "Command2")->click();
                 break;
             case Effect::RevealImage:
-                dialog = std::make_unique<Form7>(&form);
+                dialog = std::make_unique<Form7>(form.dialogOwner());
                 field<QPushButton>(dialog.get(), "Command2")->click();
                 break;
             case Effect::BlendFilter:
-                dialog = std::make_unique<Form21>(&form);
+                dialog = std::make_unique<Form21>(form.dialogOwner());
                 line(dialog.get(), "Text1")->setText(QStringLiteral("a.gif"));
                 line(dialog.get(), "Text2")->setText(QStringLiteral("b.gif"));
                 field<QPushButton>(dialog.get(), "Command3")->click();
                 break;
             default:
-                dialog = std::make_unique<Form22>(&form);
+                dialog = std::make_unique<Form22>(form.dialogOwner());
                 line(dialog.get(), "Text1")->setText(QStringLiteral("a.gif"));
                 line(dialog.get(), "Text3")->setText(QStringLiteral("10"));
                 field<QPushButton>(dialog.get(), "Command2")->click();
                 break;
             }
-            QCOMPARE(boxes.shown.size(), 1);
-            QVERIFY2(boxes.shown[0].text.contains(folder.file(QLatin1String(c.file))), qPrintable(boxes.shown[0].text));
+            QCOMPARE(app.boxes.shown.size(), 1);
+            QVERIFY2(app.boxes.shown[0].text.contains(app.file(QLatin1String(c.file))), qPrintable(app.boxes.shown[0].text));
             QCOMPARE(dialog->result(), 0);
             QCOMPARE(form.surface()->DocumentHTML(), before);
             QVERIFY(!form.surface()->BrowseMode());
@@ -353,13 +346,12 @@ private slots:
 
     void revealTextFromTheEffectsList()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        QVERIFY(load(form, folder, startPage()));
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, startPage()));
         selectText(form.surface(), QStringLiteral("ab"), 2);
-        ModalDriver driver([](QDialog *dialog) {
-            QCOMPARE(Module1::shared().EffectKind, Effect::RevealText);
+        ModalDriver driver([&](QDialog *dialog) {
+            QCOMPARE(app.shared().EffectKind, Effect::RevealText);
             dialog->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
         });
         choose(form.combo(2), QStringLiteral("RevealTransition(Text)"));
@@ -370,9 +362,9 @@ private slots:
                                                 + reloadButton()));
         // The page now carries its script: the list refuses the next effect.
         form.Command4_Click();
-        boxes.shown.clear();
+        app.boxes.shown.clear();
         choose(form.combo(2), QStringLiteral("Redirect Filter(IE5.0)"));
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("既にVbscriptコードが記述されています。")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("既にVbscriptコードが記述されています。")});
     }
 };
 

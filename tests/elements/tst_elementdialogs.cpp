@@ -1,14 +1,15 @@
-#include "support/TestSupport.h"
 #include "support/ModalDriver.h"
+#include "support/DialogFields.h"
+#include "support/TestSupport.h"
 
-#include "elements/ColorClearButton.h"
 #include "elements/Form11.h"
 #include "elements/Form12.h"
 #include "elements/Form5.h"
 #include "elements/Form9.h"
+#include "platform/ColorClearButton.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -16,57 +17,29 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using namespace DialogFields;
 using namespace TestSupport;
 
-// The form-control list and the floating frame, marquee, rule and select box dialogs.
+// The form-control list and the floating frame, marquee, rule and select box app.dialogs.
 class TestElementDialogs : public QObject
 {
     Q_OBJECT
 
 private:
-    static QString body(DhtmlEdit *surface)
-    {
-        const QString html = surface->DocumentHTML();
-        const int start = html.indexOf(QStringLiteral("<BODY>")) + 6;
-        return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
-    }
-    static void load(Form1 &form, const ProgramFolderFixture &folder, const QByteArray &page)
-    {
-        writeBytes(folder.file(QStringLiteral("page.htm")), page);
-        QVERIFY(form.surface()->LoadDocument(folder.file(QStringLiteral("page.htm"))));
-    }
-    template<typename T>
-    static T *field(QWidget *dialog, const char *name)
-    {
-        T *widget = dialog->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no %s", name);
-        return widget;
-    }
-    static void setText(QWidget *dialog, const char *name, const QString &text) { field<QLineEdit>(dialog, name)->setText(text); }
-    static void click(QWidget *dialog, const char *name) { field<QPushButton>(dialog, name)->click(); }
-    static void choose(QComboBox *list, const QString &text)
-    {
-        const int index = list->findText(text);
-        QVERIFY2(index >= 0, qPrintable(text));
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
 
 private slots:
     void fixedSnippetsFromTheList()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         auto *list = form.findChild<QComboBox *>(QStringLiteral("Combo1"));
-        load(form, folder, "<html><body><p>abcd</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>abcd</p></body></html>"));
         selectText(form.surface(), QStringLiteral("abcd"), 1, 3);
         choose(list, QStringLiteral("テキストエリア"));
-        QCOMPARE(Module1::shared().SnippetHtml, QStringLiteral("<TEXTAREA></TEXTAREA>"));
+        QCOMPARE(app.shared().SnippetHtml, QStringLiteral("<TEXTAREA></TEXTAREA>"));
         QCOMPARE(body(form.surface()), QStringLiteral("<P>a<TEXTAREA></TEXTAREA>d</P>"));
 
-        load(form, folder, "<html><body><p>ab</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         const struct { const char *entry; const char *snippet; const char *markup; } cases[] = {
             {"オプションボタン", "<INPUT TYPE=\"radio\">", "<INPUT type=radio>"},
             {"チェックボタン", "<INPUT TYPE=\"checkbox\">", "<INPUT type=checkbox>"},
@@ -80,7 +53,7 @@ private slots:
             else
                 selectText(form.surface(), QStringLiteral("b"), 0);
             choose(list, QString::fromUtf8(c.entry));
-            QCOMPARE(Module1::shared().SnippetHtml, QString::fromUtf8(c.snippet));
+            QCOMPARE(app.shared().SnippetHtml, QString::fromUtf8(c.snippet));
             expected += QString::fromUtf8(c.markup);
             QCOMPARE(body(form.surface()), QStringLiteral("<P>") + expected + QStringLiteral("b</P>"));
         }
@@ -89,7 +62,7 @@ private slots:
         list->setEditText(QStringLiteral("Control"));
         form.Combo1_Click();
         QCOMPARE(form.surface()->DocumentHTML(), before);
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
 
         // Each dialog entry opens its dialog, owned by the main window.
         const struct { const char *entry; const char *dialog; } dialogs[] = {
@@ -112,18 +85,16 @@ private slots:
 
     void floatingFrame()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs pickers;
-        Form1 form;
-        Form5 dialog(&form);
+        TestApp app;
+        Form1 form(app.context);
+        Form5 dialog(form.dialogOwner());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("フローティングフレーム設定画面"));
         QCOMPARE(field<QComboBox>(&dialog, "Combo1")->currentText(), QStringLiteral("あり"));
         auto *ok = field<QPushButton>(&dialog, "Command2");
         QVERIFY(!ok->isEnabled());
-        pickers.fileNames.enqueue(QStringLiteral("/pages/inner.htm"));
+        app.dialogs.fileNames.enqueue(QStringLiteral("/pages/inner.htm"));
         click(&dialog, "Command1");
-        QCOMPARE(pickers.filtersSeen.last(),
+        QCOMPARE(app.dialogs.filtersSeen.last(),
                  CommonDialog::toQtFilter(QStringLiteral("HTMファイル(*.htm)|*.htm|HTMLファイル(*.html)|*.html|全てのファイル(*.*)|*.*")));
         QCOMPARE(field<QLineEdit>(&dialog, "Text1")->text(), QStringLiteral("/pages/inner.htm"));
         QVERIFY(ok->isEnabled());
@@ -138,27 +109,26 @@ private slots:
         setText(&dialog, "Text1", QStringLiteral("C:\\a.htm"));
         field<QComboBox>(&dialog, "Combo1")->setEditText(QStringLiteral("なし"));
         ok->click();
-        QCOMPARE(Module1::shared().EffectKind, Effect::FloatingFrame);
-        QCOMPARE(Module1::shared().FrameBorder.toString(), QStringLiteral("0"));
-        QCOMPARE(Module1::shared().SnippetHtml, QStringLiteral("<IFRAME FRAMEBORDER=0 SRC=\"C:\\a.htm\"></IFRAME>"));
+        QCOMPARE(app.shared().EffectKind, Effect::FloatingFrame);
+        QCOMPARE(app.shared().FrameBorder.toString(), QStringLiteral("0"));
+        QCOMPARE(app.shared().SnippetHtml, QStringLiteral("<IFRAME FRAMEBORDER=0 SRC=\"C:\\a.htm\"></IFRAME>"));
         QCOMPARE(body(form.surface()), QStringLiteral("<IFRAME frameBorder=0 src=C:\\a.htm></IFRAME>"));
 
-        Form5 again(&form);
+        Form5 again(form.dialogOwner());
         QCOMPARE(field<QLineEdit>(&again, "Text1")->text(), QString());
         setText(&again, "Text1", QStringLiteral("b.htm"));
         click(&again, "Command2");
-        QCOMPARE(Module1::shared().SnippetHtml, QStringLiteral("<IFRAME FRAMEBORDER=1 SRC=\"b.htm\"></IFRAME>"));
+        QCOMPARE(app.shared().SnippetHtml, QStringLiteral("<IFRAME FRAMEBORDER=1 SRC=\"b.htm\"></IFRAME>"));
     }
 
     void marqueeRunsWithItsCheckButton()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        load(form, folder, "<html><body><p>ab</p></body></html>");
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         selectText(form.surface(), QStringLiteral("ab"), 2);
         {
-            Form9 dialog(&form);
+            Form9 dialog(form.dialogOwner());
             QCOMPARE(dialog.windowTitle(), QStringLiteral("マーキー設定画面"));
             QCOMPARE(field<QComboBox>(&dialog, "Combo1")->currentText(), QString());
             QCOMPARE(field<QComboBox>(&dialog, "Combo2")->currentText(), QString());
@@ -170,32 +140,31 @@ private slots:
             click(&dialog, "Command1");
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
         }
-        QCOMPARE(Module1::shared().SnippetHtml,
+        QCOMPARE(app.shared().SnippetHtml,
                  QStringLiteral("<MARQUEE BEHAVIOR=Scroll DIRECTION=Left SCROLLDELAY=100 SCROLLAMOUNT=6 LOOP=Infinite>文字を入力してください。</MARQUEE>"));
-        QCOMPARE(Module1::shared().EffectKind, Effect::Marquee);
+        QCOMPARE(app.shared().EffectKind, Effect::Marquee);
         QCOMPARE(body(form.surface()),
                  QStringLiteral("<P>ab<INPUT type=button value=確認 language=VBScript onclick=\"alert('実行中！')\">"
                                 "<MARQUEE behavior=Scroll direction=Left scrollDelay=100 scrollAmount=6 loop=Infinite>文字を入力してください。</MARQUEE></P>"));
         QVERIFY(!body(form.surface()).contains(QStringLiteral("<SCRIPT")));
         QVERIFY(form.surface()->BrowseMode());
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ブラウズモードで確認します！")});
 
         // Empty fields leave their attributes empty.
         form.Command4_Click();
-        load(form, folder, "<html><body></body></html>");
-        Form9 empty(&form);
+        QVERIFY(loadPage(form.surface(), app, "<html><body></body></html>"));
+        Form9 empty(form.dialogOwner());
         click(&empty, "Command1");
-        QCOMPARE(Module1::shared().SnippetHtml,
+        QCOMPARE(app.shared().SnippetHtml,
                  QStringLiteral("<MARQUEE BEHAVIOR= DIRECTION= SCROLLDELAY= SCROLLAMOUNT= LOOP=Infinite>文字を入力してください。</MARQUEE>"));
     }
 
     void horizontalRule()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         {
-            Form11 dialog(&form);
+            Form11 dialog(form.dialogOwner());
             QCOMPARE(dialog.windowTitle(), QStringLiteral("罫線の設定"));
             QCOMPARE(field<QLineEdit>(&dialog, "Text1")->text(), QStringLiteral("100"));
             QCOMPARE(field<QLineEdit>(&dialog, "Text2")->text(), QStringLiteral("2"));
@@ -206,23 +175,23 @@ private slots:
             QCOMPARE(clear->backColor(), QColor(255, 0, 0));
             click(&dialog, "Command1");
         }
-        QCOMPARE(Module1::shared().SnippetHtml, QStringLiteral("<HR WIDTH=\"100%\" SIZE=\"2\" COLOR=\"silver\" ALIGN=center>"));
-        QCOMPARE(Module1::shared().RuleWidth.toString(), QStringLiteral("\"100%\""));
-        QCOMPARE(Module1::shared().RuleShade, QString());
+        QCOMPARE(app.shared().SnippetHtml, QStringLiteral("<HR WIDTH=\"100%\" SIZE=\"2\" COLOR=\"silver\" ALIGN=center>"));
+        QCOMPARE(app.shared().RuleWidth.toString(), QStringLiteral("\"100%\""));
+        QCOMPARE(app.shared().RuleShade, QString());
         QCOMPARE(body(form.surface()), QStringLiteral("<HR width=100% size=2 color=silver align=center>"));
         {
-            Form11 dialog(&form);
+            Form11 dialog(form.dialogOwner());
             field<QComboBox>(&dialog, "Combo1")->setEditText(QStringLiteral("なし"));
             field<QComboBox>(&dialog, "Combo2")->setEditText(QStringLiteral("left"));
             click(&dialog, "Command3");
             QCOMPARE(field<QLineEdit>(&dialog, "Text3")->text(), QString());
             click(&dialog, "Command1");
         }
-        QCOMPARE(Module1::shared().SnippetHtml, QStringLiteral("<HR WIDTH=\"100%\" SIZE=\"2\" noshade COLOR=\"\" ALIGN=left>"));
-        QCOMPARE(Module1::shared().RuleShade, QStringLiteral("noshade"));
+        QCOMPARE(app.shared().SnippetHtml, QStringLiteral("<HR WIDTH=\"100%\" SIZE=\"2\" noshade COLOR=\"\" ALIGN=left>"));
+        QCOMPARE(app.shared().RuleShade, QStringLiteral("noshade"));
         {
             // A shade text that is no entry: nothing happens, the dialog stays.
-            Form11 dialog(&form);
+            Form11 dialog(form.dialogOwner());
             field<QComboBox>(&dialog, "Combo1")->setEditText(QStringLiteral("少し"));
             const QString before = form.surface()->DocumentHTML();
             click(&dialog, "Command1");
@@ -233,10 +202,9 @@ private slots:
 
     void selectBoxItems()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        Form12 dialog(&form);
+        TestApp app;
+        Form1 form(app.context);
+        Form12 dialog(form.dialogOwner());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("項目設定"));
         auto *add = field<QPushButton>(&dialog, "Command1");
         auto *ok = field<QPushButton>(&dialog, "Command2");
@@ -251,24 +219,24 @@ private slots:
         QCOMPARE(field<QLineEdit>(&dialog, "Text1")->text(), QString());
         setText(&dialog, "Text1", QStringLiteral("青"));
         add->click();
-        QCOMPARE(dialog.itemCount(), 2);
+        QCOMPARE(items->count(), 2);
         QCOMPARE(dialog.sourceText(), QStringLiteral("<OPTION>赤</OPTION>\r\n<OPTION>青</OPTION>\r\n"));
 
         // Removing an item from the list leaves its source line.
-        boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
         emit items->itemClicked(items->item(0));
         QCOMPARE(items->count(), 2);
-        boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Ok);
         emit items->itemClicked(items->item(0));
         QCOMPARE(items->count(), 1);
         QCOMPARE(items->item(0)->text(), QStringLiteral("青"));
-        QCOMPARE(boxes.shown.size(), 3);
-        QCOMPARE(boxes.shown[0].text, QStringLiteral("赤を削除しますか？"));
-        QCOMPARE(boxes.shown[0].title, QStringLiteral("確認"));
-        QCOMPARE(boxes.shown[0].buttons, MessageBoxes::Buttons::OkCancel);
-        QCOMPARE(boxes.shown[2].text, QStringLiteral("ソースの削除も行ってください。"));
-        QCOMPARE(boxes.shown[2].title, QStringLiteral("確認"));
-        QCOMPARE(dialog.itemCount(), 1);
+        QCOMPARE(app.boxes.shown.size(), 3);
+        QCOMPARE(app.boxes.shown[0].text, QStringLiteral("赤を削除しますか？"));
+        QCOMPARE(app.boxes.shown[0].title, QStringLiteral("確認"));
+        QCOMPARE(app.boxes.shown[0].buttons, MessageBoxes::Buttons::OkCancel);
+        QCOMPARE(app.boxes.shown[2].text, QStringLiteral("ソースの削除も行ってください。"));
+        QCOMPARE(app.boxes.shown[2].title, QStringLiteral("確認"));
+        QCOMPARE(items->count(), 1);
         QCOMPARE(dialog.sourceText(), QStringLiteral("<OPTION>赤</OPTION>\r\n<OPTION>青</OPTION>\r\n"));
 
         // "全削除" empties both and disables OK until the next add.
@@ -280,7 +248,7 @@ private slots:
         add->click();
         field<QPlainTextEdit>(&dialog, "Text2")->appendPlainText(QStringLiteral("<OPTION>二</OPTION>"));
         ok->click();
-        QCOMPARE(Module1::shared().SnippetHtml,
+        QCOMPARE(app.shared().SnippetHtml,
                  QStringLiteral("<FORM><SELECT><OPTION>一</OPTION>\r\n\r\n<OPTION>二</OPTION></SELECT></FORM>"));
         QCOMPARE(body(form.surface()), QStringLiteral("<FORM><SELECT><OPTION>一</OPTION>\n\n<OPTION>二</OPTION></SELECT></FORM>"));
     }

@@ -1,10 +1,10 @@
 #include "support/TestSupport.h"
 
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "platform/PageEncoding.h"
+#include "platform/TextBuffer.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/TextBuffer.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,68 +19,55 @@ class TestSnippetInsertion : public QObject
     Q_OBJECT
 
 private:
-    static QString body(DhtmlEdit *surface)
-    {
-        const QString html = surface->DocumentHTML();
-        const int start = html.indexOf(QStringLiteral("<BODY>")) + 6;
-        return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
-    }
 
-    static void load(Form1 &form, const ProgramFolderFixture &folder, const QByteArray &page)
-    {
-        writeBytes(folder.file(QStringLiteral("page.htm")), page);
-        QVERIFY(form.surface()->LoadDocument(folder.file(QStringLiteral("page.htm"))));
-    }
 
-    static void go(Form1 &form, const QString &snippet)
+    static void go(TestApp &app, Form1 &form, const QString &snippet)
     {
-        Module1::shared().SnippetHtml = snippet;
+        app.shared().SnippetHtml = snippet;
         form.mivo_go();
     }
 
 private slots:
     void pasteAtCaretOverSelectionAndInCells()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         DhtmlEdit *surface = form.surface();
-        load(form, folder, "<html><body><p>abcdef</p><table><tr><td>cell</td></tr></table></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>abcdef</p><table><tr><td>cell</td></tr></table></body></html>"));
 
         selectText(surface, QStringLiteral("abcdef"), 3);
-        go(form, QStringLiteral("<INPUT type=button value=\"ボタン\">"));
+        go(app, form, QStringLiteral("<INPUT type=button value=\"ボタン\">"));
         QCOMPARE(body(surface), QStringLiteral("<P>abc<INPUT type=button value=ボタン>def</P><TABLE><TBODY><TR><TD>cell</TD></TR></TBODY></TABLE>"));
 
         selectText(surface, QStringLiteral("def"), 0, 2);
-        go(form, QStringLiteral("<B>X</B>"));
+        go(app, form, QStringLiteral("<B>X</B>"));
         QVERIFY2(body(surface).contains(QStringLiteral("<INPUT type=button value=ボタン><B>X</B>f</P>")), qPrintable(body(surface)));
 
         selectText(surface, QStringLiteral("cell"), 2);
-        go(form, QStringLiteral("<SELECT><OPTION>1</OPTION></SELECT>"));
+        go(app, form, QStringLiteral("<SELECT><OPTION>1</OPTION></SELECT>"));
         QVERIFY(body(surface).contains(QStringLiteral("<TD>ce<SELECT><OPTION>1</OPTION></SELECT>ll</TD>")));
 
         // The same snippet twice goes in twice.
         selectText(surface, QStringLiteral("abc"), 0);
-        go(form, QStringLiteral("<HR>"));
+        go(app, form, QStringLiteral("<HR>"));
         selectText(surface, QStringLiteral("abc"), 0);
-        go(form, QStringLiteral("<HR>"));
+        go(app, form, QStringLiteral("<HR>"));
         QCOMPARE(body(surface).count(QStringLiteral("<HR>")), 2);
-        QCOMPARE(Module1::shared().SnippetHtml, QStringLiteral("<HR>"));
-        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(app.shared().SnippetHtml, QStringLiteral("<HR>"));
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     void rewriteThroughTheTemporaryPage()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         DhtmlEdit *surface = form.surface();
-        load(form, folder, "<HTML><BODY>\n<P>x</P>\n<TEXTAREA><HTML></TEXTAREA></BODY></HTML>");
+        QVERIFY(loadPage(form.surface(), app, "<HTML><BODY>\n<P>x</P>\n<TEXTAREA><HTML></TEXTAREA></BODY></HTML>"));
 
         // An empty snippet inserts nothing, yet the page is rewritten and "<HTML>" gains its language.
         selectText(surface, QStringLiteral("x"), 1);
-        go(form, QString());
-        const QString temp = folder.file(QStringLiteral("scriptTemp.htm"));
+        go(app, form, QString());
+        const QString temp = app.file(QStringLiteral("scriptTemp.htm"));
         const QByteArray bytes = readBytes(temp);
         QCOMPARE(bytes, QByteArray("<HTML lang='ja'><HEAD></HEAD><BODY>\r\n<P>x</P>\r\n<TEXTAREA><HTML lang='ja'></TEXTAREA></BODY></HTML>\r\n\r\n"));
         const QString buffer = form.findChild<TextBuffer *>(QStringLiteral("RichTextBox2"))->text();
@@ -90,82 +77,78 @@ private slots:
 
         // Rewriting again neither doubles the language nor piles up line breaks.
         selectText(surface, QStringLiteral("x"), 1);
-        go(form, QString());
+        go(app, form, QString());
         const QByteArray again = readBytes(temp);
         QCOMPARE(again, QByteArray(bytes).replace("<HTML lang='ja'><HEAD>", "<HTML lang=ja><HEAD>"));
         selectText(surface, QStringLiteral("x"), 1);
-        go(form, QString());
+        go(app, form, QString());
         QCOMPARE(readBytes(temp), again);
 
         // The surface writes the page's own tag in capitals; a lower-case "<html>" in text stays as written.
-        load(form, folder, "<html><body><p>y</p><textarea><html></textarea></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>y</p><textarea><html></textarea></body></html>"));
         selectText(surface, QStringLiteral("y"), 1);
-        go(form, QStringLiteral("日本語"));
+        go(app, form, QStringLiteral("日本語"));
         QCOMPARE(readBytes(temp), QByteArray("<HTML lang='ja'><HEAD></HEAD><BODY><P>y") + PageEncoding::encode(QStringLiteral("日本語"), PageEncoding::Cp932)
                                       + "</P><TEXTAREA><html></TEXTAREA></BODY></HTML>\r\n\r\n");
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     void charactersOutsideCp932Survive()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         DhtmlEdit *surface = form.surface();
-        load(form, folder, "<html><body><p>z</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>z</p></body></html>"));
         selectText(surface, QStringLiteral("z"), 1);
-        go(form, QStringLiteral("café 😀 ①"));
-        QVERIFY(readBytes(folder.file(QStringLiteral("scriptTemp.htm"))).contains("caf&#233; &#128512; \x87\x40"));
+        go(app, form, QStringLiteral("café 😀 ①"));
+        QVERIFY(readBytes(app.file(QStringLiteral("scriptTemp.htm"))).contains("caf&#233; &#128512; \x87\x40"));
         QCOMPARE(js(surface, QStringLiteral("document.body.innerText.trim()")), QStringLiteral("zcafé 😀 ①"));
     }
 
     void noCaretMeansEndOfBody()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         // Right after start: nothing loaded, nothing clicked.
-        go(form, QStringLiteral("<P>first</P>"));
+        go(app, form, QStringLiteral("<P>first</P>"));
         QCOMPARE(form.surface()->DocumentHTML(), QStringLiteral("<HTML lang=ja><HEAD></HEAD><BODY><P>first</P></BODY></HTML>"));
-        go(form, QStringLiteral("<P>second</P>"));
+        go(app, form, QStringLiteral("<P>second</P>"));
         QCOMPARE(body(form.surface()), QStringLiteral("<P>first</P><P>second</P>"));
     }
 
     void failureLeavesPageAndSnippet()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         DhtmlEdit *surface = form.surface();
-        load(form, folder, "<html><body><p>keep</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>keep</p></body></html>"));
         const QString before = surface->DocumentHTML();
-        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(app.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         selectText(surface, QStringLiteral("keep"), 4);
-        go(form, QStringLiteral("<B>new</B>"));
-        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        go(app, form, QStringLiteral("<B>new</B>"));
+        QFile::setPermissions(app.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         if (::geteuid() == 0)
             QSKIP("root writes into any folder; the read-only case needs an ordinary user");
-        QCOMPARE(boxes.shown.size(), 1);
-        QVERIFY(boxes.shown[0].text.contains(folder.file(QStringLiteral("scriptTemp.htm"))));
-        QCOMPARE(boxes.shown[0].title, QStringLiteral("Tovaleaf"));
+        QCOMPARE(app.boxes.shown.size(), 1);
+        QVERIFY(app.boxes.shown[0].text.contains(app.file(QStringLiteral("scriptTemp.htm"))));
+        QCOMPARE(app.boxes.shown[0].title, QStringLiteral("Tovaleaf"));
         QCOMPARE(surface->DocumentHTML(), before);
-        QCOMPARE(Module1::shared().SnippetHtml, QStringLiteral("<B>new</B>"));
+        QCOMPARE(app.shared().SnippetHtml, QStringLiteral("<B>new</B>"));
     }
 
     void unreadableTempPageRollsThePasteBack()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         DhtmlEdit *surface = form.surface();
-        load(form, folder, "<html><body><p>keep</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>keep</p></body></html>"));
         const QString before = surface->DocumentHTML();
         // A folder where the temporary page should be: it can be neither written nor read.
-        QDir(folder.path()).mkdir(QStringLiteral("scriptTemp.htm"));
+        QDir(app.path()).mkdir(QStringLiteral("scriptTemp.htm"));
         selectText(surface, QStringLiteral("keep"), 2, 4);
-        go(form, QStringLiteral("<B>new</B>"));
-        QCOMPARE(boxes.shown.size(), 1);
-        QVERIFY(boxes.shown[0].text.startsWith(QStringLiteral("一時ページに書き込めません: ") + folder.file(QStringLiteral("scriptTemp.htm"))));
+        go(app, form, QStringLiteral("<B>new</B>"));
+        QCOMPARE(app.boxes.shown.size(), 1);
+        QVERIFY(app.boxes.shown[0].text.startsWith(QStringLiteral("一時ページに書き込めません: ") + app.file(QStringLiteral("scriptTemp.htm"))));
         QCOMPARE(surface->DocumentHTML(), before);
     }
 };

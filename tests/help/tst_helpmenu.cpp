@@ -2,11 +2,11 @@
 
 #include "help/Form28.h"
 #include "help/HelpMenu.h"
+#include "platform/ProgramFolder.h"
 #include "platform/TextWindow.h"
 #include "platform/Twips.h"
 #include "platform/WebBrowser.h"
 #include "shell/Form1.h"
-#include "shell/ProgramFolder.h"
 
 #include <QAction>
 #include <QFile>
@@ -28,28 +28,26 @@ private slots:
     // The help texts show in the program's own read-only window, whatever the desktop has for text.
     void textFilesInTheProgramsOwnWindow()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        RecordingShellOpen shell;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         const QList<QPair<const char *, const char *>> items = {
             {"otasuke", "tvl.txt"}, {"trytvl", "sampleexplain.txt"}, {"sakusha", "important.txt"}};
         for (const auto &[item, file] : items) {
             form.menus().item(QLatin1String(item))->trigger();
             TextWindow *window = nullptr;
             for (TextWindow *shown : form.findChildren<TextWindow *>())
-                if (shown->path() == folder.file(QLatin1String(file)))
+                if (shown->path() == app.file(QLatin1String(file)))
                     window = shown;
             QVERIFY2(window && window->isVisible(), file);
             QCOMPARE(window->windowTitle(), QLatin1String(file));
             QVERIFY(window->text()->isReadOnly());
             // Our help texts are UTF-8, shown as written.
-            const QByteArray bytes = readBytes(folder.file(QLatin1String(file)));
+            const QByteArray bytes = readBytes(app.file(QLatin1String(file)));
             QVERIFY(bytes.size() > 200);
             QCOMPARE(window->text()->toPlainText(), QString::fromUtf8(bytes).remove(QLatin1Char('\r')));
         }
-        QVERIFY(shell.opened.isEmpty());
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.shell.opened.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
         // The same item again brings its window forward, no second one.
         form.menus().item(QStringLiteral("otasuke"))->trigger();
         QCOMPARE(form.findChildren<TextWindow *>().size(), 3);
@@ -57,24 +55,23 @@ private slots:
             window->close();
 
         // A missing file is said.
-        QFile::remove(folder.file(QStringLiteral("tvl.txt")));
+        QFile::remove(app.file(QStringLiteral("tvl.txt")));
         form.menus().item(QStringLiteral("otasuke"))->trigger();
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ヘルプのファイルが見つかりません: %1").arg(folder.file(QStringLiteral("tvl.txt")))});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ヘルプのファイルが見つかりません: %1").arg(app.file(QStringLiteral("tvl.txt")))});
     }
 
     void samplesViewer()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
-        boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
         form.menus().item(QStringLiteral("mivoscript"))->trigger();
-        QCOMPARE(boxes.texts(), QStringList{HelpMenu::SamplesQuestion});
-        QCOMPARE(boxes.shown[0].title, QStringLiteral("確認"));
+        QCOMPARE(app.boxes.texts(), QStringList{HelpMenu::SamplesQuestion});
+        QCOMPARE(app.boxes.shown[0].title, QStringLiteral("確認"));
         QVERIFY(!form.help().viewer());
 
-        boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Ok);
         form.menus().item(QStringLiteral("mivoscript"))->trigger();
         Form28 *viewer = form.help().viewer();
         QVERIFY(viewer);
@@ -83,7 +80,7 @@ private slots:
         QCOMPARE(viewer->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), Form28::DefaultAddress);
         QCOMPARE(viewer->findChild<QPushButton *>(QStringLiteral("Command1"))->font().family(), QStringLiteral("Arial Black"));
         QVERIFY(viewer->browser()->view()->url().isEmpty()); // goes nowhere by itself
-        boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Ok);
         form.menus().item(QStringLiteral("mivoscript"))->trigger();
         QCOMPARE(form.help().viewer(), viewer); // one viewer
 
@@ -112,7 +109,7 @@ private slots:
 
         // Closing always says its reminder, then the viewer is gone.
         viewer->close();
-        QCOMPARE(boxes.texts().last(), Form28::ClosingReminder);
+        QCOMPARE(app.boxes.texts().last(), Form28::ClosingReminder);
         QTRY_VERIFY(!form.help().viewer());
     }
 };

@@ -44,5 +44,5 @@ private slots:
     }
 };
 
-TOVALEAF_TEST_MAIN(TestCaseInsensitivePath)
+QTEST_APPLESS_MAIN(TestCaseInsensitivePath)
 #include "tst_caseinsensitivepath.moc"

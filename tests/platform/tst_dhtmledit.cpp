@@ -15,19 +15,11 @@ class TestDhtmlEdit : public QObject
 {
     Q_OBJECT
 
-private:
-    QString writePage(const ProgramFolderFixture &folder, const QString &name, const QByteArray &bytes)
-    {
-        const QString path = folder.file(name);
-        writeBytes(path, bytes);
-        return path;
-    }
-
 private slots:
     void emptySurfaceReportsNothing()
     {
-        ProgramFolderFixture folder;
-        DhtmlEdit surface;
+        TestApp app;
+        DhtmlEdit surface(app.context);
         QCOMPARE(surface.DocumentHTML(), QString());
         QVERIFY(surface.NewDocument());
         QCOMPARE(surface.DocumentHTML(), QString());
@@ -39,9 +31,9 @@ private slots:
 
     void documentHtmlForm()
     {
-        ProgramFolderFixture folder;
-        DhtmlEdit surface;
-        const QString path = writePage(folder, QStringLiteral("form.htm"),
+        TestApp app;
+        DhtmlEdit surface(app.context);
+        const QString path = writePage(app, QStringLiteral("form.htm"),
             "<html><head><title>t</title>\n<script type=\"text/vbscript\">Sub window_onload()\r\n  If a < b Then x = \"&\"\r\nEnd Sub</script></head>\n"
             "<body bgproperties=\"fixed\" bgcolor=\"#ffffff\"><table cellpadding=\"2\" cellspacing=0 bordercolor=red>"
             "<tr><td colspan=\"2\" valign=\"top\" nowrap>a &amp; b&nbsp;&lt;c&gt;</td></tr></table>"
@@ -60,7 +52,7 @@ private slots:
                                 "<!-- note --></BODY></HTML>"));
 
         // Text fields keep what was typed; the breaks a rewrite leaves after the body do not pile up.
-        const QString second = writePage(folder, QStringLiteral("form2.htm"),
+        const QString second = writePage(app, QStringLiteral("form2.htm"),
             "<!DOCTYPE html><html><head><title>a &lt;HTML&gt; b</title></head><body>"
             "<textarea name=t>&lt;HTML&gt; &amp; &lt;/textarea&gt;</textarea><p title=\"a>b\" class=\"\">x</p>"
             "<svg viewBox=\"0 0 1 1\"><rect width=\"1\"/></svg>\r\n\r\n</body></html>\r\n");
@@ -73,9 +65,9 @@ private slots:
 
     void browserSpecificCssSurvives()
     {
-        ProgramFolderFixture folder;
-        DhtmlEdit surface;
-        const QString path = writePage(folder, QStringLiteral("css.htm"),
+        TestApp app;
+        DhtmlEdit surface(app.context);
+        const QString path = writePage(app, QStringLiteral("css.htm"),
             "<html><body><div id=a style=\"filter:revealtrans(transition=3,duration=3); color: red\">one</div>"
             "<p id=b style=\"Filter:Shadow(Color=red,Direction=10)\">two</p></body></html>");
         QVERIFY(surface.LoadDocument(path));
@@ -109,52 +101,51 @@ private slots:
 
     void encodingsOfOpenedPages()
     {
-        ProgramFolderFixture folder;
-        DhtmlEdit surface;
+        TestApp app;
+        DhtmlEdit surface(app.context);
         const QString text = QStringLiteral("日本語のページ①");
         const auto bodyText = [&] { return js(&surface, QStringLiteral("document.body.innerText.trim()")); };
 
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("sjis.htm"),
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("sjis.htm"),
                                                "<html><body>" + PageEncoding::encode(text, PageEncoding::Cp932) + "</body></html>")));
         QCOMPARE(bodyText(), text);
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("utf8.htm"), "<html><body>" + text.toUtf8() + "</body></html>")));
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("utf8.htm"), "<html><body>" + text.toUtf8() + "</body></html>")));
         QCOMPARE(bodyText(), text);
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("bom.htm"), "\xEF\xBB\xBF<html><body>" + text.toUtf8() + "</body></html>")));
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("bom.htm"), "\xEF\xBB\xBF<html><body>" + text.toUtf8() + "</body></html>")));
         QCOMPARE(bodyText(), text);
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("euc.htm"),
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("euc.htm"),
             "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=EUC-JP\"></head><body>"
             + PageEncoding::encode(QStringLiteral("日本語のページ"), "EUC-JP") + "</body></html>")));
         QCOMPARE(bodyText(), QStringLiteral("日本語のページ"));
         // A declaration of Shift_JIS on a file that is in fact Shift_JIS.
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("decl.htm"),
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("decl.htm"),
             "<html><head><meta charset=\"shift_jis\"></head><body>" + PageEncoding::encode(text, PageEncoding::Cp932) + "</body></html>")));
         QCOMPARE(bodyText(), text);
     }
 
     void relativeResourcesResolveAgainstThePageFolder()
     {
-        ProgramFolderFixture folder;
-        QDir(folder.path()).mkpath(QStringLiteral("pages/img"));
+        TestApp app;
+        QDir(app.path()).mkpath(QStringLiteral("pages/img"));
         QImage picture(7, 5, QImage::Format_RGB32);
         picture.fill(Qt::red);
-        QVERIFY(picture.save(folder.file(QStringLiteral("pages/img/p.png"))));
-        DhtmlEdit surface;
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("pages/pic.htm"),
+        QVERIFY(picture.save(app.file(QStringLiteral("pages/img/p.png"))));
+        DhtmlEdit surface(app.context);
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("pages/pic.htm"),
                                                "<html><body><img id=i src=\"img/p.png\"><a href=\"other.htm\">x</a></body></html>")));
         QTRY_COMPARE(js(&surface, QStringLiteral("String(document.getElementById('i').naturalWidth)")), QStringLiteral("7"));
-        QCOMPARE(js(&surface, QStringLiteral("new URL(document.links[0].href).pathname")), folder.file(QStringLiteral("pages/other.htm")));
+        QCOMPARE(js(&surface, QStringLiteral("new URL(document.links[0].href).pathname")), app.file(QStringLiteral("pages/other.htm")));
         // The page's own text keeps the relative address.
         QVERIFY(surface.DocumentHTML().contains(QStringLiteral("<IMG id=i src=img/p.png>")));
     }
 
     void pageScriptsRunOnlyInRunMode()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        DhtmlEdit surface;
+        TestApp app;
+        DhtmlEdit surface(app.context);
         const QByteArray page = "<html><body onload=\"document.body.setAttribute('data-loaded','1')\">"
                                 "<p id=p>before</p><script>document.getElementById('p').textContent = 'after';</script></body></html>";
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("run.htm"), page)));
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("run.htm"), page)));
         // Each switch is one page shown: one DocumentComplete, however often the pages change places.
         QSignalSpy completes(&surface, &DhtmlEdit::DocumentComplete);
         for (int i = 1; i <= 4; ++i) {
@@ -194,31 +185,31 @@ private slots:
 
         // A page opened while running is the one edit mode comes back to.
         QVERIFY(surface.setBrowseMode(true));
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("other.htm"),
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("other.htm"),
                                                "<html><body><p id=p>other</p><script>document.getElementById('p').id = 'q';</script></body></html>")));
         QVERIFY(surface.BrowseMode());
         QCOMPARE(js(&surface, QStringLiteral("String(document.getElementById('q') !== null)")), QStringLiteral("true"));
         QVERIFY(surface.DocumentHTML().contains(QStringLiteral("<P id=p>other</P>")));
         QVERIFY(surface.setBrowseMode(false));
         QCOMPARE(js(&surface, QStringLiteral("document.getElementById('p').textContent")), QStringLiteral("other"));
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     // A page's own scripts are off in edit mode, where the engine reads <noscript> as
     // markup; the page is still written back as it was, in either mode.
     void noscriptKeepsItsPlace()
     {
-        ProgramFolderFixture folder;
-        DhtmlEdit surface;
+        TestApp app;
+        DhtmlEdit surface(app.context);
         const QByteArray page = "<html><head><noscript><img src=x.gif></noscript><title>t</title></head>"
                                 "<body><noscript><p>Enable <b>scripts</b></p></noscript><p>x</p></body></html>";
         const QString written = QStringLiteral("<HTML><HEAD><NOSCRIPT><img src=x.gif></NOSCRIPT><TITLE>t</TITLE></HEAD>"
                                                "<BODY><NOSCRIPT><p>Enable <b>scripts</b></p></NOSCRIPT><P>x</P></BODY></HTML>");
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("noscript.htm"), page)));
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("noscript.htm"), page)));
         QCOMPARE(surface.DocumentHTML(), written);
         QCOMPARE(js(&surface, QStringLiteral("document.title")), QStringLiteral("t"));
-        QVERIFY(surface.SaveDocument(folder.file(QStringLiteral("saved.htm"))));
-        QCOMPARE(readBytes(folder.file(QStringLiteral("saved.htm"))), written.toUtf8() + "\r\n");
+        QVERIFY(surface.SaveDocument(app.file(QStringLiteral("saved.htm"))));
+        QCOMPARE(readBytes(app.file(QStringLiteral("saved.htm"))), written.toUtf8() + "\r\n");
         QVERIFY(surface.setBrowseMode(true));
         QCOMPARE(surface.DocumentHTML(), written);
         QVERIFY(surface.setBrowseMode(false));
@@ -227,13 +218,13 @@ private slots:
 
     void editModeDisplayNeverReachesTheText()
     {
-        ProgramFolderFixture folder;
-        DhtmlEdit surface;
+        TestApp app;
+        DhtmlEdit surface(app.context);
         surface.setShowBorders(true);
         surface.setShowDetails(true);
         const QByteArray page = "<html><body><div id=h style=\"visibility:hidden\">secret</div>"
                                 "<table id=t><tr><td id=c>x</td></tr></table></body></html>";
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("hidden.htm"), page)));
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("hidden.htm"), page)));
         QCOMPARE(js(&surface, QStringLiteral("getComputedStyle(document.getElementById('h')).visibility")), QStringLiteral("visible"));
         QVERIFY(js(&surface, QStringLiteral("getComputedStyle(document.getElementById('c')).outlineStyle")) != QStringLiteral("none"));
         QCOMPARE(surface.DocumentHTML(),
@@ -249,14 +240,14 @@ private slots:
 
     void badInputKeepsThePage()
     {
-        ProgramFolderFixture folder;
-        DhtmlEdit surface;
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("good.htm"), "<html><body><p>kept</p></body></html>")));
+        TestApp app;
+        DhtmlEdit surface(app.context);
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("good.htm"), "<html><body><p>kept</p></body></html>")));
         const QString before = surface.DocumentHTML();
-        QVERIFY(!surface.LoadDocument(folder.file(QStringLiteral("missing.htm"))));
+        QVERIFY(!surface.LoadDocument(app.file(QStringLiteral("missing.htm"))));
         QVERIFY(surface.lastError().contains(QStringLiteral("missing.htm")));
-        QVERIFY(!surface.LoadDocument(folder.path()));
-        QVERIFY(!surface.LoadDocument(writePage(folder, QStringLiteral("pic.gif"), QByteArray("GIF89a\x01\0\x01\0\0\0\0", 13))));
+        QVERIFY(!surface.LoadDocument(app.path()));
+        QVERIFY(!surface.LoadDocument(writePage(app, QStringLiteral("pic.gif"), QByteArray("GIF89a\x01\0\x01\0\0\0\0", 13))));
         QVERIFY(surface.lastError().contains(QStringLiteral("pic.gif")));
         QCOMPARE(surface.DocumentHTML(), before);
 
@@ -264,7 +255,7 @@ private slots:
         QByteArray huge = "<html><body>";
         while (huge.size() < 30 * 1024 * 1024)
             huge += "<p>row row row row row row row row row row row row</p>\n";
-        QVERIFY(!surface.LoadDocument(writePage(folder, QStringLiteral("huge.htm"), huge + "</body></html>")));
+        QVERIFY(!surface.LoadDocument(writePage(app, QStringLiteral("huge.htm"), huge + "</body></html>")));
         QVERIFY(surface.lastError().contains(QStringLiteral("huge.htm")));
         QCOMPARE(surface.DocumentHTML(), before);
         QByteArray big = "<html><body>";
@@ -272,15 +263,15 @@ private slots:
         while (big.size() < 8 * 1024 * 1024)
             big += row;
         big += "<p id=last>end</p></body></html>";
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("big.htm"), big)));
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("big.htm"), big)));
         QCOMPARE(js(&surface, QStringLiteral("document.getElementById('last').textContent")), QStringLiteral("end"));
     }
 
     void undoRedoAndClipboardStates()
     {
-        ProgramFolderFixture folder;
-        DhtmlEdit surface;
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("u.htm"), "<html><body><p>abc</p></body></html>")));
+        TestApp app;
+        DhtmlEdit surface(app.context);
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("u.htm"), "<html><body><p>abc</p></body></html>")));
         selectText(&surface, QStringLiteral("abc"), 1, 2);
         surface.refreshCommandStates();
         QCOMPARE(surface.QueryStatus(5002), int(DhtmlEdit::StatusEnabled));

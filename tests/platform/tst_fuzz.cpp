@@ -447,8 +447,8 @@ private slots:
     // Pages the fuzzing found the serializer changing, each written as it must be.
     void serializerFoundCases()
     {
-        ProgramFolderFixture folder;
-        DhtmlEdit surface;
+        TestApp app;
+        DhtmlEdit surface(app.context);
         QVERIFY(surface.NewDocument());
         const QList<QPair<QString, QString>> cases{
             // An SVG title is no HTML title: its text stays escaped.
@@ -487,8 +487,8 @@ private slots:
     // many documents to a call.
     void serializerIsStable()
     {
-        ProgramFolderFixture folder;
-        DhtmlEdit surface;
+        TestApp app;
+        DhtmlEdit surface(app.context);
         QVERIFY(surface.NewDocument());
         const quint64 seed = fuzzSeed();
         Random random(seed + 3);

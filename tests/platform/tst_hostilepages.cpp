@@ -17,13 +17,6 @@ class TestHostilePages : public QObject
     Q_OBJECT
 
 private:
-    static QString writePage(const ProgramFolderFixture &folder, const QString &name, const QByteArray &bytes)
-    {
-        const QString path = folder.file(name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        writeBytes(path, bytes);
-        return path;
-    }
     static bool has(DhtmlEdit *surface, const QString &id)
     {
         return js(surface, QStringLiteral("String(document.getElementById('%1') !== null)").arg(id)) == QLatin1String("true");
@@ -50,8 +43,7 @@ private slots:
     // before anything text inserted at the top could say.
     void commentProloguesRunNothing()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
+        TestApp app;
         const QByteArray scripts =
             "<html><head><script>document.write('<p id=written>written</p>')</script></head>"
             "<body onload=\"document.body.insertAdjacentHTML('beforeend', '<p id=onload>onload</p>')\">"
@@ -65,14 +57,14 @@ private slots:
         const QStringList ids{QStringLiteral("written"), QStringLiteral("onload"), QStringLiteral("inline"),
                               QStringLiteral("onerror"), QStringLiteral("srcdoc"), QStringLiteral("jsurl")};
         for (const QByteArray prologue : {QByteArray("<!-->"), QByteArray("<!-- a --!>"), QByteArray("<!DOCTYPE html><!-->")}) {
-            DhtmlEdit surface;
-            const QString path = writePage(folder, QStringLiteral("prologue.htm"), prologue + scripts);
+            DhtmlEdit surface(app.context);
+            const QString path = writePage(app, QStringLiteral("prologue.htm"), prologue + scripts);
             QVERIFY(surface.LoadDocument(path));
             QCOMPARE(js(&surface, QStringLiteral("document.getElementById('p').textContent")), QStringLiteral("as written"));
             QCOMPARE(traces(&surface, ids), QStringList());
             const QString html = surface.DocumentHTML();
             QVERIFY2(html.contains(QStringLiteral("<P id=p>as written</P>")), qPrintable(html));
-            const QString saved = folder.file(QStringLiteral("saved.htm"));
+            const QString saved = app.file(QStringLiteral("saved.htm"));
             QVERIFY(surface.SaveDocument(saved));
             const QByteArray bytes = readBytes(saved);
             QVERIFY(bytes.contains("<P id=p>as written</P>"));
@@ -87,28 +79,27 @@ private slots:
             QTRY_COMPARE(traces(&surface, ids), ids);
             QCOMPARE(js(&surface, QStringLiteral("document.getElementById('p').textContent")), QStringLiteral("changed"));
         }
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     // Frames, objects, embeds and pictures the page shows, each with a script that
     // writes into the page around it.
     void framesObjectsAndSvgRunNothing()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
+        TestApp app;
         const auto writesParent = [](const char *id) {
             return QByteArray("parent.document.body.insertAdjacentHTML('beforeend', '<p id=") + id + ">" + id + "</p>')";
         };
-        writePage(folder, QStringLiteral("site/sibling.htm"), "<html><body><p>frame</p><script>" + writesParent("fromframe") + "</script></body></html>");
-        writePage(folder, QStringLiteral("site/object.htm"), "<html><body><script>" + writesParent("fromobject") + "</script></body></html>");
+        writePage(app, QStringLiteral("site/sibling.htm"), "<html><body><p>frame</p><script>" + writesParent("fromframe") + "</script></body></html>");
+        writePage(app, QStringLiteral("site/object.htm"), "<html><body><script>" + writesParent("fromobject") + "</script></body></html>");
         const QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"20\" height=\"20\"><rect width=\"20\" height=\"20\" fill=\"red\"/>"
                                "<script><![CDATA[%1]]></script></svg>";
-        writePage(folder, QStringLiteral("site/framed.svg"), QByteArray(svg).replace("%1", writesParent("fromsvg")));
-        writePage(folder, QStringLiteral("site/embedded.svg"), QByteArray(svg).replace("%1", writesParent("fromembed")));
-        writePage(folder, QStringLiteral("site/pictured.svg"), QByteArray(svg).replace("%1", writesParent("frompicture")));
+        writePage(app, QStringLiteral("site/framed.svg"), QByteArray(svg).replace("%1", writesParent("fromsvg")));
+        writePage(app, QStringLiteral("site/embedded.svg"), QByteArray(svg).replace("%1", writesParent("fromembed")));
+        writePage(app, QStringLiteral("site/pictured.svg"), QByteArray(svg).replace("%1", writesParent("frompicture")));
         // A framed page that only moves itself on.
-        writePage(folder, QStringLiteral("site/moving.htm"), "<html><head><meta http-equiv=refresh content=\"0;url=sibling.htm\"></head><body>moving</body></html>");
-        const QString page = writePage(folder, QStringLiteral("site/host.htm"),
+        writePage(app, QStringLiteral("site/moving.htm"), "<html><head><meta http-equiv=refresh content=\"0;url=sibling.htm\"></head><body>moving</body></html>");
+        const QString page = writePage(app, QStringLiteral("site/host.htm"),
                                        "<html><body><p id=p>host</p>"
                                        "<iframe id=f1 src=sibling.htm></iframe>"
                                        "<iframe id=f2 src=framed.svg></iframe>"
@@ -119,14 +110,14 @@ private slots:
                                        "</body></html>");
         const QStringList ids{QStringLiteral("fromframe"), QStringLiteral("fromsvg"), QStringLiteral("fromobject"),
                               QStringLiteral("fromembed"), QStringLiteral("frompicture")};
-        DhtmlEdit surface;
+        DhtmlEdit surface(app.context);
         QVERIFY(surface.LoadDocument(page));
         // Loaded means every frame has loaded, so each of their scripts had its turn.
         QCOMPARE(traces(&surface, ids), QStringList());
         QTRY_COMPARE(js(&surface, QStringLiteral("document.getElementById('i1').naturalWidth")), QStringLiteral("20"));
         QCOMPARE(js(&surface, QStringLiteral("document.getElementById('f1').contentDocument.querySelector('p').textContent")), QStringLiteral("frame"));
         QCOMPARE(js(&surface, QStringLiteral("document.getElementById('f3').contentDocument.body.textContent")), QStringLiteral("moving"));
-        const QString saved = folder.file(QStringLiteral("site/saved.htm"));
+        const QString saved = app.file(QStringLiteral("site/saved.htm"));
         QVERIFY(surface.SaveDocument(saved));
         const QByteArray bytes = readBytes(saved);
         QVERIFY2(!bytes.contains("<P id=from"), bytes.constData());
@@ -136,20 +127,19 @@ private slots:
         QVERIFY(surface.setBrowseMode(true));
         QTRY_COMPARE(traces(&surface, ids.mid(0, 4)), ids.mid(0, 4));
         QVERIFY(!has(&surface, QStringLiteral("frompicture")));
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     // Nothing the page would send leaves it in edit mode; a picture it shows is
     // fetched, as a browser with scripts off would fetch it.
     void editModePageSendsNothing()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
+        TestApp app;
         LocalListener listener;
         QVERIFY(listener.isListening());
         listener.page = "<html><body><script>fetch('/from-served-frame')</script></body></html>";
         const auto at = [&](const char *path) { return listener.url(QString::fromLatin1(path)).toUtf8(); };
-        writePage(folder, QStringLiteral("sibling.htm"), "<html><body><script>fetch('" + at("/from-frame") + "')</script></body></html>");
+        writePage(app, QStringLiteral("sibling.htm"), "<html><body><script>fetch('" + at("/from-frame") + "')</script></body></html>");
         const QByteArray calls =
             "<!-- a --!><html><head>"
             "<link rel=prefetch href=\"" + at("/prefetch") + "\">"
@@ -169,8 +159,8 @@ private slots:
         const QByteArray leaving =
             "<form id=f action=\"" + at("/form") + "\"></form><script>document.getElementById('f').submit()</script>"
             "<meta http-equiv=refresh content=\"0;url=" + at("/refresh") + "\">";
-        const QString page = writePage(folder, QStringLiteral("calls.htm"), calls + leaving + "<!-- end --></body></html>");
-        DhtmlEdit surface;
+        const QString page = writePage(app, QStringLiteral("calls.htm"), calls + leaving + "<!-- end --></body></html>");
+        DhtmlEdit surface(app.context);
         QVERIFY(surface.LoadDocument(page));
         // Whatever the page asked for while it loaded was asked before this.
         QVERIFY(surface.evaluate(QStringLiteral("new Image().src = '%1', true").arg(listener.url(QStringLiteral("/last.png")))));
@@ -182,7 +172,7 @@ private slots:
                                     QStringLiteral("/served-frame.htm"), QStringLiteral("/shown.png")}));
 
         // Running, the page does call out: the listener would have heard it.
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("staying.htm"), calls + "<!-- end --></body></html>")));
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("staying.htm"), calls + "<!-- end --></body></html>")));
         QVERIFY(surface.setBrowseMode(true));
         QTRY_VERIFY(listener.paths.contains(QStringLiteral("/fetch")));
         QTRY_VERIFY(listener.paths.contains(QStringLiteral("/from-frame")));
@@ -193,23 +183,22 @@ private slots:
     // way for a page being edited, nor for the markup of a running one, to open one.
     void markupOpensNoWindow()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        const QString dialog = writePage(folder, QStringLiteral("dialog.htm"), "<html><body>dialog</body></html>");
+        TestApp app;
+        const QString dialog = writePage(app, QStringLiteral("dialog.htm"), "<html><body>dialog</body></html>");
         const QByteArray ask = QUrl::toPercentEncoding(QStringLiteral("{\"url\":\"tvl://x%1\"}").arg(dialog));
         const QByteArray markup = "<iframe src=\"/__tvl-modal?q=" + ask + "\"></iframe><img src=\"/__tvl-modal?q=" + ask + "\">"
                                   "<object data=\"/__tvl-modal?q=" + ask + "\"></object>";
-        DhtmlEdit surface;
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("editing.htm"),
+        DhtmlEdit surface(app.context);
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("editing.htm"),
                                                "<html><body>" + markup + "<link rel=stylesheet href=\"/__tvl-modal?q=" + ask
                                                    + "\"></body></html>")));
         QCOMPARE(pageWindow(), nullptr);
         // Running, the page's code may ask for a dialog (the run-time offers it); its frames and pictures do not.
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("running.htm"), "<html><body>" + markup + "</body></html>")));
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("running.htm"), "<html><body>" + markup + "</body></html>")));
         QVERIFY(surface.setBrowseMode(true));
         QVERIFY(surface.setBrowseMode(false));
         QCOMPARE(pageWindow(), nullptr);
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 };
 

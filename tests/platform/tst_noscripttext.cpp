@@ -39,5 +39,5 @@ private slots:
     }
 };
 
-TOVALEAF_TEST_MAIN(TestNoscriptText)
+QTEST_APPLESS_MAIN(TestNoscriptText)
 #include "tst_noscripttext.moc"

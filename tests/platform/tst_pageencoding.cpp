@@ -290,5 +290,5 @@ private slots:
     }
 };
 
-TOVALEAF_TEST_MAIN(TestPageEncoding)
+QTEST_APPLESS_MAIN(TestPageEncoding)
 #include "tst_pageencoding.moc"

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "platform/DhtmlEdit.h"
+#include "platform/PageEnvironment.h"
 #include "platform/WebBrowser.h"
 
 #include <QDir>
@@ -23,8 +24,8 @@ private:
     // site/ holds the page; secret/ beside it holds what the page must not read.
     struct Disk
     {
-        explicit Disk(const ProgramFolderFixture &folder)
-            : site(folder.file(QStringLiteral("site"))), secret(folder.file(QStringLiteral("secret")))
+        explicit Disk(const TestApp &app)
+            : site(app.file(QStringLiteral("site"))), secret(app.file(QStringLiteral("secret")))
         {
             QDir().mkpath(site + QStringLiteral("/sub"));
             QDir().mkpath(secret);
@@ -67,9 +68,8 @@ private:
 private slots:
     void runningPageReadsOnlyItsFolder()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        const Disk disk(folder);
+        TestApp app;
+        const Disk disk(app);
         const QByteArray secret = disk.secret.toUtf8();
         const QByteArray page =
             "<html><head><link rel=stylesheet href=\"../secret/style.css\">"
@@ -125,7 +125,7 @@ private slots:
             "</script></body></html>";
         const QString path = disk.site + QStringLiteral("/page.htm");
         writeBytes(path, page);
-        DhtmlEdit surface;
+        DhtmlEdit surface(app.context);
         QVERIFY(surface.LoadDocument(path));
         QVERIFY(surface.setBrowseMode(true));
         QTRY_COMPARE(js(&surface, QStringLiteral("document.getElementById('out').getAttribute('data-done')")), QStringLiteral("1"));
@@ -161,26 +161,54 @@ private slots:
     // Edit mode shows pictures from anywhere, however the page names them.
     void editModeShowsPicturesFromAnywhere()
     {
-        ProgramFolderFixture folder;
-        const Disk disk(folder);
+        TestApp app;
+        const Disk disk(app);
         const QByteArray secret = disk.secret.toUtf8();
         const QString path = disk.site + QStringLiteral("/page.htm");
         writeBytes(path, "<html><body background=\"../secret/pic.png\"><img id=a src=\"../secret/pic.png\">"
                          "<img id=b src=\"" + secret + "/pic.png\"><img id=c src=\"file://" + secret + "/pic.png\">"
                          "<img id=d src=\"linkdir/pic.png\"><img id=e src=\"sub/pic.png\"></body></html>");
-        DhtmlEdit surface;
+        DhtmlEdit surface(app.context);
         QVERIFY(surface.LoadDocument(path));
         const QString widths = QStringLiteral("['a','b','c','d','e'].map(id => document.getElementById(id).naturalWidth).join(' ')");
         QTRY_COMPARE(js(&surface, widths), QStringLiteral("7 7 7 7 4"));
         QVERIFY(surface.DocumentHTML().contains(QStringLiteral("<IMG id=c src=file://") + disk.secret + QStringLiteral("/pic.png>")));
     }
 
+    // Two application contexts in one process (as tests make them), each with its
+    // environment: each page reads its own folder, whatever the other shows meanwhile.
+    void environmentsKeepTheirPagesApart()
+    {
+        TestApp app;
+        TestApp another;
+        const QByteArray page = "<html><body><script>\n"
+                                "document.addEventListener('readown', () => { const x = new XMLHttpRequest();"
+                                " x.open('GET', 'own.txt', false); x.send(); document.body.setAttribute('data-own', x.responseText); });\n"
+                                "</script></body></html>";
+        const QString read = QStringLiteral("document.dispatchEvent(new Event('readown')), document.body.getAttribute('data-own')");
+        DhtmlEdit one(app.context);
+        DhtmlEdit other(another.context);
+        for (const QString name : {QStringLiteral("one"), QStringLiteral("other")}) {
+            QDir().mkpath(app.file(name));
+            writeBytes(app.file(name + QStringLiteral("/own.txt")), name.toUtf8());
+            writeBytes(app.file(name + QStringLiteral("/page.htm")), page);
+        }
+        // The same steps on both, so that each environment names its pages as the other does.
+        for (DhtmlEdit *surface : {&one, &other})
+            QVERIFY(surface->LoadDocument(app.file(surface == &one ? QStringLiteral("one/page.htm") : QStringLiteral("other/page.htm"))));
+        for (DhtmlEdit *surface : {&one, &other})
+            QVERIFY(surface->setBrowseMode(true));
+        QCOMPARE(js(&one, read), QStringLiteral("one"));
+        QCOMPARE(js(&other, read), QStringLiteral("other"));
+        QVERIFY(one.view()->page()->profile() != other.view()->page()->profile());
+    }
+
     // A file shown in the plain viewer (the palette, a page the user names) is
     // held to the same rules.
     void viewerPagesReadOnlyTheirFolder()
     {
-        ProgramFolderFixture folder;
-        const Disk disk(folder);
+        TestApp app;
+        const Disk disk(app);
         const QString path = disk.site + QStringLiteral("/plain.htm");
         writeBytes(path, "<html><body><img id=pic src=\"../secret/pic.png\"><script>\n"
                          "const read = (url) => { try { const x = new XMLHttpRequest(); x.open('GET', url, false); x.send();"
@@ -191,7 +219,7 @@ private slots:
                          "  document.title = [read('../secret/secret.txt'), read('sub/inner.txt'), read('" + disk.secret.toUtf8() + "/secret.txt'),"
                          "    i.naturalWidth, pixels].join(' '); });\n"
                          "</script></body></html>");
-        WebBrowser browser(QStringLiteral("WebBrowser1"));
+        WebBrowser browser(app.context.pages, QStringLiteral("WebBrowser1"));
         QSignalSpy loaded(browser.view(), &QWebEngineView::loadFinished);
         browser.Navigate(path);
         QVERIFY(loaded.wait(20000));

@@ -39,13 +39,13 @@ private:
                                                 .arg(QString::fromUtf8(QJsonDocument(QJsonArray{code}).toJson(QJsonDocument::Compact).mid(1).chopped(1))));
         QVERIFY(done && done->toBool());
     }
-    static QString opener(const ProgramFolderFixture &folder)
+    static QString opener(const TestApp &app)
     {
-        QDir().mkpath(folder.file(QStringLiteral("site")));
-        QDir().mkpath(folder.file(QStringLiteral("secret")));
-        writeBytes(folder.file(QStringLiteral("site/dialog.htm")), "<html><head><title>dialog</title></head><body>dialog</body></html>");
-        writeBytes(folder.file(QStringLiteral("secret/outside.htm")), "<html><head><title>outside</title></head><body>outside</body></html>");
-        const QString path = folder.file(QStringLiteral("site/opener.htm"));
+        QDir().mkpath(app.file(QStringLiteral("site")));
+        QDir().mkpath(app.file(QStringLiteral("secret")));
+        writeBytes(app.file(QStringLiteral("site/dialog.htm")), "<html><head><title>dialog</title></head><body>dialog</body></html>");
+        writeBytes(app.file(QStringLiteral("secret/outside.htm")), "<html><head><title>outside</title></head><body>outside</body></html>");
+        const QString path = app.file(QStringLiteral("site/opener.htm"));
         writeBytes(path, "<html><body><p id=out></p></body></html>");
         return path;
     }
@@ -53,22 +53,21 @@ private:
 private slots:
     void windowsShowOnlyPagesOfTheFolder()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        DhtmlEdit surface;
-        QVERIFY(surface.LoadDocument(opener(folder)));
+        TestApp app;
+        DhtmlEdit surface(app.context);
+        QVERIFY(surface.LoadDocument(opener(app)));
         QVERIFY(surface.setBrowseMode(true));
-        const QString outside = folder.file(QStringLiteral("secret/outside.htm"));
+        const QString outside = app.file(QStringLiteral("secret/outside.htm"));
         const QString refused = QStringLiteral("ページのあるフォルダの外にあるページは、ページから開けません: ") + outside;
 
         pageCode(&surface, QStringLiteral("showModelessDialog('../secret/outside.htm')"));
         pageCode(&surface, QStringLiteral("window.open('../secret/outside.htm', '', 'fullscreen=yes')"));
         // The channel the run-time uses, asked directly, and for another host's page.
         pageCode(&surface, QStringLiteral("prompt('\\u0001tvl:modeless\\u0001' + JSON.stringify({url: 'tvl://elsewhere%1'}), '')").arg(outside));
-        QCOMPARE(boxes.texts(), QStringList(3, refused));
+        QCOMPARE(app.boxes.texts(), QStringList(3, refused));
         pageCode(&surface, QStringLiteral("document.getElementById('out').textContent = String(showModalDialog('../secret/outside.htm'))"));
         QCOMPARE(js(&surface, QStringLiteral("document.getElementById('out').textContent")), QStringLiteral("undefined"));
-        QTRY_COMPARE(boxes.texts(), QStringList(4, refused));
+        QTRY_COMPARE(app.boxes.texts(), QStringList(4, refused));
         pageCode(&surface, QStringLiteral("const x = new XMLHttpRequest(); x.open('GET', 'tvl://elsewhere/__tvl-modal?q=' + "
                                           "encodeURIComponent(JSON.stringify({url: 'tvl://elsewhere%1'})), false);"
                                           "try { x.send(); } catch (e) {}").arg(outside));
@@ -78,26 +77,25 @@ private slots:
         pageCode(&surface, QStringLiteral("showModelessDialog('dialog.htm')"));
         QTRY_COMPARE(pageWindows().size(), 1);
         QTRY_COMPARE(pageWindows().constFirst()->windowTitle(), QStringLiteral("dialog"));
-        QCOMPARE(boxes.shown.size(), 4);
+        QCOMPARE(app.boxes.shown.size(), 4);
         closeAll();
     }
 
     void windowsAPageMayOpenAreLimited()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        DhtmlEdit surface;
-        QVERIFY(surface.LoadDocument(opener(folder)));
+        TestApp app;
+        DhtmlEdit surface(app.context);
+        QVERIFY(surface.LoadDocument(opener(app)));
         QVERIFY(surface.setBrowseMode(true));
         const QString tooMany = QStringLiteral("ページから開いたウィンドウが多すぎるため、これ以上開けません（同時に4つまで）。"
                                                "開いているウィンドウを閉じてから、もう一度試してください。");
         pageCode(&surface, QStringLiteral("for (let i = 0; i < 6; ++i) showModelessDialog('dialog.htm')"));
         QCOMPARE(pageWindows().size(), PageWindow::MaxOpen);
-        QCOMPARE(boxes.texts(), QStringList(2, tooMany));
+        QCOMPARE(app.boxes.texts(), QStringList(2, tooMany));
         pageCode(&surface, QStringLiteral("window.open('dialog.htm', '', 'fullscreen=yes')"));
         pageCode(&surface, QStringLiteral("document.getElementById('out').textContent = String(showModalDialog('dialog.htm'))"));
         QCOMPARE(js(&surface, QStringLiteral("document.getElementById('out').textContent")), QStringLiteral("undefined"));
-        QTRY_COMPARE(boxes.texts(), QStringList(4, tooMany));
+        QTRY_COMPARE(app.boxes.texts(), QStringList(4, tooMany));
         QCOMPARE(pageWindows().size(), PageWindow::MaxOpen);
 
         // One closed, one more may open.
@@ -105,7 +103,7 @@ private slots:
         QTRY_COMPARE(PageWindow::openCount(), PageWindow::MaxOpen - 1);
         pageCode(&surface, QStringLiteral("showModelessDialog('dialog.htm')"));
         QCOMPARE(pageWindows().size(), PageWindow::MaxOpen);
-        QCOMPARE(boxes.shown.size(), 4);
+        QCOMPARE(app.boxes.shown.size(), 4);
         closeAll();
     }
 };

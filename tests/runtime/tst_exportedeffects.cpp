@@ -12,13 +12,15 @@
 #include "effects/Form7.h"
 #include "elements/Form9.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "platform/PageEncoding.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -42,69 +44,46 @@ class TestExportedEffects : public QObject
 private:
     static QString browserChecks() { return QStringLiteral(TOVALEAF_BROWSER_CHECKS); }
 
-    static void load(Form1 &form, const ProgramFolderFixture &folder, const QByteArray &page)
-    {
-        writeBytes(folder.file(QStringLiteral("page.htm")), page);
-        QVERIFY(form.surface()->LoadDocument(folder.file(QStringLiteral("page.htm"))));
-    }
     // A fresh page with the caret after "ab", as a user leaves it before choosing an effect.
-    static void startPage(Form1 &form, const ProgramFolderFixture &folder)
+    static void startPage(Form1 &form, const TestApp &app)
     {
         if (form.surface()->BrowseMode())
             form.Command4_Click();
-        load(form, folder, "<html><body><p>ab</p></body></html>");
+        QVERIFY(loadPage(form.surface(), app, "<html><body><p>ab</p></body></html>"));
         selectText(form.surface(), QStringLiteral("ab"), 2);
-    }
-    static void showForm(Form1 &form)
-    {
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-    }
-    static QString templateText(const ProgramFolderFixture &folder, const QString &name)
-    {
-        return PageEncoding::decode(readBytes(folder.file(name)), PageEncoding::Cp932);
-    }
-    static void writePicture(const QString &path, const QColor &colour, int width = 120, int height = 80)
-    {
-        QImage picture(width, height, QImage::Format_RGB32);
-        picture.fill(colour);
-        QVERIFY(picture.save(path, "PNG"));
     }
 
     // The page on the surface, exported through ■ファイル into a folder of its own.
-    QString exportPage(Form1 &form, ScriptedDialogs &pickers, ScriptedMessageBoxes &boxes)
+    QString exportPage(Form1 &form, TestApp &app)
     {
         const QString folder = m_exports.filePath(QStringLiteral("export%1").arg(++m_exported));
-        pickers.folders.enqueue(folder);
-        const qsizetype told = boxes.shown.size();
+        app.dialogs.folders.enqueue(folder);
+        const qsizetype told = app.boxes.shown.size();
         form.menus().item(QStringLiteral("kakidasi"))->trigger();
         const QString page = folder + QStringLiteral("/index.htm");
-        if (boxes.shown.size() != told + 1 || !boxes.shown.last().text.startsWith(QStringLiteral("今のブラウザで動くように書き出しました。")))
-            return QStringLiteral("not exported: ") + (boxes.shown.size() > told ? boxes.shown.last().text : QStringLiteral("nothing said"));
+        if (app.boxes.shown.size() != told + 1 || !app.boxes.shown.last().text.startsWith(QStringLiteral("今のブラウザで動くように書き出しました。")))
+            return QStringLiteral("not exported: ") + (app.boxes.shown.size() > told ? app.boxes.shown.last().text : QStringLiteral("nothing said"));
         if (!ModernExport::loadsRuntime(readBytes(page)) || readBytes(folder + QStringLiteral("/tovaleaf-runtime.js")) != ModernExport::runtime())
             return QStringLiteral("no runtime for ") + page;
         return page;
     }
     // The named check of what a person sees, run over page in headless Chromium: what it missed, or nothing.
-    static QString inChromium(const QString &check, const QString &page, const QString &argument = QString())
+    QString inChromium(const QString &check, const QString &page, const QString &argument = QString())
     {
         if (!QFileInfo::exists(page))
             return check + QStringLiteral(": ") + page;
-        QProcess node;
-        node.setProcessChannelMode(QProcess::MergedChannels);
-        node.setWorkingDirectory(browserChecks());
-        QStringList arguments{browserChecks() + QStringLiteral("/check.mjs"), QStringLiteral("chromium"), check, page};
-        if (!argument.isNull())
-            arguments << argument;
-        node.start(QStringLiteral(TOVALEAF_NODE), arguments);
-        if (!node.waitForFinished(180000))
-            return check + QStringLiteral(": Chromium did not finish");
-        const QString said = QString::fromUtf8(node.readAll());
-        if (node.exitStatus() != QProcess::NormalExit || node.exitCode() != 0)
-            return check + QStringLiteral(" in Chromium:\n") + said;
-        return QString();
+        const QJsonArray request{check, page, argument.isNull() ? QJsonValue() : QJsonValue(argument)};
+        m_chromium.write(QJsonDocument(request).toJson(QJsonDocument::Compact) + '\n');
+        while (!m_chromium.canReadLine()) {
+            if (m_chromium.state() != QProcess::Running || !m_chromium.waitForReadyRead(180000))
+                return check + QStringLiteral(": Chromium did not answer\n") + QString::fromUtf8(m_chromium.readAllStandardError());
+        }
+        const QString answer = QJsonDocument::fromJson("[" + m_chromium.readLine() + "]").array().at(0).toString();
+        return answer == QLatin1String("ok") ? QString() : check + QStringLiteral(" in Chromium:\n") + answer;
     }
 
+    // One Chromium for every check of the run (tests/browser/check.mjs serve).
+    QProcess m_chromium;
     QTemporaryDir m_exports;
     int m_exported = 0;
 
@@ -116,6 +95,9 @@ private slots:
         QVERIFY2(QFileInfo::exists(browserChecks() + QStringLiteral("/node_modules/playwright-core/package.json")),
                  "the browser packages are not installed: bash tests/browser/install.sh");
         QVERIFY(m_exports.isValid());
+        m_chromium.setWorkingDirectory(browserChecks());
+        m_chromium.start(QStringLiteral(TOVALEAF_NODE), {browserChecks() + QStringLiteral("/check.mjs"), QStringLiteral("serve")});
+        QVERIFY2(m_chromium.waitForStarted(), qPrintable(m_chromium.errorString()));
         // For a look at what was exported after a failure.
         if (qEnvironmentVariableIsSet("TOVALEAF_KEEP_EXPORTS")) {
             m_exports.setAutoRemove(false);
@@ -123,54 +105,57 @@ private slots:
         }
     }
 
+    void cleanupTestCase()
+    {
+        // Its input ended, the server closes its browser and ends.
+        m_chromium.closeWriteChannel();
+        QVERIFY(m_chromium.waitForFinished(60000));
+    }
+
     void transitionsAndTheRedirectFilter()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs pickers;
-        Form1 form;
-        showForm(form);
-        Module1 &shared = Module1::shared();
-        writePicture(folder.file(QStringLiteral("red.png")), Qt::red);
-        writePicture(folder.file(QStringLiteral("b.png")), Qt::blue);
-        writePicture(folder.file(QStringLiteral("small.png")), Qt::red, 100, 60);
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(showExposed(form));
+        Module1 &shared = app.shared();
+        QVERIFY(writePicture(app.file(QStringLiteral("red.png")), Qt::red));
+        QVERIFY(writePicture(app.file(QStringLiteral("b.png")), Qt::blue));
+        QVERIFY(writePicture(app.file(QStringLiteral("small.png")), Qt::red, 100, 60));
 
-        startPage(form, folder);
+        startPage(form, app);
         shared.EffectKind = Effect::RevealText;
         shared.SnippetHtml = Form6::markup(3, QStringLiteral("center"), QStringLiteral("LIME"));
         form.goscript();
-        QVERIFY_ALIVE(QStringLiteral("revealText"), exportPage(form, pickers, boxes));
+        QVERIFY_ALIVE(QStringLiteral("revealText"), exportPage(form, app));
 
-        startPage(form, folder);
+        startPage(form, app);
         shared.EffectKind = Effect::RevealImage;
-        shared.SnippetHtml = Form7::markup(folder.file(QStringLiteral("red.png")), QStringLiteral("赤"), QStringLiteral("6"));
+        shared.SnippetHtml = Form7::markup(app.file(QStringLiteral("red.png")), QStringLiteral("赤"), QStringLiteral("6"));
         form.goscript();
-        QVERIFY_ALIVE(QStringLiteral("revealImage"), exportPage(form, pickers, boxes));
+        QVERIFY_ALIVE(QStringLiteral("revealImage"), exportPage(form, app));
 
-        startPage(form, folder);
+        startPage(form, app);
         shared.EffectKind = Effect::BlendFilter;
-        shared.BlendImage1 = folder.file(QStringLiteral("red.png"));
-        shared.BlendImage2 = folder.file(QStringLiteral("b.png"));
+        shared.BlendImage1 = app.file(QStringLiteral("red.png"));
+        shared.BlendImage2 = app.file(QStringLiteral("b.png"));
         shared.EffectElementId = QStringLiteral("image42");
         shared.SnippetHtml = Form21::markup(QStringLiteral("image42"), shared.BlendImage1);
         form.goscript();
-        QVERIFY_ALIVE(QStringLiteral("blend"), exportPage(form, pickers, boxes));
+        QVERIFY_ALIVE(QStringLiteral("blend"), exportPage(form, app));
 
-        startPage(form, folder);
+        startPage(form, app);
         shared.EffectKind = Effect::RedirectFilter;
-        shared.SnippetHtml = Form22::markup(QStringLiteral("回る"), folder.file(QStringLiteral("small.png")));
+        shared.SnippetHtml = Form22::markup(QStringLiteral("回る"), app.file(QStringLiteral("small.png")));
         form.goscript();
-        QVERIFY_ALIVE(QStringLiteral("redirect"), exportPage(form, pickers, boxes));
+        QVERIFY_ALIVE(QStringLiteral("redirect"), exportPage(form, app));
     }
 
     void filteredText()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs pickers;
-        Form1 form;
-        showForm(form);
-        Module1 &shared = Module1::shared();
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(showExposed(form));
+        Module1 &shared = app.shared();
         const struct {
             qint16 code;
             QString filter;
@@ -183,40 +168,38 @@ private slots:
         };
         int number = 10;
         for (const auto &c : cases) {
-            startPage(form, folder);
+            startPage(form, app);
             shared.EffectKind = c.code;
             shared.EffectElementId = QStringLiteral("MIVO%1").arg(number);
             shared.SnippetHtml = FilteredTextMarkup::build(QString::number(number), c.filter);
             form.goscript();
             QVERIFY2(form.surface()->BrowseMode(), qPrintable(c.filter));
-            QVERIFY_ALIVE(QLatin1String(c.check), exportPage(form, pickers, boxes), shared.EffectElementId.toString());
+            QVERIFY_ALIVE(QLatin1String(c.check), exportPage(form, app), shared.EffectElementId.toString());
             ++number;
         }
     }
 
     void clockAndTypewriter()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs pickers;
-        Form1 form;
-        showForm(form);
-        Module1 &shared = Module1::shared();
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(showExposed(form));
+        Module1 &shared = app.shared();
 
-        startPage(form, folder);
+        startPage(form, app);
         shared.EffectKind = Effect::Clock;
         shared.SnippetHtml.clear();
         form.goscript();
-        m_clockPage = exportPage(form, pickers, boxes);
+        m_clockPage = exportPage(form, app);
         QVERIFY_ALIVE(QStringLiteral("clock"), m_clockPage);
 
         const QString words = QStringLiteral("タイプ\"ライタ\"風の文字");
-        startPage(form, folder);
+        startPage(form, app);
         shared.EffectKind = Effect::Typewriter;
         shared.TypewriterText = words;
         shared.SnippetHtml.clear();
         form.goscript();
-        QVERIFY_ALIVE(QStringLiteral("typewriter"), exportPage(form, pickers, boxes), words);
+        QVERIFY_ALIVE(QStringLiteral("typewriter"), exportPage(form, app), words);
     }
 
     // A smoke check in another engine, where Debian's firefox-esr is installed.
@@ -240,19 +223,17 @@ private slots:
 
     void colourChangeButtons()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs pickers;
-        Form1 form;
-        showForm(form);
-        Module1 &shared = Module1::shared();
-        writeBytes(folder.file(QStringLiteral("next.htm")), "<html><head><title>next</title></head><body>next page</body></html>");
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(showExposed(form));
+        Module1 &shared = app.shared();
+        writeBytes(app.file(QStringLiteral("next.htm")), "<html><head><title>next</title></head><body>next page</body></html>");
 
-        startPage(form, folder);
+        startPage(form, app);
         shared.EffectKind = Effect::ColorChangeText;
         shared.ButtonColor1 = QStringLiteral("navy");
         shared.ButtonColor2 = QStringLiteral("red");
-        shared.ButtonLinks[0] = folder.file(QStringLiteral("next.htm"));
+        shared.ButtonLinks[0] = app.file(QStringLiteral("next.htm"));
         shared.ButtonLinks[1] = QString();
         const auto button = [](int n, const QString &caption) {
             const QString i = QString::number(n);
@@ -262,90 +243,81 @@ private slots:
         };
         shared.SnippetHtml = button(0, QStringLiteral("次へ")) + button(1, QStringLiteral("戻る"));
         form.goscript();
-        QVERIFY_ALIVE(QStringLiteral("colourChange"), exportPage(form, pickers, boxes));
+        QVERIFY_ALIVE(QStringLiteral("colourChange"), exportPage(form, app));
     }
 
     void dialogBoxesAndFullScreen()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs pickers;
-        Form1 form;
-        showForm(form);
-        Module1 &shared = Module1::shared();
-        writeBytes(folder.file(QStringLiteral("shown.htm")), "<html><head><title>shown page</title></head><body style=\"background:#0f0\">shown</body></html>");
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(showExposed(form));
+        Module1 &shared = app.shared();
+        writeBytes(app.file(QStringLiteral("shown.htm")), "<html><head><title>shown page</title></head><body style=\"background:#0f0\">shown</body></html>");
 
         for (const char *kind : {"modal", "modeless"}) {
-            startPage(form, folder);
+            startPage(form, app);
             shared.EffectKind = Effect::DialogBox;
-            shared.DialogBoxFile = folder.file(QStringLiteral("shown.htm"));
-            shared.SnippetHtml = templateText(folder, QLatin1String(kind) + QStringLiteral(".vs")).replace(QStringLiteral("[html_file]"), shared.DialogBoxFile);
+            shared.DialogBoxFile = app.file(QStringLiteral("shown.htm"));
+            shared.SnippetHtml = templateText(app, QLatin1String(kind) + QStringLiteral(".vs")).replace(QStringLiteral("[html_file]"), shared.DialogBoxFile);
             form.goscript();
-            QVERIFY_ALIVE(QStringLiteral("dialog"), exportPage(form, pickers, boxes), QLatin1String(kind));
+            QVERIFY_ALIVE(QStringLiteral("dialog"), exportPage(form, app), QLatin1String(kind));
         }
 
-        startPage(form, folder);
+        startPage(form, app);
         shared.EffectKind = Effect::FullScreen;
-        shared.SnippetHtml = templateText(folder, QStringLiteral("zenngamenn.mvo")).replace(QStringLiteral("[zenngamenn]"), folder.file(QStringLiteral("shown.htm")));
+        shared.SnippetHtml = templateText(app, QStringLiteral("zenngamenn.mvo")).replace(QStringLiteral("[zenngamenn]"), app.file(QStringLiteral("shown.htm")));
         form.goscript();
-        QVERIFY_ALIVE(QStringLiteral("fullScreen"), exportPage(form, pickers, boxes));
+        QVERIFY_ALIVE(QStringLiteral("fullScreen"), exportPage(form, app));
     }
 
     // The moving picture goes to the browser as its preview: that file, opened in Chromium, moves.
     void movingPicturePreview()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs pickers;
-        RecordingShellOpen shell;
-        Form1 form;
-        showForm(form);
-        const QString picture = folder.file(QStringLiteral("bird.png"));
-        writePicture(picture, Qt::red, 40, 40);
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(showExposed(form));
+        const QString picture = app.file(QStringLiteral("bird.png"));
+        QVERIFY(writePicture(picture, Qt::red, 40, 40));
         for (const QString &path : {Form24::Circle, Form24::Rectangle}) {
-            startPage(form, folder);
-            Form24 dialog(&form);
+            startPage(form, app);
+            Form24 dialog(form.dialogOwner());
             line(&dialog, "Text1")->setText(picture);
             choose(combo(&dialog, "Combo1"), path);
-            boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+            app.boxes.answers.enqueue(MessageBoxes::Answer::Ok);
             click(&dialog, "Command2");
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
-            QCOMPARE(shell.opened.size(), 1);
-            QVERIFY_ALIVE(QStringLiteral("movingPicture"), shell.opened.takeLast());
+            QCOMPARE(app.shell.opened.size(), 1);
+            QVERIFY_ALIVE(QStringLiteral("movingPicture"), app.shell.opened.takeLast());
         }
     }
 
     // ブラウザ起動 hands the browser the page with its runtime: the clock ticks there.
     void browserPreviewRuns()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        RecordingShellOpen shell;
-        Form1 form;
-        showForm(form);
-        startPage(form, folder);
-        Module1::shared().EffectKind = Effect::Clock;
-        Module1::shared().SnippetHtml.clear();
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(showExposed(form));
+        startPage(form, app);
+        app.shared().EffectKind = Effect::Clock;
+        app.shared().SnippetHtml.clear();
         form.goscript();
         // Back to editing, where the preview is offered.
         form.Command4_Click();
         form.menus().item(QStringLiteral("go_ie40"))->trigger();
-        QCOMPARE(shell.opened, QStringList{folder.file(QStringLiteral("MivoTemp.htm"))});
-        QVERIFY_ALIVE(QStringLiteral("clock"), shell.opened.first());
+        QCOMPARE(app.shell.opened, QStringList{app.file(QStringLiteral("MivoTemp.htm"))});
+        QVERIFY_ALIVE(QStringLiteral("clock"), app.shell.opened.first());
     }
 
     // The form-control list's two dialogs whose elements carry a script: the marquee and the button.
     void elementDialogsWithScripts()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs pickers;
-        Form1 form;
-        showForm(form);
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(showExposed(form));
 
-        startPage(form, folder);
+        startPage(form, app);
         {
-            Form9 dialog(&form);
+            Form9 dialog(form.dialogOwner());
             choose(combo(&dialog, "Combo1"), QStringLiteral("Scroll"));
             choose(combo(&dialog, "Combo2"), QStringLiteral("Left"));
             line(&dialog, "Text2")->setText(QStringLiteral("60"));
@@ -353,17 +325,17 @@ private slots:
             click(&dialog, "Command1");
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
         }
-        QVERIFY_ALIVE(QStringLiteral("marquee"), exportPage(form, pickers, boxes));
+        QVERIFY_ALIVE(QStringLiteral("marquee"), exportPage(form, app));
 
-        startPage(form, folder);
+        startPage(form, app);
         {
-            Form10 dialog(&form);
+            Form10 dialog(form.dialogOwner());
             choose(combo(&dialog, "Combo1"), QStringLiteral("onclick"));
             choose(combo(&dialog, "Combo2"), QStringLiteral("ﾒｯｾｰｼﾞ"));
             click(&dialog, "Command2");
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
         }
-        QVERIFY_ALIVE(QStringLiteral("buttonMessage"), exportPage(form, pickers, boxes), QStringLiteral("ようこそ！私のホームページへ。"));
+        QVERIFY_ALIVE(QStringLiteral("buttonMessage"), exportPage(form, app), QStringLiteral("ようこそ！私のホームページへ。"));
     }
 
     // The runtime's own ways outside the program, on a page written for them: message boxes,

@@ -25,9 +25,8 @@ private:
 private slots:
     void drawnAsTheirParametersSay()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        DhtmlEdit surface;
+        TestApp app;
+        DhtmlEdit surface(app.context);
         surface.resize(520, 260);
         surface.QWidget::show();
         const QByteArray page =
@@ -41,8 +40,8 @@ private slots:
             "filter:Alpha(Opacity=100,FinishOpacity=0,Style=1,StartX=0,StartY=0,FinishX=100,FinishY=0)\"></div>\n"
             "<div id=rect style=\"left:300px;top:100px;width:100px;height:100px;background:#000;filter:Alpha(Opacity=100,FinishOpacity=0,Style=3)\"></div>\n"
             "</body></html>";
-        writeBytes(folder.file(QStringLiteral("filters.htm")), page);
-        QVERIFY(surface.LoadDocument(folder.file(QStringLiteral("filters.htm"))));
+        writeBytes(app.file(QStringLiteral("filters.htm")), page);
+        QVERIFY(surface.LoadDocument(app.file(QStringLiteral("filters.htm"))));
         QVERIFY(surface.setBrowseMode(true));
         QTRY_VERIFY(!js(&surface, QStringLiteral("document.getElementById('rect').style.maskImage || document.getElementById('rect').style.webkitMaskImage")).isEmpty());
         QImage view;
@@ -86,7 +85,7 @@ private slots:
         QVERIFY(lightness(at(302, 150)) < 60 && lightness(at(350, 102)) < 60);
         QVERIFY(lightness(at(349, 150)) > 700);
         QVERIFY(lightness(at(325, 150)) > 250 && lightness(at(325, 150)) < 520);
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 };
 

@@ -19,12 +19,6 @@ class TestVbScriptRunMode : public QObject
     Q_OBJECT
 
 private:
-    static QString writePage(const ProgramFolderFixture &folder, const QString &name, const QByteArray &bytes)
-    {
-        const QString path = folder.file(name);
-        writeBytes(path, bytes);
-        return path;
-    }
     static QString text(DhtmlEdit *surface, const QString &id)
     {
         return js(surface, QStringLiteral("document.getElementById('%1').textContent").arg(id));
@@ -33,10 +27,9 @@ private:
 private slots:
     void eventSubsHandlersAndMessages()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        boxes.answers.enqueue(MessageBoxes::Answer::No);
-        DhtmlEdit surface;
+        TestApp app;
+        app.boxes.answers.enqueue(MessageBoxes::Answer::No);
+        DhtmlEdit surface(app.context);
         const QByteArray page =
             "<html><head><title>vb</title>\n"
             "<script language=\"VBScript\">\n"
@@ -66,16 +59,16 @@ private slots:
             "End Sub\n"
             "</script>\n"
             "<button id=bad>bad</button><button id=jsb onclick=\"fromJs()\">js</button></body></html>";
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("vb.htm"), page)));
-        QVERIFY(boxes.shown.isEmpty()); // edit mode runs nothing
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("vb.htm"), page)));
+        QVERIFY(app.boxes.shown.isEmpty()); // edit mode runs nothing
 
         QVERIFY(surface.setBrowseMode(true));
         QTRY_COMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("answer 7"));
-        QCOMPARE(boxes.texts().join("#"), QStringLiteral("loaded 3"));
-        QCOMPARE(boxes.shown[0].text, QStringLiteral("loaded 3"));
-        QCOMPARE(boxes.shown[0].title, QStringLiteral("Title"));
-        QCOMPARE(boxes.shown[0].buttons, MessageBoxes::Buttons::YesNo);
-        QCOMPARE(boxes.shown[0].icon, MessageBoxes::Icon::Question);
+        QCOMPARE(app.boxes.texts().join("#"), QStringLiteral("loaded 3"));
+        QCOMPARE(app.boxes.shown[0].text, QStringLiteral("loaded 3"));
+        QCOMPARE(app.boxes.shown[0].title, QStringLiteral("Title"));
+        QCOMPARE(app.boxes.shown[0].buttons, MessageBoxes::Buttons::YesNo);
+        QCOMPARE(app.boxes.shown[0].icon, MessageBoxes::Icon::Question);
 
         // A Sub named after an element and event handles it; names ignore letter case.
         js(&surface, QStringLiteral("document.getElementById('btn').click(); document.getElementById('btn').click()"));
@@ -91,11 +84,11 @@ private slots:
 
         // A failing handler is reported once, with its line and the reason; the page goes on.
         js(&surface, QStringLiteral("document.getElementById('bad').click(); document.getElementById('bad').click()"));
-        QTRY_COMPARE(boxes.shown.size(), 2);
-        QCOMPARE(boxes.shown[1].text, QStringLiteral("スクリプト エラーが発生しました。\n\n行: 9\nコード: x = 1 / 0\nエラー: 0 で除算しました。 (11)"));
+        QTRY_COMPARE(app.boxes.shown.size(), 2);
+        QCOMPARE(app.boxes.shown[1].text, QStringLiteral("スクリプト エラーが発生しました。\n\n行: 9\nコード: x = 1 / 0\nエラー: 0 で除算しました。 (11)"));
         js(&surface, QStringLiteral("document.getElementById('btn').click()"));
         QCOMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("clicked 3"));
-        QCOMPARE(boxes.shown.size(), 2);
+        QCOMPARE(app.boxes.shown.size(), 2);
 
         // Back in edit mode nothing of the runtime is in the page's text.
         QVERIFY(surface.setBrowseMode(false));
@@ -105,9 +98,8 @@ private slots:
 
     void javaScriptErrorsTold()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        DhtmlEdit surface;
+        TestApp app;
+        DhtmlEdit surface(app.context);
         // A script the program itself puts into pages: its errors are not the page's.
         QWebEngineScript ours;
         ours.setName(QStringLiteral("tvl-fault"));
@@ -138,14 +130,14 @@ private slots:
             "<button id=ok onclick=\"out.textContent = 'still ' + ready\">o</button>\n"
             "<button id=later onclick=\"Later()\">l</button>\n"
             "<p id=out></p></body></html>";
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("js.htm"), page)));
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("js.htm"), page)));
+        QVERIFY(app.boxes.shown.isEmpty());
         QVERIFY(surface.setBrowseMode(true));
         const QString head = QStringLiteral("スクリプト エラーが発生しました。\n\n");
         QStringList expected{
             head + QStringLiteral("行: 4\nコード: missing();\nエラー: 'missing' は定義されていません。 (JavaScript ReferenceError)"),
             head + QStringLiteral("行: 16\nコード: <script type=text/javascript>var total = ;</script>\nエラー: ここに ';' は書けません。 (JavaScript SyntaxError)")};
-        QTRY_COMPARE(boxes.texts(), expected);
+        QTRY_COMPARE(app.boxes.texts(), expected);
 
         // Each error once, however often it happens; the page goes on.
         for (int i = 0; i < 2; ++i)
@@ -153,13 +145,13 @@ private slots:
         expected << head + QStringLiteral("行: 18\nコード: <button id=nul onclick=\"document.getElementById('none').value = 1\">n</button>\n"
                                           "エラー: 'value' に書き込もうとしましたが、オブジェクトが null です。 (JavaScript TypeError)")
                  << head + QStringLiteral("行: 3\nコード: Twice = n * 2\nエラー: 型が一致しません。 (13)");
-        QTRY_COMPARE(boxes.texts(), expected);
+        QTRY_COMPARE(app.boxes.texts(), expected);
         js(&surface, QStringLiteral("document.getElementById('ok').click()"));
         QCOMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("still 1"));
         js(&surface, QStringLiteral("document.getElementById('later').click()"));
         QCOMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("later"));
-        QCOMPARE(boxes.texts(), expected);
-        for (const auto &shown : boxes.shown) {
+        QCOMPARE(app.boxes.texts(), expected);
+        for (const auto &shown : app.boxes.shown) {
             QCOMPARE(shown.title, MessageBoxes::DefaultTitle);
             QCOMPARE(shown.icon, MessageBoxes::Icon::Warning);
         }
@@ -167,10 +159,9 @@ private slots:
 
     void browserModelFromVbScript()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        boxes.inputs.enqueue(QStringLiteral("Hanako"));
-        DhtmlEdit surface;
+        TestApp app;
+        app.boxes.inputs.enqueue(QStringLiteral("Hanako"));
+        DhtmlEdit surface(app.context);
         const QByteArray page =
             "<html><head><script type=text/vbscript>\n"
             "Dim ticks\n"
@@ -190,30 +181,29 @@ private slots:
             "<p id=out></p><p id=t></p><p id=meTest language=vbscript onclick=\"me.innerText = me.id\">x</p>"
             "<INPUT id=check TYPE='button' VALUE='確認'LANGUAGE='VBScript' onclick=alert('実行中！')>"
             "<BUTTON id=message TITLE=Button LANGUAGE=VBSCRIPT onclick='MsgBox\"ようこそ\"'>m</BUTTON></body></html>";
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("model.htm"), page)));
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("model.htm"), page)));
         QVERIFY(surface.setBrowseMode(true));
         QTRY_COMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("hello Hanako 3"));
-        QCOMPARE(boxes.shown.size(), 1);
-        QCOMPARE(boxes.shown[0].text, QStringLiteral("お名前は?"));
-        QCOMPARE(boxes.shown[0].title, QStringLiteral("入力"));
+        QCOMPARE(app.boxes.shown.size(), 1);
+        QCOMPARE(app.boxes.shown[0].text, QStringLiteral("お名前は?"));
+        QCOMPARE(app.boxes.shown[0].title, QStringLiteral("入力"));
         QCOMPARE(js(&surface, QStringLiteral("document.getElementById('mover').style.left + ' ' + document.getElementById('mover').style.top")),
                  QStringLiteral("40px 42px"));
         js(&surface, QStringLiteral("document.getElementById('meTest').click()"));
         QCOMPARE(text(&surface, QStringLiteral("meTest")), QStringLiteral("meTest"));
         // A code string with the VBScript language argument runs as VBScript.
         QTRY_COMPARE(text(&surface, QStringLiteral("t")), QStringLiteral("3 True"));
-        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(app.boxes.shown.size(), 1);
         // A handler marked VBScript that is JavaScript still runs; MsgBox without a space.
         js(&surface, QStringLiteral("document.getElementById('check').click(); document.getElementById('message').click()"));
-        QTRY_COMPARE(boxes.texts(), (QStringList{QStringLiteral("お名前は?"), QStringLiteral("実行中！"), QStringLiteral("ようこそ")}));
-        QCOMPARE(boxes.shown[2].title, QStringLiteral("VBScript"));
+        QTRY_COMPARE(app.boxes.texts(), (QStringList{QStringLiteral("お名前は?"), QStringLiteral("実行中！"), QStringLiteral("ようこそ")}));
+        QCOMPARE(app.boxes.shown[2].title, QStringLiteral("VBScript"));
     }
 
     void filtersAndTransitions()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        DhtmlEdit surface;
+        TestApp app;
+        DhtmlEdit surface(app.context);
         surface.resize(400, 300);
         surface.QWidget::show();
         const QByteArray page =
@@ -236,7 +226,7 @@ private slots:
             "<div id=shadow style=\"position:absolute;left:0;top:150px;width:100px;filter:Shadow(Color=red,Direction=90)\">s</div>\n"
             "<div id=alpha style=\"position:absolute;left:200px;top:150px;width:100px;filter:alpha(opacity=50)\">a</div>\n"
             "<p id=done style=\"position:absolute;top:250px\"></p></body></html>";
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("filters.htm"), page)));
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("filters.htm"), page)));
         QVERIFY(surface.setBrowseMode(true));
 
         // Static filters are drawn from the style attribute's text.
@@ -254,14 +244,13 @@ private slots:
         QCOMPARE(text(&surface, QStringLiteral("inner")), QStringLiteral("new"));
         QTRY_COMPARE_WITH_TIMEOUT(text(&surface, QStringLiteral("done")), QStringLiteral("done 0"), 10000);
         QTRY_COMPARE(pixel(180, 50), QColor(Qt::red));
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     void redirectedBlockTurns()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        DhtmlEdit surface;
+        TestApp app;
+        DhtmlEdit surface(app.context);
         const QByteArray page =
             "<html><head><script language=VBScript>\n"
             "Sub window_onload\n"
@@ -278,7 +267,7 @@ private slots:
             "CLASSID='CLSID:B6FFC24C-7E13-11D0-9B47-00C04FC2F51D'></OBJECT>"
             "<DIV ID='mivo_text' STYLE='WIDTH:250; FILTER:redirect'><SPAN ID=note>comment</SPAN><IMG SRC='p.gif'></DIV>"
             "<BUTTON ID=change>change</BUTTON></body></html>";
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("redirect.htm"), page)));
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("redirect.htm"), page)));
         QVERIFY(surface.setBrowseMode(true));
         const QString turn = QStringLiteral("(document.getElementById('DA_mivo').querySelector('div > div') || {style:{}}).style.transform || ''");
         QTRY_VERIFY(js(&surface, turn).startsWith(QStringLiteral("rotate(")));
@@ -297,20 +286,19 @@ private slots:
         QTRY_COMPARE(js(&surface, shown), QStringLiteral("again"));
         const QString now = js(&surface, turn);
         QTRY_VERIFY(js(&surface, turn) != now);
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     void filesNamedInOtherLetterCase()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        DhtmlEdit surface;
-        writePage(folder, QStringLiteral("Shared.js"), "document.getElementById('out').textContent = 'shared ran';");
-        writePage(folder, QStringLiteral("Style.CSS"), "#styled { color: rgb(1, 2, 3); }");
+        TestApp app;
+        DhtmlEdit surface(app.context);
+        writePage(app, QStringLiteral("Shared.js"), "document.getElementById('out').textContent = 'shared ran';");
+        writePage(app, QStringLiteral("Style.CSS"), "#styled { color: rgb(1, 2, 3); }");
         const QByteArray page =
             "<html><head><link rel=stylesheet href=\"style.css\"></head><body>"
             "<p id=styled>s</p><p id=out>none</p><script src=\"SHARED.js\"></script></body></html>";
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("cases.htm"), page)));
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("cases.htm"), page)));
         // Edit mode: the style sheet is found; no script runs.
         QTRY_COMPARE(js(&surface, QStringLiteral("getComputedStyle(document.getElementById('styled')).color")), QStringLiteral("rgb(1, 2, 3)"));
         QCOMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("none"));
@@ -319,17 +307,16 @@ private slots:
         QTRY_COMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("shared ran"));
         QCOMPARE(js(&surface, QStringLiteral("getComputedStyle(document.getElementById('styled')).color")), QStringLiteral("rgb(1, 2, 3)"));
         QCOMPARE(js(&surface, QStringLiteral("document.scripts[0].getAttribute('src')")), QStringLiteral("SHARED.js"));
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
     void pageModelOfTheOlderBrowser()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        DhtmlEdit surface;
+        TestApp app;
+        DhtmlEdit surface(app.context);
         surface.resize(400, 300);
         surface.QWidget::show();
-        writePage(folder, QStringLiteral("Hover.htc"),
+        writePage(app, QStringLiteral("Hover.htc"),
                   "<PUBLIC:COMPONENT>\r\n"
                   "<PUBLIC:ATTACH EVENT=\"onmouseover\" ONEVENT=\"Hilite()\" />\r\n"
                   "<PUBLIC:ATTACH EVENT=\"oncontentready\" ONEVENT=\"Ready()\" />\r\n"
@@ -340,7 +327,7 @@ private slots:
                   "function Hilite() { style.color = 'red'; mark = 'hovered'; }\r\n"
                   "function Flash() { return innerText + '!'; }\r\n"
                   "</SCRIPT>\r\n</PUBLIC:COMPONENT>\r\n");
-        writePage(folder, QStringLiteral("more.css"), "#hot2 { color: blue; behavior: url(HOVER.HTC) }");
+        writePage(app, QStringLiteral("more.css"), "#hot2 { color: blue; behavior: url(HOVER.HTC) }");
         const QByteArray page =
             "<html><head><style>body{margin:0;background:#fff} .hot{behavior:url(hover.htc)}</style><link rel=stylesheet href=more.css>\n"
             "<?IMPORT namespace=\"t\" implementation=\"#default#time2\">\n"
@@ -370,7 +357,7 @@ private slots:
             "<div id=lamp style=\"position:absolute;left:200px;top:100px;width:50px;height:50px;background:#f0f;filter:light()\"></div>\n"
             "<div id=dark style=\"position:absolute;left:300px;top:100px;width:50px;height:50px;background:#00f;filter:light()\"></div>\n"
             "<span class=hot id=hot>hover me</span><span id=hot2>linked</span><button id=check>check</button><p id=res></p></body></html>";
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("model2.htm"), page)));
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("model2.htm"), page)));
         QVERIFY(surface.setBrowseMode(true));
         QTRY_COMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("b a 2 HTMLDivElement"));
 
@@ -379,7 +366,7 @@ private slots:
             QStringLiteral("スクリプト エラーが発生しました。\n\n行: 3\n文字: 10\nコード: If x = 1 y = 2\nエラー: 'Then' がありません。 (1017)"),
             QStringLiteral("このページは、Tovaleaf の実行モードでは動かない機能を使っています。\n\n"
                            "・HTML+TIME (時間を指定して要素を表示したり動かしたりする機能)\n\nこれらの部分は動きませんが、ページのほかの部分は動きます。")};
-        QTRY_COMPARE(boxes.texts(), told);
+        QTRY_COMPARE(app.boxes.texts(), told);
 
         // The Light filter: dark without a light; a magenta element under blue light shows its blue.
         const auto pixel = [&](int x, int y) { return surface.view()->grab().toImage().pixelColor(x, y); };
@@ -401,15 +388,14 @@ private slots:
         QTRY_COMPARE(js(&surface, check), QStringLiteral("ready hover me!  ready"));
         js(&surface, QStringLiteral("document.getElementById('hot').dispatchEvent(new MouseEvent('mouseover'))"));
         QCOMPARE(js(&surface, check), QStringLiteral("hovered hover me! red ready"));
-        QCOMPARE(boxes.texts(), told);
+        QCOMPARE(app.boxes.texts(), told);
     }
 
     void dialogsThePageOpens()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        DhtmlEdit surface;
-        writePage(folder, QStringLiteral("dialog.htm"),
+        TestApp app;
+        DhtmlEdit surface(app.context);
+        writePage(app, QStringLiteral("dialog.htm"),
                   "<html><head><title>dialog</title><script language=VBScript>\n"
                   "Sub window_onload\n"
                   "  window.returnValue = \"back \" & dialogArguments(1)\n"
@@ -425,12 +411,12 @@ private slots:
             "  window.open \"dialog.htm\", \"\", \"fullscreen=yes\"\n"
             "End Sub\n"
             "</script></head><body><button id=open>open</button><button id=full>full</button><p id=out></p></body></html>";
-        QVERIFY(surface.LoadDocument(writePage(folder, QStringLiteral("opener.htm"), page)));
+        QVERIFY(surface.LoadDocument(writePage(app, QStringLiteral("opener.htm"), page)));
         QVERIFY(surface.setBrowseMode(true));
         // The dialog blocks the click until its page closes it, then hands back its returnValue.
         js(&surface, QStringLiteral("document.getElementById('open').click()"));
         QTRY_COMPARE(text(&surface, QStringLiteral("out")), QStringLiteral("back hello"));
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
 
         // Full screen, with the way back said and Esc taking it.
         const auto fullScreenWindow = [] {

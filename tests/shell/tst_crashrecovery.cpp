@@ -39,11 +39,6 @@ bool editable(DhtmlEdit *surface)
     return js(surface, QStringLiteral("(typeof __tvl === 'object') + ' ' + document.designMode")) == QLatin1String("true on");
 }
 
-QString body(DhtmlEdit *surface)
-{
-    return js(surface, QStringLiteral("document.body.innerText"));
-}
-
 } // namespace
 
 // A renderer that dies while the user works: the page comes back as they left it.
@@ -54,43 +49,41 @@ class TestCrashRecovery : public QObject
 private slots:
     void typingSurvivesRepeatedCrashes()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         DhtmlEdit *surface = form.surface();
         RecoveryCopy &copy = surface->recovery();
         for (int round = 1; round <= 5; ++round) {
             // Every page opened after a crash is editable, however many came before.
-            const QString page = folder.file(QStringLiteral("page%1.htm").arg(round));
+            const QString page = app.file(QStringLiteral("page%1.htm").arg(round));
             writeBytes(page, "<html><body><p>start</p></body></html>");
             QVERIFY(surface->LoadDocument(page));
             QVERIFY2(editable(surface), qPrintable(QStringLiteral("round %1").arg(round)));
             selectText(surface, QStringLiteral("start"), 5);
             QSignalSpy copied(&copy, &RecoveryCopy::copied);
             type(surface, QStringLiteral(" typed%1").arg(round));
-            QTRY_COMPARE(body(surface), QStringLiteral("start typed%1").arg(round));
+            QTRY_COMPARE(bodyText(surface), QStringLiteral("start typed%1").arg(round));
             QVERIFY(copied.wait(20000));
 
-            boxes.shown.clear();
+            app.boxes.shown.clear();
             killRenderer(surface);
-            QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ページの表示処理が異常終了したため、ページを表示し直しました。編集した内容は失われていません。")});
-            QCOMPARE(body(surface), QStringLiteral("start typed%1").arg(round));
+            QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ページの表示処理が異常終了したため、ページを表示し直しました。編集した内容は失われていません。")});
+            QCOMPARE(bodyText(surface), QStringLiteral("start typed%1").arg(round));
             QVERIFY(editable(surface));
             // The page that came back takes typing, and keeps its folder.
             QCOMPARE(surface->documentUrl().path(), page);
             selectText(surface, QStringLiteral("typed"), QStringLiteral("start typed%1").arg(round).size());
             type(surface, QStringLiteral("!"));
-            QTRY_COMPARE(body(surface), QStringLiteral("start typed%1!").arg(round));
+            QTRY_COMPARE(bodyText(surface), QStringLiteral("start typed%1!").arg(round));
             QVERIFY(copy.isDirty());
         }
     }
 
     void changeAfterTheCopyIsToldLost()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         DhtmlEdit *surface = form.surface();
         QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>kept</p></body></html>")));
@@ -101,54 +94,52 @@ private slots:
         type(surface, QStringLiteral(" late"));
         QTRY_VERIFY(!surface->recovery().isCurrent());
         killRenderer(surface);
-        QCOMPARE(boxes.shown.size(), 1);
-        QVERIFY2(boxes.shown[0].text.contains(QStringLiteral("秒前に控えた内容からページを表示し直しました。それより後の編集は失われました。")),
-                 qPrintable(boxes.shown[0].text));
-        QCOMPARE(body(surface), QStringLiteral("kept copied"));
+        QCOMPARE(app.boxes.shown.size(), 1);
+        QVERIFY2(app.boxes.shown[0].text.contains(QStringLiteral("秒前に控えた内容からページを表示し直しました。それより後の編集は失われました。")),
+                 qPrintable(app.boxes.shown[0].text));
+        QCOMPARE(bodyText(surface), QStringLiteral("kept copied"));
         QVERIFY(editable(surface));
     }
 
     void crashInRunModeComesBackRunning()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         DhtmlEdit *surface = form.surface();
         QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>ran</p></body></html>")));
         form.Command3_Click();
         QVERIFY(surface->BrowseMode());
-        boxes.shown.clear();
+        app.boxes.shown.clear();
         killRenderer(surface);
-        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(app.boxes.shown.size(), 1);
         QVERIFY(surface->BrowseMode());
         QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text4"))->text(), Form1::RunModeText);
-        QCOMPARE(body(surface), QStringLiteral("ran"));
+        QCOMPARE(bodyText(surface), QStringLiteral("ran"));
         form.Command4_Click();
         QVERIFY(!surface->BrowseMode());
         QVERIFY(editable(surface));
-        QCOMPARE(body(surface), QStringLiteral("ran"));
+        QCOMPARE(bodyText(surface), QStringLiteral("ran"));
     }
 
     // Edit mode asked for while the running page is gone and not yet back: the page still
     // runs, so the lists stay off and the indicator says run mode.
     void returnToEditModeThatFails()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         DhtmlEdit *surface = form.surface();
         QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>ran</p></body></html>")));
         form.menus().item(QStringLiteral("go_browse"))->trigger();
         QVERIFY(surface->BrowseMode());
-        boxes.shown.clear();
+        app.boxes.shown.clear();
         QWebEnginePage *running = surface->view()->page();
         connect(running, &QWebEnginePage::renderProcessTerminated, &form,
                 [&form] { form.menus().item(QStringLiteral("go_hennsyuu"))->trigger(); }, Qt::QueuedConnection);
         killRenderer(surface);
-        QVERIFY(boxes.shown.size() >= 1);
-        QVERIFY2(boxes.shown[0].text.startsWith(QStringLiteral("編集モードに切り替えられませんでした: ")), qPrintable(boxes.shown[0].text));
+        QVERIFY(app.boxes.shown.size() >= 1);
+        QVERIFY2(app.boxes.shown[0].text.startsWith(QStringLiteral("編集モードに切り替えられませんでした: ")), qPrintable(app.boxes.shown[0].text));
         QVERIFY(surface->BrowseMode());
         QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text4"))->text(), Form1::RunModeText);
         QVERIFY(!form.combo(1)->isEnabled());

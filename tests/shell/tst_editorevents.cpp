@@ -4,11 +4,10 @@
 #include "../documents/UnprivilegedFiles.h"
 #include "commands/MenuBar.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
+#include "platform/TextBuffer.h"
 #include "shell/ContextMenu.h"
-#include "shell/DisplayRule.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/TextBuffer.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -52,15 +51,6 @@ const QStringList RuleItems = {
     QStringLiteral("orderlist"),     QStringLiteral("syoshiki_clear"),  QStringLiteral("go_ie40"),
 };
 
-// "item" for an enabled item, "-item" for a disabled one.
-QStringList outcomeText(const DisplayRule::Outcome &outcome)
-{
-    QStringList out;
-    for (const auto &[item, on] : outcome.items)
-        out << (on ? item : QLatin1Char('-') + item);
-    out << (outcome.listsEnabled ? QStringLiteral("lists") : QStringLiteral("-lists"));
-    return out;
-}
 
 // The same for the main window's menu items and lists as they stand.
 QStringList menuText(Form1 &form)
@@ -84,17 +74,9 @@ QStringList allBut(const QStringList &off)
     return out;
 }
 
-void writePage(const ProgramFolderFixture &folder, const QString &name, const QByteArray &body)
+void writeBody(const TestApp &app, const QString &name, const QByteArray &body)
 {
-    writeBytes(folder.file(name), "<html><body>" + body + "</body></html>");
-}
-
-QString bodyOf(DhtmlEdit *surface)
-{
-    const QString html = surface->DocumentHTML();
-    const int open = html.indexOf(QStringLiteral("<BODY"));
-    const int start = html.indexOf(QLatin1Char('>'), open) + 1;
-    return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
+    writeBytes(app.file(name), "<html><body>" + body + "</body></html>");
 }
 
 QColor base(QLineEdit *edit)
@@ -172,58 +154,18 @@ class TestEditorEvents : public QObject
     Q_OBJECT
 
 private slots:
-    void enablingRule()
-    {
-        QList<int> asked;
-        const DisplayRule::Outcome all = DisplayRule::decide([&](int c) { asked << c; return 3; }, 0, false);
-        QCOMPARE(asked, (QList<int>{5022, 5019, 5020, 5021, 5005, 5007, 5006, 5002, 5003, 5032, 5049, 5033, 5016, 5050, 5017,
-                                    5018, 5031, 5009, 5035, 5004, 5028, 5039, 5008, 5051, 5030, 5034}));
-        // 5039 on: the two layer items on, the lists off.
-        QCOMPARE(outcomeText(all), allBut({QStringLiteral("deletehaikei"), QStringLiteral("lists")}));
-
-        // 5039 off: the layer items off and the lists on, whatever 5028 and 5038 say.
-        const DisplayRule::Outcome no5039 = DisplayRule::decide([](int c) { return c == 5039 ? 1 : 3; }, 0, false);
-        QCOMPARE(outcomeText(no5039),
-                 allBut({QStringLiteral("deletehaikei"), QStringLiteral("mae_object"), QStringLiteral("ushiro_object")}));
-
-        // Only 3 means enabled.
-        QStringList commandItems = RuleItems;
-        commandItems.removeAll(QStringLiteral("haikeisettei"));
-        commandItems.removeAll(QStringLiteral("go_ie40"));
-        for (int status : {0, 1, 2, 4, -1})
-            QCOMPARE(outcomeText(DisplayRule::decide([status](int) { return status; }, 0, false)),
-                     allBut(commandItems));
-
-        // The background tag: "set" before a picture (or for an empty tag), "delete" after.
-        for (const auto &[position, pictured] : QList<QPair<int, bool>>{{0, false}, {1, false}, {2, true}, {57, true}}) {
-            const QStringList out = outcomeText(DisplayRule::decide([](int) { return 1; }, position, false));
-            QCOMPARE(out.mid(0, 2), pictured ? (QStringList{QStringLiteral("-haikeisettei"), QStringLiteral("deletehaikei")})
-                                             : (QStringList{QStringLiteral("haikeisettei"), QStringLiteral("-deletehaikei")}));
-        }
-        // Run mode: the external browser item is off.
-        QCOMPARE(outcomeText(DisplayRule::decide([](int) { return 3; }, 0, true)).at(29), QStringLiteral("-go_ie40"));
-
-        // Where the tag stands in the source copy: first occurrence, exact, 1-based; an empty tag is at 1.
-        const QString tag = QStringLiteral("<BODY background=p.gif bgProperties=none");
-        const QString copy = QStringLiteral("<HTML><HEAD></HEAD>") + tag + QStringLiteral("><P>x</P>") + tag;
-        QCOMPARE(DisplayRule::tagPosition(copy, tag), 20);
-        QCOMPARE(DisplayRule::tagPosition(copy, QString()), 1);
-        QCOMPARE(DisplayRule::tagPosition(copy.toLower(), tag), 0);
-        QCOMPARE(DisplayRule::tagPosition(QString(), tag), 0);
-    }
 
     void displayChangedOnTheSurface()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
-        writePage(folder, QStringLiteral("page.htm"),
+        writeBody(app, QStringLiteral("page.htm"),
                   "<p>plain text</p><table border=1><tr><td>cell</td></tr></table>"
                   "<div id=pos style=\"position: absolute; left: 300px; top: 10px\">floating</div>");
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
 
         // Before any picture was set the tag is empty: "set" on, "delete" off.
         const QStringList inText = {QStringLiteral("deletehaikei"), QStringLiteral("mivoinsert_cell"),
@@ -258,10 +200,10 @@ private slots:
         QTRY_COMPARE(menuText(form), allBut(inText));
 
         // A page whose BODY tag holds the picture's tag: "delete" on, "set" off, once it is loaded.
-        Module1::shared().BodyBackgroundTag = QStringLiteral("<BODY background=p.gif bgProperties=none");
-        writeBytes(folder.file(QStringLiteral("pictured.htm")),
+        app.shared().BodyBackgroundTag = QStringLiteral("<BODY background=p.gif bgProperties=none");
+        writeBytes(app.file(QStringLiteral("pictured.htm")),
                    "<html><body background=p.gif bgProperties=none><p>plain text</p></body></html>");
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("pictured.htm"))));
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("pictured.htm"))));
         QTRY_VERIFY(form.menus().item(QStringLiteral("deletehaikei"))->isEnabled());
         QVERIFY(!form.menus().item(QStringLiteral("haikeisettei"))->isEnabled());
         QCOMPARE(form.richTextBox(1)->text(),
@@ -281,50 +223,20 @@ private slots:
         QVERIFY(form.combo(1)->isEnabled());
     }
 
-    void contextMenuRule()
-    {
-        QCOMPARE(ContextMenu::texts(), MenuTexts);
-        QList<int> asked;
-        const QList<int> enabled = ContextMenu::states([&](int c) { asked << c; return 3; }, false);
-        QCOMPARE(asked, (QList<int>{5002, 5003, 5032, 5049, 5035, 5008, 5051, 5030, 5028, 5038, 5039, 5009, 5034, 5016, 5050}));
-        QList<int> expected(26, 0);
-        expected[5] = 2;
-        QCOMPARE(enabled, expected);
-
-        // In run mode with every command off: only the separators, the edit item, the source item and 25 are selectable.
-        expected = QList<int>(26, 2);
-        for (int i : {3, 5, 6, 9, 10, 12, 15, 19, 22, 25})
-            expected[i] = 0;
-        QCOMPARE(ContextMenu::states([](int) { return 1; }, true), expected);
-
-        // A query that fails leaves its item selectable and the others are still asked.
-        asked.clear();
-        const QList<int> failing = ContextMenu::states([&](int c) {
-            asked << c;
-            if (c == 5003)
-                throw std::runtime_error("no status");
-            return 1;
-        }, false);
-        QCOMPARE(asked.size(), 15);
-        QCOMPARE(failing[1], 0);
-        QCOMPARE(failing[0], 2);
-        QCOMPARE(failing[2], 2);
-    }
 
     void contextMenuOnTheSurface()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
         MenuRecorder menu;
         menu.install(surface);
-        writePage(folder, QStringLiteral("page.htm"),
+        writeBody(app, QStringLiteral("page.htm"),
                   "<p>plain <a href=x.htm>link</a> text</p>"
                   "<div id=pos style=\"position: absolute; left: 300px; top: 10px\">floating</div>");
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
 
         // Edit mode, a bare caret in plain text, nothing to paste or undo.
         selectText(surface, QStringLiteral("plain"), 1);
@@ -374,9 +286,8 @@ private slots:
 
     void contextMenuActions()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
@@ -386,10 +297,10 @@ private slots:
             menu.answer = index;
             rightClick(surface, menu);
         };
-        writePage(folder, QStringLiteral("page.htm"),
+        writeBody(app, QStringLiteral("page.htm"),
                   "<p>alpha beta gamma</p><p>second line</p>"
                   "<div id=pos style=\"position: absolute; left: 300px; top: 10px\">floating</div>");
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
         const QString floating = QStringLiteral("<DIV id=pos style=\"position: absolute; left: 300px; top: 10px\">floating</DIV>");
 
         // Copy, cut and paste go through the menu bar's procedures.
@@ -400,41 +311,41 @@ private slots:
         selectText(surface, QStringLiteral("gamma"), 10, 16);
         choose(1);
         QTRY_COMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(" gamma"));
-        QTRY_COMPARE(bodyOf(surface), QStringLiteral("<P>alpha beta</P><P>second line</P>") + floating);
+        QTRY_COMPARE(body(surface), QStringLiteral("<P>alpha beta</P><P>second line</P>") + floating);
         selectText(surface, QStringLiteral("second"), 6);
         choose(2);
-        QCOMPARE(bodyOf(surface), QStringLiteral("<P>alpha beta</P><P>second gamma line</P>") + floating);
+        QCOMPARE(body(surface), QStringLiteral("<P>alpha beta</P><P>second gamma line</P>") + floating);
 
         // Undo takes the paste back; select all selects the page.
         choose(7);
-        QCOMPARE(bodyOf(surface), QStringLiteral("<P>alpha beta</P><P>second line</P>") + floating);
+        QCOMPARE(body(surface), QStringLiteral("<P>alpha beta</P><P>second line</P>") + floating);
         choose(8);
         QCOMPARE(js(surface, QStringLiteral("getSelection().toString()")), QStringLiteral("alpha beta\n\nsecond line\n\nfloating"));
 
         // Lists.
         selectText(surface, QStringLiteral("alpha"), 1);
         choose(13);
-        QVERIFY2(bodyOf(surface).contains(QStringLiteral("<UL><LI>alpha beta</LI></UL>")), qPrintable(bodyOf(surface)));
+        QVERIFY2(body(surface).contains(QStringLiteral("<UL><LI>alpha beta</LI></UL>")), qPrintable(body(surface)));
         choose(14);
-        QVERIFY(bodyOf(surface).contains(QStringLiteral("<OL><LI>alpha beta</LI></OL>")));
-        QVERIFY(!bodyOf(surface).contains(QStringLiteral("<UL>")));
+        QVERIFY(body(surface).contains(QStringLiteral("<OL><LI>alpha beta</LI></OL>")));
+        QVERIFY(!body(surface).contains(QStringLiteral("<UL>")));
 
         // The object items on the positioned element: into the text and back, above and below the text.
         QVERIFY(surface->evaluate(QStringLiteral("__tvl.selectElement(document.getElementById('pos'))")));
         choose(17);
-        QVERIFY2(bodyOf(surface).endsWith(QStringLiteral("top: 10px; z-index: 1;\">floating</DIV>")), qPrintable(bodyOf(surface)));
+        QVERIFY2(body(surface).endsWith(QStringLiteral("top: 10px; z-index: 1;\">floating</DIV>")), qPrintable(body(surface)));
         choose(18);
-        QVERIFY(bodyOf(surface).endsWith(QStringLiteral("top: 10px; z-index: -1;\">floating</DIV>")));
+        QVERIFY(body(surface).endsWith(QStringLiteral("top: 10px; z-index: -1;\">floating</DIV>")));
         choose(16);
-        QVERIFY2(bodyOf(surface).endsWith(QStringLiteral("<DIV id=pos>floating</DIV>")), qPrintable(bodyOf(surface)));
+        QVERIFY2(body(surface).endsWith(QStringLiteral("<DIV id=pos>floating</DIV>")), qPrintable(body(surface)));
 
         // Remove format on a selection.
         selectWord(surface, QStringLiteral("second"));
         QVERIFY(surface->ExecCommand(5000, 1));
-        QVERIFY(bodyOf(surface).contains(QStringLiteral("<P><B>second</B> line</P>")));
+        QVERIFY(body(surface).contains(QStringLiteral("<P><B>second</B> line</P>")));
         selectWord(surface, QStringLiteral("second"));
         choose(21);
-        QVERIFY(bodyOf(surface).contains(QStringLiteral("<P>second line</P>")));
+        QVERIFY(body(surface).contains(QStringLiteral("<P>second line</P>")));
 
         // Link: the link dialog; unlink takes it off again.
         selectWord(surface, QStringLiteral("second"));
@@ -448,10 +359,10 @@ private slots:
         });
         choose(23);
         QVERIFY(link.ran());
-        QVERIFY2(bodyOf(surface).contains(QStringLiteral("<P><A href=http://tova.example/>second</A> line</P>")), qPrintable(bodyOf(surface)));
+        QVERIFY2(body(surface).contains(QStringLiteral("<P><A href=http://tova.example/>second</A> line</P>")), qPrintable(body(surface)));
         selectText(surface, QStringLiteral("second"), 2);
         choose(24);
-        QVERIFY(bodyOf(surface).contains(QStringLiteral("<P>second line</P>")));
+        QVERIFY(body(surface).contains(QStringLiteral("<P>second line</P>")));
 
         // Font and find show the surface's dialogs; the source item the source window.
         selectWord(surface, QStringLiteral("line"));
@@ -463,7 +374,7 @@ private slots:
         });
         choose(20);
         QVERIFY(font.ran());
-        QVERIFY2(bodyOf(surface).contains(QStringLiteral("<P>second <B>line</B></P>")), qPrintable(bodyOf(surface)));
+        QVERIFY2(body(surface).contains(QStringLiteral("<P>second <B>line</B></P>")), qPrintable(body(surface)));
         for (const auto &[index, title] : QList<QPair<int, QString>>{{11, QStringLiteral("検索")}, {10, QStringLiteral("HTML Source")}}) {
             QString seen;
             ModalDriver look([&seen](QDialog *d) {
@@ -481,12 +392,12 @@ private slots:
             choose(index);
         QCOMPARE(surface->DocumentHTML(), before);
         QVERIFY(!surface->BrowseMode());
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
 
         // Into run mode and back; the menu bar's mode items are left as they were.
         choose(4);
         QVERIFY(surface->BrowseMode());
-        QCOMPARE(boxes.texts(), QStringList{RunMessage});
+        QCOMPARE(app.boxes.texts(), QStringList{RunMessage});
         QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text4"))->text(), QStringLiteral("実行モード"));
         QVERIFY(form.menus().item(QStringLiteral("go_browse"))->isEnabled());
         QVERIFY(form.menus().item(QStringLiteral("go_hennsyuu"))->isEnabled());
@@ -498,9 +409,8 @@ private slots:
 
     void runModeAndBack()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         DhtmlEdit *surface = form.surface();
@@ -514,7 +424,7 @@ private slots:
         // A new, empty page can run: nothing about its content is asked.
         browse->trigger();
         QVERIFY(surface->BrowseMode());
-        QCOMPARE(boxes.texts(), QStringList{RunMessage});
+        QCOMPARE(app.boxes.texts(), QStringList{RunMessage});
         QCOMPARE(text4->text(), QStringLiteral("実行モード"));
         QCOMPARE(base(text4), QColor(255, 0, 0));
         QVERIFY(!form.combo(1)->isEnabled());
@@ -532,13 +442,13 @@ private slots:
         QVERIFY(!edit->isEnabled());
 
         // The page runs from "\BrowseTemp.htm", rewritten with lang='ja'; edit mode does not reload.
-        writePage(folder, QStringLiteral("page.htm"), "<p>run me</p>");
-        QVERIFY(surface->LoadDocument(folder.file(QStringLiteral("page.htm"))));
-        boxes.shown.clear();
+        writeBody(app, QStringLiteral("page.htm"), "<p>run me</p>");
+        QVERIFY(surface->LoadDocument(app.file(QStringLiteral("page.htm"))));
+        app.boxes.shown.clear();
         form.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
         QVERIFY(surface->BrowseMode());
-        QCOMPARE(boxes.texts(), QStringList{RunMessage});
-        QCOMPARE(readBytes(folder.file(QStringLiteral("BrowseTemp.htm"))),
+        QCOMPARE(app.boxes.texts(), QStringList{RunMessage});
+        QCOMPARE(readBytes(app.file(QStringLiteral("BrowseTemp.htm"))),
                  QByteArray("<HTML lang='ja'><HEAD></HEAD><BODY><P>run me</P></BODY></HTML>\r\n\r\n"));
         QCOMPARE(text4->text(), QStringLiteral("実行モード"));
         // The hidden buttons leave the menu items alone.
@@ -550,23 +460,49 @@ private slots:
         QVERIFY(form.combo(1)->isEnabled());
         QCOMPARE(surface->DocumentHTML(), QStringLiteral("<HTML lang=ja><HEAD></HEAD><BODY><P>run me</P></BODY></HTML>"));
 
-        // A program folder that cannot be written: told why, and the program stays in edit mode.
-        boxes.shown.clear();
-        const QString temp = folder.file(QStringLiteral("BrowseTemp.htm"));
+        // A program folder that cannot be written (an installation): the page runs from the user's cache.
+        app.boxes.shown.clear();
+        const QString temp = app.file(QStringLiteral("BrowseTemp.htm"));
         QVERIFY(QFile::remove(temp));
-        UnprivilegedFiles::openToAll(folder.path());
-        UnprivilegedFiles::readOnly(folder.path());
+        QTemporaryDir cacheHome;
+        UnprivilegedFiles::openToAll(cacheHome.path());
+        QFile::setPermissions(cacheHome.path(), QFile::permissions(cacheHome.path()) | QFile::WriteOther | QFile::WriteGroup);
+        const QByteArray keptCache = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome.path()));
+        const QString cached = cacheHome.path() + QStringLiteral("/tovaleaf/BrowseTemp.htm");
+        UnprivilegedFiles::openToAll(app.path());
+        UnprivilegedFiles::readOnly(app.path());
         {
             UnprivilegedFiles asUser;
             browse->trigger();
         }
-        UnprivilegedFiles::openToAll(folder.path());
-        QFile::setPermissions(folder.path(), QFile::permissions(folder.path()) | QFile::WriteOwner);
-        QCOMPARE(boxes.shown.size(), 1);
-        QVERIFY2(boxes.shown[0].text.startsWith(QStringLiteral("一時ページに書き込めません: %1: ").arg(temp)),
-                 qPrintable(boxes.shown[0].text));
-        QVERIFY(!surface->BrowseMode());
+        QCOMPARE(app.boxes.texts(), QStringList{RunMessage});
+        QVERIFY(surface->BrowseMode());
         QVERIFY(!QFile::exists(temp));
+        QCOMPARE(readBytes(cached), QByteArray("<HTML lang=ja><HEAD></HEAD><BODY><P>run me</P></BODY></HTML>\r\n\r\n"));
+        edit->trigger();
+        QVERIFY(!surface->BrowseMode());
+
+        // Nor the cache: told why, and the program stays in edit mode.
+        app.boxes.shown.clear();
+        QVERIFY(QFile::remove(cached));
+        QFile::setPermissions(cacheHome.path() + QStringLiteral("/tovaleaf"), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        {
+            UnprivilegedFiles asUser;
+            browse->trigger();
+        }
+        QFile::setPermissions(cacheHome.path() + QStringLiteral("/tovaleaf"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        UnprivilegedFiles::openToAll(app.path());
+        QFile::setPermissions(app.path(), QFile::permissions(app.path()) | QFile::WriteOwner);
+        if (keptCache.isNull())
+            qunsetenv("XDG_CACHE_HOME");
+        else
+            qputenv("XDG_CACHE_HOME", keptCache);
+        QCOMPARE(app.boxes.shown.size(), 1);
+        QVERIFY2(app.boxes.shown[0].text.startsWith(QStringLiteral("一時ページに書き込めません: %1: ").arg(cached)),
+                 qPrintable(app.boxes.shown[0].text));
+        QVERIFY(!surface->BrowseMode());
+        QVERIFY(!QFile::exists(cached));
         QCOMPARE(text4->text(), QStringLiteral("編集モード"));
         QCOMPARE(base(text4), normal);
         QVERIFY(form.combo(1)->isEnabled());

@@ -2,12 +2,12 @@
 
 #include "platform/ColorField.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
+#include "platform/TextBuffer.h"
 #include "platform/Twips.h"
 #include "platform/WebBrowser.h"
 #include "platform/WrappingMenuBar.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/TextBuffer.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -28,12 +28,12 @@ class TestForm1 : public QObject
 private slots:
     void startUpState()
     {
-        ProgramFolderFixture folder;
+        TestApp app;
         QGuiApplication::clipboard()->setText(QStringLiteral("left over"));
-        Module1::shared().EffectKind = Effect::Clock;
-        Form1 form;
+        app.shared().EffectKind = Effect::Clock;
+        Form1 form(app.context);
         QCOMPARE(form.windowTitle(), QStringLiteral("Tovaleaf for IE5.0 Ver1.20"));
-        QCOMPARE(Module1::shared().EffectKind, Effect::Nothing);
+        QCOMPARE(app.shared().EffectKind, Effect::Nothing);
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
 
         auto *combo1 = form.findChild<QComboBox *>(QStringLiteral("Combo1"));
@@ -86,8 +86,8 @@ private slots:
 
     void resizeRule()
     {
-        ProgramFolderFixture folder;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto *surface = form.surface();
@@ -128,10 +128,10 @@ private slots:
 
     void paletteAndColourField()
     {
-        ProgramFolderFixture folder;
-        WebBrowser browser(QStringLiteral("WebBrowser1"));
+        TestApp app;
+        WebBrowser browser(app.context.pages, QStringLiteral("WebBrowser1"));
         QSignalSpy loaded(browser.view(), &QWebEngineView::loadFinished);
-        browser.Navigate(folder.file(QStringLiteral("color.htm")));
+        browser.Navigate(app.file(QStringLiteral("color.htm")));
         QVERIFY(loaded.wait(20000));
         QVERIFY(loaded.first().first().toBool());
         QString names;

@@ -4,11 +4,12 @@
 #include "commands/MenuBar.h"
 #include "documents/Form25.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "platform/SurfaceWait.h"
 #include "platform/WaitPanel.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
-#include "shell/TextBuffer.h"
+#include "platform/Module1.h"
+#include "platform/TextBuffer.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -96,11 +97,6 @@ private:
     bool m_seen = false;
 };
 
-QString body(DhtmlEdit *surface)
-{
-    return js(surface, QStringLiteral("document.body.innerText"));
-}
-
 } // namespace
 
 // A page that does not answer, or answers slowly: the program says so and
@@ -112,76 +108,72 @@ class TestStalledEngine : public QObject
 private slots:
     void stoppedRendererWritesNothing()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs dialogs;
-        RecordingShellOpen shell;
+        TestApp app;
         StallLimit limit(1500);
-        Form1 form;
+        Form1 form(app.context);
         form.show();
         DhtmlEdit *surface = form.surface();
         QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>loaded</p></body></html>")));
         selectText(surface, QStringLiteral("loaded"), 6);
         surface->view()->setFocus();
         QTest::keyClicks(surface->view()->focusProxy(), QStringLiteral(" and typed"));
-        QTRY_COMPARE(body(surface), QStringLiteral("loaded and typed"));
+        QTRY_COMPARE(bodyText(surface), QStringLiteral("loaded and typed"));
 
-        const QString target = folder.file(QStringLiteral("saved.htm"));
-        const QString preview = folder.file(QStringLiteral("MivoTemp.htm"));
-        const QString insertion = folder.file(QStringLiteral("scriptTemp.htm"));
+        const QString target = app.file(QStringLiteral("saved.htm"));
+        const QString preview = app.file(QStringLiteral("MivoTemp.htm"));
+        const QString insertion = app.file(QStringLiteral("scriptTemp.htm"));
         QFile::remove(preview);
         QFile::remove(insertion);
         {
             StoppedRenderer stopped(surface);
             const QString reason = QStringLiteral("ページが応答しません");
 
-            dialogs.fileNames << target;
+            app.dialogs.fileNames << target;
             form.SavePage();
             QVERIFY(!QFile::exists(target));
-            QCOMPARE(boxes.shown.size(), 1);
-            QVERIFY2(boxes.shown[0].text.startsWith(QStringLiteral("ページの内容を読み取れないため、保存しませんでした。\n")),
-                     qPrintable(boxes.shown[0].text));
-            QVERIFY(boxes.shown[0].text.contains(reason));
+            QCOMPARE(app.boxes.shown.size(), 1);
+            QVERIFY2(app.boxes.shown[0].text.startsWith(QStringLiteral("ページの内容を読み取れないため、保存しませんでした。\n")),
+                     qPrintable(app.boxes.shown[0].text));
+            QVERIFY(app.boxes.shown[0].text.contains(reason));
             // Not even asked where to: nothing could be written.
-            QVERIFY(dialogs.filtersSeen.isEmpty());
+            QVERIFY(app.dialogs.filtersSeen.isEmpty());
 
             form.PreviewInBrowser();
             QVERIFY(!QFile::exists(preview));
-            QVERIFY(shell.opened.isEmpty());
-            QCOMPARE(boxes.shown.size(), 2);
-            QVERIFY(boxes.shown[1].text.startsWith(QStringLiteral("ページの内容を読み取れないため、ブラウザで表示しませんでした。")));
+            QVERIFY(app.shell.opened.isEmpty());
+            QCOMPARE(app.boxes.shown.size(), 2);
+            QVERIFY(app.boxes.shown[1].text.startsWith(QStringLiteral("ページの内容を読み取れないため、ブラウザで表示しませんでした。")));
 
             form.ShowSource();
-            QCOMPARE(boxes.shown.size(), 3);
-            QVERIFY(boxes.shown[2].text.startsWith(QStringLiteral("ページの内容を読み取れないため、ソースを表示できません。")));
+            QCOMPARE(app.boxes.shown.size(), 3);
+            QVERIFY(app.boxes.shown[2].text.startsWith(QStringLiteral("ページの内容を読み取れないため、ソースを表示できません。")));
 
-            Module1::shared().SnippetHtml = QStringLiteral("<INPUT type=button value=ok>");
+            app.shared().SnippetHtml = QStringLiteral("<INPUT type=button value=ok>");
             form.mivo_go();
             QVERIFY(!QFile::exists(insertion));
-            QCOMPARE(boxes.shown.size(), 4);
-            QVERIFY2(boxes.shown[3].text.contains(reason), qPrintable(boxes.shown[3].text));
-            for (const auto &shown : boxes.shown)
+            QCOMPARE(app.boxes.shown.size(), 4);
+            QVERIFY2(app.boxes.shown[3].text.contains(reason), qPrintable(app.boxes.shown[3].text));
+            for (const auto &shown : app.boxes.shown)
                 QVERIFY2(shown.text.contains(reason), qPrintable(shown.text));
         }
         // Going again, the page is what the user made.
-        boxes.shown.clear();
-        dialogs.fileNames << target;
+        app.boxes.shown.clear();
+        app.dialogs.fileNames << target;
         form.SavePage();
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("保存しました。")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("保存しました。")});
         QVERIFY(QString::fromLocal8Bit(readBytes(target)).contains(QStringLiteral("loaded and typed")));
     }
 
     void userCancelsALoadThatDoesNotEnd()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
+        TestApp app;
         SilentServer server;
         QVERIFY(server.isListening());
-        Form1 form;
+        Form1 form(app.context);
         form.show();
         DhtmlEdit *surface = form.surface();
         QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>before</p></body></html>")));
-        const QString slow = folder.file(QStringLiteral("slow.htm"));
+        const QString slow = app.file(QStringLiteral("slow.htm"));
         writeBytes(slow, QStringLiteral("<html><body><p>slow</p><img src=\"%1\"></body></html>").arg(server.pictureUrl()).toUtf8());
 
         // Another window of the program: what is typed into it meanwhile waits for the load to end.
@@ -202,27 +194,26 @@ private slots:
         QCOMPARE(typedWhileWaiting, QString());
         QTRY_COMPARE(other.text(), QStringLiteral("later"));
         // The page stays what it was, and editable.
-        QCOMPARE(body(surface), QStringLiteral("before"));
+        QCOMPARE(bodyText(surface), QStringLiteral("before"));
         QCOMPARE(js(surface, QStringLiteral("document.designMode")), QStringLiteral("on"));
 
         // Esc is the panel's key too.
         PanelDriver escape([&](WaitPanel *) { QTest::keyClick(form.windowHandle(), Qt::Key_Escape); });
         QVERIFY(!surface->LoadDocument(slow));
         QVERIFY(escape.seen());
-        QCOMPARE(body(surface), QStringLiteral("before"));
+        QCOMPARE(bodyText(surface), QStringLiteral("before"));
     }
 
     // A long load from the file screen: the screen goes first, the busy cursor and the
     // panel with the load's progress show, and the screen comes back when the load fails.
     void longLoadFromTheFileScreen()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
+        TestApp app;
         SilentServer server;
-        Form1 form;
+        Form1 form(app.context);
         form.show();
         QVERIFY(form.surface()->setDocumentHTML(QStringLiteral("<html><body><p>before</p></body></html>")));
-        const QString slow = folder.file(QStringLiteral("slow.htm"));
+        const QString slow = app.file(QStringLiteral("slow.htm"));
         writeBytes(slow, QStringLiteral("<html><body><p>slow</p><img src=\"%1\"></body></html>").arg(server.pictureUrl()).toUtf8());
         // The window has its copy of the page: no question to the page is pending when the screen opens.
         QTRY_COMPARE(form.richTextBox(1)->text(), QStringLiteral("<HTML><HEAD></HEAD><BODY><P>before</P></BODY></HTML>"));
@@ -245,14 +236,17 @@ private slots:
         back.setInterval(0);
         connect(&back, &QTimer::timeout, &form, [&] {
             auto *screen = qobject_cast<Form25 *>(QApplication::activeModalWidget());
-            if (boxes.shown.isEmpty() || !screen || !screen->isVisible())
+            if (!app.boxes.texts().join(QString()).contains(QStringLiteral("ファイルを開けませんでした")) || !screen || !screen->isVisible())
                 return;
             back.stop();
             backAfterFailure = true;
             screen->reject();
         });
         back.start();
+        // The page was changed: the screen asks first whether to save it.
+        app.boxes.answers << MessageBoxes::Answer::No;
         ModalDriver open([&](QDialog *screen) {
+            app.boxes.shown.clear();
             screen->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(slow);
             QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
         });
@@ -263,24 +257,23 @@ private slots:
         QCOMPARE(cursorMeanwhile, std::optional<Qt::CursorShape>(Qt::WaitCursor));
         QCOMPARE(panelText, QStringLiteral("ページを読み込んでいます…"));
         QVERIFY(backAfterFailure);
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("ファイルを開けませんでした。\nページを読み込めませんでした。ページの処理の待機を中止しました。")});
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("ファイルを開けませんでした。\nページを読み込めませんでした。ページの処理の待機を中止しました。")});
         // The cursor is the usual one again, and the page what it was.
         QVERIFY(!QGuiApplication::overrideCursor());
-        QCOMPARE(body(form.surface()), QStringLiteral("before"));
+        QCOMPARE(bodyText(form.surface()), QStringLiteral("before"));
     }
 
     void workingEngineIsNotCutOff()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
+        TestApp app;
         // Far below what the load takes: only a renderer doing nothing would be given up.
         StallLimit limit(300);
-        DhtmlEdit surface;
+        DhtmlEdit surface(app.context);
         QByteArray page = "<html><body><p>";
         for (int i = 0; i < 200000; ++i)
             page += "<b>w" + QByteArray::number(i) + "</b> ";
         page += "</p><p id=end>end</p></body></html>";
-        const QString big = folder.file(QStringLiteral("big.htm"));
+        const QString big = app.file(QStringLiteral("big.htm"));
         writeBytes(big, page);
         QElapsedTimer took;
         took.start();
@@ -289,18 +282,52 @@ private slots:
         QCOMPARE(js(&surface, QStringLiteral("document.getElementById('end').textContent")), QStringLiteral("end"));
     }
 
+    // The sample loads, then its page stops answering: the indicator and the lists stay as edit mode shows them.
+    void sampleThatCannotRunStaysInEditMode()
+    {
+        TestApp app;
+        StallLimit limit(1500);
+        Form1 form(app.context);
+        form.show();
+        DhtmlEdit *surface = form.surface();
+        std::optional<StoppedRenderer> stopped;
+        app.boxes.whileShown = [&](const ScriptedMessageBoxes::Shown &box) {
+            if (box.text == QStringLiteral("ブラウザモードで確認します。"))
+                stopped.emplace(surface);
+        };
+        form.Command1_Click();
+        QVERIFY(stopped);
+        QVERIFY(!surface->BrowseMode());
+        QCOMPARE(app.boxes.shown.size(), 2);
+        QVERIFY2(app.boxes.shown[1].text.startsWith(QStringLiteral("実行モードに切り替えられませんでした: ")), qPrintable(app.boxes.shown[1].text));
+        auto *indicator = form.findChild<QLineEdit *>(QStringLiteral("Text4"));
+        QCOMPARE(indicator->text(), Form1::EditModeText);
+        QVERIFY(indicator->palette().color(QPalette::Base) != QColor(255, 0, 0));
+        QVERIFY(form.combo(1)->isEnabled());
+        QVERIFY(form.combo(2)->isEnabled());
+
+        // Answering again, the other sample runs under its own name.
+        stopped.reset();
+        app.boxes.whileShown = nullptr;
+        app.boxes.answers << MessageBoxes::Answer::Ok;
+        form.Command1_Click();
+        QVERIFY(surface->BrowseMode());
+        QCOMPARE(indicator->text(), QStringLiteral("実行モード"));
+        QCOMPARE(indicator->palette().color(QPalette::Base), QColor(255, 0, 0));
+        QVERIFY(!form.combo(1)->isEnabled());
+    }
+
     void newPageInRunModeOpensForEditing()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
+        TestApp app;
         QTest::failOnWarning(QRegularExpression(QStringLiteral("timed out")));
-        Form1 form;
+        Form1 form(app.context);
         form.show();
         DhtmlEdit *surface = form.surface();
         QVERIFY(surface->setDocumentHTML(QStringLiteral("<html><body><p>old</p></body></html>")));
         form.Command3_Click();
         QVERIFY(surface->BrowseMode());
-        boxes.answers << MessageBoxes::Answer::No;
+        app.boxes.answers << MessageBoxes::Answer::No;
         form.NewPage();
         QVERIFY(!surface->BrowseMode());
         auto *indicator = form.findChild<QLineEdit *>(QStringLiteral("Text4"));
@@ -317,7 +344,7 @@ private slots:
         form.Combo2_Click();
         QVERIFY(close.ran());
         QCOMPARE(close.seen(), QStringLiteral("Form6"));
-        QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("現在編集中のファイルをブラウズモードで確認します！"),
+        QCOMPARE(app.boxes.texts(), (QStringList{QStringLiteral("現在編集中のファイルをブラウズモードで確認します！"),
                                              QStringLiteral("新規作成を実行します。ファイルの保存をしますか？")}));
     }
 };

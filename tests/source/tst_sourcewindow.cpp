@@ -2,10 +2,10 @@
 
 #include "platform/CommonDialog.h"
 #include "platform/DhtmlEdit.h"
+#include "platform/Module1.h"
 #include "platform/PageEncoding.h"
 #include "platform/Twips.h"
 #include "shell/Form1.h"
-#include "shell/Module1.h"
 #include "source/Form18.h"
 #include "source/Form3.h"
 #include "source/SourceEdit.h"
@@ -75,10 +75,9 @@ private:
 private slots:
     void openingAndClosingWithoutEdits()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        const QString page = folder.file(QStringLiteral("page.htm"));
+        TestApp app;
+        Form1 form(app.context);
+        const QString page = app.file(QStringLiteral("page.htm"));
         writeBytes(page, "<html><head><META content=\"text/html; charset=unicode\" http-equiv=Content-Type></head><body><p>abc</p></body></html>");
         QSignalSpy loads(form.surface(), &DhtmlEdit::DocumentComplete);
         QVERIFY(form.surface()->LoadDocument(page));
@@ -98,49 +97,48 @@ private slots:
             w->close();
         });
         QCOMPARE(shown, QStringLiteral("<HTML><HEAD></HEAD><BODY><P>abc</P></BODY></HTML>"));
-        QVERIFY(boxes.shown.isEmpty());
-        QVERIFY(!QFile::exists(folder.file(QStringLiteral("tvlTemp.htm"))));
+        QVERIFY(app.boxes.shown.isEmpty());
+        QVERIFY(!QFile::exists(app.file(QStringLiteral("tvlTemp.htm"))));
         QCOMPARE(loads.count(), 0);
     }
 
     void editsGoBackThroughTheTempPage()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        const QString pages = folder.file(QStringLiteral("pages"));
+        TestApp app;
+        Form1 form(app.context);
+        const QString pages = app.file(QStringLiteral("pages"));
         QDir().mkpath(pages);
         QVERIFY(form.surface()->LoadDocument(writePage(pages + QStringLiteral("/a.htm"), "<html><body><p>one</p></body></html>")));
 
         // Cancel discards the edit.
-        boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
         whileOpen(form, [&](Form3 *w) {
             select(w->source(), QStringLiteral("one"));
             w->source()->insertPlainText(QStringLiteral("two"));
             w->close();
         });
-        QCOMPARE(boxes.texts(), QStringList{Form3::UpdateQuestion});
-        QCOMPARE(boxes.shown[0].title, QStringLiteral("確認"));
-        QCOMPARE(boxes.shown[0].buttons, MessageBoxes::Buttons::OkCancel);
-        QVERIFY(!QFile::exists(folder.file(QStringLiteral("tvlTemp.htm"))));
+        QCOMPARE(app.boxes.texts(), QStringList{Form3::UpdateQuestion});
+        QCOMPARE(app.boxes.shown[0].title, QStringLiteral("確認"));
+        QCOMPARE(app.boxes.shown[0].buttons, MessageBoxes::Buttons::OkCancel);
+        QVERIFY(!QFile::exists(app.file(QStringLiteral("tvlTemp.htm"))));
         QVERIFY(form.surface()->DocumentHTML().contains(QStringLiteral("<P>one</P>")));
 
         // OK writes the text in the page's code page, one line with CR LF, and shows it.
-        boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Ok);
         whileOpen(form, [&](Form3 *w) {
             select(w->source(), QStringLiteral("one"));
             w->source()->insertPlainText(QStringLiteral("日本"));
             w->close();
         });
-        const QByteArray written = readBytes(folder.file(QStringLiteral("tvlTemp.htm")));
+        const QByteArray written = readBytes(app.file(QStringLiteral("tvlTemp.htm")));
         QCOMPARE(written, QByteArray("<HTML><HEAD></HEAD><BODY><P>") + PageEncoding::encode(QStringLiteral("日本"), PageEncoding::Cp932)
                               + "</P></BODY></HTML>\r\n");
         QVERIFY(form.surface()->DocumentHTML().contains(QStringLiteral("<P>日本</P>")));
 
         // A page from the file screen has its temporary page in its own folder.
-        Module1::shared().EffectKind = Effect::FileScreenOpened;
-        Module1::shared().DocumentFolder = pages;
-        boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+        app.shared().EffectKind = Effect::FileScreenOpened;
+        app.shared().DocumentFolder = pages;
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Ok);
         whileOpen(form, [&](Form3 *w) {
             w->source()->moveCursor(QTextCursor::End);
             w->source()->insertPlainText(QStringLiteral("<!-- end -->"));
@@ -153,10 +151,9 @@ private slots:
     // A no-break space and a line separator in a script, a style and a comment are read back as they are.
     void rawCharactersAreNoEdit()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        const QString page = folder.file(QStringLiteral("raw.htm"));
+        TestApp app;
+        Form1 form(app.context);
+        const QString page = app.file(QStringLiteral("raw.htm"));
         writeBytes(page, "<html><head><meta charset=utf-8><script>var s = 'a\xC2\xA0" "b\xE2\x80\xA8" "c';</script>"
                          "<style>p { font-family: 'x\xC2\xA0y'; }</style></head>"
                          "<body><!-- d\xC2\xA0" "e\xE2\x80\xA8" "f --><p>one</p></body></html>");
@@ -170,20 +167,20 @@ private slots:
             w->close();
         });
         QCOMPARE(shown, expected);
-        QCOMPARE(boxes.texts(), QStringList());
-        QVERIFY(!QFile::exists(folder.file(QStringLiteral("tvlTemp.htm"))));
+        QCOMPARE(app.boxes.texts(), QStringList());
+        QVERIFY(!QFile::exists(app.file(QStringLiteral("tvlTemp.htm"))));
 
         // An edit elsewhere leaves the script, the style and the comment whole.
-        boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Ok);
         whileOpen(form, [&](Form3 *w) {
             select(w->source(), QStringLiteral("one"));
             w->source()->insertPlainText(QStringLiteral("two"));
             w->close();
         });
-        QCOMPARE(boxes.texts(), QStringList{Form3::UpdateQuestion});
+        QCOMPARE(app.boxes.texts(), QStringList{Form3::UpdateQuestion});
         QByteArray written = expected.toUtf8();
         written.replace("<P>one</P>", "<P>two</P>");
-        QCOMPARE(readBytes(folder.file(QStringLiteral("tvlTemp.htm"))), written + "\r\n");
+        QCOMPARE(readBytes(app.file(QStringLiteral("tvlTemp.htm"))), written + "\r\n");
         QCOMPARE(form.surface()->DocumentHTML(), QString::fromUtf8(written));
     }
 
@@ -207,18 +204,17 @@ private slots:
         QCOMPARE(SourceEdit::displayText(withReturn, &breaks), withReturn);
         QVERIFY(breaks.isEmpty());
 
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         QByteArray body;
         for (int i = 0; i < 1500; ++i)
             body += "<p>row " + QByteArray::number(i) + " " + QByteArray(i % 7, 'w') + "</p>";
-        QVERIFY(form.surface()->LoadDocument(writePage(folder.file(QStringLiteral("long.htm")), "<html><body>" + body + "</body></html>")));
+        QVERIFY(form.surface()->LoadDocument(writePage(app.file(QStringLiteral("long.htm")), "<html><body>" + body + "</body></html>")));
         const QString page = form.surface()->DocumentHTML();
         QVERIFY(page.size() > 4 * SourceEdit::PieceLength);
         QVERIFY(!page.contains(QLatin1Char('\n')));
 
-        boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
         QString expected = page;
         whileOpen(form, [&](Form3 *w) {
             SourceEdit *box = w->source();
@@ -308,10 +304,10 @@ private slots:
             QCOMPARE(box->source(), expected);
             w->close();
         });
-        QCOMPARE(boxes.texts(), QStringList{Form3::UpdateQuestion});
+        QCOMPARE(app.boxes.texts(), QStringList{Form3::UpdateQuestion});
 
         // OK puts the text back into the page as it is, on one line.
-        boxes.answers.enqueue(MessageBoxes::Answer::Ok);
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Ok);
         whileOpen(form, [&](Form3 *w) {
             const QTextCursor found = w->source()->document()->find(QStringLiteral("row 1499"));
             QVERIFY(!found.isNull());
@@ -321,22 +317,21 @@ private slots:
         });
         expected = page;
         expected.replace(QStringLiteral("row 1499"), QStringLiteral("last"));
-        QCOMPARE(readBytes(folder.file(QStringLiteral("tvlTemp.htm"))), expected.toLatin1() + "\r\n");
+        QCOMPARE(readBytes(app.file(QStringLiteral("tvlTemp.htm"))), expected.toLatin1() + "\r\n");
         QCOMPARE(form.surface()->DocumentHTML(), expected);
     }
 
     void replaceInOnePass()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        Form1 form;
-        QVERIFY(form.surface()->LoadDocument(writePage(folder.file(QStringLiteral("r.htm")), "<html><body><p>a-b-a</p></body></html>")));
-        boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
+        TestApp app;
+        Form1 form(app.context);
+        QVERIFY(form.surface()->LoadDocument(writePage(app.file(QStringLiteral("r.htm")), "<html><body><p>a-b-a</p></body></html>")));
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
         whileOpen(form, [&](Form3 *w) {
             // Nothing selected: said, no dialog.
             w->source()->moveCursor(QTextCursor::Start);
             w->Command1_Click();
-            QCOMPARE(boxes.texts(), QStringList{Form3::NothingSelectedMessage});
+            QCOMPARE(app.boxes.texts(), QStringList{Form3::NothingSelectedMessage});
 
             select(w->source(), QStringLiteral("a-b"));
             w->source()->moveCursor(QTextCursor::Start);
@@ -348,14 +343,14 @@ private slots:
                 QCOMPARE(text1->text(), QStringLiteral("a"));
                 // An empty replacement is refused and the dialog stays.
                 dialog->Command1_Click();
-                QCOMPARE(boxes.texts().last(), Form18::NoReplacementMessage);
+                QCOMPARE(app.boxes.texts().last(), Form18::NoReplacementMessage);
                 QVERIFY(dialog->isVisible());
                 dialog->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("aa"));
                 dialog->Command1_Click();
             });
             // "a" made "aa" everywhere, once: the new letters are not searched again.
             QCOMPARE(w->source()->source(), QStringLiteral("<HTML><HEAD></HEAD><BODY><P>aa-b-aa</P></BODY></HTML>"));
-            QCOMPARE(Module1::shared().ReplaceText, QStringLiteral("aa"));
+            QCOMPARE(app.shared().ReplaceText, QStringLiteral("aa"));
 
             select(w->source(), QStringLiteral("b"));
             whileReplaceOpen(w, [&](Form18 *dialog) {
@@ -367,23 +362,21 @@ private slots:
                 QVERIFY(replace->isEnabled());
                 dialog->Command2_Click();
             });
-            QVERIFY(Module1::shared().FindText.isEmpty());
-            QVERIFY(Module1::shared().ReplaceText.isEmpty());
+            QVERIFY(app.shared().FindText.isEmpty());
+            QVERIFY(app.shared().ReplaceText.isEmpty());
             w->close();
         });
-        QCOMPARE(boxes.texts().last(), Form3::UpdateQuestion);
+        QCOMPARE(app.boxes.texts().last(), Form3::UpdateQuestion);
         QCOMPARE(Form18::replaceAll(QStringLiteral("xax"), QStringLiteral("x"), QStringLiteral("xx")), QStringLiteral("xxaxx"));
         QCOMPARE(Form18::replaceAll(QStringLiteral("AaA"), QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("AbA"));
     }
 
     void breakModeTabsMenuFontAndResize()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs dialogs;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         bool reopenedUnticked = false;
-        boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
+        app.boxes.answers.enqueue(MessageBoxes::Answer::Cancel);
         whileOpen(form, [&](Form3 *w) {
             SourceEdit *box = w->source();
             auto *check = w->findChild<QCheckBox *>(QStringLiteral("Check1"));
@@ -424,8 +417,8 @@ private slots:
                                          QStringLiteral("貼り付け"), QStringLiteral("削除"), QStringLiteral("すべて選択")}));
 
             // Font and colour for display only.
-            dialogs.fonts.enqueue(QFont(QStringLiteral("IPAGothic"), 14));
-            dialogs.colors.enqueue(QColor(Qt::red));
+            app.dialogs.fonts.enqueue(QFont(QStringLiteral("IPAGothic"), 14));
+            app.dialogs.colors.enqueue(QColor(Qt::red));
             w->Command2_Click();
             QCOMPARE(box->font().family(), QStringLiteral("IPAGothic"));
             QCOMPARE(box->font().pointSizeF(), 14.0);
@@ -448,10 +441,8 @@ private slots:
     // A larger font widens the line numbers' column, and the text moves along: no number covers it.
     void lineNumbersAfterALargerFont()
     {
-        ProgramFolderFixture folder;
-        ScriptedMessageBoxes boxes;
-        ScriptedDialogs dialogs;
-        Form1 form;
+        TestApp app;
+        Form1 form(app.context);
         QString page = QStringLiteral("<html><body>");
         for (int i = 0; i < 150; ++i)
             page += QStringLiteral("<p>line %1</p>\n").arg(i);
@@ -461,8 +452,8 @@ private slots:
             auto *numbers = box->findChild<QWidget *>(QStringLiteral("lineNumbers"));
             QVERIFY(box->blockCount() >= 100);
             QVERIFY(numbers);
-            dialogs.fonts.enqueue(QFont(QStringLiteral("IPAGothic"), 28));
-            dialogs.colors.enqueue(QColor(Qt::black));
+            app.dialogs.fonts.enqueue(QFont(QStringLiteral("IPAGothic"), 28));
+            app.dialogs.colors.enqueue(QColor(Qt::black));
             w->Command2_Click();
             w->resize(w->width() + 40, w->height() + 40);
             const QString widest = QString::number(box->blockCount());
@@ -473,7 +464,7 @@ private slots:
                                         .arg(box->viewport()->geometry().left())));
             w->close();
         });
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(app.boxes.shown.isEmpty());
     }
 
 private:

@@ -20,6 +20,7 @@ T *field(QWidget *dialog, const char *name)
 inline QLineEdit *line(QWidget *dialog, const char *name) { return field<QLineEdit>(dialog, name); }
 inline QComboBox *combo(QWidget *dialog, const char *name) { return field<QComboBox>(dialog, name); }
 inline void click(QWidget *dialog, const char *name) { field<QPushButton>(dialog, name)->click(); }
+inline void setText(QWidget *dialog, const char *name, const QString &text) { line(dialog, name)->setText(text); }
 
 // Picks an entry of a list as the user does, which a typed text is not.
 inline void choose(QComboBox *box, const QString &text)
@@ -29,5 +30,6 @@ inline void choose(QComboBox *box, const QString &text)
     box->setCurrentIndex(index);
     emit box->activated(index);
 }
+inline void choose(QWidget *dialog, const char *name, const QString &text) { choose(combo(dialog, name), text); }
 
 } // namespace DialogFields

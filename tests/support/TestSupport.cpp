@@ -1,12 +1,13 @@
 #include "TestSupport.h"
 
 #include "platform/DhtmlEdit.h"
+#include "platform/PageEncoding.h"
+#include "platform/Module1.h"
 #include "shell/Main.h"
-#include "shell/Module1.h"
-#include "shell/ProgramFolder.h"
 
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -27,11 +28,6 @@ void prepareProcess()
 void prepareApplication()
 {
     Main::prepareApplication();
-}
-
-QString testFile(const QString &name)
-{
-    return QStringLiteral(TOVALEAF_TEST_FILES "/") + name;
 }
 
 QByteArray readBytes(const QString &path)
@@ -84,37 +80,105 @@ QString js(DhtmlEdit *surface, const QString &expression)
     return v ? v->toString() : QStringLiteral("<no value>");
 }
 
+QString body(DhtmlEdit *surface)
+{
+    const QString html = surface->DocumentHTML();
+    const qsizetype start = html.indexOf(QLatin1Char('>'), html.indexOf(QStringLiteral("<BODY"))) + 1;
+    return html.mid(start, html.lastIndexOf(QStringLiteral("</BODY>")) - start);
+}
+
+bool recordCalls(DhtmlEdit *surface)
+{
+    return surface
+        ->evaluate(QStringLiteral(
+            "(() => { if (__tvl.calls) return true; __tvl.calls = []; const run = __tvl.exec;"
+            " __tvl.exec = (id, option, value) => { __tvl.calls.push([id, option, value === undefined ? null : value]);"
+            " return run(id, option, value); }; return true; })()"))
+        .value_or(false)
+        .toBool();
+}
+
+QString takeCalls(DhtmlEdit *surface)
+{
+    return js(surface, QStringLiteral("JSON.stringify(__tvl.calls.splice(0))"));
+}
+
+QString bodyText(DhtmlEdit *surface)
+{
+    return js(surface, QStringLiteral("document.body.innerText"));
+}
+
+bool loadPage(DhtmlEdit *surface, const TestApp &app, const QByteArray &page)
+{
+    writeBytes(app.file(QStringLiteral("page.htm")), page);
+    return surface->LoadDocument(app.file(QStringLiteral("page.htm")));
+}
+
+QString writePage(const TestApp &app, const QString &name, const QByteArray &bytes)
+{
+    const QString path = app.file(name);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    writeBytes(path, bytes);
+    return path;
+}
+
+QString templateText(const TestApp &app, const QString &name)
+{
+    return PageEncoding::decode(readBytes(app.file(name)), PageEncoding::Cp932);
+}
+
+QString asInPage(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+bool writePicture(const QString &path, const QColor &colour, int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(colour);
+    return picture.save(path, "PNG");
+}
+
+bool showExposed(QWidget &window)
+{
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
+}
+
 } // namespace TestSupport
 
-ProgramFolderFixture::ProgramFolderFixture()
+namespace {
+
+// The installation files, copied into folder; returns it.
+QString copyOfInstallation(const QString &folder)
 {
     QDirIterator it(QStringLiteral(TOVALEAF_DATA_DIR), QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     const QDir source(QStringLiteral(TOVALEAF_DATA_DIR));
     while (it.hasNext()) {
         const QString from = it.next();
-        const QString to = m_dir.path() + QLatin1Char('/') + source.relativeFilePath(from);
+        const QString to = folder + QLatin1Char('/') + source.relativeFilePath(from);
         QDir().mkpath(QFileInfo(to).absolutePath());
         QFile::copy(from, to);
     }
-    ProgramFolder::setPath(m_dir.path());
-    QDir::setCurrent(m_dir.path());
-    Module1::reset();
+    return folder;
 }
 
-ProgramFolderFixture::~ProgramFolderFixture()
-{
-    QDir::setCurrent(QDir::tempPath());
-    ProgramFolder::setPath(QString());
-}
+} // namespace
+
+TestApp::TestApp() : context(copyOfInstallation(m_dir.path()), boxes, dialogs, shell) {}
 
 void ScriptedMessageBoxes::notify(const QString &text, const QString &title, Icon icon)
 {
     shown.append({text, title, Buttons::Ok, icon});
+    if (whileShown)
+        whileShown(shown.last());
 }
 
 MessageBoxes::Answer ScriptedMessageBoxes::ask(const QString &text, Buttons buttons, const QString &title, Icon icon)
 {
     shown.append({text, title, buttons, icon});
+    if (whileShown)
+        whileShown(shown.last());
     if (answers.isEmpty()) {
         qWarning("unscripted question: %s", qPrintable(text));
         return Answer::Cancel;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/AppContext.h"
 #include "platform/CommonDialog.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ShellOpen.h"
@@ -11,6 +12,8 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <functional>
 
 class DhtmlEdit;
 
@@ -28,8 +31,6 @@ class DhtmlEdit;
 namespace TestSupport {
 void prepareProcess();
 void prepareApplication();
-// A test file from tests/data.
-QString testFile(const QString &name);
 QByteArray readBytes(const QString &path);
 void writeBytes(const QString &path, const QByteArray &bytes);
 // Places the selection on the page: the text node that holds needle, from
@@ -37,20 +38,11 @@ void writeBytes(const QString &path, const QByteArray &bytes);
 // An empty needle puts the caret in the body itself.
 void selectText(DhtmlEdit *surface, const QString &needle, int start, int end = -1);
 QString js(DhtmlEdit *surface, const QString &expression);
+// From now on the page records every command the program sends it, then runs it.
+bool recordCalls(DhtmlEdit *surface);
+// The commands recorded since the last take, as JSON: [[id, option, value], ...].
+QString takeCalls(DhtmlEdit *surface);
 } // namespace TestSupport
-
-// A fresh program folder (a copy of the installation files) and fresh shared state.
-class ProgramFolderFixture
-{
-public:
-    ProgramFolderFixture();
-    ~ProgramFolderFixture();
-    QString path() const { return m_dir.path(); }
-    QString file(const QString &name) const { return m_dir.path() + QLatin1Char('/') + name; }
-
-private:
-    QTemporaryDir m_dir;
-};
 
 // Message boxes answered from a script; every box shown is recorded.
 class ScriptedMessageBoxes : public MessageBoxes
@@ -63,8 +55,6 @@ public:
         Buttons buttons;
         Icon icon;
     };
-    ScriptedMessageBoxes() { MessageBoxes::install(this); }
-    ~ScriptedMessageBoxes() override { MessageBoxes::install(nullptr); }
     void notify(const QString &text, const QString &title, Icon icon) override;
     Answer ask(const QString &text, Buttons buttons, const QString &title, Icon icon) override;
     std::optional<QString> input(const QString &text, const QString &title, const QString &value) override;
@@ -72,6 +62,8 @@ public:
     QQueue<Answer> answers;
     QQueue<std::optional<QString>> inputs; // nullopt: cancelled
     QList<Shown> shown;
+    // Runs as each box comes up, before it is answered: what the user does meanwhile.
+    std::function<void(const Shown &)> whileShown;
     QStringList texts() const;
 };
 
@@ -79,8 +71,6 @@ public:
 class ScriptedDialogs : public DialogPicker
 {
 public:
-    ScriptedDialogs() { DialogPicker::install(this); }
-    ~ScriptedDialogs() override { DialogPicker::install(nullptr); }
     std::optional<QString> saveFileName(QWidget *, const QString &filter, const QString &current) override;
     std::optional<QString> openFileName(QWidget *, const QString &filter, const QString &current) override;
     std::optional<QString> folder(QWidget *, const QString &title, const QString &current) override;
@@ -100,8 +90,6 @@ public:
 class RecordingShellOpen : public ShellOpen
 {
 public:
-    RecordingShellOpen() { ShellOpen::install(this); }
-    ~RecordingShellOpen() override { ShellOpen::install(nullptr); }
     void open(const QString &path, const Failed &failed) override
     {
         opened << path;
@@ -112,3 +100,46 @@ public:
     bool result = true;
     QString failure = QStringLiteral("このファイルを開くためのプログラムが見つかりません。");
 };
+
+// What the start-up makes, made fresh for one test: a program folder that is a
+// copy of the installation files, the user's side scripted, and the
+// application context over them, which the windows under test are given.
+class TestApp
+{
+public:
+    TestApp();
+    TestApp(const TestApp &) = delete;
+    TestApp &operator=(const TestApp &) = delete;
+
+    QString path() const { return m_dir.path(); }
+    QString file(const QString &name) const { return m_dir.path() + QLatin1Char('/') + name; }
+    Module1 &shared() { return context.shared; }
+
+private:
+    QTemporaryDir m_dir;
+
+public:
+    ScriptedMessageBoxes boxes;
+    ScriptedDialogs dialogs;
+    RecordingShellOpen shell;
+    AppContext context;
+};
+
+namespace TestSupport {
+// The page's body as the program reads it: DocumentHTML between the BODY tags.
+QString body(DhtmlEdit *surface);
+// The body's text as the page shows it (innerText).
+QString bodyText(DhtmlEdit *surface);
+// Writes page as the program folder's page.htm and loads it; false when the surface refuses.
+bool loadPage(DhtmlEdit *surface, const TestApp &app, const QByteArray &page);
+// Writes bytes as the program folder's file name (in its subfolder, made if need be); its path.
+QString writePage(const TestApp &app, const QString &name, const QByteArray &bytes);
+// An installed template as the program reads it (CP932).
+QString templateText(const TestApp &app, const QString &name);
+// Line breaks as the surface keeps them in a page's text: LF.
+QString asInPage(QString text);
+// A picture of one colour written as PNG; false when it could not be.
+bool writePicture(const QString &path, const QColor &colour, int width = 120, int height = 80);
+// Shows window and waits until the window system has it on screen.
+bool showExposed(QWidget &window);
+} // namespace TestSupport

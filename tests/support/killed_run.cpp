@@ -14,12 +14,11 @@
 #include "documents/NewPageCommand.h"
 #include "documents/PageSaver.h"
 #include "documents/ProgramExit.h"
-#include "platform/SaveJournal.h"
 #include "platform/DhtmlEdit.h"
 #include "platform/RecoveryCopy.h"
+#include "platform/SaveJournal.h"
 #include "shell/Form1.h"
 #include "shell/Main.h"
-#include "shell/ProgramFolder.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -57,8 +56,10 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments();
     if (args.size() < 4)
         return 2;
-    ProgramFolder::setPath(args.at(1));
-    QDir::setCurrent(args.at(1));
+    ScriptedMessageBoxes boxes;
+    ScriptedDialogs dialogs;
+    RecordingShellOpen shell;
+    AppContext context(args.at(1), boxes, dialogs, shell);
     const QString step = args.at(2);
 
     if (step == QLatin1String("saving")) {
@@ -74,9 +75,7 @@ int main(int argc, char **argv)
         die();
     }
 
-    ScriptedMessageBoxes boxes;
-    ScriptedDialogs dialogs;
-    Form1 form;
+    Form1 form(context);
     form.show();
     if (step == QLatin1String("edited")) {
         if (!edit(form, args.at(3)))
@@ -102,7 +101,7 @@ int main(int argc, char **argv)
             return 3;
         if (step == QLatin1String("saved")) {
             dialogs.fileNames << args.at(3);
-            PageSaver saver(form.surface(), form.richTextBox(1), form.commonDialog());
+            PageSaver saver(context, form.surface(), form.richTextBox(1), form.commonDialog());
             if (saver.SavePage() != PageSaver::Outcome::Saved)
                 return 4;
         }
@@ -118,8 +117,8 @@ int main(int argc, char **argv)
     if (step == QLatin1String("exit-no")) {
         if (!edit(form, args.at(3)))
             return 3;
-        PageSaver saver(form.surface(), form.richTextBox(1), form.commonDialog());
-        ProgramExit exit(&form, saver);
+        PageSaver saver(context, form.surface(), form.richTextBox(1), form.commonDialog());
+        ProgramExit exit(context, &form, saver);
         boxes.answers << MessageBoxes::Answer::No;
         if (!exit.Form_Unload())
             return 4;

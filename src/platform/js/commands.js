@@ -3,16 +3,8 @@
 'use strict';
 (() => {
     const T = (window.__tvl = window.__tvl || {});
-    const ENABLED = 3;
-    const SUPPORTED = 1;
-
-    const Cmd = {
-        Bold: 5000, Copy: 5002, Cut: 5003, Delete: 5004, Find: 5008, Font: 5009, Link: 5016, Image: 5017,
-        Indent: 5018, Italic: 5023, JustifyCenter: 5024, JustifyLeft: 5025, JustifyRight: 5026,
-        OrderList: 5030, Outdent: 5031, Paste: 5032, Redo: 5033, RemoveFormat: 5034, SelectAll: 5035,
-        BackColor: 5042, ForeColor: 5046, Underline: 5048, Undo: 5049, Unlink: 5050, UnorderList: 5051,
-    };
-    T.Cmd = Cmd;
+    const DECMD = T.DECMD;
+    const DECMDF = T.DECMDF;
 
     T.editing = () => document.designMode === 'on';
 
@@ -97,14 +89,14 @@
     // Each command: whether it can act now, and what it does.
     T.commands = T.commands || {};
     Object.assign(T.commands, {
-        [Cmd.Bold]: simple('bold'),
-        [Cmd.Italic]: simple('italic'),
-        [Cmd.Underline]: simple('underline'),
-        [Cmd.JustifyLeft]: simple('justifyLeft'),
-        [Cmd.JustifyCenter]: simple('justifyCenter'),
-        [Cmd.JustifyRight]: simple('justifyRight'),
-        [Cmd.Indent]: simple('indent'),
-        [Cmd.Outdent]: {
+        [DECMD.BOLD]: simple('bold'),
+        [DECMD.ITALIC]: simple('italic'),
+        [DECMD.UNDERLINE]: simple('underline'),
+        [DECMD.JUSTIFYLEFT]: simple('justifyLeft'),
+        [DECMD.JUSTIFYCENTER]: simple('justifyCenter'),
+        [DECMD.JUSTIFYRIGHT]: simple('justifyRight'),
+        [DECMD.INDENT]: simple('indent'),
+        [DECMD.OUTDENT]: {
             enabled: (s) => {
                 if (!editable(s)) return false;
                 const el = elementOf(s.range.startContainer);
@@ -112,10 +104,10 @@
             },
             run: () => exec('outdent'),
         },
-        [Cmd.OrderList]: simple('insertOrderedList'),
-        [Cmd.UnorderList]: simple('insertUnorderedList'),
-        [Cmd.RemoveFormat]: { enabled: (s) => editable(s) && !s.collapsed, run: () => exec('removeFormat') },
-        [Cmd.Delete]: {
+        [DECMD.ORDERLIST]: simple('insertOrderedList'),
+        [DECMD.UNORDERLIST]: simple('insertUnorderedList'),
+        [DECMD.REMOVEFORMAT]: { enabled: (s) => editable(s) && !s.collapsed, run: () => exec('removeFormat') },
+        [DECMD.DELETE]: {
             enabled: editable,
             run: () => {
                 const s = T.selectionState();
@@ -123,22 +115,22 @@
                 return exec(s.collapsed ? 'forwardDelete' : 'delete');
             },
         },
-        [Cmd.Copy]: { enabled: (s) => s.inBody && !s.collapsed, run: () => exec('copy') },
-        [Cmd.Cut]: { enabled: (s) => editable(s) && !s.collapsed, run: () => exec('cut') },
+        [DECMD.COPY]: { enabled: (s) => s.inBody && !s.collapsed, run: () => exec('copy') },
+        [DECMD.CUT]: { enabled: (s) => editable(s) && !s.collapsed, run: () => exec('cut') },
         // The program hands over the clipboard's contents: a page may not read it itself.
-        [Cmd.Paste]: { enabled: editable, run: (option, clip) => T.pasteMarkup(clip && clip.html, clip && clip.text) },
-        [Cmd.SelectAll]: { enabled: () => !!document.body, run: () => exec('selectAll') },
-        [Cmd.Undo]: { enabled: () => T.editing() && T.canUndo(), run: () => T.undo(), plain: true },
-        [Cmd.Redo]: { enabled: () => T.editing() && T.canRedo(), run: () => T.redo(), plain: true },
-        [Cmd.ForeColor]: {
+        [DECMD.PASTE]: { enabled: editable, run: (option, clip) => T.pasteMarkup(clip && clip.html, clip && clip.text) },
+        [DECMD.SELECTALL]: { enabled: () => !!document.body, run: () => exec('selectAll') },
+        [DECMD.UNDO]: { enabled: () => T.editing() && T.canUndo(), run: () => T.undo(), plain: true },
+        [DECMD.REDO]: { enabled: () => T.editing() && T.canRedo(), run: () => T.redo(), plain: true },
+        [DECMD.SETFORECOLOR]: {
             enabled: editable,
             run: (option, value) => { const c = vbColor(value); return c !== null && exec('foreColor', c); },
         },
-        [Cmd.BackColor]: {
+        [DECMD.SETBACKCOLOR]: {
             enabled: editable,
             run: (option, value) => { const c = vbColor(value); return c !== null && exec('backColor', c); },
         },
-        [Cmd.Link]: {
+        [DECMD.HYPERLINK]: {
             enabled: (s) => editable(s) && (!s.collapsed || !!selectionLink(s)),
             run: (option, value) => {
                 const href = typeof value === 'string' ? value : '';
@@ -150,7 +142,7 @@
             },
             prompt: () => { const l = selectionLink(T.selectionState()); return { href: l ? l.getAttribute('href') : '' }; },
         },
-        [Cmd.Unlink]: {
+        [DECMD.UNLINK]: {
             enabled: (s) => editable(s) && !!selectionLink(s),
             run: () => {
                 const s = T.selectionState();
@@ -166,7 +158,7 @@
                 return exec('unlink');
             },
         },
-        [Cmd.Image]: {
+        [DECMD.IMAGE]: {
             enabled: () => T.editing() && !!document.body,
             run: (option, value) => {
                 const v = typeof value === 'string' ? { src: value } : (value || {});
@@ -189,7 +181,7 @@
                 return img ? { src: img.getAttribute('src') || '', alt: img.getAttribute('alt') || '' } : { src: '', alt: '' };
             },
         },
-        [Cmd.Font]: {
+        [DECMD.FONT]: {
             enabled: editable,
             run: (option, v) => {
                 if (!v) return false;
@@ -251,7 +243,7 @@
         for (const id of Object.keys(T.commands)) {
             let on = false;
             try { on = !!T.commands[id].enabled(s); } catch (e) { on = false; }
-            states[id] = on ? ENABLED : SUPPORTED;
+            states[id] = on ? DECMDF.ENABLED : DECMDF.DISABLED;
         }
         return states;
     };
@@ -260,6 +252,12 @@
     T.promptDefaults = (id) => {
         const c = T.commands[id];
         return c && c.prompt ? c.prompt() : null;
+    };
+
+    // A prompting command's dialog: what it starts from (in JSON), or null when the command cannot run now.
+    T.promptStart = (id) => {
+        const c = T.commands[id];
+        return c && c.enabled(T.selectionState()) ? JSON.stringify(T.promptDefaults(id)) : null;
     };
 
     // Returns '' when done, else why not.

@@ -30,4 +30,10 @@
         if (o.editMode && o.showBorders) sheets.push(cellLines);
         document.adoptedStyleSheets = sheets;
     };
+
+    // The program changed the options of the page it shows.
+    T.setDisplayOptions = (options) => {
+        T.options = options;
+        T.applyDisplay();
+    };
 })();

@@ -3,7 +3,6 @@
 'use strict';
 (() => {
     const T = (window.__tvl = window.__tvl || {});
-    const Cmd = { Find: 5008 };
 
     const WORD = /[\p{L}\p{N}_]/u;
 
@@ -81,7 +80,7 @@
         return true;
     }
 
-    T.commands[Cmd.Find] = {
+    T.commands[T.DECMD.FINDTEXT] = {
         enabled: () => !!document.body,
         run: (option, value) => find(value),
         plain: true,

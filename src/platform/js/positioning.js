@@ -6,8 +6,7 @@
 'use strict';
 (() => {
     const T = (window.__tvl = window.__tvl || {});
-    const Cmd = { MakeAbsolute: 5028, SendBelowText: 5038, BringAboveText: 5039 };
-    Object.assign(T.Cmd, Cmd);
+    const DECMD = T.DECMD;
 
     const CLICK_SELECTED = 'img, input, select, textarea, button, hr, iframe, object, embed, marquee, applet';
 
@@ -99,9 +98,9 @@
     const selected = (s) => T.editing() && s.inBody && !!s.element;
     const selectedAbsolute = (s) => selected(s) && T.isAbsolute(s.element);
     Object.assign(T.commands, {
-        [Cmd.MakeAbsolute]: { enabled: selected, run: () => makeAbsolute(T.selectionState().element) },
-        [Cmd.BringAboveText]: { enabled: selectedAbsolute, run: () => layer(T.selectionState().element, true) },
-        [Cmd.SendBelowText]: { enabled: selectedAbsolute, run: () => layer(T.selectionState().element, false) },
+        [DECMD.MAKE_ABSOLUTE]: { enabled: selected, run: () => makeAbsolute(T.selectionState().element) },
+        [DECMD.BRING_ABOVE_TEXT]: { enabled: selectedAbsolute, run: () => layer(T.selectionState().element, true) },
+        [DECMD.SEND_BELOW_TEXT]: { enabled: selectedAbsolute, run: () => layer(T.selectionState().element, false) },
     });
 
     let drag = null;

@@ -4,9 +4,7 @@
 'use strict';
 (() => {
     const T = (window.__tvl = window.__tvl || {});
-    const Cmd = { InsertTable: 5022, InsertCell: 5019, InsertCol: 5020, InsertRow: 5021,
-        DeleteCells: 5005, DeleteCols: 5006, DeleteRows: 5007 };
-    Object.assign(T.Cmd, Cmd);
+    const DECMD = T.DECMD;
 
     // grid[r][c] is the cell covering that slot (or undefined); pos gives each cell's top-left slot.
     function gridOf(table) {
@@ -240,13 +238,13 @@
 
     const inCell = (s) => T.editing() && s.inBody && !!cellAt(s);
     Object.assign(T.commands, {
-        [Cmd.InsertTable]: { enabled: () => T.editing() && !!document.body, run: (option, param) => insertTable(param) },
-        [Cmd.InsertRow]: { enabled: inCell, run: () => insertRow(T.selectionState().cell) },
-        [Cmd.InsertCol]: { enabled: inCell, run: () => insertCol(T.selectionState().cell) },
-        [Cmd.InsertCell]: { enabled: inCell, run: () => insertCell(T.selectionState().cell) },
-        [Cmd.DeleteRows]: { enabled: inCell, run: () => deleteRows(T.selectionState()) },
-        [Cmd.DeleteCols]: { enabled: inCell, run: () => deleteCols(T.selectionState()) },
-        [Cmd.DeleteCells]: { enabled: inCell, run: () => deleteCells(T.selectionState()) },
+        [DECMD.INSERTTABLE]: { enabled: () => T.editing() && !!document.body, run: (option, param) => insertTable(param) },
+        [DECMD.INSERTROW]: { enabled: inCell, run: () => insertRow(T.selectionState().cell) },
+        [DECMD.INSERTCOL]: { enabled: inCell, run: () => insertCol(T.selectionState().cell) },
+        [DECMD.INSERTCELL]: { enabled: inCell, run: () => insertCell(T.selectionState().cell) },
+        [DECMD.DELETEROWS]: { enabled: inCell, run: () => deleteRows(T.selectionState()) },
+        [DECMD.DELETECOLS]: { enabled: inCell, run: () => deleteCols(T.selectionState()) },
+        [DECMD.DELETECELLS]: { enabled: inCell, run: () => deleteCells(T.selectionState()) },
     });
     T.tableGrid = gridOf;
 })();

@@ -29,8 +29,9 @@ constexpr qint16 NewPage = 500;
 constexpr qint16 VanishingTextWithoutScript = 777;
 } // namespace Effect
 
-// The program's shared state: the one channel from the dialogs to the main
+// The program's shared variables: the one channel from the dialogs to the main
 // window. A dialog writes its results here on OK, then calls the main window.
+// The run's one set lives in its AppContext.
 struct Module1
 {
     QString SnippetHtml;
@@ -75,9 +76,4 @@ struct Module1
     // Where the file screen was left and the file type it showed, for its next opening in the run.
     QString FileScreenFolder;
     QString FileScreenType;
-
-    // The one instance of the run.
-    static Module1 &shared();
-    // A fresh start: every variable back to its initial value.
-    static void reset();
 };
