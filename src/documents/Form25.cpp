@@ -88,15 +88,25 @@ void Form25::buildControls()
 
 void Form25::onLoad()
 {
-    m_FilePattern = QStringLiteral("*.htm");
-    m_File1->setPattern(m_FilePattern);
-    m_File1->Refresh();
+    const Module1 &shared = m_app.shared;
     m_Combo1->clear();
     for (const auto &type : fileTypes())
         m_Combo1->addItem(type.first);
-    m_Combo1->setCurrentIndex(1);
-    m_Combo1->setEditText(QStringLiteral("HTMﾌｧｲﾙ"));
-    const QString start = m_app.workingFolder;
+    // The type and the folder it was left with in this run, else *.htm in the run's working folder.
+    m_FilePattern = QStringLiteral("*.htm");
+    QString typeText = QStringLiteral("HTMﾌｧｲﾙ");
+    for (const auto &type : fileTypes()) {
+        if (type.first == shared.FileScreenType) {
+            m_FilePattern = type.second;
+            typeText = type.first;
+        }
+    }
+    m_File1->setPattern(m_FilePattern);
+    m_File1->Refresh();
+    m_Combo1->setCurrentIndex(m_Combo1->findText(typeText));
+    m_Combo1->setEditText(typeText);
+    const QString start = !shared.FileScreenFolder.isEmpty() && QDir(shared.FileScreenFolder).exists() ? shared.FileScreenFolder
+                                                                                                       : m_app.workingFolder;
     m_Drive1->setDriveOf(start);
     if (!m_Dir1->setPath(start))
         m_Dir1->setPath(m_Drive1->Drive());
@@ -110,6 +120,7 @@ void Form25::Combo1_Click()
             m_FilePattern = type.second;
             m_File1->setPattern(m_FilePattern);
             m_File1->Refresh();
+            m_app.shared.FileScreenType = text;
             return;
         }
     }
@@ -124,6 +135,7 @@ void Form25::Drive1_Change()
 void Form25::Dir1_Change()
 {
     m_File1->setPath(m_Dir1->Path());
+    m_app.shared.FileScreenFolder = m_Dir1->Path();
 }
 
 void Form25::File1_Click()

@@ -11,6 +11,7 @@
 #include "platform/RecoveryCopy.h"
 #include "platform/TextBuffer.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 const QString PageSaver::Filter =
@@ -26,6 +27,7 @@ PageSaver::Outcome PageSaver::SavePage()
     }
     m_dialog->Flags = Flags;
     m_dialog->Filter = Filter;
+    startAtThePage();
     // A cancelled dialog must not write to whatever name another dialog left behind.
     if (!m_dialog->ShowSave())
         return Outcome::NotSaved;
@@ -53,6 +55,23 @@ PageSaver::Outcome PageSaver::SavePage()
     m_surface->recovery().markSaved(name);
     m_app.boxes.say(exists ? QStringLiteral("上書き保存しました。") : QStringLiteral("保存しました。"));
     return Outcome::Saved;
+}
+
+void PageSaver::startAtThePage()
+{
+    // The page's own file, as opened or last saved: its folder and its name, so that a
+    // name typed alone lands beside it and its pictures still resolve.
+    const QString origin = m_surface->recovery().origin();
+    if (!origin.isEmpty()) {
+        m_dialog->FileName = origin;
+        return;
+    }
+    // A page that never had a file: where the file screen was left, else the run's working folder.
+    if (m_dialog->FileName.isEmpty()) {
+        const QString screenFolder = m_app.shared.FileScreenFolder;
+        const QString folder = !screenFolder.isEmpty() && QFileInfo(screenFolder).isDir() ? screenFolder : m_app.workingFolder;
+        m_dialog->FileName = QDir(folder).absolutePath() + QLatin1Char('/');
+    }
 }
 
 bool PageSaver::acceptUtf8(const QString &characters, const QByteArray &charset)

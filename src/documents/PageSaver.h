@@ -29,6 +29,8 @@ public:
     DhtmlEdit *surface() const { return m_surface; }
 
 private:
+    // The Save As dialog's starting name: the page's file, else a folder of the user's.
+    void startAtThePage();
     // Characters of scripts and styles that the page's charset cannot hold:
     // the user may take UTF-8 for the page; false when they decline.
     bool acceptUtf8(const QString &characters, const QByteArray &charset);

@@ -73,4 +73,7 @@ struct Module1
     QString DialogBoxFile;
     QString FindText;
     QString ReplaceText;
+    // Where the file screen was left and the file type it showed, for its next opening in the run.
+    QString FileScreenFolder;
+    QString FileScreenType;
 };

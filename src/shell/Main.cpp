@@ -9,6 +9,7 @@
 #include "platform/PageScheme.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SaveJournal.h"
+#include "platform/ScreenFit.h"
 #include "platform/ShellOpen.h"
 #include "platform/StateFolder.h"
 
@@ -42,6 +43,9 @@ void prepareApplication()
     QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), {QStringLiteral("IPAGothic")});
     QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"), {QStringLiteral("IPAMincho")});
     QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐ明朝"), {QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho")});
+
+    // Every window on the screen, at any scale factor.
+    ScreenFit::install();
 
     // Qt's own texts (dialog buttons) in Japanese.
     auto *translator = new QTranslator(qApp);

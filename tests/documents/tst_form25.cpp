@@ -1,3 +1,4 @@
+#include "support/ModalDriver.h"
 #include "support/TestSupport.h"
 
 #include "UnprivilegedFiles.h"
@@ -249,6 +250,45 @@ private slots:
         QVERIFY(!first);
         QCOMPARE(app.shared().DocumentFolder, QString());
         QCOMPARE(app.shared().EffectKind, Effect::FileScreenOpened);
+        QVERIFY(app.boxes.shown.isEmpty());
+    }
+
+    // For the rest of the run the screen opens where it was left, with the file type it showed.
+    void remembersItsPlaceForTheRun()
+    {
+        TestApp app;
+        PageFolder pages(app);
+        Form1 form(app.context);
+        ModalDriver leave([&](QDialog *screen) {
+            auto *folders = screen->findChild<FolderList *>(QStringLiteral("Dir1"));
+            QVERIFY(folders->setPath(pages.file(QStringLiteral("sub"))));
+            chooseType(screen->findChild<QComboBox *>(QStringLiteral("Combo1")), QStringLiteral("XMLﾌｧｲﾙ"));
+            screen->reject();
+        });
+        form.menus().item(QStringLiteral("mivofile_open"))->trigger();
+        QVERIFY(leave.ran());
+        // The run's folder is another meanwhile: the screen stays where it was left.
+        app.context.workingFolder = app.path();
+        ModalDriver back([&](QDialog *dialog) {
+            auto *screen = static_cast<Form25 *>(dialog);
+            QCOMPARE(screen->findChild<FolderList *>(QStringLiteral("Dir1"))->Path(), pages.file(QStringLiteral("sub")));
+            QCOMPARE(screen->findChild<FileList *>(QStringLiteral("File1"))->Path(), pages.file(QStringLiteral("sub")));
+            QCOMPARE(screen->findChild<QComboBox *>(QStringLiteral("Combo1"))->currentText(), QStringLiteral("XMLﾌｧｲﾙ"));
+            QCOMPARE(screen->FilePattern(), QStringLiteral("*.xml"));
+            QCOMPARE(itemTexts(screen->findChild<FileList *>(QStringLiteral("File1"))), QStringList());
+            screen->reject();
+        });
+        form.menus().item(QStringLiteral("mivofile_open"))->trigger();
+        QVERIFY(back.ran());
+
+        // A folder that is gone meanwhile: the run's folder again.
+        QVERIFY(QDir(pages.file(QStringLiteral("sub"))).removeRecursively());
+        ModalDriver gone([&](QDialog *dialog) {
+            QCOMPARE(dialog->findChild<FolderList *>(QStringLiteral("Dir1"))->Path(), app.path());
+            dialog->reject();
+        });
+        form.menus().item(QStringLiteral("mivofile_open"))->trigger();
+        QVERIFY(gone.ran());
         QVERIFY(app.boxes.shown.isEmpty());
     }
 

@@ -1,3 +1,4 @@
+#include "support/ModalDriver.h"
 #include "support/TestSupport.h"
 
 #include "UnprivilegedFiles.h"
@@ -15,8 +16,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 using namespace TestSupport;
 
@@ -106,6 +109,46 @@ private slots:
         QVERIFY(QFileInfo(bare).isFile());
         QVERIFY(!QFileInfo(bare + QStringLiteral(".htm")).exists());
         QCOMPARE(app.dialogs.currentNamesSeen.last(), target);
+    }
+
+    // Save As starts at the page's own file, as opened or last saved, with its name; a page that never
+    // had one starts where the file screen was left.
+    void saveAsStartsAtThePage()
+    {
+        TestApp app;
+        QTemporaryDir elsewhere;
+        const QString opened = elsewhere.filePath(QStringLiteral("opened.htm"));
+        writeBytes(opened, "<html><body><img src=pic.gif><p>mine</p></body></html>");
+        app.context.workingFolder = elsewhere.path();
+        Form1 form(app.context);
+        ModalDriver open([&](QDialog *screen) {
+            screen->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(opened);
+            screen->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        });
+        form.menus().item(QStringLiteral("mivofile_open"))->trigger();
+        QVERIFY(open.ran());
+        // Another picker leaves its name in the shared dialog meanwhile, and the run works elsewhere.
+        form.commonDialog()->FileName = app.file(QStringLiteral("picture.gif"));
+        app.context.workingFolder = app.path();
+        app.dialogs.fileNames << std::nullopt;
+        form.SavePage();
+        QCOMPARE(app.dialogs.currentNamesSeen, QStringList{opened});
+
+        // Saved under another name: that is where the next Save As starts.
+        const QString renamed = elsewhere.filePath(QStringLiteral("renamed.htm"));
+        app.dialogs.fileNames << renamed << std::nullopt;
+        form.SavePage();
+        form.SavePage();
+        QCOMPARE(app.dialogs.currentNamesSeen.mid(1), (QStringList{opened, renamed}));
+
+        // A new page: the folder the file screen was left in, no name.
+        app.boxes.answers << MessageBoxes::Answer::No;
+        form.NewPage();
+        form.commonDialog()->FileName.clear();
+        app.dialogs.fileNames << std::nullopt;
+        form.SavePage();
+        QCOMPARE(app.dialogs.currentNamesSeen.last(), elsewhere.path() + QLatin1Char('/'));
+        QCOMPARE(app.boxes.texts(), (QStringList{QStringLiteral("保存しました。"), QStringLiteral("新規作成を実行します。ファイルの保存をしますか？")}));
     }
 
     void declaredCharsets()
