@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -167,6 +168,10 @@ void Form25::Command1_Click()
         m_Text1->setFocus();
         return;
     }
+    // A path typed into another folder leaves the screen there for its next opening.
+    const QFileInfo opened(path);
+    if (opened.isAbsolute())
+        m_app.shared.FileScreenFolder = opened.absolutePath();
     accept();
 }
 

@@ -289,6 +289,22 @@ private slots:
         });
         form.menus().item(QStringLiteral("mivofile_open"))->trigger();
         QVERIFY(gone.ran());
+
+        // A page opened by its typed path leaves the screen in that page's folder.
+        QVERIFY(QDir().mkpath(pages.file(QStringLiteral("typed"))));
+        writeBytes(pages.file(QStringLiteral("typed/page.htm")), "<html><body><p>typed</p></body></html>");
+        ModalDriver typed([&](QDialog *screen) {
+            screen->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(pages.file(QStringLiteral("typed/page.htm")));
+            screen->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        });
+        form.menus().item(QStringLiteral("mivofile_open"))->trigger();
+        QVERIFY(typed.ran());
+        ModalDriver there([&](QDialog *dialog) {
+            QCOMPARE(dialog->findChild<FolderList *>(QStringLiteral("Dir1"))->Path(), pages.file(QStringLiteral("typed")));
+            dialog->reject();
+        });
+        form.menus().item(QStringLiteral("mivofile_open"))->trigger();
+        QVERIFY(there.ran());
         QVERIFY(app.boxes.shown.isEmpty());
     }
 
