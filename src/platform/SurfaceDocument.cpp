@@ -236,6 +236,14 @@ bool SurfaceDocument::setBrowseMode(bool browse)
         text = runText();
     }
     const bool pristine = m_pristine;
+    // The text in the program's form is made here, on the edit page, which runs nothing:
+    // asked of the running page it would wait for whatever the page's scripts are doing.
+    QString runHtml;
+    if (browse && !pristine) {
+        const std::optional<QString> serialized = m_calls.text(PageScripts::serializeText(NoscriptText::keep(text)));
+        if (serialized)
+            runHtml = *serialized;
+    }
     m_browseMode = browse;
     m_pages.show(browse);
     // The running page holds still while the edit page loads, and goes on if that fails.
@@ -249,6 +257,8 @@ bool SurfaceDocument::setBrowseMode(bool browse)
         m_pages.stop(browse);
         return false;
     }
+    if (browse)
+        m_runHtml = runHtml;
     // A running page stops with run mode (its timers, its messages).
     if (!browse)
         m_pages.stop(true);

@@ -73,5 +73,5 @@ private:
     QString m_shownPath;
     QUrl m_shownUrl;
     QString m_runText;
-    QString m_runHtml; // m_runText in the program's form, made on first demand
+    QString m_runHtml; // m_runText in the program's form, made on entering run mode, else on first demand
 };

@@ -135,8 +135,9 @@ private slots:
         QVERIFY(surface->BrowseMode());
         app.boxes.shown.clear();
         QWebEnginePage *running = surface->view()->page();
+        // Asked while the page is down, before it is brought back.
         connect(running, &QWebEnginePage::renderProcessTerminated, &form,
-                [&form] { form.menus().item(QStringLiteral("go_hennsyuu"))->trigger(); }, Qt::QueuedConnection);
+                [&form] { form.menus().item(QStringLiteral("go_hennsyuu"))->trigger(); }, Qt::DirectConnection);
         killRenderer(surface);
         QVERIFY(app.boxes.shown.size() >= 1);
         QVERIFY2(app.boxes.shown[0].text.startsWith(QStringLiteral("編集モードに切り替えられませんでした: ")), qPrintable(app.boxes.shown[0].text));

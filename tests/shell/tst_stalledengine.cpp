@@ -317,6 +317,32 @@ private slots:
         QVERIFY(!form.combo(1)->isEnabled());
     }
 
+    // A running page whose script never ends: the program still has the page's text at once,
+    // for the source copy, saving and the way back, without waiting on the page.
+    void endlessScriptDoesNotHoldTheEditor()
+    {
+        TestApp app;
+        Form1 form(app.context);
+        form.show();
+        DhtmlEdit *surface = form.surface();
+        QVERIFY(surface->setDocumentHTML(QStringLiteral(
+            "<html><head><script>onload = function () { setTimeout(function () { for (;;) {} }, 0); };</script></head>"
+            "<body><p>spins</p></body></html>")));
+        // Any wait on the running page would show the panel: it is cancelled and noted.
+        PanelDriver waited([](WaitPanel *panel) { QTest::mouseClick(panel->cancelButton(), Qt::LeftButton); });
+        form.Command3_Click();
+        QVERIFY(surface->BrowseMode());
+        auto *copy = form.findChild<TextBuffer *>(QStringLiteral("RichTextBox1"));
+        QTRY_VERIFY(copy->text().contains(QStringLiteral("spins")));
+        const QString html = surface->DocumentHTML();
+        QVERIFY2(html.contains(QStringLiteral("<P>spins</P>")), qPrintable(html));
+        form.Command4_Click();
+        QVERIFY(!surface->BrowseMode());
+        QCOMPARE(js(surface, QStringLiteral("document.body.textContent.trim()")), QStringLiteral("spins"));
+        QVERIFY(!waited.seen());
+        QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("現在編集中のファイルをブラウズモードで確認します！")});
+    }
+
     void newPageInRunModeOpensForEditing()
     {
         TestApp app;
