@@ -17,7 +17,6 @@
 #include <QMenu>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -72,35 +71,15 @@ private:
         write(root + QStringLiteral("/sub/deep.gif"), "GIF89a-deep");
         write(QFileInfo(root).absolutePath() + QStringLiteral("/outside.gif"), "GIF89a-outside");
     }
-    // The program itself, as a user runs it from a shell with no display; its exit status and what it said.
-    struct Run
+    // The program itself as a user runs it from a shell; asNobody: as a user without our rights.
+    static ProgramRun program(const QStringList &arguments, bool asNobody = false)
     {
-        int status = -1;
-        QString out;
-        QString err;
-    };
-    static Run program(const QStringList &arguments, bool asNobody = false)
-    {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        process.setProcessEnvironment(environment);
-        if (asNobody && ::geteuid() == 0) {
-            process.setChildProcessModifier([] {
-                if (::setgid(UnprivilegedFiles::Nobody) != 0 || ::setuid(UnprivilegedFiles::Nobody) != 0)
-                    ::_exit(99);
-            });
-        }
-        process.start(QStringLiteral(TOVALEAF_EXECUTABLE), arguments);
-        Run run;
-        if (!process.waitForFinished(60000))
-            return run;
-        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        if (!asNobody || ::geteuid() != 0)
+            return runProgramWithoutDisplay(arguments);
+        return runProgramWithoutDisplay(arguments, [] {
+            if (::setgid(UnprivilegedFiles::Nobody) != 0 || ::setuid(UnprivilegedFiles::Nobody) != 0)
+                ::_exit(99);
+        });
     }
 
 private slots:
@@ -246,7 +225,7 @@ private slots:
         const QString page = site + QStringLiteral("/page.htm");
 
         // Written without a window (no display here), what was copied and what not said.
-        Run run = program({QStringLiteral("--export-modern"), page, top.filePath(QStringLiteral("out"))});
+        ProgramRun run = program({QStringLiteral("--export-modern"), page, top.filePath(QStringLiteral("out"))});
         QCOMPARE(run.status, 0);
         QVERIFY2(run.out.startsWith(QStringLiteral("書き出しました: %1/out/page.htm\n").arg(QFileInfo(top.path()).canonicalFilePath())), qPrintable(run.out));
         QVERIFY2(run.out.contains(QStringLiteral("写しました: img/a b.gif\n")), qPrintable(run.out));

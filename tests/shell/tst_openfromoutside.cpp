@@ -13,7 +13,6 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
-#include <QProcess>
 #include <QWebEngineView>
 
 using namespace TestSupport;
@@ -21,31 +20,6 @@ using namespace TestSupport;
 namespace {
 
 const QString KeptPage = QStringLiteral("<HTML><HEAD></HEAD><BODY><P>kept</P></BODY></HTML>");
-
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-// The program itself, with no display to open a window on.
-Run program(const QStringList &arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QLatin1String(name));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TOVALEAF_EXECUTABLE), arguments);
-    Run run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 // What the window would open for these arguments, started in folder.
 QString pageFor(const QStringList &arguments, const QString &folder, int *status = nullptr, QString *said = nullptr)
@@ -96,19 +70,19 @@ private slots:
     void helpAndVersionWithoutWindow()
     {
         // No display: a window could not even be tried.
-        Run run = program({QStringLiteral("--help")});
+        ProgramRun run = runProgramWithoutDisplay({QStringLiteral("--help")});
         QCOMPARE(run.status, 0);
         QVERIFY2(run.out.startsWith(QStringLiteral("使い方: tovaleaf [ページ]\n")), qPrintable(run.out));
         for (const char *option : {"--export-modern ページ 書き出し先フォルダ", "-h, --help", "--version"})
             QVERIFY2(run.out.contains(QString::fromUtf8(option)), option);
         QVERIFY(run.out.contains(QStringLiteral("バージョンを表示します")));
         QVERIFY(run.err.isEmpty());
-        QCOMPARE(program({QStringLiteral("-h")}).out, run.out);
+        QCOMPARE(runProgramWithoutDisplay({QStringLiteral("-h")}).out, run.out);
 
-        run = program({QStringLiteral("--version")});
+        run = runProgramWithoutDisplay({QStringLiteral("--version")});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QStringLiteral("Tovaleaf バージョン 1.20\n"));
-        run = program({QStringLiteral("--version"), QStringLiteral("extra")});
+        run = runProgramWithoutDisplay({QStringLiteral("--version"), QStringLiteral("extra")});
         QCOMPARE(run.status, 2);
         QCOMPARE(run.err, QStringLiteral("使い方: tovaleaf --version\n"));
     }

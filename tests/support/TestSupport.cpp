@@ -10,19 +10,44 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QProcess>
 
 namespace TestSupport {
+
+void prepareHeadlessProcess()
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu --disable-logging");
+    Main::prepareProcess();
+}
 
 void prepareProcess()
 {
     // The per-user state (recovery copies, unfinished saves) of each test program is its own.
     static QTemporaryDir state;
     qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu --disable-logging");
-    Main::prepareProcess();
+    prepareHeadlessProcess();
+}
+
+ProgramRun runProgramWithoutDisplay(const QStringList &arguments, const std::function<void()> &inChild)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    process.setProcessEnvironment(environment);
+    if (inChild)
+        process.setChildProcessModifier(inChild);
+    process.start(QStringLiteral(TOVALEAF_EXECUTABLE), arguments);
+    ProgramRun run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
 }
 
 void prepareApplication()

@@ -29,7 +29,21 @@ class DhtmlEdit;
     }
 
 namespace TestSupport {
+// The engine offscreen unless the caller chose a display; the per-user state left as the caller set it.
+void prepareHeadlessProcess();
+// The same, with a per-user state folder of the test program's own.
 void prepareProcess();
+
+// The program itself, as a user runs it from a shell with no display: its exit
+// status (-2 when it crashed, -1 when it did not end within a minute) and what it said.
+struct ProgramRun
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+// inChild runs in the started process before the program, as its setup (a user to run as).
+ProgramRun runProgramWithoutDisplay(const QStringList &arguments, const std::function<void()> &inChild = {});
 void prepareApplication();
 QByteArray readBytes(const QString &path);
 void writeBytes(const QString &path, const QByteArray &bytes);

@@ -13,7 +13,6 @@
 #include "platform/DhtmlEdit.h"
 #include "platform/ProgramFolder.h"
 #include "shell/Form1.h"
-#include "shell/Main.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -43,13 +42,9 @@ QString tempPages(const QString &folder)
 
 int main(int argc, char **argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu --disable-logging");
-    Main::prepareProcess();
+    TestSupport::prepareHeadlessProcess();
     QApplication app(argc, argv);
-    Main::prepareApplication();
+    TestSupport::prepareApplication();
 
     ScriptedMessageBoxes boxes;
     ScriptedDialogs dialogs;

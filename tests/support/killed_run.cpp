@@ -18,7 +18,6 @@
 #include "platform/RecoveryCopy.h"
 #include "platform/SaveJournal.h"
 #include "shell/Form1.h"
-#include "shell/Main.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -46,13 +45,9 @@ bool edit(Form1 &form, const QString &text)
 int main(int argc, char **argv)
 {
     // The state folder comes from the caller's XDG_STATE_HOME.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu --disable-logging");
-    Main::prepareProcess();
+    TestSupport::prepareHeadlessProcess();
     QApplication app(argc, argv);
-    Main::prepareApplication();
+    TestSupport::prepareApplication();
     const QStringList args = app.arguments();
     if (args.size() < 4)
         return 2;
