@@ -71,7 +71,24 @@ std::optional<QVariant> PageCalls::evaluate(const QString &script)
 
 std::optional<QString> PageCalls::text(const QString &script)
 {
-    const std::optional<QVariant> value = evaluate(script);
+    return answerText(evaluate(script));
+}
+
+std::optional<QString> PageCalls::editPageText(const QString &script)
+{
+    EditorPage *editPage = m_pages.page(false);
+    if (m_pages.isShown(editPage) || editPage->lifecycleState() != QWebEnginePage::LifecycleState::Active)
+        return text(script);
+    Busy busy(this);
+    SurfaceWait::Outcome outcome = SurfaceWait::Outcome::Done;
+    const std::optional<QVariant> value = SurfaceWait(editPage, m_owner).runScript(script, &outcome);
+    if (outcome != SurfaceWait::Outcome::Done)
+        fail(SurfaceWait::reason(outcome));
+    return answerText(value);
+}
+
+std::optional<QString> PageCalls::answerText(const std::optional<QVariant> &value)
+{
     if (!value)
         return std::nullopt;
     if (!value->isValid() || value->isNull()) {

@@ -29,6 +29,10 @@ public:
     // The text a script answers; nullopt when the page did not answer or its
     // editor is not there. An empty text is non-null.
     std::optional<QString> text(const QString &script);
+    // The text a script answers on the edit page, which runs nothing of the page, whichever
+    // page is shown: for work that must not wait on what a running page is doing. On the
+    // shown page when the edit page is not live.
+    std::optional<QString> editPageText(const QString &script);
     // Runs a script without waiting; done gets its value unless the calls ended meanwhile.
     void post(const QString &script, const std::function<void(const QVariant &)> &done = {});
 
@@ -56,6 +60,7 @@ signals:
 
 private:
     struct Busy;
+    std::optional<QString> answerText(const std::optional<QVariant> &value);
     void watch(EditorPage *page);
 
     SurfacePages &m_pages;

@@ -87,11 +87,9 @@ bool SurfaceDocument::show(const QString &text, const QString &basePath, bool pr
         m_environment.scheme().withdraw(m_shownUrl);
     m_shownUrl = url;
     m_shownText = text;
-    if (m_browseMode) {
-        // A page loaded while running is the one edit mode comes back to.
-        m_runText = text;
-        m_runHtml = QString();
-    }
+    // A page loaded while running is the one edit mode comes back to.
+    if (m_browseMode)
+        setRunText(text);
     m_shownPath = basePath;
     m_pristine = pristine;
     m_states.clear();
@@ -160,7 +158,7 @@ bool SurfaceDocument::newDocument()
     }
     if (wasRunning)
         m_pages.stop(true);
-    m_runText.clear();
+    setRunText(QString());
     m_recovery.markDiscarded();
     return true;
 }
@@ -190,14 +188,23 @@ QString SurfaceDocument::html()
     return text ? *text : QString();
 }
 
+void SurfaceDocument::setRunText(const QString &text)
+{
+    // The same text again (the running page shown again after its renderer died) keeps its program form.
+    if (text.isNull() != m_runText.isNull() || text != m_runText)
+        m_runHtml = QString();
+    m_runText = text;
+}
+
 QString SurfaceDocument::runningPageHtml()
 {
     // What the user made, not what the running page and run mode's runtime
-    // have done to it since: the text it runs from, parsed without running.
+    // have done to it since: the text it runs from, parsed without running, on
+    // the edit page, so that it never waits on what the page's scripts are doing.
     if (m_pristine)
         return QStringLiteral("");
     if (m_runHtml.isNull()) {
-        const std::optional<QString> text = m_calls.text(PageScripts::serializeText(NoscriptText::keep(m_runText)));
+        const std::optional<QString> text = m_calls.editPageText(PageScripts::serializeText(NoscriptText::keep(m_runText)));
         if (!text)
             return QString();
         m_runHtml = *text;
@@ -231,19 +238,11 @@ bool SurfaceDocument::setBrowseMode(bool browse)
         if (current->typeId() == QMetaType::Bool)
             return m_calls.fail(QStringLiteral("ページの編集機能が読み込まれていないため、ページの内容を読み取れません。"));
         text = (current->isValid() && !current->isNull()) ? current->toString() : m_shownText;
-        m_runText = text;
+        setRunText(text);
     } else {
         text = runText();
     }
     const bool pristine = m_pristine;
-    // The text in the program's form is made here, on the edit page, which runs nothing:
-    // asked of the running page it would wait for whatever the page's scripts are doing.
-    QString runHtml;
-    if (browse && !pristine) {
-        const std::optional<QString> serialized = m_calls.text(PageScripts::serializeText(NoscriptText::keep(text)));
-        if (serialized)
-            runHtml = *serialized;
-    }
     m_browseMode = browse;
     m_pages.show(browse);
     // The running page holds still while the edit page loads, and goes on if that fails.
@@ -257,8 +256,6 @@ bool SurfaceDocument::setBrowseMode(bool browse)
         m_pages.stop(browse);
         return false;
     }
-    if (browse)
-        m_runHtml = runHtml;
     // A running page stops with run mode (its timers, its messages).
     if (!browse)
         m_pages.stop(true);

@@ -57,6 +57,7 @@ public:
 private:
     bool show(const QString &text, const QString &basePath, bool pristine);
     QString runningPageHtml();
+    void setRunText(const QString &text);
     QString basePathForNewText() const;
 
     PageEnvironment &m_environment;
@@ -73,5 +74,5 @@ private:
     QString m_shownPath;
     QUrl m_shownUrl;
     QString m_runText;
-    QString m_runHtml; // m_runText in the program's form, made on entering run mode, else on first demand
+    QString m_runHtml; // m_runText in the program's form, made on first demand
 };

@@ -336,9 +336,17 @@ private slots:
         QTRY_VERIFY(copy->text().contains(QStringLiteral("spins")));
         const QString html = surface->DocumentHTML();
         QVERIFY2(html.contains(QStringLiteral("<P>spins</P>")), qPrintable(html));
+        // Another such page opened while running.
+        const QString other = app.file(QStringLiteral("other.htm"));
+        writeBytes(other, "<html><head><script>onload = function () { setTimeout(function () { for (;;) {} }, 0); };</script></head>"
+                          "<body><p>spins too</p></body></html>");
+        QVERIFY2(surface->LoadDocument(other), qPrintable(surface->lastError()));
+        QVERIFY(surface->BrowseMode());
+        QTRY_VERIFY(copy->text().contains(QStringLiteral("spins too")));
+        QVERIFY(surface->DocumentHTML().contains(QStringLiteral("<P>spins too</P>")));
         form.Command4_Click();
         QVERIFY(!surface->BrowseMode());
-        QCOMPARE(js(surface, QStringLiteral("document.body.textContent.trim()")), QStringLiteral("spins"));
+        QCOMPARE(js(surface, QStringLiteral("document.body.textContent.trim()")), QStringLiteral("spins too"));
         QVERIFY(!waited.seen());
         QCOMPARE(app.boxes.texts(), QStringList{QStringLiteral("現在編集中のファイルをブラウズモードで確認します！")});
     }
