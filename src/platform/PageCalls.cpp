@@ -61,9 +61,14 @@ std::optional<QVariant> PageCalls::evaluate(const QString &script)
 {
     if (!ready())
         return std::nullopt;
+    return runOn(m_pages.shown(), script);
+}
+
+std::optional<QVariant> PageCalls::runOn(EditorPage *page, const QString &script)
+{
     Busy busy(this);
     SurfaceWait::Outcome outcome = SurfaceWait::Outcome::Done;
-    std::optional<QVariant> value = SurfaceWait(m_pages.shown(), m_owner).runScript(script, &outcome);
+    std::optional<QVariant> value = SurfaceWait(page, m_owner).runScript(script, &outcome);
     if (outcome != SurfaceWait::Outcome::Done)
         fail(SurfaceWait::reason(outcome));
     return value;
@@ -79,12 +84,7 @@ std::optional<QString> PageCalls::editPageText(const QString &script)
     EditorPage *editPage = m_pages.page(false);
     if (m_pages.isShown(editPage) || editPage->lifecycleState() != QWebEnginePage::LifecycleState::Active)
         return text(script);
-    Busy busy(this);
-    SurfaceWait::Outcome outcome = SurfaceWait::Outcome::Done;
-    const std::optional<QVariant> value = SurfaceWait(editPage, m_owner).runScript(script, &outcome);
-    if (outcome != SurfaceWait::Outcome::Done)
-        fail(SurfaceWait::reason(outcome));
-    return answerText(value);
+    return answerText(runOn(editPage, script));
 }
 
 std::optional<QString> PageCalls::answerText(const std::optional<QVariant> &value)

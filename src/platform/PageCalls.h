@@ -60,6 +60,7 @@ signals:
 
 private:
     struct Busy;
+    std::optional<QVariant> runOn(EditorPage *page, const QString &script);
     std::optional<QString> answerText(const std::optional<QVariant> &value);
     void watch(EditorPage *page);
 
