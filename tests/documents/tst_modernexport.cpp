@@ -71,15 +71,23 @@ private:
         write(root + QStringLiteral("/sub/deep.gif"), "GIF89a-deep");
         write(QFileInfo(root).absolutePath() + QStringLiteral("/outside.gif"), "GIF89a-outside");
     }
-    // The program itself as a user runs it from a shell; asNobody: as a user without our rights.
-    static ProgramRun program(const QStringList &arguments, bool asNobody = false)
+    // The program itself as a user runs it from a shell. asNobody: as a user without our rights,
+    // from an installation in top (the build's own folder may be closed to other users).
+    static ProgramRun program(const QStringList &arguments, const QString &asNobodyFrom = {})
     {
-        if (!asNobody || ::geteuid() != 0)
+        if (asNobodyFrom.isEmpty() || ::geteuid() != 0)
             return runProgramWithoutDisplay(arguments);
-        return runProgramWithoutDisplay(arguments, [] {
-            if (::setgid(UnprivilegedFiles::Nobody) != 0 || ::setuid(UnprivilegedFiles::Nobody) != 0)
-                ::_exit(99);
-        });
+        const QString prefix = asNobodyFrom + QStringLiteral("/prefix");
+        const QString installError = installBuild(prefix);
+        if (!installError.isEmpty())
+            return {-3, {}, installError};
+        return runProgramWithoutDisplay(
+            arguments,
+            [] {
+                if (::setgid(UnprivilegedFiles::Nobody) != 0 || ::setuid(UnprivilegedFiles::Nobody) != 0)
+                    ::_exit(99);
+            },
+            prefix + QStringLiteral("/bin/tovaleaf"));
     }
 
 private slots:
@@ -251,7 +259,7 @@ private slots:
         QVERIFY(QDir().mkpath(locked));
         UnprivilegedFiles::openToAll(site);
         UnprivilegedFiles::readOnly(locked);
-        run = program({QStringLiteral("--export-modern"), page, locked}, true);
+        run = program({QStringLiteral("--export-modern"), page, locked}, top.path());
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.startsWith(QStringLiteral("書き出せませんでした。書き込めません: %1/tovaleaf-runtime.js: ").arg(QFileInfo(locked).canonicalFilePath())),
                  qPrintable(run.err));

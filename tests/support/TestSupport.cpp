@@ -31,7 +31,7 @@ void prepareProcess()
     prepareHeadlessProcess();
 }
 
-ProgramRun runProgramWithoutDisplay(const QStringList &arguments, const std::function<void()> &inChild)
+ProgramRun runProgramWithoutDisplay(const QStringList &arguments, const std::function<void()> &inChild, const QString &executable)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -40,7 +40,7 @@ ProgramRun runProgramWithoutDisplay(const QStringList &arguments, const std::fun
     process.setProcessEnvironment(environment);
     if (inChild)
         process.setChildProcessModifier(inChild);
-    process.start(QStringLiteral(TOVALEAF_EXECUTABLE), arguments);
+    process.start(executable, arguments);
     ProgramRun run;
     if (!process.waitForFinished(60000))
         return run;
@@ -48,6 +48,17 @@ ProgramRun runProgramWithoutDisplay(const QStringList &arguments, const std::fun
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+QString installBuild(const QString &prefix)
+{
+    QProcess install;
+    install.start(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(TOVALEAF_BUILD_DIR), QStringLiteral("--prefix"), prefix});
+    if (!install.waitForFinished(120000))
+        return QStringLiteral("cmake --install did not end: ") + install.errorString();
+    if (install.exitStatus() != QProcess::NormalExit || install.exitCode() != 0)
+        return QString::fromLocal8Bit(install.readAllStandardError());
+    return {};
 }
 
 void prepareApplication()

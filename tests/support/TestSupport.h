@@ -42,8 +42,13 @@ struct ProgramRun
     QString out;
     QString err;
 };
-// inChild runs in the started process before the program, as its setup (a user to run as).
-ProgramRun runProgramWithoutDisplay(const QStringList &arguments, const std::function<void()> &inChild = {});
+// inChild runs in the started process before the program, as its setup (a user to run as);
+// executable: another copy of the program (an installed one).
+ProgramRun runProgramWithoutDisplay(const QStringList &arguments, const std::function<void()> &inChild = {},
+                                    const QString &executable = QStringLiteral(TOVALEAF_EXECUTABLE));
+// Installs the build under prefix as a user would (cmake --install); empty, or what went wrong.
+// An installation in a folder open to all is one an ordinary user can run, wherever the build is.
+QString installBuild(const QString &prefix);
 void prepareApplication();
 QByteArray readBytes(const QString &path);
 void writeBytes(const QString &path, const QByteArray &bytes);
